@@ -1,0 +1,27 @@
+# Helpers shared by every folder's CMakeLists.
+
+# The runnable tree: build/run/<family>/ is the family folder (shared files,
+# artwork packs), build/run/<family>/Tavlira-Duo/ the program folder.
+set(TAVLIRA_FAMILY_DIR ${CMAKE_BINARY_DIR}/run/Tavlira)
+set(TAVLIRA_PROGRAM_DIR ${TAVLIRA_FAMILY_DIR}/Tavlira-Duo)
+
+# Our own code builds with warnings as errors; third-party code is never
+# compiled through this function.
+function(tavlira_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+                         -Wnon-virtual-dtor -Wold-style-cast -Werror)
+endfunction()
+
+# A pure library of the core: C++ standard library only.
+function(tavlira_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  tavlira_warnings(${name})
+endfunction()
+
+# A program that belongs in the program folder of the run tree.
+function(tavlira_program name)
+  add_executable(${name} ${ARGN})
+  tavlira_warnings(${name})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TAVLIRA_PROGRAM_DIR})
+endfunction()
