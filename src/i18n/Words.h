@@ -1,0 +1,17 @@
+#pragma once
+// All word tables of the system, grouped by the screen that shows them.
+
+#include "i18n/WordTable.h"
+#include "i18n/words/Login.h"
+#include "i18n/words/Menu.h"
+#include "i18n/words/Online.h"
+#include "i18n/words/Table.h"
+
+#include <span>
+
+namespace tavlira {
+
+// Every word table, once each, for checks that run over all texts.
+std::span<const WordTable* const> AllWordTables();
+
+} // namespace tavlira
