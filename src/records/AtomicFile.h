@@ -1,0 +1,68 @@
+#pragma once
+// Safe reading and rewriting of the program's own files.
+//
+// A rewrite never touches the old file until the new content is complete on
+// disk: the bytes go to a temporary file in the same folder
+// ("<name>.tmp-<process>-<sequence>"), are flushed and synced, and the
+// temporary file is then renamed over the old one. Any failure removes the
+// temporary file and leaves the old file byte for byte.
+//
+// Two copies of the game may update the same file. A read-modify-write holds
+// `FileLock` on "<name>.lock" beside the file from the read to the rename, so
+// neither update is lost. Lock files stay in place (removing one would race
+// with a copy waiting on it); they are empty.
+
+#include "records/FileSystem.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavlira {
+
+// The largest file any reader accepts; the program's files are far smaller
+// (a full history file is under 100 KB), so a bigger file is not ours.
+inline constexpr std::size_t MaxOwnFileBytes = 1 << 20;
+
+// The whole file, or nothing when it is missing, unreadable or larger than
+// `maxBytes`.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
+                                         std::size_t maxBytes = MaxOwnFileBytes);
+
+// Replaces the file at `path` (or creates it) with `bytes`, atomically.
+// Returns false when any step failed; the old file is then unchanged.
+bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
+                 FileSystem& fileSystem = RealFileSystem());
+
+// An exclusive lock between processes (and between threads using separate
+// locks) on "<path>.lock", held for the lifetime of the object.
+class FileLock {
+public:
+    // Waits for the lock. `Held()` is false when the lock file cannot be
+    // opened (a folder that cannot be written).
+    explicit FileLock(const std::filesystem::path& path);
+    ~FileLock();
+    FileLock(FileLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    FileLock& operator=(FileLock&&) = delete;
+
+    bool Held() const { return fd_ >= 0; }
+
+    // Takes the lock only when nobody holds it; never waits.
+    static std::optional<FileLock> TryAcquire(const std::filesystem::path& path);
+
+private:
+    FileLock(const std::filesystem::path& path, bool wait);
+    int fd_ = -1;
+};
+
+// Removes temporary files that an interrupted rewrite left in `folder`. A
+// temporary file is removed only while the lock of its target file can be
+// taken, so a rewrite under way in another copy of the game is not disturbed.
+// Returns the number of files removed.
+int RemoveStrayTempFiles(const std::filesystem::path& folder);
+
+} // namespace tavlira

@@ -1,0 +1,214 @@
+#include "records/History.h"
+
+#include "records/AtomicFile.h"
+#include "records/TextLines.h"
+#include "util/NumberFormat.h"
+
+#include <algorithm>
+#include <limits>
+#include <system_error>
+
+namespace tavlira {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t SummedChars = 99;
+constexpr std::size_t GameLineLength = 114;
+constexpr std::size_t TotalsLineLength = 30;
+constexpr std::size_t NameWidth = 51;
+constexpr char ClosingMark = '$';
+constexpr char GameCodeByte = static_cast<char>(166);
+// A valid file has at most this many lines to look at; the byte cap of
+// ReadWholeFile keeps a hostile file far below it anyway.
+constexpr std::size_t MaxLines = std::numeric_limits<std::size_t>::max();
+
+ByteSums LineSums(std::string_view line) {
+    ByteSums sums;
+    sums.Add(line.substr(0, SummedChars));
+    return sums;
+}
+
+std::string WithLineSums(std::string body) {
+    const ByteSums sums = LineSums(body);
+    return body + PadLeft(sums.all, 5, '0') + PadLeft(sums.even, 5, '0') +
+           PadLeft(sums.third, 5, '0');
+}
+
+char KindMarker(HistoryKind kind) {
+    switch (kind) {
+    case HistoryKind::RatedOnline:
+        return 'A';
+    case HistoryKind::Tournament:
+        return 'T';
+    case HistoryKind::Network:
+        return 'N';
+    case HistoryKind::Local:
+        break;
+    }
+    return 'L';
+}
+
+// Index of the closing line and the number of game lines, when the file is
+// valid.
+std::optional<std::size_t> ValidClosingLine(const std::vector<std::string>& lines) {
+    ByteSums totals;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const ByteSums sums = LineSums(line);
+        totals.all += sums.all;
+        totals.even += sums.even;
+        totals.third += sums.third;
+        if (!line.empty() && line[0] == ClosingMark) {
+            if (i + 1 >= lines.size() || lines[i + 1].size() < TotalsLineLength)
+                return std::nullopt;
+            const std::string_view stored = lines[i + 1];
+            const auto number = [&](std::size_t first) {
+                const std::string_view digits = stored.substr(first, 10);
+                return std::all_of(digits.begin(), digits.end(),
+                                   [](char c) { return c >= '0' && c <= '9'; })
+                           ? ParseInteger(digits, -1)
+                           : -1;
+            };
+            if (number(0) != totals.all || number(10) != totals.even ||
+                number(20) != totals.third)
+                return std::nullopt;
+            return i;
+        }
+        if (line.size() < GameLineLength)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> GameLinesOf(std::string_view bytes) {
+    std::vector<std::string> lines = SplitLines(bytes, MaxLines);
+    const auto closing = ValidClosingLine(lines);
+    lines.resize(closing.value_or(0));
+    return lines;
+}
+
+std::string ClosingLine() {
+    std::string body{ClosingMark, GameCodeByte, '}'};
+    body.resize(SummedChars, '#');
+    return WithLineSums(body);
+}
+
+std::string TotalsLine(const std::vector<std::string>& lines) {
+    ByteSums totals;
+    for (const std::string& line : lines) {
+        const ByteSums sums = LineSums(line);
+        totals.all += sums.all;
+        totals.even += sums.even;
+        totals.third += sums.third;
+    }
+    return PadLeft(totals.all, 10, '0') + PadLeft(totals.even, 10, '0') +
+           PadLeft(totals.third, 10, '0');
+}
+
+} // namespace
+
+HistoryFileCheck VerifyHistoryBytes(std::string_view bytes) {
+    const auto closing = ValidClosingLine(SplitLines(bytes, MaxLines));
+    if (!closing)
+        return {};
+    return {true, static_cast<int>(*closing)};
+}
+
+fs::path HistoryFilePath(const fs::path& historyFolder, std::string_view clubFileStem,
+                         int number) {
+    return historyFolder / (std::string(clubFileStem) + "_I" + PadLeft(number, 4, '0') + ".hst");
+}
+
+HistoryFileInfo VerifyHistoryFile(const fs::path& path) {
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes)
+        return {};
+    const HistoryFileCheck check = VerifyHistoryBytes(*bytes);
+    std::error_code error;
+    return {check.valid, check.games, fs::last_write_time(path, error)};
+}
+
+std::string FormatHistoryLine(const HisStr& entry, std::string_view time, std::string_view date) {
+    const double rating = std::clamp(entry.HRei, -999'999.99, 9'999'999.99);
+    std::string body = AlignRight(time, 5) + AlignRight(date, 10) +
+                       PadRight(Printable(entry.HName), NameWidth) +
+                       PadLeft(std::clamp(entry.HKon, -99, 999), 3, ' ') +
+                       PadLeft(std::max(entry.HRes, -999'999'999), 10, ' ') +
+                       AlignRight(FormatFixed2(10, rating), 10) + KindMarker(entry.Ac) +
+                       std::string(9, '#');
+    return WithLineSums(std::move(body));
+}
+
+std::string AppendHistory(std::string_view existing, std::span<const HisStr> entries,
+                          std::string_view time, std::string_view date) {
+    std::vector<std::string> lines = GameLinesOf(existing);
+    for (const HisStr& entry : entries)
+        lines.push_back(FormatHistoryLine(entry, time, date));
+    lines.push_back(ClosingLine());
+    lines.push_back(TotalsLine(lines));
+    return JoinLines(lines);
+}
+
+bool WriteHistory(const fs::path& historyFolder, std::string_view clubFileStem,
+                  std::span<const HisStr> entries, std::string_view time, std::string_view date,
+                  FileSystem& fileSystem) {
+    std::error_code error;
+    fs::create_directories(historyFolder, error);
+    const FileLock lock(historyFolder / (std::string(clubFileStem) + "_I"));
+    for (int number = 1; number <= HistoryLastFileNumber; ++number) {
+        const fs::path path = HistoryFilePath(historyFolder, clubFileStem, number);
+        const std::string existing = ReadWholeFile(path).value_or("");
+        const HistoryFileCheck check = VerifyHistoryBytes(existing);
+        if (check.valid && check.games >= HistoryGamesPerFile)
+            continue;
+        // A missing or damaged file is started afresh under its number.
+        const std::string_view kept = check.valid ? std::string_view(existing) : "";
+        return ReplaceFile(path, AppendHistory(kept, entries, time, date), fileSystem);
+    }
+    return false;
+}
+
+std::vector<HistoryListItem> ListHistoryFiles(
+    const fs::path& historyFolder, std::string_view clubFileStem,
+    const std::function<std::string(fs::file_time_type)>& formatDate) {
+    std::vector<HistoryListItem> items;
+    for (int number = 1; number <= HistoryLastFileNumber; ++number) {
+        const HistoryFileInfo info =
+            VerifyHistoryFile(HistoryFilePath(historyFolder, clubFileStem, number));
+        if (!info.valid)
+            break;
+        items.push_back({number, "File I" + PadLeft(number, 4, '0') + " " +
+                                     formatDate(info.modified)});
+    }
+    return items;
+}
+
+std::vector<HistoryRow> ReadHistoryRows(std::string_view bytes) {
+    std::vector<HistoryRow> rows;
+    for (const std::string& line : GameLinesOf(bytes)) {
+        auto field = [&](std::size_t first, std::size_t last) {
+            return std::string(Trim(Chars(line, first, last)));
+        };
+        rows.push_back({field(1, 5), field(6, 15), field(16, 66), field(67, 69), field(70, 79),
+                        field(80, 89), std::string(HistoryTypeText(line[89]))});
+    }
+    return rows;
+}
+
+std::string_view HistoryTypeText(char marker) {
+    switch (marker) {
+    case 'L':
+        return "Local";
+    case 'N':
+        return "Net";
+    case 'A':
+        return "Account";
+    case 'T':
+        return "Tourney";
+    default:
+        return "";
+    }
+}
+
+} // namespace tavlira
