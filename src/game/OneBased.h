@@ -1,0 +1,34 @@
+#pragma once
+// A fixed array numbered from 1, as the game numbers seats, hand places,
+// table places and deck positions; these numbers travel in messages, so the
+// code keeps them rather than translating to 0-based indices everywhere.
+
+#include <array>
+#include <cassert>
+
+namespace tavlira {
+
+template <class T, int N> class OneBased {
+public:
+    constexpr T& operator[](int i) {
+        assert(i >= 1 && i <= N);
+        return items_[static_cast<size_t>(i - 1)];
+    }
+    constexpr const T& operator[](int i) const {
+        assert(i >= 1 && i <= N);
+        return items_[static_cast<size_t>(i - 1)];
+    }
+    static constexpr int Size() { return N; }
+    constexpr void Fill(const T& value) { items_.fill(value); }
+    constexpr auto begin() { return items_.begin(); }
+    constexpr auto end() { return items_.end(); }
+    constexpr auto begin() const { return items_.begin(); }
+    constexpr auto end() const { return items_.end(); }
+
+    friend constexpr bool operator==(const OneBased&, const OneBased&) = default;
+
+private:
+    std::array<T, static_cast<size_t>(N)> items_{};
+};
+
+} // namespace tavlira

@@ -1,0 +1,204 @@
+#include "game/Play.h"
+
+#include "game/CaptureSearch.h"
+#include "game/Scoring.h"
+
+namespace tavlira {
+namespace {
+
+// With court cards worth nothing, a queen takes exactly one queen and a king
+// exactly one king.
+bool CourtTakesItsTwin(char playedRank, int count, char lastRank) {
+    return count == 1 && lastRank == playedRank;
+}
+
+void SendPlay(const GameState& state, int handPlace, int tablePlace, Outbox& out) {
+    if (!IsNetworkDuel(state.Mode) && !IsOnlineTable(state.Mode))
+        return;
+    std::string text = "hputs";
+    text += static_cast<char>('0' + handPlace);
+    text += static_cast<char>('0' + tablePlace);
+    if (IsNetworkDuel(state.Mode))
+        text += DuelRoleDigit(state.Mode);
+    out.push_back(event::SendMessage{std::move(text)});
+}
+
+// Removes the card at `place` and moves the cards behind it up one place.
+CardSlot TakeFromHand(HandRow& hand, int place) {
+    const CardSlot card = hand[place];
+    for (int i = place; i < HandPlaces; ++i)
+        hand[i] = hand[i + 1];
+    hand[HandPlaces] = CardSlot::Empty();
+    return card;
+}
+
+void Tally(GameState& state, int seat, CardCode card) {
+    ++state.Taken[seat];
+    if (card.IsClub())
+        ++state.TakenClubs[seat];
+    if (card.IsBonus())
+        ++state.TakenBonus[seat];
+}
+
+} // namespace
+
+bool TableHasFree(const GameState& state) { return LowestFreeTablePlace(state) != 0; }
+
+int LowestFreeTablePlace(const GameState& state) {
+    for (int place = 1; place <= TablePlaces; ++place)
+        if (state.Table[place].IsEmpty())
+            return place;
+    return 0;
+}
+
+double CaptureRating(const Trial& trial, bool figuresHavePoints) {
+    int sum = 0;
+    int count = 0;
+    char lastRank = '#';
+    for (int place = 2; place <= CaptureArea; ++place) {
+        if (trial[place].IsEmpty())
+            continue;
+        sum += trial[place].value;
+        ++count;
+        lastRank = trial[place].code.rank;
+    }
+    // The terms are added in this order, one card at a time, so that captures
+    // with the same number of cards, clubs and bonus cards rate exactly equal.
+    double rating = 0.0;
+    for (const CardSlot& slot : trial)
+        if (!slot.IsEmpty())
+            rating += 0.08;
+    for (const CardSlot& slot : trial)
+        if (slot.code.IsClub())
+            rating += 0.04;
+    for (const CardSlot& slot : trial)
+        if (slot.code.IsTwoOfClubs())
+            rating += 1.0;
+    for (const CardSlot& slot : trial)
+        if (slot.code.IsTenOfDiamonds())
+            rating += 1.0;
+
+    if (count == 0)
+        return -1.0;
+    const CardSlot& played = trial[1];
+    if (!figuresHavePoints) {
+        switch (played.code.rank) {
+        case rank::Jack:
+            return rating;
+        case rank::Queen:
+        case rank::King:
+            return CourtTakesItsTwin(played.code.rank, count, lastRank) && played.value == sum
+                       ? rating
+                       : -1.0;
+        default:
+            break;
+        }
+    }
+    return played.value == sum ? rating : -1.0;
+}
+
+Trial TrialOf(const CardSlot& played, const GameState& state, PlaceSet selected) {
+    Trial trial;
+    trial.Fill(CardSlot::Empty());
+    trial[1] = played;
+    for (int place = 1; place <= TablePlaces; ++place)
+        if (selected.Contains(place))
+            trial[place + 1] = state.Table[place];
+    return trial;
+}
+
+bool PlayCard(GameState& state, int seat, int handPlace, int tablePlace, bool send, Outbox& out) {
+    if (state.GameOver || state.BeginState != UnderWay || state.Mover != seat ||
+        (seat != 1 && seat != 2) || handPlace < 1 || handPlace > HandPlaces || tablePlace < 1 ||
+        tablePlace > CaptureArea || state.Hand[seat][handPlace].IsEmpty() ||
+        !state.Table[tablePlace].IsEmpty() || !state.Table[CaptureArea].IsEmpty())
+        return false;
+
+    if (send)
+        SendPlay(state, handPlace, tablePlace, out);
+    state.Table[tablePlace] = TakeFromHand(state.Hand[seat], handPlace);
+    --state.HandCount[seat];
+
+    out.push_back(HandSnapshot(state, seat, seat == LocalSeat));
+    event::FlyCards flight;
+    flight.cards[0] = {state.Table[tablePlace].code, Spot::HandPlace(seat, handPlace)};
+    flight.count = 1;
+    flight.to = Spot::TablePlace(tablePlace);
+    out.push_back(flight);
+    state.PickedHandSlot = 0;
+    state.PickedTableSlots.Clear();
+    out.push_back(TableSnapshot(state));
+    out.push_back(event::PlaySound{Effect::CardLands, true});
+
+    if (tablePlace != CaptureArea) {
+        state.Mover = static_cast<std::uint8_t>(OtherSeat(seat));
+        out.push_back(PanelsSnapshotOf(state));
+    } else if (seat == LocalSeat || state.Mode != PlayMode::Computer) {
+        // The person, or a replayed network opponent, now selects table
+        // cards; the computer fills its selection itself.
+        state.PickedTableSlots.Add(CaptureArea);
+        out.push_back(TableSnapshot(state));
+    }
+    return true;
+}
+
+bool ToggleTableCard(GameState& state, int place, Outbox& out) {
+    if (place < 1 || place > TablePlaces)
+        return false;
+    state.PickedTableSlots.Toggle(place);
+    out.push_back(TableSnapshot(state));
+    return state.Mover == LocalSeat && SelectionIsLegal(state);
+}
+
+bool SelectionIsLegal(const GameState& state) {
+    const CardSlot& played = state.Table[CaptureArea];
+    if (played.IsEmpty())
+        return false;
+    return CaptureRating(TrialOf(played, state, state.PickedTableSlots), state.FiguresHavePoints) >
+           0.0;
+}
+
+void TakeCards(GameState& state, int seat, Outbox& out) {
+    event::FlyCards flight;
+    flight.to = Spot::Pile(seat);
+    for (int place = 1; place <= CaptureArea; ++place) {
+        CardSlot& slot = state.Table[place];
+        const bool selected = state.PickedTableSlots.Contains(place);
+        if (slot.IsEmpty() || (!selected && place != CaptureArea))
+            continue;
+        Tally(state, seat, slot.code);
+        flight.cards[flight.count++] = {slot.code, Spot::TablePlace(place)};
+        slot = CardSlot::Empty(0);
+    }
+    if (flight.count > 0)
+        out.push_back(flight);
+    state.PickedTableSlots.Clear();
+    out.push_back(TableSnapshot(state));
+    state.Mover = static_cast<std::uint8_t>(OtherSeat(seat));
+    state.LastTaker = static_cast<std::uint8_t>(seat);
+    out.push_back(PanelsSnapshotOf(state));
+}
+
+bool HasNoMove(const GameState& state, int seat) {
+    if (state.GameOver || state.Mover != seat || state.HandCount[seat] == 0 ||
+        !state.Table[CaptureArea].IsEmpty() || TableHasFree(state))
+        return false;
+    return FindCapture(state.Hand[seat], state.Table, state.FiguresHavePoints).chosen == 0;
+}
+
+bool FinalSweep(GameState& state, Outbox& out) {
+    if (state.HandCount[1] != 0 || state.HandCount[2] != 0 ||
+        !state.Table[CaptureArea].IsEmpty() || state.GameOver || state.NextCard <= DeckSize)
+        return false;
+    if (state.LastTaker == 1 || state.LastTaker == 2) {
+        state.PickedTableSlots.Clear();
+        for (int place = 1; place <= TablePlaces; ++place)
+            if (!state.Table[place].IsEmpty())
+                state.PickedTableSlots.Add(place);
+        TakeCards(state, state.LastTaker, out);
+    }
+    EndGame(state, 1, false, out);
+    return true;
+}
+
+} // namespace tavlira

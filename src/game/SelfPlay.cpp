@@ -1,0 +1,84 @@
+#include "game/SelfPlay.h"
+
+#include "game/Computer.h"
+#include "game/Deal.h"
+#include "game/Play.h"
+
+#include <type_traits>
+
+namespace tavlira {
+
+void DealSelfPlayGame(GameState& state, RandomSource& random, Outbox& out) {
+    ++state.GameCounter;
+    ++state.GamesAtTable;
+    Shuffle(state, random);
+    OpeningDeal(state);
+    ResetGameFields(state);
+    state.Mover = FirstMover(state);
+    state.BeginState = UnderWay;
+    state.TableActive = true;
+    out.push_back(event::PlaySound{Effect::Shuffle, false});
+}
+
+bool SelfPlayTick(GameState& state, Outbox& out) {
+    if (state.GameOver)
+        return false;
+    if ((state.Mover == 1 || state.Mover == 2) && state.HandCount[state.Mover] > 0)
+        return ComputerTurn(state, state.Mover, out);
+    if (RefillDeal(state, out))
+        return true;
+    return FinalSweep(state, out);
+}
+
+void MoveSignature::Mix(std::uint8_t byte) {
+    hash_ ^= byte;
+    hash_ *= 1099511628211ull; // 64-bit FNV prime
+}
+
+void MoveSignature::Absorb(const Outbox& out) {
+    for (const Event& e : out) {
+        if (const auto* flight = std::get_if<event::FlyCards>(&e)) {
+            Mix('F');
+            for (int i = 0; i < flight->count; ++i) {
+                const auto& card = flight->cards[static_cast<size_t>(i)];
+                Mix(static_cast<std::uint8_t>(card.code.rank));
+                Mix(static_cast<std::uint8_t>(card.code.suit));
+                Mix(static_cast<std::uint8_t>(card.from.kind));
+                Mix(card.from.seat);
+                Mix(card.from.place);
+            }
+            Mix(static_cast<std::uint8_t>(flight->to.kind));
+            Mix(flight->to.seat);
+            Mix(flight->to.place);
+        } else if (const auto* noMove = std::get_if<event::ShowNoMove>(&e)) {
+            Mix('N');
+            Mix(noMove->seat);
+        }
+    }
+}
+
+SelfPlayTotals PlaySelfGames(int games, std::uint32_t seed, bool figuresHavePoints) {
+    SeededRandom random(seed);
+    GameState state;
+    state.FiguresHavePoints = figuresHavePoints;
+    MoveSignature signature;
+    SelfPlayTotals totals;
+    Outbox out;
+    for (int game = 0; game < games; ++game) {
+        out.clear();
+        DealSelfPlayGame(state, random, out);
+        do {
+            signature.Absorb(out);
+            for (const Event& e : out)
+                totals.noMoveEndings += std::holds_alternative<event::ShowNoMove>(e) ? 1 : 0;
+            out.clear();
+        } while (SelfPlayTick(state, out));
+        ++totals.games;
+    }
+    totals.seat1Points = state.MatchPoints[1];
+    totals.seat2Points = state.MatchPoints[2];
+    totals.signature = signature.Value();
+    return totals;
+}
+
+} // namespace tavlira

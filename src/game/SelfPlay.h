@@ -1,0 +1,51 @@
+#pragma once
+// The computer playing itself: both seats choose with the capture search and
+// the lay-off lists, and the driver steps of a real match (refill, final
+// sweep, "No move") run in the same order as at the table. Used by the
+// engine tool, the tests and the benchmarks.
+
+#include "game/Event.h"
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "game/Scoring.h"
+
+#include <cstdint>
+
+namespace tavlira {
+
+// Counts the next game and deals it, ready to play: the game counter and the
+// games at the table advance, the deck is shuffled and dealt, and the first
+// mover is set.
+void DealSelfPlayGame(GameState& state, RandomSource& random, Outbox& out);
+
+// One tick of the self-play driver: the mover's turn when it holds cards,
+// otherwise a refill or the final sweep. Returns false when nothing is left
+// to do (the game is over).
+bool SelfPlayTick(GameState& state, Outbox& out);
+
+// A hash over the moves of games: every card that flies, from where to where,
+// and every "No move". The same games give the same signature on every run
+// and machine.
+class MoveSignature {
+public:
+    void Absorb(const Outbox& out);
+    std::uint64_t Value() const { return hash_; }
+
+private:
+    void Mix(std::uint8_t byte);
+    std::uint64_t hash_ = 14695981039346656037ull; // 64-bit FNV-1a offset basis
+};
+
+struct SelfPlayTotals {
+    int games = 0;
+    long long seat1Points = 0;
+    long long seat2Points = 0;
+    int noMoveEndings = 0;
+    std::uint64_t signature = 0;
+};
+
+// Plays `games` whole games from `seed`, the first mover alternating with the
+// game counter.
+SelfPlayTotals PlaySelfGames(int games, std::uint32_t seed, bool figuresHavePoints);
+
+} // namespace tavlira

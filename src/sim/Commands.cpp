@@ -1,0 +1,79 @@
+#include "sim/Commands.h"
+
+#include "game/CaptureSearch.h"
+#include "game/LayOff.h"
+#include "game/SelfPlay.h"
+#include "sim/Arguments.h"
+
+#include <cstdio>
+#include <random>
+
+namespace tavlira::sim {
+namespace {
+
+// Ascending place numbers joined by commas, "-" for none.
+std::string PlaceList(PlaceSet set) {
+    std::string text;
+    set.ForEach([&](int place) {
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(place);
+    });
+    return text.empty() ? "-" : text;
+}
+
+std::string TwoDecimals(double x) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", x);
+    return buffer;
+}
+
+std::string Hex64(std::uint64_t x) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(x));
+    return buffer;
+}
+
+} // namespace
+
+void PlayCommand(const std::vector<std::string>& args, std::ostream& out) {
+    const Arguments a(args, {"games", "seed"}, {"figures"});
+    const int games = static_cast<int>(a.Number("games", 1, 100'000'000));
+    const auto seed = a.Has("seed") ? static_cast<std::uint32_t>(a.Number("seed", 0, UINT32_MAX))
+                                    : std::random_device{}();
+    const SelfPlayTotals totals = PlaySelfGames(games, seed, a.Has("figures"));
+    out << "games=" << totals.games << '\n'
+        << "seed=" << seed << '\n'
+        << "seat1.points=" << totals.seat1Points << '\n'
+        << "seat2.points=" << totals.seat2Points << '\n'
+        << "nomove=" << totals.noMoveEndings << '\n'
+        << "signature=" << Hex64(totals.signature) << '\n';
+}
+
+void BestCommand(const std::vector<std::string>& args, std::ostream& out) {
+    const Arguments a(args, {"hand", "table"}, {"figures"});
+    const bool figures = a.Has("figures");
+    const HandRow hand = ParseCards<HandPlaces>(a.Text("hand"), figures, "--hand");
+    const auto placed = ParseCards<TablePlaces>(a.Text("table"), figures, "--table");
+    TableRow table;
+    table.Fill(CardSlot::Empty());
+    for (int place = 1; place <= TablePlaces; ++place)
+        table[place] = placed[place];
+    const CaptureChoice choice = FindCapture(hand, table, figures);
+    std::string ratings;
+    for (double r : choice.best)
+        ratings += (ratings.empty() ? "" : ",") + TwoDecimals(r);
+    out << "choice=" << choice.chosen << '\n'
+        << "capturing=" << PlaceList(choice.capturing) << '\n'
+        << "take=" << PlaceList(choice.bestTakeSet) << '\n'
+        << "ratings=" << ratings << '\n';
+}
+
+void LayOffCommand(const std::vector<std::string>& args, std::ostream& out) {
+    const Arguments a(args, {"hand"}, {"figures"});
+    const bool figures = a.Has("figures");
+    const HandRow hand = ParseCards<HandPlaces>(a.Text("hand"), figures, "--hand");
+    out << "place=" << ChooseLayOff(hand, figures) << '\n';
+}
+
+} // namespace tavlira::sim

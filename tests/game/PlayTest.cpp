@@ -1,0 +1,213 @@
+#include "GameFixtures.h"
+#include "game/Play.h"
+#include "game/Scoring.h"
+
+namespace tavlira {
+namespace {
+using testing::Card;
+using testing::Places;
+using testing::Position;
+using testing::Slot;
+
+// Trial: the played card, then the selected table cards.
+Trial TrialFrom(const char* played, std::initializer_list<const char*> taken, bool figures) {
+    Trial trial;
+    trial.Fill(CardSlot::Empty());
+    trial[1] = Slot(played, figures);
+    int place = 2;
+    for (const char* c : taken)
+        trial[place++] = Slot(c, figures);
+    return trial;
+}
+
+TEST(CaptureRating, LegalityAndRating) {
+    struct Case {
+        const char* played;
+        std::initializer_list<const char*> taken;
+        bool figures;
+        double rating;
+    } cases[] = {
+        {"7б", {"7к"}, false, 0.08 + 0.08 + 0.04},
+        {"7б", {"3п", "4ч"}, false, 0.24},
+        {"7б", {"3п", "4ч", "7к"}, false, -1.0},
+        {"Дч", {"Дп"}, false, 0.16},
+        {"Дч", {"Дп", "Кк"}, false, -1.0},
+        {"Дч", {"Кп"}, false, -1.0},
+        {"Кч", {"Кп"}, false, 0.16},
+        {"Дч", {"5к", "7б"}, true, 0.24 + 0.04},
+        {"Дч", {"Дп"}, true, 0.16},
+        {"1б", {"4к", "6ч"}, false, 0.24 + 0.04 + 1.0},
+        {"5ч", {"2п", "3б", "Дк"}, false, 0.32 + 0.04},
+        {"5ч", {"Дк"}, false, -1.0}, // a number card never takes a court card alone
+        {"Тч", {"Тп", "Вк"}, false, 0.24 + 0.04},
+        {"Вб", {}, false, -1.0},
+        {"Вб", {"2к", "1б", "9п"}, false, 0.32 + 0.04 + 2.0},
+        {"Вб", {"2к", "1б", "9п"}, true, -1.0},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(CaptureRating(TrialFrom(c.played, c.taken, c.figures), c.figures), c.rating, 1e-12)
+            << c.played;
+}
+
+TEST(CaptureRating, JackTakesTheWholeTable) {
+    const Trial trial = TrialFrom("Вб", {"2ч", "3ч", "4ч", "5к", "6ч", "7ч", "8ч", "9к"}, false);
+    EXPECT_NEAR(CaptureRating(trial, false), 0.08 * 9 + 0.04 * 2, 1e-12);
+}
+
+TEST(PlayCard, LayOffPacksTheHandAndPassesTheTurn) {
+    GameState state = Position({"2ч"}, {"Тп", "5б", "9ч", "Кк"}, {"3п"});
+    Outbox out;
+    ASSERT_TRUE(PlayCard(state, 2, 2, 5, false, out));
+    EXPECT_EQ(state.Hand[2][1].code, Card("Тп"));
+    EXPECT_EQ(state.Hand[2][2].code, Card("9ч"));
+    EXPECT_EQ(state.Hand[2][3].code, Card("Кк"));
+    EXPECT_EQ(state.Hand[2][4], CardSlot::Empty());
+    EXPECT_EQ(state.HandCount[2], 3);
+    EXPECT_EQ(state.Table[5].code, Card("5б"));
+    EXPECT_EQ(state.Mover, 1);
+    EXPECT_TRUE(out.size() >= 4);
+    // The hand is shown packed, then the card flies from where it was held.
+    const auto* flight = std::get_if<event::FlyCards>(&out[1]);
+    ASSERT_NE(flight, nullptr);
+    EXPECT_EQ(flight->cards[0].from, Spot::HandPlace(2, 2));
+    EXPECT_EQ(flight->to, Spot::TablePlace(5));
+}
+
+TEST(PlayCard, CaptureAreaWaitsForTheSameSeat) {
+    GameState state = Position({"2ч"}, {"5ч", "9ч"}, {"5б"});
+    Outbox out;
+    ASSERT_TRUE(PlayCard(state, 2, 1, CaptureArea, false, out));
+    EXPECT_EQ(state.Mover, 2);
+    EXPECT_EQ(state.PickedTableSlots, Places({9}));
+    // The card waiting in the capture area can only be followed by a take:
+    // no second card may be played, to the capture area or anywhere else.
+    EXPECT_FALSE(PlayCard(state, 2, 1, 3, false, out));
+    EXPECT_FALSE(PlayCard(state, 2, 1, CaptureArea, false, out));
+    EXPECT_EQ(state.Table[CaptureArea].code, Card("5ч"));
+    EXPECT_EQ(state.HandCount[2], 1);
+}
+
+TEST(PlayCard, RefusesWhatTheRulesForbid) {
+    struct Case {
+        const char* why;
+        int seat, hand, table;
+    } cases[] = {
+        {"not this seat's turn", 1, 1, 5}, {"empty hand place", 2, 4, 5},
+        {"occupied table place", 2, 1, 1}, {"hand place 0", 2, 0, 5},
+        {"table place 10", 2, 1, 10},      {"seat 3", 3, 1, 5},
+    };
+    for (const auto& c : cases) {
+        GameState state = Position({"2ч"}, {"5ч", "9ч"}, {"5б"});
+        const GameState before = state;
+        Outbox out;
+        EXPECT_FALSE(PlayCard(state, c.seat, c.hand, c.table, false, out)) << c.why;
+        EXPECT_TRUE(out.empty()) << c.why;
+        EXPECT_EQ(state.Hand[2], before.Hand[2]) << c.why;
+    }
+}
+
+TEST(PlayCard, SendsTheMoveOnlyInNetworkPlay) {
+    struct Case {
+        PlayMode mode;
+        const char* message;
+    } cases[] = {{PlayMode::Computer, nullptr},
+                 {PlayMode::DuelHost, "hputs251"},
+                 {PlayMode::DuelClient, "hputs252"},
+                 {PlayMode::TablePosition2, "hputs25"}};
+    for (const auto& c : cases) {
+        GameState state = Position({"2ч"}, {"5ч", "9ч"}, {"5б"});
+        state.Mode = c.mode;
+        Outbox out;
+        ASSERT_TRUE(PlayCard(state, 2, 2, 5, true, out));
+        const auto* sent = std::get_if<event::SendMessage>(&out.front());
+        if (c.message == nullptr)
+            EXPECT_EQ(sent, nullptr);
+        else
+            EXPECT_EQ(sent ? sent->text : "", c.message);
+    }
+}
+
+TEST(ToggleTableCard, TakeIsEnabledOnlyForALegalSelection) {
+    GameState state = Position({"2ч"}, {"7б"}, {"3п", "4ч", "7к"});
+    Outbox out;
+    ASSERT_TRUE(PlayCard(state, 2, 1, CaptureArea, false, out));
+    EXPECT_FALSE(ToggleTableCard(state, 1, out)); // 3
+    EXPECT_TRUE(ToggleTableCard(state, 2, out));  // 3 + 4
+    EXPECT_FALSE(ToggleTableCard(state, 3, out)); // 3 + 4 + 7
+    EXPECT_FALSE(ToggleTableCard(state, 1, out)); // 4 + 7
+    EXPECT_TRUE(ToggleTableCard(state, 2, out));  // 7 alone
+    EXPECT_TRUE(SelectionIsLegal(state));
+    EXPECT_EQ(state.PickedTableSlots, Places({3, 9}));
+    EXPECT_FALSE(ToggleTableCard(state, 9, out)); // the capture area is not toggled
+    EXPECT_FALSE(ToggleTableCard(state, 0, out));
+}
+
+TEST(TakeCards, TalliesFliesAndPassesTheTurn) {
+    GameState state = Position({"2ч"}, {"1б"}, {"4к", "6ч", "2к"});
+    Outbox out;
+    ASSERT_TRUE(PlayCard(state, 2, 1, CaptureArea, false, out));
+    ToggleTableCard(state, 1, out);
+    ToggleTableCard(state, 2, out);
+    out.clear();
+    TakeCards(state, 2, out);
+    EXPECT_EQ(state.Taken[2], 3);
+    EXPECT_EQ(state.TakenClubs[2], 1);
+    EXPECT_EQ(state.TakenBonus[2], 1);
+    EXPECT_EQ(state.LastTaker, 2);
+    EXPECT_EQ(state.Mover, 1);
+    EXPECT_TRUE(state.PickedTableSlots.IsEmpty());
+    // A taken place keeps 0 and 0 until the next deal.
+    EXPECT_EQ(state.Table[1], CardSlot::Empty(0));
+    EXPECT_EQ(state.Table[CaptureArea], CardSlot::Empty(0));
+    EXPECT_EQ(state.Table[3].code, Card("2к"));
+    const auto* flight = std::get_if<event::FlyCards>(&out.front());
+    ASSERT_NE(flight, nullptr);
+    EXPECT_EQ(flight->count, 3);
+    EXPECT_EQ(flight->to, Spot::Pile(2));
+    EXPECT_EQ(flight->cards[2].from, Spot::TablePlace(9));
+}
+
+TEST(TableHasFree, CaptureAreaDoesNotCount) {
+    GameState state = Position({}, {"5ч"}, {"2ч", "3ч", "4ч", "6ч", "7ч", "8ч", "9ч", "1ч"});
+    EXPECT_FALSE(TableHasFree(state));
+    EXPECT_EQ(LowestFreeTablePlace(state), 0);
+    state.Table[6] = CardSlot::Empty(0);
+    EXPECT_TRUE(TableHasFree(state));
+    EXPECT_EQ(LowestFreeTablePlace(state), 6);
+}
+
+TEST(HasNoMove, FullTableWithoutCapture) {
+    GameState state = Position({"2ч"}, {"Дч", "Кб"}, {"2п", "3п", "4п", "6п", "7п", "8п", "9п", "1п"});
+    EXPECT_TRUE(HasNoMove(state, 2));
+    EXPECT_FALSE(HasNoMove(state, 1)); // not seat 1's turn
+    state.Hand[2][2] = Slot("9ч");     // 9 takes 9 (or 2 + 3 + 4)
+    EXPECT_FALSE(HasNoMove(state, 2));
+}
+
+TEST(FinalSweep, LastTakerTakesTheTableAndTheGameIsScored) {
+    GameState state = Position({}, {}, {"2ч", "##", "2к"});
+    state.NextCard = 53;
+    state.StockLeft = 0;
+    state.LastTaker = 1;
+    Outbox out;
+    ASSERT_TRUE(FinalSweep(state, out));
+    EXPECT_EQ(state.Taken[1], 2);
+    EXPECT_EQ(state.TakenBonus[1], 1);
+    EXPECT_TRUE(state.GameOver);
+    EXPECT_EQ(state.Mover, MoverGameOver);
+    EXPECT_FALSE(FinalSweep(state, out)); // only once
+}
+
+TEST(FinalSweep, NotBeforeTheStockIsUsedUpAndNeverToNobody) {
+    GameState state = Position({}, {}, {"2ч"});
+    Outbox out;
+    EXPECT_FALSE(FinalSweep(state, out)); // cards left in the stock
+    state.NextCard = 53;
+    state.LastTaker = 0; // nobody captured yet: the table counts for nobody
+    ASSERT_TRUE(FinalSweep(state, out));
+    EXPECT_EQ(state.Taken[1] + state.Taken[2], 0);
+    EXPECT_TRUE(state.GameOver);
+}
+
+} // namespace
+} // namespace tavlira

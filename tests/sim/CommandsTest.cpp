@@ -1,0 +1,56 @@
+#include "sim/Arguments.h"
+#include "sim/Commands.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tavlira::sim {
+namespace {
+
+std::string RunCommand(void (*command)(const std::vector<std::string>&, std::ostream&),
+                std::vector<std::string> args) {
+    std::ostringstream out;
+    command(args, out);
+    return out.str();
+}
+
+TEST(SimBest, PrintsChoiceSetsAndRatings) {
+    EXPECT_EQ(RunCommand(BestCommand, {"--hand", "5ч,Вп", "--table", "5б,3п,2ч,Дк"}),
+              "choice=2\ncapturing=1,2\ntake=1,2,3,4\nratings=0.36,0.44,-2.00,-2.00\n");
+    EXPECT_EQ(RunCommand(BestCommand, {"--hand", "##,Дч", "--table", "##,##,Дп", "--figures"}),
+              "choice=2\ncapturing=2\ntake=3\nratings=-2.00,0.16,-2.00,-2.00\n");
+    EXPECT_EQ(RunCommand(BestCommand, {"--hand", "5ч", "--table", ""}),
+              "choice=0\ncapturing=-\ntake=-\nratings=-2.00,-2.00,-2.00,-2.00\n");
+}
+
+TEST(SimLayOff, PrintsThePlace) {
+    EXPECT_EQ(RunCommand(LayOffCommand, {"--hand", "Тк,5б,1п,Вч"}), "place=3\n");
+    EXPECT_EQ(RunCommand(LayOffCommand, {"--hand", "Тк,5б,1п,Вч", "--figures"}), "place=4\n");
+}
+
+TEST(SimPlay, SameSeedSameGames) {
+    const std::string a = RunCommand(PlayCommand, {"--games", "50", "--seed", "9"});
+    EXPECT_EQ(a, RunCommand(PlayCommand, {"--games", "50", "--seed", "9"}));
+    EXPECT_NE(a.find("games=50\n"), std::string::npos);
+    EXPECT_NE(a.find("nomove="), std::string::npos);
+    EXPECT_NE(a, RunCommand(PlayCommand, {"--games", "50", "--seed", "9", "--figures"}));
+}
+
+TEST(SimArguments, RefuseBadInput) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--hand", "5ч,6ч,7ч,8ч,9ч", "--table", ""}, // five hand places
+        {"--hand", "5x", "--table", ""},
+        {"--hand", "5ч", "--table", "5б,5б"},
+        {"--hand", "5ч", "--table", "1,2,3,4,5,6,7,8,9"},
+        {"--hand", "5ч"},
+        {"--hand"},
+    };
+    for (const auto& args : bad)
+        EXPECT_THROW(RunCommand(BestCommand, args), UsageError) << args[0];
+    EXPECT_THROW(RunCommand(PlayCommand, {"--games", "-1"}), UsageError);
+    EXPECT_THROW(RunCommand(PlayCommand, {"--games", "3", "--games", "4"}), UsageError);
+}
+
+} // namespace
+} // namespace tavlira::sim
