@@ -17,7 +17,9 @@ template <typename... Lists> std::vector<const WordTable*> Concatenate(const Lis
 
 std::span<const WordTable* const> AllWordTables() {
     static const std::vector<const WordTable*> all =
-        Concatenate(words::LoginWords, words::MenuWords, words::OnlineWords, words::TableWords);
+        Concatenate(words::AboutWords, words::CalendarWords, words::LoginWords, words::MediaWords,
+                    words::MenuWords, words::NetworkWords, words::OnlineWords, words::OptionsWords,
+                    words::RecordsWords, words::TableWords);
     return all;
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <set>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -192,7 +193,8 @@ struct EnglishText {
     std::string_view english;
 };
 
-// English texts as the system's description quotes them.
+// English texts as the system's description quotes them, spelling, capitals,
+// blanks and line breaks included.
 const EnglishText QuotedEnglish[] = {
     {&words::GameTitle, "Tavlira-Duo"},
     {&words::NewPlayer, "New Player"},
@@ -212,19 +214,157 @@ const EnglishText QuotedEnglish[] = {
     {&words::PleaseWait, "Please, wait..."},
     {&words::NameChanged, "Your name and/or the password were successfully changed!\n\rNew name: "},
     {&words::WaitingForServer, "Expectation of the server..."},
-    {&words::BestWindowsPlayer, "Best Windows Player: "},
-    {&words::ClubMembers, "Club members: "},
+    {&words::ClubHeadingScore, " The members of club    Games    Score "},
+    {&words::ClubHeadingRating, " The members of club    Games   Rating "},
     {&words::RepeatPasswordForCheck, "And once again for check..."},
     {&words::DefaultPlayerName, "Mr.X"},
     {&words::PasswordsDoNotMatch, "The passwords do not coincide!"},
-    {&words::ClubHeadingScore, " The members of club    Games    Score "},
-    {&words::ClubHeadingRating, " The members of club    Games   Rating "},
+    {&words::IncorrectIpAddress, "Incorrect IP-address!"},
+    {&words::ServerCreatesGame, "Server create the game"},
+    {&words::PressOkForMainMenu, "Press OK for exit to the main menu..."},
+    {&words::HasInterruptedGame, "has interrupted game!"},
+    {&words::TimeIsUp, "time is up!"},
+    {&words::TakeThePlace, "Take the place of"},
+    {&words::TableTakenFromYourIp, "This table is already occupied by a player with your IP!"},
+    {&words::BestWindowsPlayer, "Best Windows Player: "},
+    {&words::BestAccountPlayer, "The best player of games from under the account: "},
+    {&words::ClubMembers, "Club members: "},
+    {&words::EMail, "E-Mail:"},
+    {&words::NickAlreadyTaken, "The club already has a player with the same Nick!"},
+    {&words::PhotoFormatRequired, "The photo must be in jpg format 200x250 pixels in size!"},
+    {&words::ProfileVisibleToMembers, "This information may be visible to other club members."},
+    {&words::PeopleWonAgainstPc, "Winning people (game with PC)"},
+    {&words::StatisticsSinceVersion, "This statistic is maintained since version 5.2"},
+    {&words::WorldTopTenUnavailable, "World Top Ten Tournament is temporarily unavailable!"},
+    {&words::FlyingCardsOption, "\"Fly\" cards"},
+    {&words::ScalePercent, "Scale, %"},
+    {&words::DelayBetweenFrames, "Delay between frames, msec."},
+    {&words::FontsWarning,
+     "Attention!\n\rThese installations should be changed only in case of incorrect map of fonts"},
+    {&words::CantSaveOptions, "Can`t save options!"},
+    {&words::ColourOrange, "Orang"},
+    {&words::DeckSkatTournamentSuits, "Skat - Tournament suits"},
+    {&words::CantFindTheFile, "Can`t find the file"},
+    {&words::AttributeWarningEnd,
+     " has incorrect attributes!\n\rThe work of the program will be incorrect!"},
+    {&words::CantSaveHistory, "Cann`t save history!"},
+    {&words::Congratulations, "CONGRATULATIONS!!!"},
+    {&words::YourResultTheBest, "Your result - the best!"},
+    {&words::EnteredTopTen, "You have hitted in top ten players!"},
+    {&words::ResultLabel, "Result: "},
+    {&words::PlaceLabel, "Place: "},
+    {&words::BecomeVicePresident, "You become the Vice-President of the order!"},
+    {&words::CantFind, "Can`t find "},
+    {&words::CantCreateMusicFile, "Can`t create music file!"},
+    {&words::QelInternetRadio, "Qel Internet-Radio"},
+    {&words::RadioGermany, "Deutschland"},
+    {&words::AnniversarySuffix, "-th anniversary"},
+    {&words::YearOfTheRat, "Year Of The Rat"},
+    {&words::OrthodoxHoliday, "The Orthodox holiday"},
+    {&words::HolidayUnitedStates, "Holiday United States"},
+    {&words::FragmentsThanks, "In the program many graphic, sound and musical fragments were "
+                              "used.\n\rThank you to their authors."},
+    {&words::HappyForFinancialSupport, "and we will be happy to get the financial support!"},
 };
 
 TEST(WordTables, EnglishColumnIsTheQuotedText) {
     for (const auto& [table, english] : QuotedEnglish) {
         EXPECT_EQ((*table)[LanguageIndex::English], english);
     }
+}
+
+} // namespace
+} // namespace tavlira
+
+namespace tavlira {
+namespace {
+
+// Columns that the description gives itself, in languages other than English.
+TEST(WordTables, GivenColumnsAreKept) {
+    EXPECT_EQ(words::SmallWindow[LanguageIndex::Russian], "Маленькое окно");
+    EXPECT_EQ(words::Send[LanguageIndex::Russian], "Отправить");
+    EXPECT_EQ(words::Refresh[LanguageIndex::Russian], "Обновить");
+    EXPECT_EQ(words::UpdateInfo[LanguageIndex::Russian], "Обновить информацию");
+    EXPECT_EQ(words::RefreshPhoto[LanguageIndex::Russian], "Обновить фото");
+    EXPECT_EQ(words::Passport[LanguageIndex::Russian], "Личные данные");
+    EXPECT_EQ(words::StatisticsSinceVersion[LanguageIndex::Russian],
+              "Эта статистика ведется начиная с версии 5.2");
+    EXPECT_EQ(words::CantSaveOptions[LanguageIndex::Japanese], "オプションを保存できません！");
+    EXPECT_EQ(words::TopTen[LanguageIndex::Czech], "Šampioni");
+    EXPECT_EQ(words::January[LanguageIndex::Russian], "января");
+}
+
+// The seven board headings are English in every language.
+TEST(WordTables, BoardHeadingsAreEnglishOnly) {
+    SetLanguage(LanguageIndex::Japanese);
+    EXPECT_EQ(Text(words::WindowsLocalGamesWithPc), "WINDOWS. LOCAL GAMES WITH PC");
+    SetLanguage(LanguageIndex::English);
+    const std::string_view expected[] = {
+        "ACCOUNT. RATING. ALL GAMES",
+        "ACCOUNT. SCORE. GAMES IN CYCLE",
+        "WINDOWS. SCORE. GAMES IN CYCLE",
+        "ANDROID. SCORE. GAMES IN CYCLE",
+        "WINDOWS. ONLINE TOURNAMENT",
+        "WINDOWS. LOCAL GAMES WITH PC",
+        "WINDOWS. NET GAMES",
+    };
+    ASSERT_EQ(std::size(words::BoardHeadings), std::size(expected));
+    for (std::size_t board = 0; board < std::size(expected); ++board) {
+        const EnglishOnlyHeading& heading = *words::BoardHeadings[board];
+        EXPECT_EQ(Text(heading), expected[board]);
+        for (const LanguageIndex language : AllLanguages) {
+            if (language != LanguageIndex::English) {
+                EXPECT_TRUE(heading.slots[language].empty()) << expected[board];
+            }
+        }
+    }
+}
+
+struct ListCase {
+    std::span<const WordTable* const> list;
+    std::size_t size;
+    std::string_view first;
+    std::string_view last;
+};
+
+// The lists of the options and radio dialogs, whose item index is a setting.
+TEST(WordTables, ListsHaveTheirItemsInOrder) {
+    const ListCase cases[] = {
+        {words::DeckNames, 48, "Classical-1", "Czech"},
+        {words::BackDesignNames, 13, "Classical-1", "Russian"},
+        {words::BackgroundDesignNames, 10, "Sun", "Ornament"},
+        {words::BackgroundColourNames, 7, "Green", "Violet"},
+        {words::WindowSizeNames, 5, "Small window", "Large window"},
+        {words::RadioCountryNames, 28, "Russian Federation", "South Korea"},
+        {words::MonthNames, 12, "January", "December"},
+        {words::ZodiacSigns, 12, "Aries", "Pisces"},
+        {words::AnimalYears, 12, "Year Of The Rat", "Year Of The Pig"},
+    };
+    for (const auto& [list, size, first, last] : cases) {
+        ASSERT_EQ(list.size(), size) << first;
+        EXPECT_EQ((*list.front())[LanguageIndex::English], first);
+        EXPECT_EQ((*list.back())[LanguageIndex::English], last);
+    }
+    EXPECT_EQ((*words::DeckNames[23])[LanguageIndex::English], "Medieval-2");
+    EXPECT_EQ(words::BackDesignNames[2], &words::Medieval2);
+    EXPECT_EQ(words::BackgroundDesignNames[4], words::BackDesignNames[3]);
+    EXPECT_EQ((*words::RadioCountryNames[16])[LanguageIndex::English], "Deutschland");
+}
+
+TEST(WordTables, AnimalYearFollowsTheTwelveYearCycle) {
+    EXPECT_EQ(&words::AnimalYearOf(2020), &words::YearOfTheRat);
+    EXPECT_EQ(&words::AnimalYearOf(2031), &words::YearOfThePig);
+    EXPECT_EQ(&words::AnimalYearOf(2026), &words::YearOfTheHorse);
+    EXPECT_EQ(&words::AnimalYearOf(2016), &words::YearOfTheMonkey);
+    EXPECT_EQ(&words::AnimalYearOf(1900), &words::YearOfTheRat);
+}
+
+TEST(WordTables, HolidayCategoryTagsHaveNames) {
+    EXPECT_EQ(words::HolidayCategoryName("ENG"), &words::HolidayUk);
+    EXPECT_EQ(words::HolidayCategoryName("KAT"), &words::CatholicFeast);
+    EXPECT_EQ(words::HolidayCategoryName("ALL"), nullptr);
+    EXPECT_EQ(words::HolidayCategoryName(""), nullptr);
+    EXPECT_EQ(words::HolidayCategoryName("XYZ"), nullptr);
 }
 
 } // namespace

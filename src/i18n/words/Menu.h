@@ -90,16 +90,26 @@ inline constexpr WordTable PleaseWait{
      "Espere, por favor...", "請稍候...", "Attendere prego...", "Čekejte prosím...",
      "お待ちください...", "잠시 기다려 주세요..."}};
 inline constexpr WordTable NameChanged{
-    {"Your name and/or the password were successfully changed!\n\rNew name: ",
-     "Ваше имя и/или пароль успешно изменены!\n\rНовое имя: ",
-     "Ihr Name und/oder Passwort wurde erfolgreich geändert!\n\rNeuer Name: ",
-     "Votre nom et/ou mot de passe ont été modifiés!\n\rNouveau nom: ",
-     "¡Su nombre y/o contraseña se han cambiado!\n\rNuevo nombre: ",
-     "您的名稱和/或密碼已成功更改！\n\r新名稱：",
-     "Il nome e/o la password sono stati cambiati!\n\rNuovo nome: ",
-     "Vaše jméno a/nebo heslo bylo úspěšně změněno!\n\rNové jméno: ",
-     "名前とパスワードを変更しました！\n\r新しい名前：",
-     "이름 및/또는 비밀번호가 변경되었습니다!\n\r새 이름: "}};
+    {"Your name and/or the password were successfully changed!\n\r"
+     "New name: ",
+     "Ваше имя и/или пароль успешно изменены!\n\r"
+     "Новое имя: ",
+     "Ihr Name und/oder Passwort wurde erfolgreich geändert!\n\r"
+     "Neuer Name: ",
+     "Votre nom et/ou mot de passe ont été modifiés!\n\r"
+     "Nouveau nom: ",
+     "¡Su nombre y/o contraseña se han cambiado!\n\r"
+     "Nuevo nombre: ",
+     "您的名稱和/或密碼已成功更改！\n\r"
+     "新名稱：",
+     "Il nome e/o la password sono stati cambiati!\n\r"
+     "Nuovo nome: ",
+     "Vaše jméno a/nebo heslo bylo úspěšně změněno!\n\r"
+     "Nové jméno: ",
+     "名前とパスワードを変更しました！\n\r"
+     "新しい名前：",
+     "이름 및/또는 비밀번호가 변경되었습니다!\n\r"
+     "새 이름: "}};
 inline constexpr WordTable CreatingGif{
     {"Creating a GIF...", "Создание GIF...", "GIF wird erstellt...", "Création du GIF...",
      "Creando el GIF...", "正在建立 GIF...", "Creazione della GIF...", "Vytváření GIF...",

@@ -17,8 +17,8 @@ inline constexpr WordTable NextGame{{"Next game", "Следующая парти
                                      "Partie suivante", "Siguiente partida", "下一局",
                                      "Prossima partita", "Další hra", "次のゲーム", "다음 게임"}};
 inline constexpr WordTable ExitToMenu{
-    {"Exit to menu", "Выход в меню", "Zurück ins Menü", "Quitter le menu", "Salir al menú",
-     "退出菜單", "Esci dal menu", "Návrat do menu", "メニューに戻る", "메뉴로 나가기"}};
+    {"Exit to menu", "Выход в меню", "Zurück ins Menü", "Retour au menu", "Salir al menú",
+     "返回菜單", "Esci dal menu", "Návrat do menu", "メニューに戻る", "메뉴로 나가기"}};
 
 // The bubble of a seat that has no legal move.
 inline constexpr WordTable NoMove{{"No move", "Нет хода", "Kein Zug", "Aucun coup", "Sin jugada",
