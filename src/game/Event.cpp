@@ -6,6 +6,7 @@ event::RedrawHand HandSnapshot(const GameState& state, int seat, bool faceUp) {
     event::RedrawHand e;
     e.seat = static_cast<std::uint8_t>(seat);
     e.faceUp = faceUp;
+    e.raised = seat == LocalSeat ? state.PickedHandSlot : 0;
     for (int place = 1; place <= HandPlaces; ++place)
         e.cards[place] = state.Hand[seat][place].code;
     return e;

@@ -56,6 +56,7 @@ namespace event {
 struct RedrawHand {
     std::uint8_t seat = 0;
     bool faceUp = false;
+    std::uint8_t raised = 0; // the person's picked-up hand place, 0 for none
     OneBased<CardCode, HandPlaces> cards{};
 };
 

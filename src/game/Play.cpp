@@ -118,6 +118,7 @@ bool PlayCard(GameState& state, int seat, int handPlace, int tablePlace, bool se
         SendPlay(state, handPlace, tablePlace, out);
     state.Table[tablePlace] = TakeFromHand(state.Hand[seat], handPlace);
     --state.HandCount[seat];
+    state.PickedHandSlot = 0;
 
     out.push_back(HandSnapshot(state, seat, seat == LocalSeat));
     event::FlyCards flight;
@@ -125,7 +126,6 @@ bool PlayCard(GameState& state, int seat, int handPlace, int tablePlace, bool se
     flight.count = 1;
     flight.to = Spot::TablePlace(tablePlace);
     out.push_back(flight);
-    state.PickedHandSlot = 0;
     state.PickedTableSlots.Clear();
     out.push_back(TableSnapshot(state));
     out.push_back(event::PlaySound{Effect::CardLands, true});

@@ -11,5 +11,6 @@ namespace tavlira::sim {
 void PlayCommand(const std::vector<std::string>& args, std::ostream& out);
 void BestCommand(const std::vector<std::string>& args, std::ostream& out);
 void LayOffCommand(const std::vector<std::string>& args, std::ostream& out);
+void MatchCommand(const std::vector<std::string>& args, std::ostream& out);
 
 } // namespace tavlira::sim

@@ -37,6 +37,18 @@ TEST(SimPlay, SameSeedSameGames) {
     EXPECT_NE(a, RunCommand(PlayCommand, {"--games", "50", "--seed", "9", "--figures"}));
 }
 
+TEST(SimMatch, AMemberPlaysThroughTheDriverToTheStoredRecord) {
+    const std::string a = RunCommand(MatchCommand, {"--games", "22", "--seed", "4"});
+    EXPECT_EQ(a, RunCommand(MatchCommand, {"--games", "22", "--seed", "4"}));
+    // The member line as stored: name, rating, 22 games, and the score of
+    // the new cycle (games 21 and 22).
+    const size_t at = a.find("member=Sim ");
+    ASSERT_NE(at, std::string::npos) << a;
+    const std::string line = a.substr(at + 7, 59);
+    EXPECT_EQ(line.substr(30, 7), "     22") << line;
+    EXPECT_NE(a.find("signature="), std::string::npos);
+}
+
 TEST(SimArguments, RefuseBadInput) {
     const std::vector<std::vector<std::string>> bad = {
         {"--hand", "5ч,6ч,7ч,8ч,9ч", "--table", ""}, // five hand places

@@ -1,0 +1,397 @@
+#include "match/Match.h"
+
+#include "game/CaptureSearch.h"
+#include "game/Computer.h"
+#include "game/Deal.h"
+#include "game/Play.h"
+#include "game/Scoring.h"
+#include "i18n/words/Table.h"
+
+namespace tavlira {
+
+Match::Match(MatchServices services) : services_(std::move(services)) {}
+
+MatchOutbox Match::TakeOutbox() {
+    MatchOutbox taken;
+    taken.swap(outbox_);
+    return taken;
+}
+
+void Match::Emit(Outbox& gameEvents) {
+    for (Event& e : gameEvents)
+        outbox_.emplace_back(std::move(e));
+    gameEvents.clear();
+}
+
+void Match::EmitButtons() {
+    const TableButtons now = Buttons();
+    if (now == shownButtons_)
+        return;
+    shownButtons_ = now;
+    outbox_.emplace_back(match_event::Buttons{now});
+}
+
+TableButtons Match::Buttons() const {
+    TableButtons b;
+    if (screen_ != Screen::Table)
+        return b;
+    b.start.shown = b.second.shown = true;
+    if (state_.GameOver || state_.Mover == MoverTimedOut) {
+        b.start = {&words::NextGame, state_.Buttons.nextGame, true};
+        b.second = {&words::ExitToMenu, state_.Buttons.exitToMenu, true};
+    } else if (state_.BeginState == Dealt) {
+        const bool waitsForOtherSide =
+            state_.Mode == PlayMode::DuelClient || state_.Mode == PlayMode::TablePosition2;
+        b.start = {&words::ToBegin, !waitsForOtherSide, true};
+        b.second = {&words::ExitToMenu, false, true};
+    } else {
+        b.start = {&words::Take, PersonsTurn() && SelectionIsLegal(state_), true};
+        b.second = {&words::Score, true, true};
+    }
+    return b;
+}
+
+int Match::TickInterval() const {
+    return screen_ == Screen::Table && state_.BeginState == UnderWay && !state_.GameOver ? 200 : 0;
+}
+
+bool Match::PersonsTurn() const {
+    return state_.TableActive && state_.Mover == LocalSeat && state_.BeginState == UnderWay &&
+           !state_.GameOver;
+}
+
+bool Match::OpponentsTurn() const {
+    return state_.TableActive && state_.Mover == OpponentSeat && state_.BeginState == UnderWay &&
+           !state_.GameOver && state_.Mode != PlayMode::Computer;
+}
+
+bool Match::CardWaitsInCaptureArea() const { return !state_.Table[CaptureArea].IsEmpty(); }
+
+// --- Screens
+
+void Match::LeaveTitle() {
+    if (screen_ != Screen::Title)
+        return;
+    ShowMenu();
+}
+
+void Match::ShowMenu() {
+    screen_ = Screen::Menu;
+    state_.TableActive = false;
+    helpTopic_ = HelpMenu;
+    outbox_.emplace_back(match_event::ShowScreen{Screen::Menu});
+    EmitButtons();
+}
+
+LoginError Match::Login(int slot, const std::string& name, const std::string& password,
+                        const std::string& passwordAgain) {
+    if (screen_ != Screen::Menu)
+        return LoginError::IncorrectName;
+    if (slot == NewPlayerSlot) {
+        const LoginError error = CheckNewPlayer(name, password, passwordAgain);
+        if (error == LoginError::None)
+            StartMatch(slot, name, password);
+        return error;
+    }
+    const auto member = services_.records->LoadMember(RecordKind(), slot);
+    const auto stored = member ? DecodePassword(member->encodedPassword) : std::nullopt;
+    const LoginError error = CheckMember(member ? member->name : name, password, stored);
+    if (error == LoginError::None)
+        StartMatch(slot, member->name, password);
+    return error;
+}
+
+void Match::StartMatch(int slot, const std::string& name, const std::string& password) {
+    playerSlot_ = slot;
+    playerName_ = name.substr(0, name.find_last_not_of(' ') + 1);
+    encodedPassword_ = EncodePassword(password);
+    NewGame(false);
+}
+
+// --- The table
+
+void Match::NewGame(bool following) {
+    Outbox out;
+    const bool onlineTable = IsOnlineTable(state_.Mode);
+    if (!following) {
+        state_.MatchPoints.Fill(0);
+        state_.GamesAtTable = 0;
+        state_.PointsLead = 0;
+        state_.ShownScore = 0;
+        countNextGame_ = true;
+        state_.GameCounter = 0;
+        state_.BaseScore = 0;
+        rating_ = 0.0;
+        if (playerSlot_ >= 1 && playerSlot_ <= MemberSlots) {
+            if (const auto member = services_.records->LoadMember(RecordKind(), playerSlot_)) {
+                rating_ = member->rating;
+                state_.GameCounter = member->games;
+                state_.BaseScore = member->cycleScore;
+                encodedPassword_ = member->encodedPassword;
+            }
+        }
+    }
+    if (onlineTable) {
+        ++state_.GamesAtTable;
+    } else if (!IsNetworkDuel(state_.Mode) || state_.Mode == PlayMode::DuelHost || countNextGame_) {
+        ++state_.GamesAtTable;
+        ++state_.GameCounter;
+    }
+    countNextGame_ = true;
+
+    state_.FiguresHavePoints = figuresHavePoints_;
+    if (state_.Mode == PlayMode::Computer || state_.Mode == PlayMode::DuelHost) {
+        const std::unique_ptr<RandomSource> random = services_.newRandom();
+        Shuffle(state_, *random);
+        OpeningDeal(state_);
+    }
+    state_.Mover = FirstMover(state_);
+    ResetGameFields(state_);
+    state_.ShownScore = state_.BaseScore + state_.PointsLead;
+
+    screen_ = Screen::Table;
+    state_.TableActive = true;
+    outbox_.emplace_back(match_event::ShowScreen{Screen::Table});
+    out.push_back(PanelsSnapshotOf(state_));
+    out.push_back(TableSnapshot(state_));
+    out.push_back(HandSnapshot(state_, 1, false));
+    out.push_back(HandSnapshot(state_, 2, true));
+    out.push_back(event::RedrawStock{state_.StockLeft});
+    out.push_back(event::PlaySound{Effect::Shuffle, false});
+    Emit(out);
+    state_.BeginState = Dealt;
+    helpTopic_ = HelpDealt;
+    EmitButtons();
+}
+
+void Match::Tick() {
+    if (!state_.TableActive || state_.BeginState != UnderWay || state_.GameOver)
+        return;
+    Outbox out;
+    if (state_.Mover == OpponentSeat && state_.Mode == PlayMode::Computer &&
+        state_.HandCount[OpponentSeat] > 0) {
+        ComputerTurn(state_, OpponentSeat, out);
+    } else {
+        RefillDeal(state_, out);
+        FinalSweep(state_, out);
+        for (int seat : {LocalSeat, OpponentSeat})
+            if (HasNoMove(state_, seat))
+                EndGame(state_, seat, true, out);
+    }
+    Emit(out);
+    EmitButtons();
+}
+
+void Match::PressStart() {
+    if (!Buttons().start.enabled)
+        return;
+    Outbox out;
+    if (state_.BeginState == Dealt && !state_.GameOver) {
+        state_.BeginState = UnderWay;
+        helpTopic_ = HelpUnderWay;
+        if (state_.Mode == PlayMode::DuelHost)
+            out.push_back(event::SendMessage{"hbegin##"});
+        else if (state_.Mode == PlayMode::TablePosition1)
+            out.push_back(event::SendMessage{"hbegin"});
+    } else if (state_.GameOver) {
+        Emit(out);
+        NewGame(true);
+        return;
+    } else {
+        // "Take": the button is enabled only for a legal capture on the
+        // person's turn.
+        if (IsNetworkDuel(state_.Mode))
+            out.push_back(event::SendMessage{std::string("htake##") + DuelRoleDigit(state_.Mode)});
+        else if (IsOnlineTable(state_.Mode))
+            out.push_back(event::SendMessage{"htake"});
+        TakeCards(state_, LocalSeat, out);
+    }
+    Emit(out);
+    EmitButtons();
+}
+
+void Match::PressSecond() {
+    if (!Buttons().second.enabled)
+        return;
+    if (state_.GameOver) {
+        LeaveAfterGame();
+        return;
+    }
+    ClickPanel();
+}
+
+void Match::ClickPanel() {
+    if (!state_.TableActive)
+        return;
+    state_.PanelView = state_.PanelView == 1 ? 2 : 1;
+    Outbox out{PanelsSnapshotOf(state_)};
+    Emit(out);
+}
+
+void Match::ClickHand(int place, MouseButton button) {
+    if (!state_.TableActive || place < 1 || place > HandPlaces ||
+        state_.Hand[LocalSeat][place].IsEmpty())
+        return;
+    if (button == MouseButton::Right) {
+        outbox_.emplace_back(match_event::SpeakCard{state_.Hand[LocalSeat][place].code});
+        return;
+    }
+    if (PointerOverHand(place) != Pointer::Hand)
+        return;
+    state_.PickedHandSlot = state_.PickedHandSlot == place ? 0 : static_cast<std::uint8_t>(place);
+    state_.PickedCanTake =
+        state_.PickedHandSlot != 0 &&
+        FindCapture(state_.Hand[LocalSeat], state_.Table, state_.FiguresHavePoints)
+            .capturing.Contains(place);
+    Outbox out{HandSnapshot(state_, LocalSeat, true)};
+    Emit(out);
+}
+
+Pointer Match::PointerOverHand(int place) const {
+    const bool mayPick = PersonsTurn() && !CardWaitsInCaptureArea() && place >= 1 &&
+                         place <= HandPlaces && !state_.Hand[LocalSeat][place].IsEmpty() &&
+                         (state_.PickedHandSlot == 0 || state_.PickedHandSlot == place);
+    return mayPick ? Pointer::Hand : Pointer::Normal;
+}
+
+Pointer Match::PointerOverTable(int place) const {
+    if (!PersonsTurn() || place < 1 || place > CaptureArea)
+        return Pointer::Normal;
+    const bool empty = state_.Table[place].IsEmpty();
+    const bool mayPlay = state_.PickedHandSlot != 0 && empty && !CardWaitsInCaptureArea() &&
+                         (place <= TablePlaces || state_.PickedCanTake);
+    const bool maySelect = CardWaitsInCaptureArea() && place <= TablePlaces && !empty;
+    return mayPlay || maySelect ? Pointer::Hand : Pointer::Normal;
+}
+
+void Match::ClickTable(int place, MouseButton button) {
+    if (!state_.TableActive || place < 1 || place > CaptureArea)
+        return;
+    const bool occupied = !state_.Table[place].IsEmpty();
+    if (button == MouseButton::Right && occupied) {
+        outbox_.emplace_back(match_event::SpeakCard{state_.Table[place].code});
+        return;
+    }
+    if (PointerOverTable(place) != Pointer::Hand)
+        return;
+    Outbox out;
+    if (!occupied) {
+        PlayCard(state_, LocalSeat, state_.PickedHandSlot, place, true, out);
+    } else {
+        if (IsNetworkDuel(state_.Mode))
+            out.push_back(event::SendMessage{"hsell" + std::to_string(place) + "#" +
+                                             DuelRoleDigit(state_.Mode)});
+        else if (IsOnlineTable(state_.Mode))
+            out.push_back(event::SendMessage{"hsell" + std::to_string(place)});
+        ToggleTableCard(state_, place, out);
+    }
+    Emit(out);
+    EmitButtons();
+}
+
+// --- The network opponent
+
+bool Match::OpponentBegin() {
+    if (!state_.TableActive || state_.BeginState != Dealt || state_.Mode == PlayMode::Computer)
+        return false;
+    state_.BeginState = UnderWay;
+    helpTopic_ = HelpUnderWay;
+    EmitButtons();
+    return true;
+}
+
+bool Match::OpponentPlay(int handPlace, int tablePlace) {
+    if (!OpponentsTurn() || handPlace < 1 || handPlace > HandPlaces)
+        return false;
+    if (tablePlace == CaptureArea &&
+        !FindCapture(state_.Hand[OpponentSeat], state_.Table, state_.FiguresHavePoints)
+             .capturing.Contains(handPlace))
+        return false;
+    Outbox out;
+    if (!PlayCard(state_, OpponentSeat, handPlace, tablePlace, false, out))
+        return false;
+    Emit(out);
+    EmitButtons();
+    return true;
+}
+
+bool Match::OpponentToggle(int tablePlace) {
+    if (!OpponentsTurn() || !CardWaitsInCaptureArea() || tablePlace < 1 ||
+        tablePlace > TablePlaces || state_.Table[tablePlace].IsEmpty())
+        return false;
+    Outbox out;
+    ToggleTableCard(state_, tablePlace, out);
+    Emit(out);
+    return true;
+}
+
+bool Match::OpponentTake() {
+    if (!OpponentsTurn() || !SelectionIsLegal(state_))
+        return false;
+    Outbox out;
+    TakeCards(state_, OpponentSeat, out);
+    Emit(out);
+    EmitButtons();
+    return true;
+}
+
+// --- Leaving
+
+void Match::LeaveAfterGame() {
+    outbox_.emplace_back(match_event::LeavingTable{});
+    const bool onlineTable = IsOnlineTable(state_.Mode);
+    const int lead = state_.PointsLead;
+    if (!onlineTable)
+        rating_ = RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, lead);
+
+    const HisStr entry{playerName_, state_.GamesAtTable, lead, rating_,
+                       IsNetworkDuel(state_.Mode) ? HistoryKind::Network
+                       : onlineTable              ? HistoryKind::Tournament
+                                                  : HistoryKind::Local};
+    const auto [time, date] = services_.now();
+    if (!services_.records->WriteHistory({&entry, 1}, time, date))
+        outbox_.emplace_back(match_event::RecordFailure{match_event::RecordFailure::What::History});
+
+    const bool cycleEnds = state_.GameCounter % CycleGames == 0;
+    if (!cycleEnds && lead != 0)
+        outbox_.emplace_back(Event{event::PlaySound{lead > 0 ? Effect::MatchGood : Effect::MatchBad, false}});
+
+    if (!onlineTable && !state_.RatedSeries) {
+        const GameResult result{playerSlot_, playerName_, rating_, state_.GameCounter,
+                                state_.ShownScore, encodedPassword_};
+        const StoreOutcome outcome = services_.records->StoreGameResult(RecordKind(), result);
+        if (outcome.status == WriteStatus::Failed)
+            outbox_.emplace_back(match_event::RecordFailure{});
+        if (cycleEnds)
+            outbox_.emplace_back(match_event::EndOfCycle{outcome, state_.ShownScore});
+    }
+    ShowMenu();
+}
+
+bool Match::RequestQuitToMenu() {
+    outbox_.emplace_back(Event{event::PlaySound{Effect::OpenForm, false}});
+    return screen_ == Screen::Table;
+}
+
+void Match::QuitToMenu() {
+    if (screen_ != Screen::Table)
+        return;
+    ForfeitMember();
+    ShowMenu();
+}
+
+void Match::Close() {
+    if (screen_ == Screen::Table)
+        ForfeitMember();
+}
+
+// Leaving a running game forfeits a club member's record; a new player has
+// none to lose.
+void Match::ForfeitMember() {
+    if (playerSlot_ < 1 || playerSlot_ > MemberSlots || IsOnlineTable(state_.Mode))
+        return;
+    if (services_.records->RemoveMember(RecordKind(), playerSlot_, playerName_) == WriteStatus::Failed)
+        outbox_.emplace_back(match_event::RecordFailure{});
+}
+
+} // namespace tavlira

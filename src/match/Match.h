@@ -1,0 +1,142 @@
+#pragma once
+// The match driver: the main window's screens and the game table as a state
+// machine without a window.
+//
+// Every input — a tick, a button, a click on a hand or table place, an
+// opponent's move — runs one whole step at once, leaves `GameState`
+// consistent, and appends to the outbox what the window must show and play,
+// in order. The window plays the outbox and hands the driver no further input
+// until it is played.
+//
+// The card in the capture area is never lost: while a card waits there, the
+// person cannot pick up another hand card, and no card can be played, until
+// the take.
+
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "match/Login.h"
+#include "match/MatchEvent.h"
+#include "records/RecordStore.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tavlira {
+
+enum class MouseButton : std::uint8_t { Left, Right };
+enum class Pointer : std::uint8_t { Normal, Hand };
+
+// `PlayerSlot` values beyond the five club members.
+inline constexpr int NewPlayerSlot = 6;
+inline constexpr int RatedAccountSlot = 7;
+inline constexpr int OnlineTableSlot = 8;
+
+// Help topics of the screens.
+inline constexpr int HelpMenu = 1;
+inline constexpr int HelpDealt = 2;
+inline constexpr int HelpUnderWay = 5;
+
+// What the driver needs from outside: the records, the time of day for
+// history lines, and a fresh random source for each shuffle.
+struct MatchServices {
+    RecordStore* records = nullptr;
+    // The time ("hh:nn") and short date written into a history line.
+    std::function<std::pair<std::string, std::string>()> now;
+    std::function<std::unique_ptr<RandomSource>()> newRandom;
+};
+
+class Match {
+public:
+    explicit Match(MatchServices services);
+
+    // Settings that shape the next match.
+    void SetFiguresHavePoints(bool on) { figuresHavePoints_ = on; }
+    void SetNetworkMode(bool on) { networkMode_ = on; }
+
+    // --- Screens
+    // A key released or a click on the title picture.
+    void LeaveTitle();
+    // The login dialog's "Ok" for member slot 1..5 or a new player (6). Name
+    // and passwords are code page 1251 bytes. On success the match starts.
+    LoginError Login(int slot, const std::string& name, const std::string& password,
+                     const std::string& passwordAgain);
+
+    // --- The table
+    void NewGame(bool following);
+    void Tick();
+    void PressStart();  // Button7
+    void PressSecond(); // Button8
+    // `place` is the hand place of seat 2 under the pointer that holds a card (0 none).
+    void ClickHand(int place, MouseButton button);
+    // `place` is the table place 1..9 under the pointer (0 none).
+    void ClickTable(int place, MouseButton button);
+    // A click on either player panel switches what both panels show.
+    void ClickPanel();
+    Pointer PointerOverHand(int place) const;
+    Pointer PointerOverTable(int place) const;
+
+    // --- The network opponent's moves, replayed for seat 1. Each returns
+    // false, changing nothing, for a move the rules do not allow, so the
+    // network side can drop a peer that sends one.
+    void SetPlayMode(PlayMode mode) { state_.Mode = mode; }
+    bool OpponentBegin();
+    bool OpponentPlay(int handPlace, int tablePlace);
+    bool OpponentToggle(int tablePlace);
+    bool OpponentTake();
+
+    // --- Leaving
+    // The pop-up "Exit to menu": true when the window must first ask
+    // "You want to leave in the main menu?"; then QuitToMenu() on Yes.
+    bool RequestQuitToMenu();
+    void QuitToMenu();
+    // Closing the window: true when the question "You want to leave from
+    // game?" must be asked first; Close() when closing goes ahead.
+    bool CloseNeedsQuestion() const { return screen_ == Screen::Table; }
+    void Close();
+
+    // --- What the window shows
+    const GameState& State() const { return state_; }
+    Screen CurrentScreen() const { return screen_; }
+    bool TitleShown() const { return screen_ == Screen::Title; }
+    bool MenuShown() const { return screen_ == Screen::Menu; }
+    int PlayerSlot() const { return playerSlot_; }
+    bool CountNextGame() const { return countNextGame_; }
+    int HelpTopic() const { return helpTopic_; }
+    const std::string& PlayerName() const { return playerName_; }
+    double Rating() const { return rating_; }
+    RecordFileKind RecordKind() const { return networkMode_ ? RecordFileKind::Net : RecordFileKind::Club; }
+    TableButtons Buttons() const;
+    // How often the window should tick, in milliseconds; 0 for no tick.
+    int TickInterval() const;
+
+    // The events appended since the last call.
+    MatchOutbox TakeOutbox();
+
+private:
+    bool PersonsTurn() const;
+    bool OpponentsTurn() const;
+    bool CardWaitsInCaptureArea() const;
+    void Emit(Outbox& gameEvents);
+    void EmitButtons();
+    void StartMatch(int slot, const std::string& name, const std::string& password);
+    void LeaveAfterGame();
+    void ForfeitMember();
+    void ShowMenu();
+
+    MatchServices services_;
+    GameState state_;
+    MatchOutbox outbox_;
+    TableButtons shownButtons_;
+    Screen screen_ = Screen::Title;
+    int playerSlot_ = 0;
+    bool countNextGame_ = true;
+    int helpTopic_ = HelpMenu;
+    std::string playerName_;
+    std::string encodedPassword_;
+    double rating_ = 0.0;
+    bool figuresHavePoints_ = false;
+    bool networkMode_ = false;
+};
+
+} // namespace tavlira

@@ -1,0 +1,114 @@
+#include "game/SelfPlay.h"
+#include "match/Autoplay.h"
+#include "records/RecordStore.h"
+#include "sim/Arguments.h"
+#include "sim/Commands.h"
+#include "util/Cp1251.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+// One member plays against the computer through the match driver, from the
+// menu to the stored result, with the record files of a fresh install in a
+// scratch program folder. After the 20th game of a cycle the member leaves
+// the table (storing the cycle) and logs in again.
+
+namespace tavlira::sim {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kMemberName = "Sim";
+
+// A scratch program folder holding the shipped record files; removed again
+// when the command ends.
+class ScratchInstall {
+public:
+    ScratchInstall()
+        : folder_(fs::temp_directory_path() / ("tavlira-sim-" + std::to_string(getpid()))) {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        for (RecordFileKind kind : {RecordFileKind::Club, RecordFileKind::Net}) {
+            std::ofstream file(folder_ / RecordFileName(kind), std::ios::binary);
+            file << FormatRecordFile(InitialRecordFile('0', "sim"));
+        }
+    }
+    ~ScratchInstall() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+    const fs::path& Folder() const { return folder_; }
+
+private:
+    fs::path folder_;
+};
+
+int MemberSlotOf(RecordStore& records, const std::string& name) {
+    for (int slot = 1; slot <= MemberSlots; ++slot)
+        if (const auto member = records.LoadMember(RecordFileKind::Club, slot); member && member->name == name)
+            return slot;
+    return 0;
+}
+
+void LogIn(Match& match, RecordStore& records) {
+    const int slot = MemberSlotOf(records, kMemberName);
+    const LoginError error = slot != 0 ? match.Login(slot, "", "", "")
+                                       : match.Login(NewPlayerSlot, kMemberName, "", "");
+    if (error != LoginError::None)
+        throw std::runtime_error("the member could not log in");
+}
+
+std::string Hex64(std::uint64_t x) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(x));
+    return buffer;
+}
+
+} // namespace
+
+void MatchCommand(const std::vector<std::string>& args, std::ostream& out) {
+    const Arguments a(args, {"games", "seed"}, {});
+    const int games = static_cast<int>(a.Number("games", 1, 1'000'000));
+    auto seed = static_cast<std::uint32_t>(a.Number("seed", 0, UINT32_MAX));
+
+    ScratchInstall install;
+    DiskRecordStore records(install.Folder());
+    if (records.CheckAtStart().status != RecordFileStatus::Sound)
+        throw std::runtime_error("the scratch record files are not sound");
+    SeededRandom seeds(seed);
+    Match match{MatchServices{&records, [] { return std::pair<std::string, std::string>("12:00", "01.01.2027"); },
+                              [&seeds] { return std::make_unique<SeededRandom>(seeds.Next32()); }}};
+    MoveSignature signature;
+    const auto absorb = [&signature](const MatchOutbox& played) {
+        Outbox gameEvents;
+        for (const MatchEvent& e : played)
+            if (const auto* game = std::get_if<Event>(&e))
+                gameEvents.push_back(*game);
+        signature.Absorb(gameEvents);
+    };
+
+    match.LeaveTitle();
+    LogIn(match, records);
+    for (int game = 1; game <= games; ++game) {
+        PlayGameToEnd(match, absorb);
+        if (game < games && match.Buttons().start.enabled) {
+            match.PressStart(); // "Next game"
+            continue;
+        }
+        match.PressSecond(); // "Exit to menu": the match is recorded
+        absorb(match.TakeOutbox());
+        if (game < games)
+            LogIn(match, records);
+    }
+
+    const int slot = MemberSlotOf(records, kMemberName);
+    const auto member = records.LoadMember(RecordFileKind::Club, slot);
+    out << "games=" << games << '\n'
+        << "member=" << (member ? Cp1251ToUtf8(FormatMemberLine(*member)) : "-") << '\n'
+        << "signature=" << Hex64(signature.Value()) << '\n';
+}
+
+} // namespace tavlira::sim

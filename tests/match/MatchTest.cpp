@@ -1,0 +1,276 @@
+#include "game/CaptureSearch.h"
+#include "game/LayOff.h"
+#include "game/Play.h"
+#include "i18n/words/Table.h"
+#include "match/Autoplay.h"
+#include "match/Match.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace tavlira {
+namespace {
+
+// Records kept in memory, so tests see what would be written.
+class FakeRecords final : public RecordStore {
+public:
+    std::map<int, MemberRecord> members;
+    std::vector<GameResult> stored;
+    std::vector<std::pair<int, std::string>> removed;
+    std::vector<HisStr> history;
+    bool historyFails = false;
+
+    std::optional<MemberRecord> LoadMember(RecordFileKind, int slot) override {
+        auto it = members.find(slot);
+        if (it == members.end())
+            return std::nullopt;
+        return it->second;
+    }
+    StoreOutcome StoreGameResult(RecordFileKind, const GameResult& result) override {
+        stored.push_back(result);
+        StoreOutcome outcome;
+        outcome.status = WriteStatus::Written;
+        outcome.cycleEnded = result.gameCounter % 20 == 0;
+        return outcome;
+    }
+    WriteStatus RemoveMember(RecordFileKind, int slot, std::string_view name) override {
+        removed.emplace_back(slot, std::string(name));
+        return WriteStatus::Written;
+    }
+    bool WriteHistory(std::span<const HisStr> entries, std::string_view, std::string_view) override {
+        history.insert(history.end(), entries.begin(), entries.end());
+        return !historyFails;
+    }
+};
+
+class MatchTest : public ::testing::Test {
+protected:
+    FakeRecords records;
+    std::uint32_t seed = 5;
+    Match match{MatchServices{&records, [] { return std::pair<std::string, std::string>("12:30", "10.12.2026"); },
+                              [this] { return std::make_unique<SeededRandom>(seed++); }}};
+
+    void SetUp() override {
+        records.members[1] = {"Anna", 1.5, 18, 7, EncodePassword("pw")};
+        match.LeaveTitle();
+    }
+
+    const GameState& S() const { return match.State(); }
+
+    void Begin() {
+        ASSERT_EQ(match.Buttons().start.label, &words::ToBegin);
+        match.PressStart();
+        ASSERT_EQ(S().BeginState, UnderWay);
+    }
+
+    void PersonPlaysByClicks() { ASSERT_TRUE(PlayPersonTurn(match)); }
+
+    void PlayWholeGame() {
+        Begin();
+        PlayGameToEnd(match, [](const MatchOutbox&) {});
+        ASSERT_TRUE(S().GameOver);
+        EXPECT_EQ(match.Buttons().second.label, &words::ExitToMenu);
+    }
+
+};
+
+TEST_F(MatchTest, NewPlayerPlaysAWholeGameAndLeavesWithTheResultStored) {
+    ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "12", "12"), LoginError::None);
+    EXPECT_EQ(match.CurrentScreen(), Screen::Table);
+    EXPECT_EQ(S().GameCounter, 1);
+    EXPECT_EQ(S().Mover, 2); // the person leads odd games
+    PlayWholeGame();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_EQ(match.Buttons().start.label, &words::NextGame);
+    EXPECT_TRUE(match.Buttons().start.enabled);
+    EXPECT_EQ(match.Buttons().second.label, &words::ExitToMenu);
+    match.PressSecond();
+    EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
+    ASSERT_EQ(records.stored.size(), 1u);
+    EXPECT_EQ(records.stored[0].name, "Boris");
+    EXPECT_EQ(records.stored[0].gameCounter, 1);
+    EXPECT_EQ(records.stored[0].shownScore, S().PointsLead);
+    EXPECT_EQ(records.stored[0].encodedPassword, EncodePassword("12"));
+    EXPECT_DOUBLE_EQ(records.stored[0].rating, S().PointsLead);
+    ASSERT_EQ(records.history.size(), 1u);
+    EXPECT_EQ(records.history[0].HKon, 1);
+    EXPECT_EQ(records.history[0].HRes, S().PointsLead);
+}
+
+TEST_F(MatchTest, ComputerCaptureIsShownBeforeItIsTaken) {
+    // Find a seed whose first computer move is a capture.
+    for (seed = 1; seed < 200; ++seed) {
+        Match m{MatchServices{&records, [] { return std::pair<std::string, std::string>(); },
+                              [s = seed] { return std::make_unique<SeededRandom>(s); }}};
+        m.LeaveTitle();
+        records.members[1].games = 1; // game 2: the computer leads
+        ASSERT_EQ(m.Login(1, "", "pw", ""), LoginError::None);
+        if (FindCapture(m.State().Hand[1], m.State().Table, false).chosen == 0)
+            continue;
+        m.PressStart();
+        m.TakeOutbox();
+        m.Tick();
+        const MatchOutbox out = m.TakeOutbox();
+        // play: the card flies to the capture area; the selection is shown;
+        // 2000 ms; the cards fly to the computer's pile.
+        std::vector<size_t> order;
+        for (size_t i = 0; i < out.size(); ++i) {
+            const auto* e = std::get_if<Event>(&out[i]);
+            if (!e)
+                continue;
+            if (const auto* f = std::get_if<event::FlyCards>(e))
+                order.push_back(f->to == Spot::TablePlace(9) ? 1 : f->to == Spot::Pile(1) ? 4 : 9);
+            else if (const auto* t = std::get_if<event::RedrawTable>(e); t && t->highlighted.Count() > 1)
+                order.push_back(2);
+            else if (const auto* p = std::get_if<event::Pause>(e); p && p->milliseconds == 2000)
+                order.push_back(3);
+        }
+        EXPECT_EQ(order, (std::vector<size_t>{1, 2, 3, 4}));
+        EXPECT_EQ(m.State().Mover, 2);
+        EXPECT_EQ(m.State().LastTaker, 1);
+        return;
+    }
+    FAIL() << "no seed gave a first computer capture";
+}
+
+TEST_F(MatchTest, PickingPuttingBackAndTheWaitingCard) {
+    ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
+    match.ClickHand(1, MouseButton::Left);
+    EXPECT_EQ(S().PickedHandSlot, 0); // not before "To Begin"
+    Begin();
+    match.ClickHand(2, MouseButton::Left);
+    EXPECT_EQ(S().PickedHandSlot, 2);
+    match.ClickHand(3, MouseButton::Left);
+    EXPECT_EQ(S().PickedHandSlot, 2); // another card must be put back first
+    EXPECT_EQ(match.PointerOverHand(3), Pointer::Normal);
+    match.ClickHand(2, MouseButton::Left);
+    EXPECT_EQ(S().PickedHandSlot, 0);
+    match.ClickHand(3, MouseButton::Left);
+    EXPECT_EQ(S().PickedHandSlot, 3);
+    // Without a legal capture place 9 refuses the card; a lay-off is always possible.
+    if (!S().PickedCanTake) {
+        match.ClickTable(CaptureArea, MouseButton::Left);
+        EXPECT_TRUE(S().Table[CaptureArea].IsEmpty());
+    }
+    match.ClickTable(6, MouseButton::Right); // right button on an empty place plays too
+    EXPECT_FALSE(S().Table[6].IsEmpty());
+    EXPECT_EQ(S().Mover, 1);
+}
+
+TEST_F(MatchTest, NothingMovesWhileTheCardWaitsInTheCaptureArea) {
+    for (seed = 1; seed < 500; ++seed) {
+        Match m{MatchServices{&records, [] { return std::pair<std::string, std::string>(); },
+                              [s = seed] { return std::make_unique<SeededRandom>(s); }}};
+        m.LeaveTitle();
+        ASSERT_EQ(m.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
+        const CaptureChoice choice = FindCapture(m.State().Hand[2], m.State().Table, false);
+        if (choice.chosen == 0)
+            continue;
+        m.PressStart();
+        m.ClickHand(choice.chosen, MouseButton::Left);
+        m.ClickTable(CaptureArea, MouseButton::Left);
+        const GameState waiting = m.State();
+        m.TakeOutbox();
+        for (int i = 0; i < 10; ++i)
+            m.Tick();
+        // No other hand card can be picked, nor a card played anywhere.
+        m.ClickHand(1, MouseButton::Left);
+        m.ClickTable(LowestFreeTablePlace(m.State()), MouseButton::Left);
+        EXPECT_EQ(m.State().Hand[2], waiting.Hand[2]);
+        EXPECT_EQ(m.State().Table, waiting.Table);
+        EXPECT_EQ(m.State().PickedHandSlot, 0);
+        EXPECT_FALSE(m.Buttons().start.enabled); // nothing selected yet
+        // An illegal selection keeps "Take" disabled; the legal one enables it.
+        choice.bestTakeSet.ForEach([&](int p) { m.ClickTable(p, MouseButton::Left); });
+        EXPECT_TRUE(m.Buttons().start.enabled);
+        return;
+    }
+    FAIL() << "no seed gave the person a capture";
+}
+
+TEST_F(MatchTest, TwentiethGameEndsTheCycleAndRefusesTheNextGame) {
+    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    EXPECT_EQ(S().GameCounter, 19);
+    PlayWholeGame();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(match.Buttons().start.enabled);
+    match.PressStart(); // "Next game"
+    EXPECT_EQ(S().GameCounter, 20);
+    EXPECT_EQ(S().GamesAtTable, 2);
+    PlayWholeGame();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_FALSE(match.Buttons().start.enabled);
+    match.PressStart();
+    EXPECT_EQ(S().GameCounter, 20); // refused
+    match.TakeOutbox();
+    match.PressSecond(); // "Exit to menu"
+    ASSERT_EQ(records.stored.size(), 1u);
+    EXPECT_EQ(records.stored[0].gameCounter, 20);
+    EXPECT_EQ(records.stored[0].shownScore, 7 + S().PointsLead);
+    bool endOfCycle = false;
+    for (const MatchEvent& m : match.TakeOutbox())
+        endOfCycle = endOfCycle || std::holds_alternative<match_event::EndOfCycle>(m);
+    EXPECT_TRUE(endOfCycle);
+}
+
+TEST_F(MatchTest, QuittingForfeitsTheMemberButNotANewPlayer) {
+    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    EXPECT_EQ(match.PlayerName(), "Anna");
+    EXPECT_TRUE(match.RequestQuitToMenu());
+    match.QuitToMenu();
+    EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
+    ASSERT_EQ(records.removed.size(), 1u);
+    EXPECT_EQ(records.removed[0], (std::pair<int, std::string>(1, "Anna")));
+
+    ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
+    EXPECT_TRUE(match.CloseNeedsQuestion());
+    match.Close();
+    EXPECT_EQ(records.removed.size(), 1u);
+    EXPECT_TRUE(records.stored.empty());
+}
+
+TEST_F(MatchTest, LoginRefusalsKeepTheMenu) {
+    EXPECT_EQ(match.Login(1, "", "xx", ""), LoginError::IncorrectPassword);
+    EXPECT_EQ(match.Login(2, "Nobody", "", ""), LoginError::IncorrectPassword); // empty slot
+    EXPECT_EQ(match.Login(NewPlayerSlot, "", "", ""), LoginError::IncorrectName);
+    EXPECT_EQ(match.Login(NewPlayerSlot, "Boris", "1", "2"), LoginError::PasswordsDoNotCoincide);
+    EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
+}
+
+TEST_F(MatchTest, FailedHistoryIsReportedAndTheResultStillStored) {
+    records.historyFails = true;
+    ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
+    PlayWholeGame();
+    ASSERT_FALSE(HasFatalFailure());
+    match.TakeOutbox();
+    match.PressSecond();
+    bool reported = false;
+    for (const MatchEvent& m : match.TakeOutbox())
+        if (const auto* f = std::get_if<match_event::RecordFailure>(&m))
+            reported = reported || f->what == match_event::RecordFailure::What::History;
+    EXPECT_TRUE(reported);
+    EXPECT_EQ(records.stored.size(), 1u);
+}
+
+TEST_F(MatchTest, HostileOpponentMovesAreRefused) {
+    match.SetPlayMode(PlayMode::DuelHost);
+    ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
+    EXPECT_FALSE(match.OpponentPlay(1, 5)); // not begun
+    match.PressStart();
+    // Game 1: the host's person leads, so every opponent move is refused.
+    EXPECT_FALSE(match.OpponentPlay(1, 5));
+    EXPECT_FALSE(match.OpponentTake());
+    PersonPlaysByClicks();
+    ASSERT_EQ(S().Mover, 1);
+    EXPECT_FALSE(match.OpponentPlay(7, 5));
+    EXPECT_FALSE(match.OpponentPlay(1, 12));
+    EXPECT_FALSE(match.OpponentToggle(3)); // nothing in the capture area
+    EXPECT_FALSE(match.OpponentTake());
+    const int free = LowestFreeTablePlace(S());
+    EXPECT_TRUE(match.OpponentPlay(1, free));
+    EXPECT_EQ(S().Mover, 2);
+}
+
+} // namespace
+} // namespace tavlira
