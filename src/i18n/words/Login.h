@@ -11,12 +11,12 @@ inline constexpr WordTable Welcome{{"Welcome!", "Добро пожаловать
                                     "¡Bienvenido!", "歡迎！", "Benvenuto!", "Vítejte!",
                                     "ようこそ！", "환영합니다!"}};
 inline constexpr WordTable EnterYourName{
-    {"Enter Your name:", "Введите Ваше имя:", "Geben Sie Ihren Namen ein:", "Entrez Votre nom:",
-     "Introduzca Su nombre:", "請輸入您的名稱：", "Inserisci il tuo nome:", "Zadejte své jméno:",
+    {"Enter Your name:", "Введите Ваше имя:", "Geben Sie Ihren Namen ein:", "Entrez votre nom:",
+     "Introduzca su nombre:", "請輸入您的名稱：", "Inserisci il tuo nome:", "Zadejte své jméno:",
      "名前を入力してください：", "이름을 입력하세요:"}};
 inline constexpr WordTable EnterYourPassword{
     {"Enter Your password:", "Введите Ваш пароль:", "Geben Sie Ihr Passwort ein:",
-     "Entrez Votre mot de passe:", "Introduzca Su contraseña:", "請輸入您的密碼：",
+     "Entrez votre mot de passe:", "Introduzca su contraseña:", "請輸入您的密碼：",
      "Inserisci la tua password:", "Zadejte své heslo:", "パスワードを入力してください：",
      "비밀번호를 입력하세요:"}};
 inline constexpr WordTable RepeatPasswordForCheck{
@@ -46,7 +46,7 @@ inline constexpr WordTable DefaultPlayerName{
 
 // Buttons of dialogs and message boxes.
 inline constexpr WordTable Ok{
-    {"Ok", "Ок", "OK", "OK", "Aceptar", "確定", "OK", "OK", "OK", "확인"}};
+    {"Ok", "OK", "OK", "OK", "Aceptar", "確定", "OK", "OK", "OK", "확인"}};
 inline constexpr WordTable Cancel{{"Cancel", "Отмена", "Abbrechen", "Annuler", "Cancelar", "取消",
                                    "Annulla", "Zrušit", "キャンセル", "취소"}};
 inline constexpr WordTable Yes{{"Yes", "Да", "Ja", "Oui", "Sí", "是", "Sì", "Ano", "はい", "예"}};

@@ -49,6 +49,8 @@ inline constexpr WordTable About{{"About", "О программе", "Über", "À
                                   "Informazioni", "O programu", "バージョン情報", "정보"}};
 inline constexpr WordTable Radio{
     {"Radio", "Радио", "Radio", "Radio", "Radio", "電台", "Radio", "Rádio", "ラジオ", "라디오"}};
+inline constexpr WordTable Comment{{"Comment", "Отзыв", "Kommentar", "Commentaire", "Comentario",
+                                    "意見", "Commento", "Komentář", "コメント", "의견"}};
 inline constexpr WordTable Chat{
     {"Chat", "Чат", "Chat", "Chat", "Chat", "聊天", "Chat", "Chat", "チャット", "채팅"}};
 
@@ -166,8 +168,8 @@ inline constexpr WordTable PlayOurOtherGames{
      "저희의 다른 게임도 즐겨 보세요"}};
 inline constexpr WordTable ThanksForSupport{
     {"Thank you for Your support!", "Спасибо за Вашу поддержку!", "Danke für Ihre Unterstützung!",
-     "Merci pour Votre soutien!", "¡Gracias por Su apoyo!", "感謝您的支持！",
-     "Grazie per il Vostro sostegno!", "Děkujeme za Vaši podporu!", "ご支援ありがとうございます！",
+     "Merci pour votre soutien!", "¡Gracias por su apoyo!", "感謝您的支持！",
+     "Grazie per il vostro sostegno!", "Děkujeme za vaši podporu!", "ご支援ありがとうございます！",
      "후원해 주셔서 감사합니다!"}};
 
 // Headings of the club list on the menu, in score mode and in rating mode. They
@@ -208,6 +210,7 @@ inline constexpr const WordTable* MenuWords[] = {&GameTitle,
                                                  &Help,
                                                  &About,
                                                  &Radio,
+                                                 &Comment,
                                                  &Chat,
                                                  &Excuse,
                                                  &HelpNotInEnglish,
