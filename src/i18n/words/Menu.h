@@ -14,7 +14,7 @@ inline constexpr WordTable TitleReleaseLine{
      "Publicado en 2026", "2026年發行", "Pubblicato nel 2026", "Vydáno v roce 2026",
      "2026年リリース", "2026년 출시"}};
 inline constexpr WordTable TitleAuthorLine{{"Made by the Tavlira team", "Создано командой Tavlira",
-                                            "Von dem Tavlira-Team", "Par l`équipe Tavlira",
+                                            "Vom Tavlira-Team", "Par l`équipe Tavlira",
                                             "Hecho por el equipo Tavlira", "Tavlira 團隊製作",
                                             "Realizzato dal team Tavlira", "Vytvořil tým Tavlira",
                                             "Tavlira チーム制作", "Tavlira 팀 제작"}};

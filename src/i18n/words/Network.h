@@ -89,16 +89,16 @@ inline constexpr WordTable NoGamesAvailable{
      "참가할 수 있는 게임이 없습니다"}};
 
 // A duel that the other side breaks off: "Client" or "Server", a blank, then
-// "has interrupted game!".
-inline constexpr WordTable Client{{"Client", "Клиент", "Der Client", "Le client", "El cliente",
-                                   "用戶端", "Il client", "Klient", "クライアント", "클라이언트"}};
-inline constexpr WordTable Server{{"Server", "Сервер", "Der Server", "Le serveur", "El servidor",
-                                   "伺服器", "Il server", "Server", "サーバー", "서버"}};
+// "has interrupted game!". "Server" also titles the tournament server's balloon,
+// so it is a bare noun in every language.
+inline constexpr WordTable Client{{"Client", "Клиент", "Client", "Client", "Cliente", "用戶端",
+                                   "Client", "Klient", "クライアント", "클라이언트"}};
+inline constexpr WordTable Server{{"Server", "Сервер", "Server", "Serveur", "Servidor", "伺服器",
+                                   "Server", "Server", "サーバー", "서버"}};
 inline constexpr WordTable HasInterruptedGame{
     {"has interrupted game!", "прервал игру!", "hat das Spiel abgebrochen!",
-     "a interrompu la partie!", "ha interrumpido la partida!", "已中斷遊戲！",
-     "ha interrotto la partita!", "přerušil hru!", "がゲームを中断しました！",
-     "측에서 게임을 중단했습니다!"}};
+     ": partie interrompue!", "- ¡partida interrumpida!", "已中斷遊戲！", "- partita interrotta!",
+     "přerušil hru!", "がゲームを中断しました！", "측에서 게임을 중단했습니다!"}};
 inline constexpr WordTable PressOkForMainMenu{
     {"Press OK for exit to the main menu...", "Нажмите OK для выхода в главное меню...",
      "OK drücken, um ins Hauptmenü zurückzukehren...",
