@@ -108,7 +108,7 @@ inline constexpr WordTable NameChanged{
      "Nuovo nome: ",
      "Vaše jméno a/nebo heslo bylo úspěšně změněno!\n\r"
      "Nové jméno: ",
-     "名前とパスワードを変更しました！\n\r"
+     "名前またはパスワードを変更しました！\n\r"
      "新しい名前：",
      "이름 및/또는 비밀번호가 변경되었습니다!\n\r"
      "새 이름: "}};

@@ -15,12 +15,12 @@ inline constexpr WordTable ServerCreatesGame{
     {"Server create the game", "Сервер создаёт игру", "Server erstellt das Spiel",
      "Le serveur crée la partie", "El servidor crea la partida", "伺服器建立遊戲",
      "Il server crea la partita", "Server vytvoří hru", "サーバーがゲームを作成",
-     "서버가 게임 만들기"}};
+     "서버 - 게임 만들기"}};
 inline constexpr WordTable ClientJoinsGame{
     {"Client enters to game", "Клиент входит в игру", "Client tritt dem Spiel bei",
      "Le client rejoint la partie", "El cliente se une a la partida", "用戶端加入遊戲",
      "Il client entra nella partita", "Klient se připojí ke hře", "クライアントがゲームに参加",
-     "클라이언트가 게임 참가"}};
+     "클라이언트 - 게임 참가"}};
 inline constexpr WordTable EnterServerIp{
     {"Enter IP of server:", "Введите IP сервера:", "IP des Servers eingeben:",
      "Entrez l`IP du serveur:", "Introduzca la IP del servidor:", "輸入伺服器 IP：",
