@@ -1,0 +1,262 @@
+#include "ui/controls/TQelCardsButton.h"
+
+#include "util/NumberFormat.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace tavlira {
+namespace {
+
+int Round(double x) {
+    return static_cast<int>(RoundHalfEven(x));
+}
+
+bool IsStandardHeight(int height) {
+    return height == 30 || height == 45 || height == 60;
+}
+
+// A per-height constant of the drawing for the three standard heights.
+int ByStandardHeight(int height, int at30, int at45, int at60) {
+    return height == 30 ? at30 : height == 45 ? at45 : at60;
+}
+
+const QColor Silver(192, 192, 192);
+
+} // namespace
+
+TQelCardsButton::TQelCardsButton(QWidget* parent) : TQelCardsButton(QString(), parent) {}
+
+TQelCardsButton::TQelCardsButton(const QString& text, QWidget* parent)
+    : QPushButton(text, parent), pieceSet(BuiltInButtonPieces()) {
+    resize(100, StandardHeight(heightSB));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+template <typename T> void TQelCardsButton::Assign(T& field, const T& value) {
+    if (field == value)
+        return;
+    field = value;
+    update();
+}
+
+void TQelCardsButton::SetColorSB(TColorSB skin) {
+    Assign(colorSB, skin);
+}
+void TQelCardsButton::SetColorMouse(const QColor& colour) {
+    Assign(colorMouse, colour);
+}
+void TQelCardsButton::SetLightFont(bool on) {
+    Assign(lightFont, on);
+}
+void TQelCardsButton::SetGrayDis(bool on) {
+    Assign(grayDis, on);
+}
+void TQelCardsButton::SetKLightSB(int percent) {
+    Assign(kLightSB, std::clamp(percent, 0, 100));
+}
+void TQelCardsButton::SetKontur(bool on) {
+    Assign(kontur, on);
+}
+void TQelCardsButton::SetSmooth(bool on) {
+    Assign(smooth, on);
+}
+void TQelCardsButton::SetPlenk(bool on) {
+    Assign(plenk, on);
+}
+void TQelCardsButton::SetGlyphLayout(GlyphLayout layout) {
+    Assign(glyphLayout, layout);
+}
+void TQelCardsButton::SetMargin(int value) {
+    Assign(margin, value);
+}
+
+void TQelCardsButton::SetHeightSB(THeightSB height) {
+    heightSB = height;
+    resize(width(), StandardHeight(height));
+    updateGeometry();
+}
+
+void TQelCardsButton::SetGlyph(const QPixmap& picture) {
+    glyph = picture;
+    update();
+}
+
+void TQelCardsButton::SetPieceSet(std::shared_ptr<const ButtonPieceSet> set) {
+    pieceSet = std::move(set);
+    update();
+}
+
+QSize TQelCardsButton::sizeHint() const {
+    const int textWidth = fontMetrics().horizontalAdvance(text());
+    return QSize(std::max(100, textWidth + 2 * CapWidth() + 20), StandardHeight(heightSB));
+}
+
+SkinTone TQelCardsButton::Tone() const {
+    return {colorSB, kLightSB, plenk};
+}
+
+int TQelCardsButton::CapWidth() const {
+    const PieceClass pieces = PieceClassFor(height());
+    return Round(double(pieces.capWidth) * height() / pieces.base);
+}
+
+QImage TQelCardsButton::FaceImage() const {
+    QImage face(size(), QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    const ButtonPieces& red = pieceSet->Pieces(PieceClassFor(height()).index, plenk);
+    const ButtonPieces pieces{Recolour(red.left, Tone()), Recolour(red.right, Tone()),
+                              Recolour(red.middle, Tone())};
+    const int q = CapWidth();
+    DrawCaps(painter, pieces, q);
+    DrawMiddle(painter, pieces, q);
+    DrawGlyph(painter, q);
+    return face;
+}
+
+// The caps are drawn 1:1 at a standard height and scaled to the cap width
+// and height otherwise, bilinearly with Smooth.
+void TQelCardsButton::DrawCaps(QPainter& painter, const ButtonPieces& pieces, int q) const {
+    const QSize capSize(q, height() - 1);
+    const bool resample = smooth && !IsStandardHeight(height());
+    const auto place = [&](const QImage& cap, int x) {
+        if (cap.isNull())
+            return;
+        if (resample)
+            painter.drawImage(QPoint(x, 0),
+                              cap.scaled(capSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        else
+            painter.drawImage(QRect(QPoint(x, 0), capSize), cap);
+    };
+    place(pieces.left, 0);
+    place(pieces.right, width() - q - 1);
+}
+
+// At a standard height the middle is the gradient table, row by row; the
+// card skin, the alternative set and other heights stretch the middle piece.
+// Either way the middle ends where the right cap begins.
+void TQelCardsButton::DrawMiddle(QPainter& painter, const ButtonPieces& pieces, int q) const {
+    if (!IsStandardHeight(height()) || colorSB == TColorSB::QCards || plenk) {
+        if (!pieces.middle.isNull())
+            painter.drawImage(QRect(q, 0, width() - 2 * q - 1, height() - 1), pieces.middle);
+        return;
+    }
+    const PieceClass pieceClass = PieceClassFor(height());
+    const SkinTone rowTone{colorSB, kLightSB, false};
+    const int length = width() - 2 * pieceClass.capWidth - 1;
+    for (int row = 0; row < height() - 1; ++row) {
+        const QColor colour(Recolour(GradientRow(pieceClass.index, row), rowTone));
+        painter.fillRect(QRect(pieceClass.capWidth, row, length, 1), colour);
+    }
+}
+
+int TQelCardsButton::GlyphDistance(int q) const {
+    if (!IsStandardHeight(height()))
+        return Round(1.6 * q);
+    return ByStandardHeight(height(), 15, 18, 20);
+}
+
+void TQelCardsButton::DrawGlyph(QPainter& painter, int q) const {
+    if (glyph.isNull())
+        return;
+    const int y = Round((height() - glyph.height() - 1) / 2.0);
+    int x = GlyphDistance(q);
+    if (glyphLayout == GlyphLayout::Right)
+        x = width() - glyph.width() - x;
+    else if (glyphLayout == GlyphLayout::Bottom)
+        x = Round((width() - glyph.width()) / 2.0);
+    painter.drawPixmap(x, y, glyph);
+}
+
+QColor TQelCardsButton::CaptionColour() const {
+    const QColor own = palette().color(QPalette::Active, QPalette::ButtonText);
+    if (!isEnabled())
+        return grayDis ? Silver : own;
+    return lightFont && mouseInPos ? colorMouse : own;
+}
+
+void TQelCardsButton::DrawCaption(QPainter& painter, int q) const {
+    QRect area = rect();
+    if (plenk)
+        area.setHeight(area.height() + 1);
+    int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    if (margin == -1) {
+        flags |= Qt::AlignHCenter;
+    } else {
+        flags |= Qt::AlignLeft;
+        const int gap =
+            IsStandardHeight(height()) ? ByStandardHeight(height(), 25, 28, 30) : q + 10;
+        const int shift = (glyph.isNull() ? 0 : glyph.width()) + gap;
+        if (glyphLayout == GlyphLayout::Right)
+            area.setRight(area.right() - shift);
+        else
+            area.setLeft(area.left() + shift);
+    }
+    painter.setFont(font());
+    painter.setPen(CaptionColour());
+    painter.drawText(area, flags, text());
+}
+
+// The focus mark: a rounded outline in the normal set, two dots in the
+// alternative set. `p` is 1 while the button is pressed.
+void TQelCardsButton::DrawFocus(QPainter& painter, int q, int p) const {
+    const int h = height();
+    if (!plenk) {
+        int insetX = 0, insetY = 0, corner = 0;
+        if (IsStandardHeight(h)) {
+            insetX = ByStandardHeight(h, 7, 9, 11);
+            insetY = ByStandardHeight(h, 4, 5, 6);
+            corner = insetX;
+        } else {
+            insetX = Round(0.8 * q);
+            insetY = h <= 20 ? 3 : h <= 30 ? 4 : h <= 60 ? 5 : 6;
+            corner = 2 * insetY;
+        }
+        // The outline runs from (p + insetX, p + insetY) up to, not
+        // including, (width + p - insetX, height + p - insetY).
+        const QRect outline(p + insetX, p + insetY, width() - 2 * insetX - 1, h - 2 * insetY - 1);
+        painter.setPen(OutlineColour(colorSB));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(outline, corner / 2.0, corner / 2.0);
+        return;
+    }
+    const int d = h <= 20 ? 3 : h <= 30 ? 4 : h <= 45 ? 5 : h <= 60 ? 6 : 7;
+    const int distance = IsStandardHeight(h) ? ByStandardHeight(h, 10, 13, 15) : q;
+    const int y = p + Round(h / 2.0 - d / 2.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(DotColour(colorSB));
+    painter.drawEllipse(QRect(p + distance, y, d, d));
+    painter.drawEllipse(QRect(p + width() - distance - d, y, d, d));
+}
+
+void TQelCardsButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int p = isDown() ? 1 : 0;
+    const int q = CapWidth();
+    // Pressed, the whole face and its caption shift by one pixel.
+    painter.drawImage(QPoint(p, p), FaceImage());
+    painter.translate(p, p);
+    DrawCaption(painter, q);
+    painter.resetTransform();
+    if (OnDrawButton)
+        OnDrawButton(*this, painter, rect(), isDown());
+    if (kontur && hasFocus())
+        DrawFocus(painter, q, p);
+}
+
+void TQelCardsButton::enterEvent(QEnterEvent* event) {
+    mouseInPos = true;
+    update();
+    QPushButton::enterEvent(event);
+    emit MouseEnter();
+}
+
+void TQelCardsButton::leaveEvent(QEvent* event) {
+    mouseInPos = false;
+    update();
+    QPushButton::leaveEvent(event);
+    emit MouseLeave();
+}
+
+} // namespace tavlira
