@@ -2,9 +2,8 @@
 // name from the built-in resources.
 #include "ui/artwork/PictureSource.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace tavlira {
 namespace {
@@ -28,16 +27,16 @@ TEST(ArtworkResources, TablePicturesHaveTheirSizes) {
         QSize size;
     };
     const Case cases[] = {
-        {'J', "FonG", {760, 500}},          {'J', "FonGB", {1520, 1000}},
-        {'R', "GKolodaSmall", {58, 25}},    {'R', "GKolodaSmallB", {116, 50}},
-        {'R', "RamkaCBSm", {130, 60}},      {'R', "RamkaCBBg", {260, 120}},
-        {'R', "RamkaCGSm", {130, 60}},      {'R', "RamkaCGBg", {260, 120}},
-        {'R', "RamkaERSm", {130, 90}},      {'R', "RamkaERBg", {260, 180}},
-        {'R', "SPBlue", {160, 20}},         {'R', "SPGreenB", {320, 40}},
-        {'R', "SPRed", {160, 20}},          {'R', "SPYellowB", {320, 40}},
-        {'R', "SPFiolet", {160, 20}},       {'R', "GTimerY", {50, 50}},
-        {'R', "GTimerR", {50, 50}},         {'R', "Hand_Right", {60, 40}},
-        {'B', "Hand_Right", {30, 20}},      {'R', "LightY", {188, 240}},
+        {'J', "FonG", {760, 500}},       {'J', "FonGB", {1520, 1000}},
+        {'R', "GKolodaSmall", {58, 25}}, {'R', "GKolodaSmallB", {116, 50}},
+        {'R', "RamkaCBSm", {130, 60}},   {'R', "RamkaCBBg", {260, 120}},
+        {'R', "RamkaCGSm", {130, 60}},   {'R', "RamkaCGBg", {260, 120}},
+        {'R', "RamkaERSm", {130, 90}},   {'R', "RamkaERBg", {260, 180}},
+        {'R', "SPBlue", {160, 20}},      {'R', "SPGreenB", {320, 40}},
+        {'R', "SPRed", {160, 20}},       {'R', "SPYellowB", {320, 40}},
+        {'R', "SPFiolet", {160, 20}},    {'R', "GTimerY", {50, 50}},
+        {'R', "GTimerR", {50, 50}},      {'R', "Hand_Right", {60, 40}},
+        {'B', "Hand_Right", {30, 20}},   {'R', "LightY", {188, 240}},
         {'R', "LightR", {188, 240}},
     };
     for (const Case& c : cases)

@@ -1,7 +1,6 @@
 #include "ui/artwork/BackChoice.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <set>
 

@@ -2,13 +2,12 @@
 // application object for the whole test program.
 #include <QGuiApplication>
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
 
 class GuiApplication : public testing::Environment {
-public:
+  public:
     void SetUp() override {
         static int argc = 1;
         static char name[] = "test_ui_artwork";
@@ -17,7 +16,7 @@ public:
     }
     void TearDown() override { app.reset(); }
 
-private:
+  private:
     std::unique_ptr<QGuiApplication> app;
 };
 

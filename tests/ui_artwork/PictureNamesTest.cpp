@@ -1,12 +1,15 @@
-#include "ui/artwork/ArtworkLibraries.h"
 #include "ui/artwork/PictureNames.h"
+
+#include "ui/artwork/ArtworkLibraries.h"
 
 #include <gtest/gtest.h>
 
 namespace tavlira {
 namespace {
 
-CardCode Card(char rankByte, char suitByte) { return CardCode{rankByte, suitByte}; }
+CardCode Card(char rankByte, char suitByte) {
+    return CardCode{rankByte, suitByte};
+}
 
 TEST(PictureNames, Faces) {
     const DeckSuffixes builtIn;

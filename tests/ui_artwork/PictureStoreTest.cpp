@@ -2,7 +2,6 @@
 
 #include <QCryptographicHash>
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace tavlira {
@@ -17,8 +16,8 @@ int NeverCalled(int) {
 
 QByteArray Fingerprint(const QImage& picture) {
     const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
-    return QCryptographicHash::hash(
-        QByteArrayView(pixels.constBits(), pixels.sizeInBytes()), QCryptographicHash::Sha1);
+    return QCryptographicHash::hash(QByteArrayView(pixels.constBits(), pixels.sizeInBytes()),
+                                    QCryptographicHash::Sha1);
 }
 
 // Pixels of a face that are clearly red (the pips and indices of hearts and

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QString>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -40,9 +39,17 @@ Rows ClassicRows(int rows) {
     if (rows == 29) {
         shade = {QColor(128, 0, 0), QColor(17, 0, 0), QColor(135, 91, 91)};
         static constexpr std::array<std::array<int, 3>, 11> kHighlight = {{
-            {232, 173, 173}, {223, 163, 163}, {215, 153, 153}, {207, 145, 145},
-            {200, 136, 136}, {194, 127, 127}, {188, 117, 117}, {184, 108, 108},
-            {180, 99, 99}, {178, 89, 89}, {176, 80, 80},
+            {232, 173, 173},
+            {223, 163, 163},
+            {215, 153, 153},
+            {207, 145, 145},
+            {200, 136, 136},
+            {194, 127, 127},
+            {188, 117, 117},
+            {184, 108, 108},
+            {180, 99, 99},
+            {178, 89, 89},
+            {176, 80, 80},
         }};
         for (const auto& [r, g, b] : kHighlight)
             shade.push_back(QColor(r, g, b));
@@ -107,8 +114,8 @@ QImage LeftCap(PieceSize size, const Rows& shade, QColor rim) {
         for (int x = 0; x < size.capWidth; ++x) {
             const Coverage c = LeftCapCoverage(x, y, size.rows, radius);
             const QColor colour = c.depth < 1.2 ? rim : shade[static_cast<size_t>(y)];
-            cap.setPixel(x, y, qRgba(colour.red(), colour.green(), colour.blue(),
-                                     qRound(255 * c.share)));
+            cap.setPixel(x, y,
+                         qRgba(colour.red(), colour.green(), colour.blue(), qRound(255 * c.share)));
         }
     }
     return cap;

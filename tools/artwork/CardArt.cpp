@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
-
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -46,8 +46,12 @@ constexpr std::array<SuitArt, 4> kSuits = {{
 // The back of each weekday, Monday first; picture 7 (also the "Always one"
 // picture) keeps the theme's own navy.
 const std::array<QColor, 7> kBackInks = {
-    QColor(0x8B, 0x1A, 0x1A), QColor(0x1E, 0x5C, 0x2E), QColor(0x4E, 0x2A, 0x6E),
-    QColor(0x6B, 0x3F, 0x14), QColor(0x14, 0x5A, 0x60), QColor(0x26, 0x26, 0x26),
+    QColor(0x8B, 0x1A, 0x1A),
+    QColor(0x1E, 0x5C, 0x2E),
+    QColor(0x4E, 0x2A, 0x6E),
+    QColor(0x6B, 0x3F, 0x14),
+    QColor(0x14, 0x5A, 0x60),
+    QColor(0x26, 0x26, 0x26),
     kThemeBackInk,
 };
 
@@ -119,8 +123,8 @@ QImage Reink(const QImage& back, const QColor& ink) {
             auto channel = [&](int inkChannel) {
                 return std::clamp(qRound(255 * whiteShare + inkChannel * inkShare), 0, 255);
             };
-            line[x] = qRgba(channel(ink.red()), channel(ink.green()), channel(ink.blue()),
-                            qAlpha(pixel));
+            line[x] =
+                qRgba(channel(ink.red()), channel(ink.green()), channel(ink.blue()), qAlpha(pixel));
         }
     }
     return result;
@@ -131,8 +135,7 @@ QImage RenderIcon(QSvgRenderer& theme, const char* pip, int size, const QColor& 
     icon.fill(background);
     const QRectF bounds = theme.boundsOnElement(pip);
     const double margin = size / 20.0;
-    const double scale =
-        (size - 2 * margin) / std::max(bounds.width(), bounds.height());
+    const double scale = (size - 2 * margin) / std::max(bounds.width(), bounds.height());
     const QSizeF drawn = bounds.size() * scale;
     QPainter painter(&icon);
     theme.render(&painter, pip,

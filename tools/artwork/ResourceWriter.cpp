@@ -56,8 +56,7 @@ bool ResourceWriter::WriteCollection(const QString& fileName) const {
     out << "</RCC>\n";
     out.flush();
     // commit() alone can report success after a failed write; check first.
-    return out.status() == QTextStream::Ok && file.error() == QFileDevice::NoError &&
-           file.commit();
+    return out.status() == QTextStream::Ok && file.error() == QFileDevice::NoError && file.commit();
 }
 
 } // namespace tavlira

@@ -16,7 +16,7 @@ namespace tavlira {
 enum class ResourceType { RcData, Bitmap, Jpeg };
 
 class ResourceWriter {
-public:
+  public:
     explicit ResourceWriter(const QDir& outputDir);
 
     // Saves the picture and remembers it for the collection file; false when
@@ -26,7 +26,7 @@ public:
     // Writes the collection file (.qrc) of every picture added so far.
     bool WriteCollection(const QString& fileName) const;
 
-private:
+  private:
     QDir outputDir;
     QStringList entries[3];
 };

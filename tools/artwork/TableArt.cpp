@@ -6,10 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-
 #include <array>
-#include <functional>
 #include <cmath>
+#include <functional>
 #include <random>
 
 namespace tavlira {
@@ -71,13 +70,13 @@ QImage SlotGlow(const QColor& colour) {
             const double dx = std::max({cell.left() - px, 0.0, px - cell.right()});
             const double dy = std::max({cell.top() - py, 0.0, py - cell.bottom()});
             const double outside = std::hypot(dx, dy);
-            const double inside = std::min({px - cell.left(), cell.right() - px,
-                                            py - cell.top(), cell.bottom() - py});
+            const double inside = std::min(
+                {px - cell.left(), cell.right() - px, py - cell.top(), cell.bottom() - py});
             double strength;
             if (outside > 0)
                 strength = std::pow(std::max(0.0, 1 - outside / kMargin), 2);
             else
-                strength = 0.25 + 0.75 * std::pow(std::max(0.0, 1 - inside / 14), 2);
+                strength = 0.12 + 0.88 * std::pow(std::max(0.0, 1 - inside / 14), 2);
             const int alpha = qRound(210 * strength);
             line[x] = qRgba(colour.red(), colour.green(), colour.blue(), alpha);
         }

@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-
 #include <cstdio>
 
 int main(int argc, char** argv) {

@@ -4,7 +4,9 @@
 
 // The generated resources live in this static library; registering them from
 // here also keeps the linker from dropping them.
-static void RegisterBuiltInArtwork() { Q_INIT_RESOURCE(tavlira_artwork); }
+static void RegisterBuiltInArtwork() {
+    Q_INIT_RESOURCE(tavlira_artwork);
+}
 
 namespace tavlira {
 
@@ -16,9 +18,15 @@ PictureSource PictureSource::BuiltIn() {
 
 PictureSource::PictureSource(QString resourceRoot) : root(std::move(resourceRoot)) {}
 
-QImage PictureSource::Data(const std::string& name) const { return Read("RCDATA", name); }
-QImage PictureSource::Bitmap(const std::string& name) const { return Read("BITMAP", name); }
-QImage PictureSource::Jpeg(const std::string& name) const { return Read("JPEG", name); }
+QImage PictureSource::Data(const std::string& name) const {
+    return Read("RCDATA", name);
+}
+QImage PictureSource::Bitmap(const std::string& name) const {
+    return Read("BITMAP", name);
+}
+QImage PictureSource::Jpeg(const std::string& name) const {
+    return Read("JPEG", name);
+}
 
 QImage PictureSource::Read(const char* type, const std::string& name) const {
     // Resource names carry no file extension: the reader goes by content.

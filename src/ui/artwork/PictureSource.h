@@ -9,13 +9,12 @@
 
 #include <QImage>
 #include <QString>
-
 #include <string>
 
 namespace tavlira {
 
 class PictureSource {
-public:
+  public:
     // The program's own artwork (registered on first use).
     static PictureSource BuiltIn();
     // Pictures under `resourceRoot`: a mapped pack or a folder laid out the
@@ -27,7 +26,7 @@ public:
     QImage Bitmap(const std::string& name) const;
     QImage Jpeg(const std::string& name) const;
 
-private:
+  private:
     QImage Read(const char* type, const std::string& name) const;
 
     QString root;

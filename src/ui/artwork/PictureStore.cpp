@@ -36,7 +36,8 @@ QImage KeyedTransparent(const QImage& bitmap) {
     for (int y = 0; y < icon.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(icon.scanLine(y));
         std::replace_if(
-            line, line + icon.width(), [](QRgb pixel) { return qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)) == kIconKey; },
+            line, line + icon.width(),
+            [](QRgb pixel) { return qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)) == kIconKey; },
             qRgba(0, 0, 0, 0));
     }
     return icon;
@@ -116,8 +117,12 @@ void PictureStore::ChooseBackPicture(int isoWeekday, bool alwaysOne, const Rando
     backPicture = tavlira::ChooseBackPicture(isoWeekday, alwaysOne, deckBack, random);
 }
 
-QImage PictureStore::FaceBitmap(std::string_view code) const { return Face(code, true); }
-QImage PictureStore::FacePicture(std::string_view code) const { return Face(code, false); }
+QImage PictureStore::FaceBitmap(std::string_view code) const {
+    return Face(code, true);
+}
+QImage PictureStore::FacePicture(std::string_view code) const {
+    return Face(code, false);
+}
 
 QImage PictureStore::Face(std::string_view code, bool smallClass) const {
     const int index = CardIndex(code);

@@ -17,7 +17,6 @@
 
 #include <QImage>
 #include <QSize>
-
 #include <array>
 #include <string>
 #include <string_view>
@@ -35,7 +34,7 @@ struct ArtworkLoad {
 };
 
 class PictureStore {
-public:
+  public:
     PictureStore();
 
     // Loads the 52 faces and the suit icons of `deckFace` in `sizeClass`, then
@@ -81,7 +80,7 @@ public:
     int BackgroundDesign() const { return backgroundDesign; }
     int BackgroundColour() const { return backgroundColour; }
 
-private:
+  private:
     void LoadBuiltInFaces();
     void LoadBuiltInBacks();
     QImage Face(std::string_view code, bool smallClass) const;
