@@ -20,7 +20,9 @@ namespace {
 // inside its 79 x 123 bounds.
 constexpr QSizeF kThemeCard(79, 123);
 constexpr double kThemeFrame = 1.5;
-constexpr double kThemeInnerRadius = 3.5;
+// Just over the frame's inner corner radius (4.25), so that no frame pixel is
+// left in the corners when the frame is cut away.
+constexpr double kThemeInnerRadius = 4.5;
 // The colour of the back's pattern, replaced to make the seven back pictures.
 const QColor kThemeBackInk(0x21, 0x21, 0x5E);
 
