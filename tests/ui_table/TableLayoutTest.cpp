@@ -153,6 +153,15 @@ TEST(HandPlaceAtTest, PlaceUnderPoint) {
     EXPECT_EQ(HandPlaceAt({}, {}, 71, 0), 0);
 }
 
+TEST(VisibleHandCardTest, OverlappedCardsShowAStrip) {
+    const QSize card(71, 96);
+    const std::vector<int> fitting{132, 206, 280, 354};
+    const std::vector<int> overlapping = SpreadHand(0, 360, 9, 71);
+    EXPECT_EQ(VisibleHandCard(fitting, 2, card, 560), QRect(206, 0, 71, 96));
+    EXPECT_EQ(VisibleHandCard(overlapping, 1, card, 360), QRect(0, 0, 35, 96));
+    EXPECT_EQ(VisibleHandCard(overlapping, 9, card, 360), QRect(280, 0, 71, 96));
+}
+
 TEST(TablePlaceAtTest, SlotUnderPoint) {
     const TableScale small = TableScale::ForMode(WindowSizeMode::Small, {});
     const TableScale medium = TableScale::ForMode(WindowSizeMode::Medium1, {});

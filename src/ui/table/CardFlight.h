@@ -4,6 +4,15 @@
 // list of frames; the window plays them one by one from its event queue with a
 // timer (pausing as `FlightPacer` says), so the window never blocks while a
 // card is in the air. `FlightCanvas` composes each frame off screen.
+//
+// Playing a flight, in outline:
+//   FlightCanvas canvas(pictureOfWindowWithoutTheCards, {cardPicture});
+//   CardFlight flight(PlanCardFlight({from, to}, cardSize, speed, eraseAtEnd));
+//   on each timer shot, while flight.FlightRunning():
+//       const FlightFrame& frame = flight.NextFrame();
+//       window.repaint(canvas.Apply(frame));   // paint canvas.Work() there
+//       timer.start(pacer.PauseAfter(frame, speed));
+// Coordinates are window client pixels; cards may start or end outside it.
 
 #include <QImage>
 #include <QPoint>

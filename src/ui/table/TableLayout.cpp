@@ -132,6 +132,15 @@ int HandPlaceAt(const std::vector<int>& handX, const std::vector<bool>& holdsCar
     return 0;
 }
 
+QRect VisibleHandCard(const std::vector<int>& handX, int place, QSize card, int handWidth) {
+    const int count = static_cast<int>(handX.size());
+    const int left = handX.at(place - 1);
+    const bool overlapping = handWidth < count * card.width();
+    if (place == count || !overlapping)
+        return QRect(QPoint(left, 0), card);
+    return QRect(left, 0, handX.at(place) - left, card.height());
+}
+
 TableSlots::TableSlots(const TableScale& tableScale, QSize cardSize, int narrowDeckOffset)
     : scale(tableScale), card(cardSize), offset(narrowDeckOffset) {}
 

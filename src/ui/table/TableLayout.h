@@ -52,6 +52,11 @@ std::vector<int> SpreadHand(int left, int right, int count, int cardWidth);
 int HandPlaceAt(const std::vector<int>& handX, const std::vector<bool>& holdsCard, int cardWidth,
                 int x);
 
+// The part of hand card `place` (1-based) that shows, inside the hand
+// picture: the whole card, or in an overlapping hand (the picture narrower
+// than the cards side by side) the strip up to the next card.
+QRect VisibleHandCard(const std::vector<int>& handX, int place, QSize card, int handWidth);
+
 inline constexpr int TableSlotCount = 9;
 inline constexpr int CaptureSlot = 9;
 
