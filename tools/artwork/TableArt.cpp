@@ -55,7 +55,7 @@ QImage Background(QSize size) {
 
 // The light under a table slot: it is stretched over the card cell plus
 // about 10 base pixels around it, so it is designed for the largest cell
-// (146 x 198 with a 20-pixel margin). An empty slot shows it alone: a softly
+// (146 x 198 with a 21-pixel margin). An empty slot shows it alone: a softly
 // lit place with a bright rim where the card's edge lies.
 QImage SlotGlow(const QColor& colour) {
     constexpr int kMargin = 21;

@@ -35,10 +35,10 @@ QImage KeyedTransparent(const QImage& bitmap) {
     QImage icon = bitmap.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < icon.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(icon.scanLine(y));
-        std::replace_if(
-            line, line + icon.width(),
-            [](QRgb pixel) { return qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)) == kIconKey; },
-            qRgba(0, 0, 0, 0));
+        for (int x = 0; x < icon.width(); ++x) {
+            if ((line[x] & RGB_MASK) == (kIconKey & RGB_MASK))
+                line[x] = qRgba(0, 0, 0, 0);
+        }
     }
     return icon;
 }
@@ -57,8 +57,6 @@ void ArtworkLoad::Merge(const ArtworkLoad& other) {
         Missing(library);
     ok = ok && other.ok;
 }
-
-PictureStore::PictureStore() = default;
 
 ArtworkLoad PictureStore::LoadDeckFaces(int deck, int back, SizeClass pictureClass) {
     ArtworkLoad load;

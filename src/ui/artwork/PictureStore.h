@@ -35,8 +35,6 @@ struct ArtworkLoad {
 
 class PictureStore {
   public:
-    PictureStore();
-
     // Loads the 52 faces and the suit icons of `deckFace` in `sizeClass`, then
     // the backs of `deckBack` (`LoadBacks`). A deck whose pack is missing
     // falls back to deck 0.
