@@ -8,7 +8,7 @@ class QtApplication : public testing::Environment {
   public:
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "test_ui_controls";
+        static char name[] = "tavlira-test";
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QApplication>(argc, argv);
     }
