@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view TempMarker = ".tmp-";
 
 class PosixFileSystem final : public FileSystem {
-public:
+  public:
     int Create(const fs::path& path) override {
         return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     }

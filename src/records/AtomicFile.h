@@ -39,7 +39,7 @@ bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
 // An exclusive lock between processes (and between threads using separate
 // locks) on "<path>.lock", held for the lifetime of the object.
 class FileLock {
-public:
+  public:
     // Waits for the lock. `Held()` is false when the lock file cannot be
     // opened (a folder that cannot be written).
     explicit FileLock(const std::filesystem::path& path);
@@ -54,7 +54,7 @@ public:
     // Takes the lock only when nobody holds it; never waits.
     static std::optional<FileLock> TryAcquire(const std::filesystem::path& path);
 
-private:
+  private:
     FileLock(const std::filesystem::path& path, bool wait);
     int fd_ = -1;
 };

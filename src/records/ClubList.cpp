@@ -44,9 +44,9 @@ ClubListView MakeClubListView(const RecordFile& file, ClubDisplay mode, const Te
     }
     for (int place = 1; place <= 3; ++place) {
         const std::string& line = file.TopTen(place);
-        view.topThree[static_cast<std::size_t>(place - 1)] = FitClubText(
-            std::string(Chars(line, 1, 20)) + "  " + std::string(Chars(line, 21, 26)),
-            TopThreePanelMaxWidth, width);
+        view.topThree[static_cast<std::size_t>(place - 1)] =
+            FitClubText(std::string(Chars(line, 1, 20)) + "  " + std::string(Chars(line, 21, 26)),
+                        TopThreePanelMaxWidth, width);
     }
     view.heading = mode == ClubDisplay::Score ? heading.scoreMode : heading.ratingMode;
     return view;

@@ -10,7 +10,7 @@
 namespace tavlira {
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Creates a new file that must not exist yet; returns a descriptor, or -1.

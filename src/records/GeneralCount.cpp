@@ -39,9 +39,9 @@ TCount MakeTCount(const MatchFigures& match) {
     count.Count_ScoAll = std::to_string(static_cast<long long>(match.baseScore) + match.pointsLead);
     if (offline) {
         count.Count_ReiBeg = FormatFixed2(6, match.rating);
-        count.Count_ReiCur = FormatFixed2(
-            6, RatingAfterMatch(match.rating, match.gameCounter, match.gamesAtTable,
-                                match.pointsLead));
+        count.Count_ReiCur =
+            FormatFixed2(6, RatingAfterMatch(match.rating, match.gameCounter, match.gamesAtTable,
+                                             match.pointsLead));
     } else {
         count.Count_ReiBeg = WholeNumber(match.rating);
         count.Count_ReiCur = "?";

@@ -26,7 +26,7 @@ struct MatchFigures {
     int serverCycleGames = 0; // rated online: games of the cycle the server counts
     int baseScore = 0;        // cycle score when the match began (tournament: server score)
     int pointsLead = 0;
-    double rating = 0.0;      // when the match began (online: the server's rating)
+    double rating = 0.0; // when the match began (online: the server's rating)
 };
 
 struct TCount {
@@ -46,8 +46,8 @@ int PositionInRound(int gameCounter, int length);
 
 // The three captions of the balloon, already translated.
 struct BalloonWords {
-    std::string_view generalNumber; // "General number of game:"
-    std::string_view roundInCycle;  // "Number of round in a current cycle:"
+    std::string_view generalNumber;  // "General number of game:"
+    std::string_view roundInCycle;   // "Number of round in a current cycle:"
     std::string_view roundInSession; // "Number of round in a current session:"
 };
 

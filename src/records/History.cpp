@@ -70,8 +70,7 @@ std::optional<std::size_t> ValidClosingLine(const std::vector<std::string>& line
                            ? ParseInteger(digits, -1)
                            : -1;
             };
-            if (number(0) != totals.all || number(10) != totals.even ||
-                number(20) != totals.third)
+            if (number(0) != totals.all || number(10) != totals.even || number(20) != totals.third)
                 return std::nullopt;
             return i;
         }
@@ -115,8 +114,7 @@ HistoryFileCheck VerifyHistoryBytes(std::string_view bytes) {
     return {true, static_cast<int>(*closing)};
 }
 
-fs::path HistoryFilePath(const fs::path& historyFolder, std::string_view clubFileStem,
-                         int number) {
+fs::path HistoryFilePath(const fs::path& historyFolder, std::string_view clubFileStem, int number) {
     return historyFolder / (std::string(clubFileStem) + "_I" + PadLeft(number, 4, '0') + ".hst");
 }
 
@@ -131,7 +129,7 @@ HistoryFileInfo VerifyHistoryFile(const fs::path& path) {
 
 std::string FormatHistoryLine(const HisStr& entry, std::string_view time, std::string_view date) {
     const double rating = std::clamp(entry.HRei, -999'999.99, 9'999'999.99);
-    std::string body = AlignRight(time, 5) + AlignRight(date, 10) +
+    std::string body = AlignRight(Printable(time), 5) + AlignRight(Printable(date), 10) +
                        PadRight(Printable(entry.HName), NameWidth) +
                        PadLeft(std::clamp(entry.HKon, -99, 999), 3, ' ') +
                        PadLeft(std::max(entry.HRes, -999'999'999), 10, ' ') +
@@ -169,17 +167,17 @@ bool WriteHistory(const fs::path& historyFolder, std::string_view clubFileStem,
     return false;
 }
 
-std::vector<HistoryListItem> ListHistoryFiles(
-    const fs::path& historyFolder, std::string_view clubFileStem,
-    const std::function<std::string(fs::file_time_type)>& formatDate) {
+std::vector<HistoryListItem>
+ListHistoryFiles(const fs::path& historyFolder, std::string_view clubFileStem,
+                 const std::function<std::string(fs::file_time_type)>& formatDate) {
     std::vector<HistoryListItem> items;
     for (int number = 1; number <= HistoryLastFileNumber; ++number) {
         const HistoryFileInfo info =
             VerifyHistoryFile(HistoryFilePath(historyFolder, clubFileStem, number));
         if (!info.valid)
             break;
-        items.push_back({number, "File I" + PadLeft(number, 4, '0') + " " +
-                                     formatDate(info.modified)});
+        items.push_back(
+            {number, "File I" + PadLeft(number, 4, '0') + " " + formatDate(info.modified)});
     }
     return items;
 }

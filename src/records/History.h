@@ -46,7 +46,7 @@ enum class HistoryKind : std::uint8_t { Local = 0, RatedOnline = 1, Tournament =
 
 // One player's entry for a finished match.
 struct HisStr {
-    std::string HName;  // several players' names joined by "/"
+    std::string HName;     // several players' names joined by "/"
     std::int32_t HKon = 0; // games of the match
     std::int32_t HRes = 0; // points lead of the match
     double HRei = 0.0;     // rating after the match
@@ -97,9 +97,9 @@ struct HistoryListItem {
 
 // Files 1, 2, ... while they are valid; the list stops at the first missing
 // or damaged file. The dialog shows "No History Files" when it is empty.
-std::vector<HistoryListItem> ListHistoryFiles(
-    const std::filesystem::path& historyFolder, std::string_view clubFileStem,
-    const std::function<std::string(std::filesystem::file_time_type)>& formatDate);
+std::vector<HistoryListItem>
+ListHistoryFiles(const std::filesystem::path& historyFolder, std::string_view clubFileStem,
+                 const std::function<std::string(std::filesystem::file_time_type)>& formatDate);
 
 // One row of the history table; texts trimmed of blanks.
 struct HistoryRow {

@@ -12,8 +12,8 @@ namespace {
 
 constexpr std::size_t ChecksumBytes = 583; // 5 x 59 + 10 x 26 + 28
 constexpr char MarkerByte = static_cast<char>(166);
-constexpr int MaxGames = 9'999'999;  // the 7-character field
-constexpr int MinScore = -99'999;    // the 6-character field
+constexpr int MaxGames = 9'999'999; // the 7-character field
+constexpr int MinScore = -99'999;   // the 6-character field
 constexpr int MaxScore = 999'999;
 constexpr double RatingLimit = 99.99;
 
@@ -63,7 +63,9 @@ void InsertAt(Lines& lines, std::size_t first, std::size_t last, std::string lin
     lines[first] = std::move(line);
 }
 
-std::string PaddedName(std::string_view name) { return PadRight(Printable(name), NameLength); }
+std::string PaddedName(std::string_view name) {
+    return PadRight(Printable(name), NameLength);
+}
 
 } // namespace
 
@@ -100,8 +102,8 @@ RecordFile InitialRecordFile(char installLanguage, std::string_view distribution
     for (int place = 1; place <= TopTenPlaces; ++place)
         file.TopTen(place) = std::string(NameLength, '#') + PadLeft(0, 6, ' ');
     file.lines[15] = std::string{MarkerByte, '}'} + std::string(MarkerLineLength - 2, '#');
-    file.lines[16] = std::string(1, installLanguage) + "#####" +
-                     PadRight(distributionLabel, 3) + "#" + std::string(18, '0');
+    file.lines[16] = std::string(1, installLanguage) + "#####" + PadRight(distributionLabel, 3) +
+                     "#" + std::string(18, '0');
     return file;
 }
 
@@ -186,8 +188,8 @@ int FindMemberSlot(const RecordFile& file, int slot, std::string_view name) {
 
 int EnterTopTen(RecordFile& file, std::string_view name, int score) {
     for (int place = 1; place <= TopTenPlaces; ++place) {
-        const long long placeScore = ParseInteger(Chars(file.TopTen(place), 21, 26),
-                                                  std::numeric_limits<long long>::min());
+        const long long placeScore =
+            ParseInteger(Chars(file.TopTen(place), 21, 26), std::numeric_limits<long long>::min());
         if (placeScore <= score) {
             const std::string line =
                 PaddedName(name) + PadLeft(std::clamp(score, MinScore, MaxScore), 6, ' ');
@@ -203,8 +205,7 @@ int EnterClub(RecordFile& file, const std::string& memberLine) {
     for (int slot = 1; slot <= MemberSlots; ++slot) {
         const std::string& line = file.Member(slot);
         if (IsEmptySlot(line) ||
-            ParseDecimal(Chars(line, 21, 30), -std::numeric_limits<double>::infinity()) <=
-                rating) {
+            ParseDecimal(Chars(line, 21, 30), -std::numeric_limits<double>::infinity()) <= rating) {
             InsertAt(file.lines, static_cast<std::size_t>(slot - 1), MemberSlots, memberLine);
             return slot;
         }

@@ -53,7 +53,9 @@ inline constexpr std::string_view EmptyMemberLine =
     "##################################### #####################";
 
 // A game ends a cycle when the member's total of games is a multiple of 20.
-inline bool EndsCycle(int gameCounter) { return gameCounter > 0 && gameCounter % GamesPerCycle == 0; }
+inline bool EndsCycle(int gameCounter) {
+    return gameCounter > 0 && gameCounter % GamesPerCycle == 0;
+}
 
 struct RecordFile {
     std::array<std::string, RecordFileLines> lines;

@@ -23,7 +23,9 @@ RecordFileCheck CheckResult(RecordFileStatus status) {
     return check;
 }
 
-bool IsMemberSlot(int slot) { return slot >= 1 && slot <= MemberSlots; }
+bool IsMemberSlot(int slot) {
+    return slot >= 1 && slot <= MemberSlots;
+}
 
 // The atomic rewrite needs both the file and its folder writable.
 bool IsWritable(const fs::path& path) {
@@ -74,13 +76,14 @@ WriteStatus RemoveMember(const fs::path& path, int slot, std::string_view name,
                          FileSystem& fileSystem) {
     if (!IsMemberSlot(slot))
         return WriteStatus::Unchanged;
-    return Rewrite(path, fileSystem, [&](RecordFile& file) -> StoreOutcome {
-               const int found = FindMemberSlot(file, slot, name);
-               if (found == 0)
-                   return Outcome(WriteStatus::Unchanged);
-               RemoveMemberAt(file, found);
-               return Outcome(WriteStatus::Written);
-           })
+    return Rewrite(path, fileSystem,
+                   [&](RecordFile& file) -> StoreOutcome {
+                       const int found = FindMemberSlot(file, slot, name);
+                       if (found == 0)
+                           return Outcome(WriteStatus::Unchanged);
+                       RemoveMemberAt(file, found);
+                       return Outcome(WriteStatus::Written);
+                   })
         .status;
 }
 
@@ -103,8 +106,8 @@ StoreOutcome StoreGameResult(const fs::path& path, const GameResult& result,
     return Rewrite(path, fileSystem, [&](RecordFile& file) {
         if (IsMemberSlot(result.playerSlot))
             RemoveMemberAt(file, FindMemberSlot(file, result.playerSlot, result.name));
-        const MemberRecord record{result.name, result.rating, result.gameCounter,
-                                  result.shownScore, result.encodedPassword};
+        const MemberRecord record{result.name, result.rating, result.gameCounter, result.shownScore,
+                                  result.encodedPassword};
         return StoreResult(file, record, EndsCycle(result.gameCounter));
     });
 }
@@ -141,7 +144,9 @@ fs::path DiskRecordStore::PathOf(RecordFileKind kind) const {
     return programFolder_ / RecordFileName(kind);
 }
 
-fs::path DiskRecordStore::HistoryFolder() const { return programFolder_ / HistoryFolderName; }
+fs::path DiskRecordStore::HistoryFolder() const {
+    return programFolder_ / HistoryFolderName;
+}
 
 StartupCheck DiskRecordStore::CheckAtStart() {
     RemoveStrayTempFiles(programFolder_);
@@ -192,8 +197,7 @@ bool DiskRecordStore::WriteHistory(std::span<const HisStr> entries, std::string_
 }
 
 StoreOutcome DiskRecordStore::RenameMember(RecordFileKind kind, int slot, std::string_view oldName,
-                                           std::string_view newName,
-                                           std::string_view newPassword) {
+                                           std::string_view newName, std::string_view newPassword) {
     if (writesSuspended_)
         return Outcome(WriteStatus::Suspended);
     return tavlira::RenameMember(PathOf(kind), slot, oldName, newName, newPassword, fileSystem_);

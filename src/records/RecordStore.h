@@ -101,7 +101,7 @@ std::optional<std::string> ReadMemberPassword(const std::filesystem::path& path,
 // What the match driver needs from the records. Tests of the match substitute
 // a fake; DiskRecordStore is the real one.
 class RecordStore {
-public:
+  public:
     virtual ~RecordStore() = default;
 
     // The member of `slot` (1..5) in the current record file, or nothing.
@@ -127,7 +127,7 @@ struct StartupCheck {
 };
 
 class DiskRecordStore final : public RecordStore {
-public:
+  public:
     explicit DiskRecordStore(std::filesystem::path programFolder,
                              FileSystem& fileSystem = RealFileSystem());
 
@@ -147,7 +147,7 @@ public:
     StoreOutcome RenameMember(RecordFileKind kind, int slot, std::string_view oldName,
                               std::string_view newName, std::string_view newPassword);
 
-private:
+  private:
     std::filesystem::path programFolder_;
     FileSystem& fileSystem_;
     bool writesSuspended_ = false;

@@ -14,10 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view SectionMarkers[] = {
-    "<# General>",      "<# Cards>",          "<# Decks>",        "<# Individual>",
-    "<# Fonts>",        "<# IP & Port>",      "<# Background>",   "<# Name Of Player>",
-    "<# World Top Ten>", "<# Save Games as GIF>"};
+constexpr std::string_view SectionMarkers[] = {"<# General>",       "<# Cards>",
+                                               "<# Decks>",         "<# Individual>",
+                                               "<# Fonts>",         "<# IP & Port>",
+                                               "<# Background>",    "<# Name Of Player>",
+                                               "<# World Top Ten>", "<# Save Games as GIF>"};
 constexpr std::string_view IpPortMarker = "<# IP & Port>";
 constexpr std::string_view BackgroundMarker = "<# Background>";
 constexpr std::string_view NameMarker = "<# Name Of Player>";
@@ -30,7 +31,9 @@ constexpr std::size_t CityLength = 15;
 // The highest country number of each continent 1..6.
 constexpr int LastCountry[] = {48, 51, 35, 14, 23, 54};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // `c` as a digit within first..last, or nothing.
 std::optional<int> DigitIn(char c, int first, int last) {
@@ -154,7 +157,9 @@ void ParseGifValues(const std::vector<std::string>& lines, Settings& s) {
     TakeNumber(lines[34], 1, 60'000, s.GifFrameDelay);
 }
 
-char Switch(bool on) { return on ? '1' : '0'; }
+char Switch(bool on) {
+    return on ? '1' : '0';
+}
 
 // The digit of `value` when it lies within first..last, else '#'.
 char DigitOr(int value, int first, int last) {
@@ -192,7 +197,9 @@ std::string FormatGeneralFlags(const Settings& s) {
             Switch(s.SaluteCards)};
 }
 
-fs::path SettingsPath(const fs::path& programFolder) { return programFolder / SettingsFileName; }
+fs::path SettingsPath(const fs::path& programFolder) {
+    return programFolder / SettingsFileName;
+}
 
 } // namespace
 
@@ -285,7 +292,8 @@ ServiceDirectory ParseServiceDirectory(std::string_view text) {
         if (found == std::string_view::npos)
             return {};
         const std::size_t start = found + key.size() + 1;
-        const std::size_t end = start <= text.size() ? text.find('#', start) : std::string_view::npos;
+        const std::size_t end =
+            start <= text.size() ? text.find('#', start) : std::string_view::npos;
         if (end == std::string_view::npos)
             return {};
         return std::string(text.substr(start, end - start));

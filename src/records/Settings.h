@@ -68,7 +68,7 @@ struct Settings {
     int TitleVariant = 1;
     bool NewButtons = false;
     bool AuxDesignPurple = false;
-    int AuxDesign = 2; // 1 gray concise, 2 gray aristocratic, 3 gray with red ribbons
+    int AuxDesign = 2;   // 1 gray concise, 2 gray aristocratic, 3 gray with red ribbons
     int MenuDesign = 0;  // 0 customizable, 1 purple
     int TableDesign = 0; // 0 customizable, 1 purple
     bool SaluteButtons = false;
@@ -79,10 +79,8 @@ struct Settings {
     bool DeckBackAlwaysOne = false;
     bool FiguresHavePoints = false;
 
-    std::array<FontChoice, 4> Fonts{{{"Comic Sans MS", 100},
-                                     {"Comic Sans MS", 100},
-                                     {"FixedSys", 100},
-                                     {"Courier New", 100}}};
+    std::array<FontChoice, 4> Fonts{
+        {{"Comic Sans MS", 100}, {"Comic Sans MS", 100}, {"FixedSys", 100}, {"Courier New", 100}}};
 
     std::string ServerIp = "127.0.0.1";
     std::string ServerPort = "25666";

@@ -1,12 +1,11 @@
-#include "RecordsTestSupport.h"
-
 #include "records/AtomicFile.h"
+
+#include "RecordsTestSupport.h"
 #include "records/History.h"
 #include "records/RecordStore.h"
 #include "records/Settings.h"
 
 #include <gtest/gtest.h>
-
 #include <thread>
 
 namespace tavlira {
@@ -20,7 +19,8 @@ using testing::WriteBytes;
 using Step = FaultyFileSystem::Step;
 
 int FilesIn(const fs::path& folder) {
-    return static_cast<int>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    return static_cast<int>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 class AtomicFileTest : public testing::TempFolderTest {};

@@ -1,6 +1,6 @@
-#include "RecordsTestSupport.h"
-
 #include "records/ClubList.h"
+
+#include "RecordsTestSupport.h"
 #include "records/TextLines.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,9 @@ namespace {
 using testing::ReadFixture;
 
 // A fixed-pitch face: 10 pixels a character.
-int TenPixels(std::string_view text) { return static_cast<int>(text.size()) * 10; }
+int TenPixels(std::string_view text) {
+    return static_cast<int>(text.size()) * 10;
+}
 
 TEST(ClubListTest, MemberTextsInBothModes) {
     const RecordFile club = ParseRecordFile(ReadFixture("club-valid.clb")).value();
@@ -39,10 +41,10 @@ TEST(ClubListTest, LongLinesAreCutAtTheEndOfTheName) {
         int maxWidth;
         std::string shown;
     } cases[] = {
-        {name + rest, 330, name + rest},                  // fits: whole
-        {name + rest, 320, "Maximilian Ferdi..." + rest}, // one letter cut
-        {name + rest, 250, "Maximilia..." + rest},      // eight characters cut
-        {name + rest, 10, "..." + rest},                  // never below three characters
+        {name + rest, 330, name + rest},                             // fits: whole
+        {name + rest, 320, "Maximilian Ferdi..." + rest},            // one letter cut
+        {name + rest, 250, "Maximilia..." + rest},                   // eight characters cut
+        {name + rest, 10, "..." + rest},                             // never below three characters
         {"Anna                " + rest, 250, "Anna        " + rest}, // only blanks cut: no dots
     };
     for (const auto& c : cases)

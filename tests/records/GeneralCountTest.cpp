@@ -11,9 +11,12 @@ TEST(GeneralCountTest, FiguresByKindOfPlay) {
         TCount count;
     } cases[] = {
         // Rating 2,50 after 10 games, leading by 6 in the first game of a match.
-        {{PlayKind::Computer, 11, 1, 0, 25, 6, 2.5}, {"11", "11", "25", "6", "31", "  2,50", "  2,82"}},
-        {{PlayKind::Computer, 20, 3, 0, -4, 2, 0.0}, {"20", "20", "-4", "2", "-2", "  0,00", "  0,10"}},
-        {{PlayKind::NetworkDuel, 21, 1, 0, 0, -5, -0.5}, {"21", "1", "0", "-5", "-5", " -0,50", " -0,71"}},
+        {{PlayKind::Computer, 11, 1, 0, 25, 6, 2.5},
+         {"11", "11", "25", "6", "31", "  2,50", "  2,82"}},
+        {{PlayKind::Computer, 20, 3, 0, -4, 2, 0.0},
+         {"20", "20", "-4", "2", "-2", "  0,00", "  0,10"}},
+        {{PlayKind::NetworkDuel, 21, 1, 0, 0, -5, -0.5},
+         {"21", "1", "0", "-5", "-5", " -0,50", " -0,71"}},
         {{PlayKind::RatedOnline, 7, 2, 13, 9, 1, 3.5}, {"7", "15", "9", "1", "10", "4", "?"}},
         {{PlayKind::Tournament, 3, 3, 0, 120, -2, 42.4}, {"3", "-", "120", "-2", "118", "42", "?"}},
     };

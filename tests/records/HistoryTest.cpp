@@ -1,11 +1,10 @@
-#include "RecordsTestSupport.h"
-
 #include "records/History.h"
+
+#include "RecordsTestSupport.h"
 #include "records/TextLines.h"
 #include "util/NumberFormat.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace tavlira {
@@ -29,8 +28,8 @@ TEST(HistoryTest, GameLineLayout) {
     EXPECT_EQ(Chars(line, 90, 99), "L#########");
     ByteSums sums;
     sums.Add(Chars(line, 1, 99));
-    EXPECT_EQ(Chars(line, 100, 114), PadLeft(sums.all, 5, '0') + PadLeft(sums.even, 5, '0') +
-                                         PadLeft(sums.third, 5, '0'));
+    EXPECT_EQ(Chars(line, 100, 114),
+              PadLeft(sums.all, 5, '0') + PadLeft(sums.even, 5, '0') + PadLeft(sums.third, 5, '0'));
 
     // Names are cut to 51, dates to 10, and out-of-range numbers held to
     // their field.
@@ -66,9 +65,8 @@ TEST(HistoryTest, ValidityRules) {
     } cases[] = {
         {"as written", good, true},
         {"one character of a game line", with(0, "X" + lines[0].substr(1)), false},
-        {"line checksums are not what counts", with(0, lines[0].substr(0, 99) + "99999" +
-                                                            lines[0].substr(104)),
-         true},
+        {"line checksums are not what counts",
+         with(0, lines[0].substr(0, 99) + "99999" + lines[0].substr(104)), true},
         {"game line of 113 characters", with(0, lines[0].substr(0, 113)), false},
         {"totals line of 29 characters", with(2, lines[2].substr(0, 29)), false},
         {"totals with a letter", with(2, "x" + lines[2].substr(1)), false},
@@ -99,7 +97,7 @@ TEST(HistoryTest, AppendingKeepsEarlierGames) {
 }
 
 class HistoryFilesTest : public testing::TempFolderTest {
-protected:
+  protected:
     fs::path History() const { return Folder() / "History"; }
     fs::path File(int number) const { return HistoryFilePath(History(), "Tavlira2", number); }
 

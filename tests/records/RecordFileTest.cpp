@@ -1,6 +1,6 @@
-#include "RecordsTestSupport.h"
-
 #include "records/RecordFile.h"
+
+#include "RecordsTestSupport.h"
 #include "records/TextLines.h"
 
 #include <gtest/gtest.h>
@@ -106,11 +106,10 @@ TEST(RecordFileTest, RatingAfterMatch) {
         int gameCounter, gamesAtTable, lead;
         double expected;
     } cases[] = {
-        {2.5, 11, 1, 6, 2.818182},   // (10 x 2.5 + 6) / 11
-        {0.0, 3, 3, -4, -1.333333},  // a new player's first match
-        {1.0, 2, 1, 500, 99.99},     // held at the limit
-        {1.0, 2, 1, -500, -99.99},
-        {1.5, 0, 0, 3, 1.5},         // no games: unchanged
+        {2.5, 11, 1, 6, 2.818182},                       // (10 x 2.5 + 6) / 11
+        {0.0, 3, 3, -4, -1.333333},                      // a new player's first match
+        {1.0, 2, 1, 500, 99.99},                         // held at the limit
+        {1.0, 2, 1, -500, -99.99},  {1.5, 0, 0, 3, 1.5}, // no games: unchanged
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(RatingAfterMatch(c.oldRating, c.gameCounter, c.gamesAtTable, c.lead),
@@ -131,11 +130,11 @@ TEST(RecordFileTest, ClubPlaceByRatingTiesGoAbove) {
         double rating;
         int slot;
     } cases[] = {
-        {{5, 4, 3, 2, 1}, 1.0, 5},  // equal to the last: enters, the old one drops
-        {{5, 4, 3, 2, 1}, 0.5, 0},  // below all five: not stored
+        {{5, 4, 3, 2, 1}, 1.0, 5}, // equal to the last: enters, the old one drops
+        {{5, 4, 3, 2, 1}, 0.5, 0}, // below all five: not stored
         {{5, 4, 3, 2, 1}, 9.0, 1},
         {{5, 4, 3, 2, 1}, 3.0, 3},
-        {{5, 4}, -7.0, 3},          // an empty slot takes anyone
+        {{5, 4}, -7.0, 3}, // an empty slot takes anyone
         {{}, 0.0, 1},
     };
     for (const auto& c : cases) {
@@ -158,14 +157,13 @@ TEST(RecordFileTest, TopTenPlaceByScoreTiesGoAbove) {
     for (int place = 1; place <= TopTenPlaces; ++place)
         file.TopTen(place) = PadRight("P" + std::to_string(place), 20) +
                              AlignRight(std::to_string(100 - 10 * place), 6);
-    const struct {
-        int score, place;
-    } cases[] = {{0, 10}, {-1, 0}, {95, 1}, {90, 1}, {55, 5}};
+    const struct { int score, place; } cases[] = {{0, 10}, {-1, 0}, {95, 1}, {90, 1}, {55, 5}};
     for (const auto& c : cases) {
         RecordFile copy = file;
         EXPECT_EQ(EnterTopTen(copy, "New", c.score), c.place) << c.score;
         if (c.place > 0) {
-            EXPECT_EQ(copy.TopTen(c.place), PadRight("New", 20) + AlignRight(std::to_string(c.score), 6));
+            EXPECT_EQ(copy.TopTen(c.place),
+                      PadRight("New", 20) + AlignRight(std::to_string(c.score), 6));
             for (int below = c.place + 1; below <= TopTenPlaces; ++below)
                 EXPECT_EQ(copy.TopTen(below), file.TopTen(below - 1));
         } else {

@@ -1,10 +1,9 @@
-#include "RecordsTestSupport.h"
-
 #include "records/RecordStore.h"
+
+#include "RecordsTestSupport.h"
 #include "records/TextLines.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,7 +19,7 @@ using testing::WriteBytes;
 const std::string Vera = "\xC2\xE5\xF0\xE0";
 
 class RecordStoreTest : public testing::TempFolderTest {
-protected:
+  protected:
     void SetUp() override {
         TempFolderTest::SetUp();
         club_ = Folder() / "Tavlira2.clb";
@@ -104,8 +103,7 @@ TEST_F(RecordStoreTest, MemberResultWithinACycle) {
     EXPECT_EQ(outcome.status, WriteStatus::Written);
     EXPECT_FALSE(outcome.cycleEnded);
     EXPECT_EQ(outcome.clubSlot, 1);
-    EXPECT_EQ(Club().Member(1),
-              "Anna                  2,818182     11     31414415416349349");
+    EXPECT_EQ(Club().Member(1), "Anna                  2,818182     11     31414415416349349");
     const RecordFile before = ParseRecordFile(ReadFixture("club-valid.clb")).value();
     for (int place = 1; place <= TopTenPlaces; ++place)
         EXPECT_EQ(Club().TopTen(place), before.TopTen(place));
@@ -118,7 +116,8 @@ TEST_F(RecordStoreTest, EndOfCycleEntersTopTenAndResetsTheScore) {
     } cases[] = {{60, true}, {41, false}, {40, true}};
     for (const auto& c : cases) {
         WriteBytes(club_, ReadFixture("club-valid.clb"));
-        const StoreOutcome outcome = StoreGameResult(club_, {2, "Boris", 1.5, c.gameCounter, 22, ""});
+        const StoreOutcome outcome =
+            StoreGameResult(club_, {2, "Boris", 1.5, c.gameCounter, 22, ""});
         EXPECT_EQ(outcome.cycleEnded, c.ends) << c.gameCounter;
         const MemberRecord boris = MemberAt(outcome.clubSlot);
         EXPECT_EQ(boris.name, "Boris");

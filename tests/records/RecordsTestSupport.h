@@ -5,11 +5,10 @@
 #include "records/AtomicFile.h"
 #include "records/FileSystem.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
 
@@ -31,7 +30,7 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 
 // A fresh folder for one test, removed afterwards.
 class TempFolderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
@@ -45,14 +44,14 @@ protected:
 
     const std::filesystem::path& Folder() const { return folder_; }
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 
 // Delegates to the real files but fails one chosen step, as a full disk or a
 // failing rename would. A failing write first writes half of the bytes.
 class FaultyFileSystem final : public FileSystem {
-public:
+  public:
     enum class Step { None, Create, Write, Flush, Rename };
 
     explicit FaultyFileSystem(Step failing) : failing_(failing) {}
@@ -73,7 +72,7 @@ public:
     }
     void Remove(const std::filesystem::path& path) override { real_.Remove(path); }
 
-private:
+  private:
     Step failing_;
     FileSystem& real_ = RealFileSystem();
 };

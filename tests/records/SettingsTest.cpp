@@ -1,6 +1,6 @@
-#include "RecordsTestSupport.h"
-
 #include "records/Settings.h"
+
+#include "RecordsTestSupport.h"
 #include "records/TextLines.h"
 #include "util/TextCipher.h"
 
@@ -13,7 +13,9 @@ using testing::ReadBytes;
 using testing::WriteBytes;
 
 // The lines of a file written from the defaults, for editing one line.
-std::vector<std::string> DefaultLines() { return SplitLines(FormatSettings(Settings{}), 99); }
+std::vector<std::string> DefaultLines() {
+    return SplitLines(FormatSettings(Settings{}), 99);
+}
 
 std::string WithLine(int number, const std::string& text) {
     std::vector<std::string> lines = DefaultLines();
@@ -53,7 +55,7 @@ TEST(SettingsTest, GeneralFlagsPositionByPosition) {
         int language, speed, windowSize;
         bool sound, music, network, installReported;
     } cases[] = {
-        {"5", 5, 4, 1, true, true, false, true},            // only the language
+        {"5", 5, 4, 1, true, true, false, true}, // only the language
         {"", 0, 4, 1, true, true, false, true},
         {"X2###1#6", 0, 6, 1, true, false, true, true},     // sound only, net, speed 6
         {"93###0#75N", 9, 4, 5, false, true, false, false}, // music only, speed 7 rejected
@@ -79,12 +81,12 @@ TEST(SettingsTest, ReadingStopsAtTheFirstUnusableLine) {
         std::string text;
         bool laterTaken;
     } cases[] = {
-        {6, "7", false},          // the deck back needs three characters
+        {6, "7", false}, // the deck back needs three characters
         {6, "121", true},
-        {10, "A", false},         // a font name needs two characters
+        {10, "A", false},           // a font name needs two characters
         {18, "<# IP&Port>", false}, // a section marker out of place
         {23, "", false},
-        {14, "abc", true},        // an unreadable scale keeps its default
+        {14, "abc", true}, // an unreadable scale keeps its default
     };
     for (const auto& c : cases) {
         std::vector<std::string> lines = DefaultLines();
@@ -105,7 +107,7 @@ TEST(SettingsTest, WorldValues) {
     const struct {
         std::string region;
         bool valid;
-    } regions[] = {{"2-051", true}, {"2-052", false}, {"6-054", true}, {"4-015", false},
+    } regions[] = {{"2-051", true},  {"2-052", false}, {"6-054", true},  {"4-015", false},
                    {"7-001", false}, {"1x010", false}, {"1-0a0", false}, {"1-0100", false},
                    {"0-000", false}, {"1-000", true}};
     for (const auto& r : regions) {
