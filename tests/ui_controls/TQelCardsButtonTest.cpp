@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -208,6 +209,21 @@ TEST_F(ButtonFixture, HoverNotifies) {
     Hover(button, false);
     EXPECT_EQ(entered, 1);
     EXPECT_EQ(left, 1);
+}
+
+TEST_F(ButtonFixture, DoubleClickCountsAsASecondPress) {
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+    const auto send = [&](QEvent::Type type) {
+        QMouseEvent event(type, QPointF(50, 15), QPointF(50, 15), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&button, &event);
+    };
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        send(type);
+    EXPECT_EQ(clicks, 2);
 }
 
 // Whether any pixel of the picture has exactly this colour.
