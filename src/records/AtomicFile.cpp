@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/file.h>
@@ -69,6 +71,25 @@ fs::path LockPathFor(const fs::path& target) {
     return lock;
 }
 
+// The process id in a temporary file name "<name>.tmp-<process>-<sequence>",
+// or nothing for a name of another form.
+std::optional<pid_t> WriterOfTempFile(std::string_view name) {
+    const std::size_t marker = name.rfind(TempMarker);
+    if (marker == std::string_view::npos || marker == 0)
+        return std::nullopt;
+    const std::string_view rest = name.substr(marker + TempMarker.size());
+    pid_t pid = 0;
+    const auto [end, failure] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+    if (failure != std::errc() || pid <= 0 || end == rest.data() + rest.size() || *end != '-')
+        return std::nullopt;
+    return pid;
+}
+
+// A process that exists, even one we may not signal, counts as running.
+bool IsRunning(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
+
 // Writes, syncs and closes; false at the first failing step. The descriptor
 // is closed in every case.
 bool WriteAndSync(FileSystem& fileSystem, int fd, std::string_view bytes) {
@@ -111,16 +132,14 @@ bool ReplaceFile(const fs::path& path, std::string_view bytes, FileSystem& fileS
     return false;
 }
 
-FileLock::FileLock(const fs::path& path) : FileLock(path, true) {}
-
-FileLock::FileLock(const fs::path& path, bool wait) {
+FileLock::FileLock(const fs::path& path) {
     const fs::path lockPath = LockPathFor(path);
     fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd_ < 0)
         return;
     int result;
     do {
-        result = ::flock(fd_, LOCK_EX | (wait ? 0 : LOCK_NB));
+        result = ::flock(fd_, LOCK_EX);
     } while (result != 0 && errno == EINTR);
     if (result != 0) {
         ::close(fd_);
@@ -133,26 +152,16 @@ FileLock::~FileLock() {
         ::close(fd_); // closing releases the lock
 }
 
-std::optional<FileLock> FileLock::TryAcquire(const fs::path& path) {
-    FileLock lock(path, false);
-    if (!lock.Held())
-        return std::nullopt;
-    return lock;
-}
-
 int RemoveStrayTempFiles(const fs::path& folder) {
     std::error_code error;
     int removed = 0;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        const std::size_t marker = name.rfind(TempMarker);
-        if (marker == std::string::npos || marker == 0 || !entry.is_regular_file(error))
+        const auto writer = WriterOfTempFile(name);
+        if (!writer || IsRunning(*writer) || !entry.is_regular_file(error))
             continue;
-        const fs::path target = folder / name.substr(0, marker);
-        if (const auto lock = FileLock::TryAcquire(target)) {
-            if (fs::remove(entry.path(), error))
-                ++removed;
-        }
+        if (fs::remove(entry.path(), error))
+            ++removed;
     }
     return removed;
 }

@@ -44,10 +44,8 @@ class FileLock {
     // opened (a folder that cannot be written).
     explicit FileLock(const std::filesystem::path& path);
     ~FileLock();
-    FileLock(FileLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
-    FileLock& operator=(FileLock&&) = delete;
 
     bool Held() const { return fd_ >= 0; }
 
@@ -59,10 +57,10 @@ class FileLock {
     int fd_ = -1;
 };
 
-// Removes temporary files that an interrupted rewrite left in `folder`. A
-// temporary file is removed only while the lock of its target file can be
-// taken, so a rewrite under way in another copy of the game is not disturbed.
-// Returns the number of files removed.
+// Removes temporary files that an interrupted rewrite left in `folder`: those
+// whose writing process (named in the file name) no longer runs. A rewrite
+// under way in another running copy of the game is not disturbed. Returns the
+// number of files removed.
 int RemoveStrayTempFiles(const std::filesystem::path& folder);
 
 } // namespace tavlira

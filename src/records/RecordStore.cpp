@@ -87,6 +87,12 @@ WriteStatus RemoveMember(const fs::path& path, int slot, std::string_view name,
         .status;
 }
 
+CycleOutcome OutcomeOfPlace(int topTenPlace) {
+    if (topTenPlace == 1)
+        return CycleOutcome::Best;
+    return topTenPlace >= 2 && topTenPlace <= TopTenPlaces ? CycleOutcome::Good : CycleOutcome::Bad;
+}
+
 StoreOutcome StoreResult(RecordFile& file, MemberRecord record, bool topTenEntry) {
     StoreOutcome outcome = Outcome(WriteStatus::Written);
     if (topTenEntry) {

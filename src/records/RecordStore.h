@@ -78,6 +78,11 @@ struct StoreOutcome {
     int clubSlot = 0;    // where the member now stands, 0 when no longer a member
 };
 
+// How the end-of-game dialog presents a finished cycle: place 1, a place in
+// the top ten, or no place (0, or a world place beyond 10 in online play).
+enum class CycleOutcome { Best, Good, Bad };
+CycleOutcome OutcomeOfPlace(int topTenPlace);
+
 // Changes the file in memory: at the end of a cycle enters the top ten and
 // resets the record's cycle score, then enters the club.
 StoreOutcome StoreResult(RecordFile& file, MemberRecord record, bool topTenEntry);

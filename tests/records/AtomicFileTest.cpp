@@ -74,31 +74,37 @@ TEST_P(FailingStepTest, HistoryFileKeepsItsOldContent) {
 INSTANTIATE_TEST_SUITE_P(Steps, FailingStepTest,
                          ::testing::Values(Step::Create, Step::Write, Step::Flush, Step::Rename));
 
-TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessTheirWriterIsBusy) {
-    WriteBytes(Folder() / "Tavlira2.clb.tmp-4242-0", "half a file");
-    WriteBytes(Folder() / "Tavlira2.ini.tmp-4242-3", "half a file");
-    WriteBytes(Folder() / "Notes.txt", "not ours");
-    {
-        const FileLock busy(Folder() / "Tavlira2.ini");
-        ASSERT_TRUE(busy.Held());
-        EXPECT_EQ(RemoveStrayTempFiles(Folder()), 1);
-        EXPECT_TRUE(fs::exists(Folder() / "Tavlira2.ini.tmp-4242-3"));
-    }
-    EXPECT_EQ(RemoveStrayTempFiles(Folder()), 1);
-    EXPECT_FALSE(fs::exists(Folder() / "Tavlira2.clb.tmp-4242-0"));
-    EXPECT_TRUE(fs::exists(Folder() / "Notes.txt"));
+TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessTheirWriterRuns) {
+    // No process has the id 999999999; this test's own process runs.
+    const std::string running = std::to_string(::getpid());
+    const struct {
+        std::string name;
+        bool removed;
+    } cases[] = {
+        {"Tavlira2.clb.tmp-999999999-0", true},
+        {"Tavlira2_I0001.hst.tmp-999999999-12", true},
+        {"Tavlira2.ini.tmp-" + running + "-3", false},
+        {"Notes.txt", false},
+        {"Notes.tmp-later", false},
+        {".tmp-999999999-0", false},
+    };
+    for (const auto& c : cases)
+        WriteBytes(Folder() / c.name, "half a file");
+    EXPECT_EQ(RemoveStrayTempFiles(Folder()), 2);
+    for (const auto& c : cases)
+        EXPECT_EQ(fs::exists(Folder() / c.name), !c.removed) << c.name;
 }
 
 TEST_F(AtomicFileTest, StartupRemovesStrayTemporaryFiles) {
     WriteBytes(Folder() / "Tavlira2.clb", ReadFixture("club-valid.clb"));
     WriteBytes(Folder() / "Tavlira2.net", ReadFixture("club-valid.clb"));
-    WriteBytes(Folder() / "Tavlira2.clb.tmp-1-0", "");
+    WriteBytes(Folder() / "Tavlira2.clb.tmp-999999999-0", "");
     fs::create_directories(Folder() / "History");
-    WriteBytes(Folder() / "History" / "Tavlira2_I0001.hst.tmp-1-1", "");
+    WriteBytes(Folder() / "History" / "Tavlira2_I0001.hst.tmp-999999999-1", "");
     DiskRecordStore store(Folder());
     EXPECT_EQ(store.CheckAtStart().status, RecordFileStatus::Sound);
-    EXPECT_FALSE(fs::exists(Folder() / "Tavlira2.clb.tmp-1-0"));
-    EXPECT_FALSE(fs::exists(Folder() / "History" / "Tavlira2_I0001.hst.tmp-1-1"));
+    EXPECT_FALSE(fs::exists(Folder() / "Tavlira2.clb.tmp-999999999-0"));
+    EXPECT_FALSE(fs::exists(Folder() / "History" / "Tavlira2_I0001.hst.tmp-999999999-1"));
 }
 
 // Two copies of the game store results of their own member and history lines

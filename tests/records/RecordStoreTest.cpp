@@ -134,6 +134,16 @@ TEST_F(RecordStoreTest, EndOfCycleEntersTopTenAndResetsTheScore) {
     }
 }
 
+TEST(CycleOutcomeTest, PlaceDecidesTheOutcome) {
+    const struct {
+        int place;
+        CycleOutcome outcome;
+    } cases[] = {{0, CycleOutcome::Bad},   {1, CycleOutcome::Best}, {2, CycleOutcome::Good},
+                 {10, CycleOutcome::Good}, {11, CycleOutcome::Bad}, {250, CycleOutcome::Bad}};
+    for (const auto& c : cases)
+        EXPECT_EQ(OutcomeOfPlace(c.place), c.outcome) << c.place;
+}
+
 TEST_F(RecordStoreTest, ExistingMemberAlwaysFindsRoomNewPlayerMayNot) {
     // Fill the club: ratings 2,5 1,25 0 and two more at 3 and 4.
     ASSERT_EQ(StoreGameResult(club_, {6, "Dan", 3.0, 5, 0, ""}).clubSlot, 1);
