@@ -52,7 +52,7 @@ struct WordTable {
 // A heading that has the shape of a word table but one text only, in the
 // first slot: it is shown in English whatever the language.
 struct EnglishOnlyHeading {
-    WordTable slots;
+    WordTable table; // not "slots", which Qt reserves as a keyword
 };
 
 // The language every caption is built in.
@@ -67,7 +67,7 @@ std::string_view Text(const WordTable& table);
 
 // The one text of an English-only heading, whatever the language.
 constexpr std::string_view Text(const EnglishOnlyHeading& heading) {
-    return heading.slots[LanguageIndex::English];
+    return heading.table[LanguageIndex::English];
 }
 
 // The items of the options dialog's language list, each in its own language.

@@ -101,6 +101,12 @@ LoginError Match::Login(int slot, const std::string& name, const std::string& pa
     return error;
 }
 
+void Match::RenamePlayer(int slot, const std::string& name, const std::string& password) {
+    playerSlot_ = slot;
+    playerName_ = name.substr(0, name.find_last_not_of(' ') + 1);
+    encodedPassword_ = EncodePassword(password);
+}
+
 void Match::StartMatch(int slot, const std::string& name, const std::string& password) {
     playerSlot_ = slot;
     playerName_ = name.substr(0, name.find_last_not_of(' ') + 1);

@@ -94,6 +94,10 @@ public:
     // game?" must be asked first; Close() when closing goes ahead.
     bool CloseNeedsQuestion() const { return screen_ == Screen::Table; }
     void Close();
+    // "To change a name": the player now plays under a new name and password
+    // (code page 1251); `slot` is where the renamed member now stands in the
+    // record file, so the match is recorded under the new name.
+    void RenamePlayer(int slot, const std::string& name, const std::string& password);
 
     // --- What the window shows
     const GameState& State() const { return state_; }

@@ -1,0 +1,910 @@
+#include "ui/window/TForm1.h"
+
+#include "game/Random.h"
+#include "i18n/words/Login.h"
+#include "i18n/words/Menu.h"
+#include "i18n/words/Options.h"
+#include "i18n/words/Records.h"
+#include "i18n/words/Table.h"
+#include "records/ClubList.h"
+#include "ui/controls/BalloonHint.h"
+#include "ui/controls/TQelCardsButton.h"
+#include "ui/window/Dialogs.h"
+#include "ui/window/FormPassword.h"
+#include "ui/window/SpeedDialog.h"
+#include "util/Cp1251.h"
+#include "util/NumberFormat.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+
+namespace tavlira {
+namespace {
+
+const QColor Aqua(0, 255, 255);
+const QColor Yellow(255, 255, 0);
+const QColor WindowGreen(0, 128, 0);
+
+int Round(double x) {
+    return static_cast<int>(RoundHalfEven(x));
+}
+
+const FontChoice& FontOf(const Settings& settings, FontLine line) {
+    return settings.Fonts[static_cast<std::size_t>(line)];
+}
+
+QString FromBytes(std::string_view bytes) {
+    return QString::fromStdString(Cp1251ToUtf8(bytes));
+}
+
+std::size_t Index(TForm1::Element element) {
+    return static_cast<std::size_t>(element);
+}
+
+MatchServices Services(RecordStore& records, std::optional<std::uint32_t> seed) {
+    auto shuffles = std::make_shared<std::uint32_t>(0);
+    return MatchServices{
+        &records,
+        [] {
+            const QDateTime now = QDateTime::currentDateTime();
+            return std::pair<std::string, std::string>(
+                now.toString(QStringLiteral("hh:mm")).toStdString(),
+                now.toString(QStringLiteral("dd.MM.yyyy")).toStdString());
+        },
+        [seed, shuffles]() -> std::unique_ptr<RandomSource> {
+            if (seed)
+                return std::make_unique<SeededRandom>(*seed + (*shuffles)++);
+            return std::make_unique<SeededRandom>(ClockSeededRandom());
+        }};
+}
+
+void SetCaptionColours(TQelCardsButton& button, const QColor& text) {
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, text);
+    button.setPalette(palette);
+    button.SetLightFont(true);
+    button.SetColorMouse(Yellow);
+}
+
+// A framed box of the title screen: silver with a raised outer bevel and a
+// sunken inner one.
+void FramedBox(QPainter& painter, QRect box) {
+    painter.fillRect(box, QColor(192, 192, 192));
+    const auto bevel = [&](QRect r, const QColor& topLeft, const QColor& bottomRight) {
+        for (int i = 0; i < 2; ++i) {
+            const QRect edge = r.adjusted(i, i, -i, -i);
+            painter.setPen(topLeft);
+            painter.drawLine(edge.topLeft(), edge.topRight());
+            painter.drawLine(edge.topLeft(), edge.bottomLeft());
+            painter.setPen(bottomRight);
+            painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+            painter.drawLine(edge.topRight(), edge.bottomRight());
+        }
+    };
+    bevel(box, Qt::white, Qt::black);
+    bevel(box.adjusted(5, 5, -5, -5), Qt::black, Qt::white);
+}
+
+} // namespace
+
+TForm1::TForm1(std::filesystem::path folder, std::optional<std::uint32_t> seed, QWidget* parent)
+    : QWidget(parent), programFolder(std::move(folder)), records(programFolder),
+      match(Services(records, seed)), queue(*this),
+      scale(TableScale::ForMode(WindowSizeMode::Small, QSize())) {
+    setWindowTitle(ScreenText(Text(words::GameTitle)));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    timer1.setTimerType(Qt::CoarseTimer);
+    connect(&timer1, &QTimer::timeout, this, &TForm1::GameTick);
+    balloon = new BalloonHint(this);
+    CreateMenu();
+    CreateTableButtons();
+    CreatePopupMenu();
+}
+
+TForm1::~TForm1() = default;
+
+bool TForm1::Start() {
+    settings = LoadSettings(programFolder).settings;
+    SetLanguage(LanguageAt(settings.LanguageIndex).value_or(LanguageIndex::English));
+    const StartupCheck check = records.CheckAtStart();
+    const QString path = QString::fromStdString(check.failedFile.string());
+    switch (check.status) {
+    case RecordFileStatus::Missing:
+        ErrorBox(this, ScreenText(Text(words::CantFindTheFile)) + " \"" + path + "\"!");
+        return false;
+    case RecordFileStatus::Damaged:
+        ErrorBox(this, ScreenText(Text(words::IncorrectFile)) + " \"" + path + "\"!");
+        return false;
+    case RecordFileStatus::Sound:
+        break;
+    }
+    if (check.installLanguage == '1')
+        SetLanguage(LanguageIndex::Russian);
+    for (const std::filesystem::path& file : check.notWritableFiles)
+        ErrorBox(this, ScreenText(Text(words::AttributeWarningStart)) + " \"" +
+                           QString::fromStdString(file.string()) + "\"" +
+                           ScreenText(Text(words::AttributeWarningEnd)));
+    recordFilesSound = true;
+    match.SetFiguresHavePoints(settings.FiguresHavePoints);
+    setWindowTitle(ScreenText(Text(words::GameTitle)));
+    ApplyWindowSize();
+    ShowScreen(Screen::Title);
+    return true;
+}
+
+// --- Window size and screens
+
+void TForm1::ApplyWindowSize() {
+    settings.WindowSize = std::clamp(settings.WindowSize, 1, 5);
+    const auto mode = static_cast<WindowSizeMode>(settings.WindowSize);
+    const QScreen* desktop = QGuiApplication::primaryScreen();
+    const QSize screenSize = desktop ? desktop->geometry().size() : QSize(1920, 1080);
+    scale = TableScale::ForMode(mode, screenSize);
+    const QSize client = scale.ClientSize();
+    const ArtworkLoad faces =
+        pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack, PictureSizeClass(scale.Scale()));
+    const ArtworkLoad background = pictures.LoadBackground(
+        false, settings.Background, settings.BackgroundVariant, settings.WindowSize, client);
+    // A missing artwork pack is never fatal: the built-in pictures stand in
+    // and the settings follow what was loaded.
+    if (!faces.ok || !background.ok) {
+        settings.DeckFace = pictures.DeckFace();
+        settings.DeckBack = pictures.DeckBack();
+        settings.Background = pictures.BackgroundDesign();
+        settings.BackgroundVariant = pictures.BackgroundColour();
+    }
+    if (mode == WindowSizeMode::FullScreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setGeometry(QRect(QPoint(0, 0), client));
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setFixedSize(client);
+        move(CentreOnScreen(screenSize, client));
+    }
+}
+
+void TForm1::ShowScreen(Screen next) {
+    const Screen previous = screen;
+    screen = next;
+    CloseHint();
+    waitBanner = false;
+    const bool atTable = next == Screen::Table;
+    quitAction->setEnabled(atTable);
+    changeNameAction->setEnabled(atTable);
+    for (TQelCardsButton* button : menuButtons)
+        if (button)
+            button->setVisible(next == Screen::Menu);
+    clubHeading->setVisible(next == Screen::Menu);
+    if (!atTable) {
+        button7->hide();
+        button8->hide();
+        for (Picture& element : elements)
+            element.shown = false;
+    }
+    if (next == Screen::Menu)
+        ShowMainMenu();
+    if (atTable)
+        LayoutTable();
+    else if (previous == Screen::Table && next != Screen::Table)
+        unsetCursor();
+    UpdateTimer1();
+    update();
+}
+
+void TForm1::CreateMenu() {
+    clubHeading = new TQelCardsButton(this);
+    clubHeading->SetColorSB(TColorSB::QBlue);
+    clubHeading->setEnabled(false);
+    SetCaptionColours(*clubHeading, Qt::white);
+    for (int number : {1, 2, 3, 4, 5, 6, 11}) {
+        auto* button = new TQelCardsButton(this);
+        const bool member = number <= NewPlayerSlot;
+        button->SetColorSB(member ? TColorSB::QNavy : TColorSB::QRed);
+        SetCaptionColours(*button, member ? Aqua : QColor(Qt::white));
+        button->setFocusPolicy(Qt::NoFocus);
+        if (number == 11)
+            connect(button, &QPushButton::clicked, this, &QWidget::close);
+        else
+            connect(button, &QPushButton::clicked, this, [this, number] { OpenLogin(number); });
+        menuButtons[static_cast<std::size_t>(number)] = button;
+        button->hide();
+    }
+    clubHeading->hide();
+}
+
+TQelCardsButton* TForm1::MenuButton(int number) const {
+    return number >= 0 && number < static_cast<int>(menuButtons.size())
+               ? menuButtons[static_cast<std::size_t>(number)]
+               : nullptr;
+}
+
+void TForm1::ShowMainMenu() {
+    const int rowH = scale.S(30);
+    const auto place = [&](QWidget* widget, int x, int y, int w, int extraTop = 0) {
+        widget->setGeometry(Round(scale.ScaleX() * x), Round(scale.ScaleY() * y) + extraTop,
+                            Round(scale.ScaleX() * w), rowH);
+    };
+    for (int row = 1; row <= MemberSlots; ++row)
+        place(menuButtons[static_cast<std::size_t>(row)], 180, 265, 400, (row - 1) * rowH);
+    place(menuButtons[6], 280, 265, 200, 5 * rowH + scale.S(10));
+    place(clubHeading, 180, 265, 400, -rowH - scale.S(10));
+    place(menuButtons[11], 330, 465, 100);
+
+    const double k = settings.WindowSize == 1 ? 1.0 : 0.9;
+    const FontChoice& decor = FontOf(settings, FontLine::Large);
+    QFont buttonFont(QString::fromStdString(Cp1251ToUtf8(decor.name)));
+    buttonFont.setPixelSize(Round(Round(20 * decor.scale / 100.0) * scale.Scale() * k));
+    buttonFont.setBold(true);
+    menuButtons[6]->setFont(buttonFont);
+    menuButtons[11]->setFont(buttonFont);
+    menuButtons[6]->setText(ScreenText(Text(words::NewPlayer)));
+    menuButtons[11]->setText(ScreenText(Text(words::Exit)));
+    ShowClubList();
+}
+
+void TForm1::ShowClubList() {
+    const bool small = settings.WindowSize == 1;
+    const FontChoice& role = FontOf(settings, small ? FontLine::Special1 : FontLine::Special2);
+    QFont listFont(QString::fromStdString(Cp1251ToUtf8(role.name)));
+    listFont.setStyleHint(QFont::Monospace);
+    listFont.setFixedPitch(true);
+    const int base = small ? 11 : Round(scale.Scale() * 16);
+    listFont.setPixelSize(std::max(1, Round(base * role.scale / 100.0)));
+    clubHeading->setFont(listFont);
+    for (int row = 1; row <= MemberSlots; ++row)
+        menuButtons[static_cast<std::size_t>(row)]->setFont(listFont);
+
+    // The club list is measured in the first special font at height 11.
+    QFont measureFont(QString::fromStdString(Cp1251ToUtf8(FontOf(settings, FontLine::Special1).name)));
+    measureFont.setStyleHint(QFont::Monospace);
+    measureFont.setPixelSize(11);
+    const QFontMetrics metrics(measureFont);
+    const TextWidth width = [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(FromBytes(text));
+    };
+    const auto mode = settings.ClubListMode == 2 ? ClubDisplay::Rating : ClubDisplay::Score;
+    const ClubHeadingWords heading{Text(words::ClubHeadingScore), Text(words::ClubHeadingRating)};
+    const std::optional<RecordFile> file = ReadRecordFile(records.PathOf(match.RecordKind()));
+    clubHeading->setText(ScreenText(Text(words::ClubListHeading(settings.ClubListMode))));
+    for (int row = 1; row <= MemberSlots; ++row) {
+        TQelCardsButton* button = menuButtons[static_cast<std::size_t>(row)];
+        if (!file) {
+            button->setText(QString());
+            button->setEnabled(false);
+            continue;
+        }
+        const ClubListView view = MakeClubListView(*file, mode, width, heading);
+        const MemberButton& member = view.members[static_cast<std::size_t>(row - 1)];
+        button->setText(FromBytes(member.text));
+        button->setEnabled(member.enabled);
+    }
+}
+
+void TForm1::CreateTableButtons() {
+    button7 = new TQelCardsButton(this);
+    button8 = new TQelCardsButton(this);
+    for (TQelCardsButton* button : {button7, button8}) {
+        button->SetColorSB(TColorSB::QRed);
+        SetCaptionColours(*button, Qt::white);
+        button->SetGrayDis(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->hide();
+    }
+    connect(button7, &QPushButton::clicked, this, [this] {
+        if (queue.Busy())
+            return;
+        CloseHint();
+        match.PressStart();
+        PlayOutbox();
+    });
+    connect(button8, &QPushButton::clicked, this, [this] {
+        if (queue.Busy())
+            return;
+        CloseHint();
+        match.PressSecond();
+        PlayOutbox();
+    });
+}
+
+void TForm1::CreatePopupMenu() {
+    popupMenu1 = new QMenu(this);
+    quitAction = popupMenu1->addAction(ScreenText(Text(words::ExitToMenu)), this, &TForm1::QuitToMenu);
+    changeNameAction =
+        popupMenu1->addAction(ScreenText(Text(words::ChangeName)), this, &TForm1::ChangeName);
+    speedAction = popupMenu1->addAction(ScreenText(Text(words::Speed)), this, &TForm1::ShowSpeed);
+    popupMenu1->addSeparator();
+    popupMenu1->addAction(ScreenText(Text(words::About)), this, &TForm1::ShowAbout);
+    quitAction->setEnabled(false);
+    changeNameAction->setEnabled(false);
+}
+
+// --- The table
+
+void TForm1::LayoutTable() {
+    const QDate today = QDate::currentDate();
+    pictures.ChooseBackPicture(today.dayOfWeek(), settings.DeckBackAlwaysOne, [](int n) {
+        return static_cast<int>(ClockSeededRandom().Below(static_cast<std::uint32_t>(n)));
+    });
+    TableFonts fonts;
+    fonts.decor = FromBytes(FontOf(settings, FontLine::Large).name);
+    fonts.decorPercent = FontOf(settings, FontLine::Large).scale;
+    fonts.serif = FromBytes(FontOf(settings, FontLine::Small).name);
+    fonts.serifPercent = FontOf(settings, FontLine::Small).scale;
+    drawing = std::make_unique<TableDrawing>(pictures, pictures.Background(), scale,
+                                             settings.WindowSize, fonts);
+    const TableLayout& layout = drawing->Layout();
+    button7->setGeometry(layout.Button7);
+    button8->setGeometry(layout.Button8);
+    const int k = settings.WindowSize == 1 ? 10 : 9;
+    QFont buttonFont(fonts.decor);
+    buttonFont.setPixelSize(Round(Round(20 * fonts.decorPercent / 100.0) * scale.Scale() * k / 10));
+    buttonFont.setBold(true);
+    button7->setFont(buttonFont);
+    button8->setFont(buttonFont);
+    noMove = {};
+    ++gamesDealt;
+    SetElement(Element::Kon, drawing->GameCounter(gamesDealt));
+    DrawBanners();
+    for (Picture& element : elements)
+        element.shown = true;
+    overGamePlate = false;
+    setToolTip(QString());
+}
+
+QString TForm1::PlayerScreenName() const {
+    return FromBytes(match.PlayerName());
+}
+
+void TForm1::DrawBanners() {
+    SetElement(Element::Say1, noMove[1].isEmpty()
+                                  ? drawing->Banner(1, QStringLiteral("PC"), BannerColour::Blue)
+                                  : drawing->Banner(1, noMove[1], BannerColour::Red));
+    SetElement(Element::Say2, noMove[2].isEmpty()
+                                  ? drawing->Banner(2, PlayerScreenName(), BannerColour::Green)
+                                  : drawing->Banner(2, noMove[2], BannerColour::Red));
+}
+
+QRect TForm1::ElementRect(Element element) const {
+    if (!drawing)
+        return QRect();
+    const TableLayout& l = drawing->Layout();
+    const std::array<QRect, ElementCount> rects{l.ImageCards1, l.ImageCards2, l.ImageStol,
+                                                l.ImageKoloda, l.ImageKon,    l.ImageTab1,
+                                                l.ImageTab2,   l.ImageSay1,   l.ImageSay2};
+    return rects[Index(element)];
+}
+
+bool TForm1::ElementShown(Element element) const {
+    return elements[Index(element)].shown;
+}
+
+void TForm1::SetElement(Element element, QImage picture) {
+    elements[Index(element)].image = std::move(picture);
+    update(ElementRect(element));
+}
+
+QRect TForm1::HandCardRect(int place) const {
+    const std::vector<int>& xs = handX[LocalSeat];
+    if (!drawing || place < 1 || place > static_cast<int>(xs.size()))
+        return QRect();
+    const QRect hand = ElementRect(Element::Cards2);
+    return QRect(hand.topLeft() + QPoint(xs[static_cast<std::size_t>(place - 1)], 0),
+                 drawing->CardSize());
+}
+
+QRect TForm1::TableSlotRect(int slot) const {
+    if (!drawing)
+        return QRect();
+    return drawing->Slots().CardRect(slot).translated(ElementRect(Element::Stol).topLeft());
+}
+
+void TForm1::ApplyButtons(const TableButtons& buttons) {
+    const auto apply = [this](TQelCardsButton* button, const TableButton& state) {
+        button->setText(state.label ? ScreenText(Text(*state.label)) : QString());
+        button->setEnabled(state.enabled);
+        button->setVisible(state.shown && screen == Screen::Table);
+    };
+    apply(button7, buttons.start);
+    apply(button8, buttons.second);
+}
+
+// --- The event queue's stage
+
+void TForm1::PlayOutbox() {
+    queue.Play(match.TakeOutbox());
+}
+
+void TForm1::Apply(const MatchEvent& event) {
+    std::visit(
+        [this](const auto& e) {
+            using E = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<E, Event>) {
+                ApplyGameEvent(e);
+            } else if constexpr (std::is_same_v<E, match_event::Buttons>) {
+                ApplyButtons(e.buttons);
+            } else if constexpr (std::is_same_v<E, match_event::ShowScreen>) {
+                ShowScreen(e.screen);
+            } else if constexpr (std::is_same_v<E, match_event::LeavingTable>) {
+                ShowWaitBanner(true);
+            } else if constexpr (std::is_same_v<E, match_event::RecordFailure>) {
+                ErrorBox(this, ScreenText(Text(e.what == match_event::RecordFailure::What::History
+                                                   ? words::CantSaveHistory
+                                                   : words::ErrorOfDiskWriting)));
+            } else if constexpr (std::is_same_v<E, match_event::EndOfCycle>) {
+                const QString place = e.outcome.topTenPlace > 0
+                                          ? ScreenText(Text(words::PlaceLabel)) +
+                                                QString::number(e.outcome.topTenPlace)
+                                          : ScreenText(Text(words::NotInTopTen));
+                InformationBox(this, ScreenText(Text(words::CompletionOfGame)) + "\n" +
+                                         ScreenText(Text(words::ResultLabel)) +
+                                         QString::number(e.outcome.cycleScore) + "\n" + place);
+            }
+            // A spoken card stays silent until sound exists.
+        },
+        event);
+}
+
+void TForm1::ApplyGameEvent(const Event& gameEvent) {
+    if (!drawing)
+        return;
+    std::visit(
+        [this](const auto& e) {
+            using E = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<E, event::RedrawHand>) {
+                previousHandX[e.seat] = handX[e.seat];
+                SetElement(e.seat == 1 ? Element::Cards1 : Element::Cards2,
+                           drawing->Hand(e, handX[e.seat]));
+            } else if constexpr (std::is_same_v<E, event::RedrawTable>) {
+                lastTable = e;
+                SetElement(Element::Stol, drawing->Table(e));
+            } else if constexpr (std::is_same_v<E, event::RedrawStock>) {
+                stockLeft = e.stockLeft;
+                SetElement(Element::Koloda, drawing->DeckPile(e.stockLeft));
+            } else if constexpr (std::is_same_v<E, event::RedrawPanels>) {
+                lastPanels = e.panels;
+                SetElement(Element::Tab1, drawing->PlayerPanel(1, e.panels));
+                SetElement(Element::Tab2, drawing->PlayerPanel(2, e.panels));
+            } else if constexpr (std::is_same_v<E, event::ShowNoMove>) {
+                noMove[e.seat] = ScreenText(Text(words::NoMove));
+                DrawBanners();
+            }
+            // Network messages wait for network play; the end of a game
+            // shows through the buttons that follow it.
+        },
+        gameEvent);
+}
+
+QPoint TForm1::SpotPixel(const Spot& spot, bool from) const {
+    const TableLayout& layout = drawing->Layout();
+    const QSize card = drawing->CardSize();
+    switch (spot.kind) {
+    case Spot::Kind::Stock:
+        return layout.ImageKoloda.topLeft() + DeckPileCardOrigin(scale, stockLeft + 1);
+    case Spot::Kind::Table:
+        return layout.ImageStol.topLeft() + drawing->Slots().CardOrigin(spot.place);
+    case Spot::Kind::Pile:
+        return CaptureFlightEnd(spot.seat, size(), card);
+    case Spot::Kind::Hand:
+        break;
+    }
+    if (from && spot.seat == OpponentSeat)
+        return OpponentFlightStart(layout, card);
+    const QRect hand = spot.seat == 1 ? layout.ImageCards1 : layout.ImageCards2;
+    // A card leaves the hand as it was drawn before the card was taken out;
+    // a dealt card lands where the hand will show it.
+    std::vector<int> xs = from ? previousHandX[spot.seat]
+                               : SpreadHand(0, hand.width(), spot.place, card.width());
+    const std::size_t i = static_cast<std::size_t>(std::max(1, int(spot.place)) - 1);
+    const int x = i < xs.size() ? xs[i] : hand.width() / 2 - card.width() / 2;
+    return hand.topLeft() + QPoint(x, 0);
+}
+
+bool TForm1::StartFlight(const event::FlyCards& flyCards) {
+    if (!settings.FlyingCards || !drawing || flyCards.count == 0 || screen != Screen::Table)
+        return false;
+    // Captured cards leave the table at once: the clean picture shows the
+    // table without them.
+    if (flyCards.to.kind == Spot::Kind::Pile) {
+        event::RedrawTable without = lastTable;
+        for (int i = 0; i < flyCards.count; ++i)
+            if (flyCards.cards[static_cast<std::size_t>(i)].from.kind == Spot::Kind::Table)
+                without.cards[flyCards.cards[static_cast<std::size_t>(i)].from.place] =
+                    CardCode::Empty();
+        without.highlighted.Clear();
+        lastTable = without;
+        SetElement(Element::Stol, drawing->Table(without));
+    }
+    std::vector<CardPath> paths;
+    std::vector<QImage> sprites;
+    const QPoint to = SpotPixel(flyCards.to, false);
+    for (int i = 0; i < flyCards.count; ++i) {
+        const auto& card = flyCards.cards[static_cast<std::size_t>(i)];
+        paths.push_back({SpotPixel(card.from, true), to});
+        sprites.push_back(flyCards.faceUp ? drawing->Cards().Face(card.code)
+                                          : drawing->Cards().Back());
+    }
+    const int speed = std::clamp(settings.Speed, SlowestFlightSpeed, FastestFlightSpeed);
+    std::vector<FlightFrame> frames;
+    if (paths.size() == 1 && flyCards.to.kind != Spot::Kind::Pile) {
+        if (paths.front().from == paths.front().to)
+            return false;
+        frames = PlanCardFlight(paths.front(), drawing->CardSize(), speed, false);
+    } else {
+        frames = PlanGroupFlight(paths, drawing->CardSize(), speed);
+    }
+    if (frames.empty())
+        return false;
+    flightCanvas = std::make_unique<FlightCanvas>(SceneImage(), std::move(sprites));
+    flight = std::make_unique<CardFlight>(std::move(frames));
+    return true;
+}
+
+std::optional<int> TForm1::NextFlightFrame() {
+    if (!flight || !flight->FlightRunning()) {
+        flight.reset();
+        flightCanvas.reset();
+        update();
+        return std::nullopt;
+    }
+    const FlightFrame& frame = flight->NextFrame();
+    repaint(flightCanvas->Apply(frame));
+    return pacer.PauseAfter(frame, std::clamp(settings.Speed, SlowestFlightSpeed, FastestFlightSpeed));
+}
+
+void TForm1::QueueIdle() {
+    UpdateTimer1();
+}
+
+void TForm1::UpdateTimer1() {
+    const int interval = screen == Screen::Table ? match.TickInterval() : 0;
+    if (interval <= 0) {
+        timer1.stop();
+    } else if (!timer1.isActive() || timer1.interval() != interval) {
+        timer1.start(interval);
+    }
+}
+
+void TForm1::GameTick() {
+    if (queue.Busy())
+        return;
+    match.Tick();
+    PlayOutbox();
+}
+
+void TForm1::ShowWaitBanner(bool on) {
+    waitBanner = on;
+    if (on) {
+        for (Picture& element : elements)
+            element.shown = false;
+        button7->hide();
+        button8->hide();
+        timer1.stop();
+    }
+    repaint();
+}
+
+// --- Painting
+
+void TForm1::PaintTitle(QPainter& painter) const {
+    painter.fillRect(rect(), Qt::black);
+    // The title is designed for 760 x 500 and scaled uniformly, centred.
+    const double s = scale.Scale();
+    painter.translate((width() - BaseClientWidth * s) / 2, (height() - BaseClientHeight * s) / 2);
+    painter.scale(s, s);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    FramedBox(painter, QRect(130, 50, 501, 401));
+    FramedBox(painter, QRect(230, 150, 301, 201));
+    const auto centred = [&](const QString& text, int y, const QColor& colour) {
+        painter.setPen(colour);
+        const int w = painter.fontMetrics().horizontalAdvance(text);
+        painter.drawText(230 + (300 - w) / 2, y + painter.fontMetrics().ascent(), text);
+    };
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(24);
+    painter.setFont(font);
+    centred(ScreenText(Text(words::TitleReleaseLine)), 240, QColor(255, 0, 0));
+    centred(ScreenText(Text(words::TitleAuthorLine)), 265, QColor(0, 0, 255));
+    centred(QStringLiteral("V 5.7f"), 315, QColor(0, 100, 100));
+    // The letters of the title in the colours of the title screen.
+    static const std::array<QColor, 10> colours{
+        QColor(128, 0, 128), QColor(0, 255, 255), QColor(255, 128, 64), QColor(0, 0, 128),
+        QColor(255, 0, 0),   QColor(0, 128, 0),   QColor(255, 255, 0),  QColor(0, 0, 255),
+        QColor(128, 0, 0),   QColor(0, 255, 0)};
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPixelSize(44);
+    titleFont.setBold(true);
+    painter.setFont(titleFont);
+    const QString title = ScreenText(Text(words::GameTitle));
+    int x = 230 + (300 - painter.fontMetrics().horizontalAdvance(title)) / 2;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        painter.setPen(colours[static_cast<std::size_t>(i % 10)]);
+        painter.drawText(x, 175 + painter.fontMetrics().ascent(), QString(title[i]));
+        x += painter.fontMetrics().horizontalAdvance(title[i]);
+    }
+}
+
+void TForm1::PaintScene(QPainter& painter, QRect area) const {
+    if (screen == Screen::Title) {
+        PaintTitle(painter);
+        return;
+    }
+    const QImage& background = pictures.Background();
+    painter.fillRect(area, WindowGreen);
+    painter.drawImage(area.topLeft(), background, area);
+    if (screen == Screen::Menu && !waitBanner) {
+        QFont font(FromBytes(FontOf(settings, FontLine::Large).name));
+        font.setPixelSize(scale.S(64));
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        const QString title = ScreenText(Text(words::GameTitle));
+        const QRect caption(scale.X(180, 400), scale.Y(60, 90), scale.S(400), scale.S(90));
+        painter.setPen(QColor(60, 0, 0));
+        painter.drawText(caption.translated(scale.S(3), scale.S(3)), Qt::AlignCenter, title);
+        painter.setPen(QColor(255, 215, 0));
+        painter.drawText(caption, Qt::AlignCenter, title);
+    }
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const Picture& element = elements[i];
+        const QRect where = ElementRect(static_cast<Element>(i));
+        if (element.shown && !element.image.isNull() && where.intersects(area))
+            painter.drawImage(where.topLeft(), element.image);
+    }
+    if (waitBanner) {
+        const QRect banner(Round(width() / 2.0 - 175), Round(height() / 2.0 - 40), 350, 80);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath shape;
+        shape.addRoundedRect(banner, 12, 12);
+        painter.fillPath(shape, QColor(255, 240, 200));
+        painter.setPen(QPen(QColor(128, 0, 0), 3));
+        painter.drawPath(shape);
+        QFont font(FromBytes(FontOf(settings, FontLine::Large).name));
+        font.setPixelSize(std::max(1, Round(32 * FontOf(settings, FontLine::Small).scale / 100.0)));
+        painter.setFont(font);
+        painter.setPen(QColor(255, 0, 0));
+        painter.drawText(banner, Qt::AlignCenter, ScreenText(Text(words::PleaseWait)));
+    }
+}
+
+QImage TForm1::SceneImage() const {
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    PaintScene(painter, rect());
+    return image;
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (flightCanvas) {
+        painter.drawImage(event->rect().topLeft(), flightCanvas->Work(), event->rect());
+        return;
+    }
+    painter.setClipRegion(event->region());
+    PaintScene(painter, event->rect());
+}
+
+// --- The person's mouse
+
+int TForm1::HandPlaceUnder(QPoint point) const {
+    const QRect hand = ElementRect(Element::Cards2);
+    if (!drawing || !hand.contains(point))
+        return 0;
+    const std::vector<int>& xs = handX[LocalSeat];
+    return HandPlaceAt(xs, std::vector<bool>(xs.size(), true), drawing->CardSize().width(),
+                       point.x() - hand.left());
+}
+
+int TForm1::TablePlaceUnder(QPoint point) const {
+    const QRect table = ElementRect(Element::Stol);
+    if (!drawing || !table.contains(point))
+        return 0;
+    return drawing->Slots().TablePlaceAt(point - table.topLeft());
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+    if (screen == Screen::Title) {
+        match.LeaveTitle();
+        PlayOutbox();
+        return;
+    }
+    // Clicks while the queue plays are dropped: a step is never interrupted.
+    if (screen != Screen::Table || queue.Busy() || waitBanner)
+        return;
+    const QPoint point = event->position().toPoint();
+    const MouseButton button =
+        event->button() == Qt::RightButton ? MouseButton::Right : MouseButton::Left;
+    if (ElementRect(Element::Cards2).contains(point)) {
+        CloseHint();
+        match.ClickHand(HandPlaceUnder(point), button);
+    } else if (ElementRect(Element::Stol).contains(point)) {
+        match.ClickTable(TablePlaceUnder(point), button);
+    } else if (button == MouseButton::Left && (ElementRect(Element::Tab1).contains(point) ||
+                                               ElementRect(Element::Tab2).contains(point))) {
+        match.ClickPanel();
+    } else {
+        return;
+    }
+    PlayOutbox();
+    mouseMoveEvent(event);
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+    if (screen != Screen::Table || !drawing)
+        return;
+    const QPoint point = event->position().toPoint();
+    Pointer pointer = Pointer::Normal;
+    if (!queue.Busy()) {
+        if (ElementRect(Element::Cards2).contains(point))
+            pointer = match.PointerOverHand(HandPlaceUnder(point));
+        else if (ElementRect(Element::Stol).contains(point))
+            pointer = match.PointerOverTable(TablePlaceUnder(point));
+    }
+    setCursor(pointer == Pointer::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+
+    // The hints of the panels and the game plate.
+    QString hint;
+    for (Element panel : {Element::Tab1, Element::Tab2}) {
+        const QRect r = ElementRect(panel);
+        if (!r.contains(point))
+            continue;
+        const QPoint base = point - r.topLeft();
+        if (base.y() < scale.S(38))
+            hint = ScreenText(Text(words::PointsOfCurrentRound));
+        else if (base.y() > scale.S(40) && base.x() >= scale.S(46) && base.x() <= scale.S(94))
+            hint = ScreenText(Text(words::Numbers));
+    }
+    const bool overPlate = ElementRect(Element::Kon).contains(point);
+    if (overPlate)
+        hint = ScreenText(Text(words::Game)) + ": " +
+               QString::number(match.State().GameCounter) + " / " + QString::number(CycleGames);
+    if (toolTip() != hint)
+        setToolTip(hint);
+    if (overPlate && !overGamePlate)
+        ShowGameBalloon();
+    overGamePlate = overPlate;
+}
+
+void TForm1::ShowGameBalloon() {
+    const int games = match.State().GameCounter;
+    const int inCycle = games % CycleGames == 0 ? CycleGames : games % CycleGames;
+    const QString text = ScreenText(Text(words::GeneralNumberOfGames)) + " " +
+                         QString::number(games) + "\n" +
+                         ScreenText(Text(words::GameInCurrentCycle)) + " " +
+                         QString::number(inCycle) + " / " + QString::number(CycleGames);
+    const QRect plate = ElementRect(Element::Kon);
+    balloon->ShowAt(mapToGlobal(QPoint(plate.center().x(), plate.bottom())),
+                    ScreenText(Text(words::CurrentGame)), text, 5000);
+}
+
+void TForm1::CloseHint() {
+    if (balloon)
+        balloon->hide();
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+    if (screen == Screen::Title && !event->isAutoRepeat()) {
+        match.LeaveTitle();
+        PlayOutbox();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+    // Over the person's hand and the table the right button speaks cards.
+    const bool speaks = screen == Screen::Table &&
+                        (ElementRect(Element::Cards2).contains(event->pos()) ||
+                         ElementRect(Element::Stol).contains(event->pos()));
+    if (speaks || screen == Screen::Title || queue.Busy())
+        return;
+    popupMenu1->exec(event->globalPos());
+}
+
+// --- The pop-up menu
+
+void TForm1::QuitToMenu() {
+    if (queue.Busy() || !match.RequestQuitToMenu())
+        return;
+    if (!QuestionBox(this, ScreenText(Text(words::LeaveToMainMenuQuestion)) + "\n" +
+                               ScreenText(Text(words::AllDataWillBeLost))))
+        return;
+    match.QuitToMenu();
+    PlayOutbox();
+}
+
+void TForm1::OpenLogin(int slot) {
+    if (screen != Screen::Menu || queue.Busy())
+        return;
+    QString memberName;
+    if (slot <= MemberSlots) {
+        const std::optional<MemberRecord> member = records.LoadMember(match.RecordKind(), slot);
+        if (!member)
+            return;
+        memberName = FromBytes(member->name);
+    }
+    FormPassword dialog(this, memberName, ScreenText(Text(words::DefaultPlayerName)),
+                        static_cast<int>(LoginNameLength),
+                        [this, slot](const std::string& name, const std::string& password,
+                                     const std::string& again) {
+                            return match.Login(slot, name, password, again);
+                        });
+    dialog.exec();
+    PlayOutbox();
+}
+
+void TForm1::ChangeName() {
+    if (screen != Screen::Table || queue.Busy())
+        return;
+    std::string newName;
+    std::string newPassword;
+    FormPassword dialog(this, QString(), PlayerScreenName(), static_cast<int>(LoginNameLength),
+                        [&](const std::string& name, const std::string& password,
+                            const std::string& again) {
+                            const LoginError error = CheckNewPlayer(name, password, again);
+                            newName = name;
+                            newPassword = password;
+                            return error;
+                        });
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    int slot = match.PlayerSlot();
+    if (slot >= 1 && slot <= MemberSlots) {
+        const StoreOutcome outcome = records.RenameMember(match.RecordKind(), slot,
+                                                          match.PlayerName(), newName, newPassword);
+        if (outcome.status == WriteStatus::Failed) {
+            ErrorBox(this, ScreenText(Text(words::ErrorOfDiskWriting)));
+            return;
+        }
+        if (outcome.status == WriteStatus::Written)
+            slot = outcome.clubSlot > 0 ? outcome.clubSlot : NewPlayerSlot;
+    }
+    match.RenamePlayer(slot, newName, newPassword);
+    DrawBanners();
+    InformationBox(this, ScreenText(Text(words::NameChanged)) + PlayerScreenName());
+}
+
+void TForm1::ShowSpeed() {
+    QImage card = drawing ? drawing->Cards().Back() : pictures.Back();
+    SpeedDialog dialog(this, settings.Speed, card, [this](int speed) { settings.Speed = speed; });
+    dialog.exec();
+}
+
+void TForm1::ShowAbout() {
+    InformationBox(this, ScreenText(Text(words::GameTitle)) + "\nV 5.7f\n\n" +
+                             ScreenText(Text(words::TitleAuthorLine)));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!recordFilesSound) {
+        event->accept();
+        return;
+    }
+    if (match.CloseNeedsQuestion() &&
+        !QuestionBox(this, ScreenText(Text(words::LeaveGameQuestion)) + "\n" +
+                               ScreenText(Text(words::AllDataWillBeLost)))) {
+        event->ignore();
+        return;
+    }
+    timer1.stop();
+    match.Close();
+    for (const MatchEvent& e : match.TakeOutbox())
+        if (std::holds_alternative<match_event::RecordFailure>(e))
+            ErrorBox(this, ScreenText(Text(words::ErrorOfDiskWriting)));
+    if (SaveSettings(programFolder, settings, recordFilesSound) == SettingsSave::Failed)
+        ErrorBox(this, ScreenText(Text(words::CantSaveOptions)));
+    event->accept();
+}
+
+} // namespace tavlira

@@ -1,0 +1,71 @@
+#pragma once
+// The pictures of the game table: each element (hand, table, deck pile, game
+// plate, player panels, banners) is drawn into its own off-screen picture of
+// its window rectangle, first with the part of the background that lies
+// under it, so the elements look transparent. The window shows the pictures
+// and redraws one only when the match sends a new snapshot of it.
+
+#include "game/Event.h"
+#include "ui/table/TableLayout.h"
+#include "ui/table/TableScale.h"
+#include "ui/window/CardPainter.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+namespace tavlira {
+
+// Faces and sizes of the two font roles the table uses.
+struct TableFonts {
+    QString decor = QStringLiteral("Comic Sans MS");
+    int decorPercent = 100;
+    QString serif = QStringLiteral("Comic Sans MS");
+    int serifPercent = 100;
+};
+
+// The colours of the banner pictures: blue, green, red, yellow, violet.
+enum class BannerColour : char { Blue = 'b', Green = 'g', Red = 'r', Yellow = 'y', Violet = 'o' };
+
+class TableDrawing {
+  public:
+    // `background` is the picture of the whole client area.
+    TableDrawing(const PictureStore& store, const QImage& background, const TableScale& scale,
+                 int windowSize, const TableFonts& fonts);
+
+    const TableScale& Scale() const { return scale; }
+    const TableLayout& Layout() const { return layout; }
+    const TableSlots& Slots() const { return tableSlots; }
+    QSize CardSize() const { return cards.CardSize(); }
+    CardPainter& Cards() { return cards; }
+
+    // The hand of a seat; `handX` receives the card positions inside it.
+    QImage Hand(const event::RedrawHand& hand, std::vector<int>& handX);
+    QImage Table(const event::RedrawTable& table);
+    QImage DeckPile(int stockLeft);
+    // "Game" and the number of games dealt since the program started.
+    QImage GameCounter(int gamesDealt);
+    QImage PlayerPanel(int seat, const PanelsSnapshot& panels);
+    // An empty text clears the banner.
+    QImage Banner(int seat, const QString& text, BannerColour colour);
+
+    // The background under a window rectangle.
+    QImage Under(QRect rect) const;
+
+  private:
+    QFont Font(const QString& face, int percent, int pixels, bool bold) const;
+    void DrawFrame(QPainter& painter, QSize size, const char* small, const char* big) const;
+    bool SmallWindow() const { return windowSize == 1; }
+
+    const QImage& background;
+    TableScale scale;
+    int windowSize;
+    TableFonts fonts;
+    CardPainter cards;
+    TableLayout layout;
+    TableSlots tableSlots;
+};
+
+} // namespace tavlira
