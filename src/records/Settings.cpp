@@ -14,14 +14,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view SectionMarkers[] = {"<# General>",       "<# Cards>",
-                                               "<# Decks>",         "<# Individual>",
-                                               "<# Fonts>",         "<# IP & Port>",
-                                               "<# Background>",    "<# Name Of Player>",
-                                               "<# World Top Ten>", "<# Save Games as GIF>"};
-constexpr std::string_view IpPortMarker = "<# IP & Port>";
-constexpr std::string_view BackgroundMarker = "<# Background>";
-constexpr std::string_view NameMarker = "<# Name Of Player>";
+// The fixed section marker lines and their line numbers.
+struct SectionMarker {
+    int line;
+    std::string_view text;
+};
+constexpr SectionMarker SectionMarkers[] = {
+    {1, "<# General>"},           {3, "<# Cards>"},           {5, "<# Decks>"},
+    {7, "<# Individual>"},        {9, "<# Fonts>"},           {18, "<# IP & Port>"},
+    {21, "<# Background>"},       {23, "<# Name Of Player>"}, {25, "<# World Top Ten>"},
+    {32, "<# Save Games as GIF>"}};
+
+std::string_view MarkerOf(int line) {
+    for (const SectionMarker& marker : SectionMarkers)
+        if (marker.line == line)
+            return marker.text;
+    return {};
+}
 
 constexpr char GifOn = static_cast<char>(0xE8);
 constexpr char GifOff = static_cast<char>(0xEB);
@@ -126,14 +135,14 @@ bool ParseFontsToName(const std::vector<std::string>& lines, Settings& s) {
         s.Fonts[static_cast<std::size_t>(i)].name = line(10 + i);
         TakeNumber(line(14 + i), 1, 1000, s.Fonts[static_cast<std::size_t>(i)].scale);
     }
-    if (line(18) != IpPortMarker)
+    if (line(18) != MarkerOf(18))
         return false;
     s.ServerIp = line(19);
     s.ServerPort = line(20);
-    if (line(21) != BackgroundMarker)
+    if (line(21) != MarkerOf(21))
         return false;
     ParseBackground(line(22), s);
-    if (line(23) != NameMarker)
+    if (line(23) != MarkerOf(23))
         return false;
     if (!line(24).empty())
         s.PlayerName = line(24);
@@ -240,9 +249,8 @@ LoadedSettings ParseSettings(std::string_view bytes) {
 std::string FormatSettings(const Settings& s) {
     std::vector<std::string> lines(SettingsFileLines);
     auto line = [&](int n) -> std::string& { return lines[static_cast<std::size_t>(n - 1)]; };
-    const int markerLines[] = {1, 3, 5, 7, 9, 18, 21, 23, 25, 32};
-    for (std::size_t i = 0; i < std::size(markerLines); ++i)
-        line(markerLines[i]) = SectionMarkers[i];
+    for (const SectionMarker& marker : SectionMarkers)
+        line(marker.line) = marker.text;
     line(2) = FormatGeneralFlags(s);
     line(4) = std::to_string(s.DeckFace);
     line(6) = PadLeft(s.DeckBack, 2, '0') + Switch(s.DeckBackAlwaysOne);
