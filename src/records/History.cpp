@@ -19,8 +19,7 @@ constexpr std::size_t TotalsLineLength = 30;
 constexpr std::size_t NameWidth = 51;
 constexpr char ClosingMark = '$';
 constexpr char GameCodeByte = static_cast<char>(166);
-// A valid file has at most this many lines to look at; the byte cap of
-// ReadWholeFile keeps a hostile file far below it anyway.
+// Readers look at every line; the byte cap of ReadWholeFile bounds them.
 constexpr std::size_t MaxLines = std::numeric_limits<std::size_t>::max();
 
 ByteSums LineSums(std::string_view line) {
@@ -49,30 +48,28 @@ char KindMarker(HistoryKind kind) {
     return 'L';
 }
 
-// Index of the closing line and the number of game lines, when the file is
-// valid.
+// The three sums of a totals line, or nothing when it is too short or not
+// made of digits.
+std::optional<ByteSums> ReadTotals(std::string_view line) {
+    if (line.size() < TotalsLineLength)
+        return std::nullopt;
+    const std::string_view digits = line.substr(0, TotalsLineLength);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return ByteSums{ParseInteger(digits.substr(0, 10), -1), ParseInteger(digits.substr(10, 10), -1),
+                    ParseInteger(digits.substr(20, 10), -1)};
+}
+
+// The index of the closing line, which is also the number of games, when the
+// file is valid.
 std::optional<std::size_t> ValidClosingLine(const std::vector<std::string>& lines) {
     ByteSums totals;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
-        const ByteSums sums = LineSums(line);
-        totals.all += sums.all;
-        totals.even += sums.even;
-        totals.third += sums.third;
+        totals += LineSums(line);
         if (!line.empty() && line[0] == ClosingMark) {
-            if (i + 1 >= lines.size() || lines[i + 1].size() < TotalsLineLength)
-                return std::nullopt;
-            const std::string_view stored = lines[i + 1];
-            const auto number = [&](std::size_t first) {
-                const std::string_view digits = stored.substr(first, 10);
-                return std::all_of(digits.begin(), digits.end(),
-                                   [](char c) { return c >= '0' && c <= '9'; })
-                           ? ParseInteger(digits, -1)
-                           : -1;
-            };
-            if (number(0) != totals.all || number(10) != totals.even || number(20) != totals.third)
-                return std::nullopt;
-            return i;
+            const auto stored = i + 1 < lines.size() ? ReadTotals(lines[i + 1]) : std::nullopt;
+            return stored == totals ? std::optional(i) : std::nullopt;
         }
         if (line.size() < GameLineLength)
             return std::nullopt;
@@ -95,14 +92,21 @@ std::string ClosingLine() {
 
 std::string TotalsLine(const std::vector<std::string>& lines) {
     ByteSums totals;
-    for (const std::string& line : lines) {
-        const ByteSums sums = LineSums(line);
-        totals.all += sums.all;
-        totals.even += sums.even;
-        totals.third += sums.third;
-    }
+    for (const std::string& line : lines)
+        totals += LineSums(line);
     return PadLeft(totals.all, 10, '0') + PadLeft(totals.even, 10, '0') +
            PadLeft(totals.third, 10, '0');
+}
+
+// "<file>.damaged", or "<file>.damaged2", ... when that is taken.
+fs::path FreeBackupPath(const fs::path& path) {
+    std::error_code error;
+    for (int copy = 1;; ++copy) {
+        fs::path backup = path;
+        backup += ".damaged" + (copy == 1 ? std::string() : std::to_string(copy));
+        if (!fs::exists(backup, error))
+            return backup;
+    }
 }
 
 } // namespace
@@ -160,7 +164,11 @@ bool WriteHistory(const fs::path& historyFolder, std::string_view clubFileStem,
         const HistoryFileCheck check = VerifyHistoryBytes(existing);
         if (check.valid && check.games >= HistoryGamesPerFile)
             continue;
-        // A missing or damaged file is started afresh under its number.
+        // A missing or damaged file is started afresh under its number; the
+        // damaged content is kept beside it first.
+        if (!check.valid && !existing.empty() &&
+            !ReplaceFile(FreeBackupPath(path), existing, fileSystem))
+            return false;
         const std::string_view kept = check.valid ? std::string_view(existing) : "";
         return ReplaceFile(path, AppendHistory(kept, entries, time, date), fileSystem);
     }

@@ -83,7 +83,8 @@ std::string AppendHistory(std::string_view existing, std::span<const HisStr> ent
 
 // Appends the entries to the first history file that is valid and not full,
 // starting afresh a file that is missing or damaged, and creates the folder
-// when needed. False when nothing could be written (the caller shows
+// when needed. The content of a damaged file is first kept as
+// "<file>.damaged" (or .damaged2, ...), which the list never shows. False when nothing could be written (the caller shows
 // "Cann`t save history!").
 bool WriteHistory(const std::filesystem::path& historyFolder, std::string_view clubFileStem,
                   std::span<const HisStr> entries, std::string_view time, std::string_view date,

@@ -47,6 +47,12 @@ struct ByteSums {
     long long third = 0;
 
     void Add(std::string_view bytes);
+    ByteSums& operator+=(const ByteSums& other) {
+        all += other.all;
+        even += other.even;
+        third += other.third;
+        return *this;
+    }
     friend bool operator==(const ByteSums&, const ByteSums&) = default;
 };
 

@@ -152,8 +152,10 @@ TEST_F(HistoryFilesTest, DamagedFileHidesLaterFilesAndIsStartedAfresh) {
     WriteFile(3, 2);
     EXPECT_EQ(Listed(), (std::vector<int>{1, 2, 3}));
     Damage(2);
+    const std::string damaged = ReadBytes(File(2));
     EXPECT_EQ(Listed(), (std::vector<int>{1}));
     ASSERT_TRUE(Write());
+    EXPECT_EQ(ReadBytes(File(2).string() + ".damaged"), damaged);
     EXPECT_EQ(VerifyHistoryFile(File(2)).games, 1);
     EXPECT_EQ(VerifyHistoryFile(File(3)).games, 2);
     EXPECT_EQ(Listed(), (std::vector<int>{1, 2, 3}));
@@ -162,6 +164,9 @@ TEST_F(HistoryFilesTest, DamagedFileHidesLaterFilesAndIsStartedAfresh) {
     EXPECT_TRUE(Listed().empty());
     ASSERT_TRUE(Write());
     EXPECT_EQ(VerifyHistoryFile(File(1)).games, 1);
+    Damage(1);
+    ASSERT_TRUE(Write());
+    EXPECT_TRUE(std::filesystem::exists(File(1).string() + ".damaged2"));
 }
 
 } // namespace
