@@ -5,18 +5,38 @@
 
 namespace tavlira {
 
+namespace {
+
+// The columns of one club-list line, already at their widths: name 20, games
+// in the cycle 3, cycle score 6, total games 7, rating 6.
+struct ClubColumns {
+    std::string name, cycleGames, score, games, rating;
+};
+
+std::string JoinColumns(const ClubColumns& c, ClubDisplay mode) {
+    if (mode == ClubDisplay::Score)
+        return c.name + "    " + c.cycleGames + "    " + c.score;
+    return c.name + "  " + c.games + "  " + c.rating;
+}
+
+} // namespace
+
 std::string MemberButtonText(std::string_view memberLine, ClubDisplay mode) {
-    const std::string name = PadRight(Chars(memberLine, 1, 20), NameLength);
     const std::string_view games = Chars(memberLine, 31, 37);
-    if (mode == ClubDisplay::Score) {
-        const std::string cycleGames =
-            games == "#######" ? "###" : PadLeft(ParseInteger(games, 0) % GamesPerCycle, 3, ' ');
-        return name + "    " + cycleGames + "    " + std::string(Chars(memberLine, 39, 44));
-    }
-    const bool empty = memberLine.size() < 30 || memberLine[29] == '#';
-    const std::string rating =
-        empty ? "######" : FormatFixed2(6, ParseDecimal(Chars(memberLine, 21, 30), 0.0));
-    return name + "  " + std::string(games) + "  " + rating;
+    const bool noRating = memberLine.size() < 30 || memberLine[29] == '#';
+    return JoinColumns(
+        {PadRight(Chars(memberLine, 1, 20), NameLength),
+         games == "#######" ? "###" : PadLeft(ParseInteger(games, 0) % GamesPerCycle, 3, ' '),
+         std::string(Chars(memberLine, 39, 44)), std::string(games),
+         noRating ? "######" : FormatFixed2(6, ParseDecimal(Chars(memberLine, 21, 30), 0.0))},
+        mode);
+}
+
+std::string AccountButtonText(const AccountRecord& account, ClubDisplay mode) {
+    return JoinColumns({PadRight(account.nick, NameLength), PadLeft(account.cycleGames, 3, ' '),
+                        PadLeft(account.score, 6, ' '), PadLeft(account.totalGames, 7, ' '),
+                        FormatFixed2(6, account.rating)},
+                       mode);
 }
 
 std::string FitClubText(std::string text, int maxWidth, const TextWidth& width) {

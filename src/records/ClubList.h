@@ -43,6 +43,19 @@ struct ClubHeadingWords {
 // The text of member line `memberLine` in the given mode, before shortening.
 std::string MemberButtonText(std::string_view memberLine, ClubDisplay mode);
 
+// The online account's figures as the server reports them.
+struct AccountRecord {
+    std::string nick;
+    int cycleGames = 0;
+    int score = 0;
+    int totalGames = 0;
+    double rating = 0.0;
+};
+
+// The fifth button's text while logged in to an online account: the same
+// columns as a member's, filled from the account's record.
+std::string AccountButtonText(const AccountRecord& account, ClubDisplay mode);
+
 // Shortens `text` while it measures `maxWidth` or more: characters are deleted
 // from position 20 (the end of the name) down to position 4 at most; when a
 // deleted character was not a blank or '#', the name's last three remaining

@@ -31,6 +31,12 @@ TEST(ClubListTest, MemberTextsInBothModes) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(MemberButtonText(club.Member(c.slot), c.mode), c.text) << c.slot;
+
+    const AccountRecord account{"Nick", 7, -3, 127, 2.125}; // half to even: 2,12
+    EXPECT_EQ(AccountButtonText(account, ClubDisplay::Score),
+              PadRight("Nick", 20) + "      7" + "        -3");
+    EXPECT_EQ(AccountButtonText(account, ClubDisplay::Rating),
+              PadRight("Nick", 20) + "      127" + "    2,12");
 }
 
 TEST(ClubListTest, LongLinesAreCutAtTheEndOfTheName) {
