@@ -49,7 +49,8 @@ class TForm1 : public QWidget, private EventStage {
     Settings& CurrentSettings() { return settings; }
     const EventQueue& Queue() const { return queue; }
     Screen CurrentScreen() const { return screen; }
-    const TableDrawing* Drawing() const { return drawing.get(); }
+    // The table's drawing, from the first deal on.
+    TableDrawing* Drawing() { return drawing.get(); }
     // Window rectangle of the person's hand card at `place` (1..4), empty
     // when the place holds no card.
     QRect HandCardRect(int place) const;

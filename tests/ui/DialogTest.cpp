@@ -1,0 +1,84 @@
+// The login dialog and the speed dialog.
+
+#include "ui/WindowFixture.h"
+#include "ui/controls/TQelCardsButton.h"
+#include "ui/window/Dialogs.h"
+#include "ui/window/FormPassword.h"
+#include "ui/window/SpeedDialog.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace tavlira {
+namespace {
+
+// Each refusal shows its text, keeps the dialog open and puts the focus
+// back where the mistake is.
+TEST(FormPassword, RefusalsShowTheirTextAndKeepTheDialogOpen) {
+    struct Case {
+        LoginError error;
+        const char* text;
+        bool focusOnName;
+    };
+    const Case cases[] = {
+        {LoginError::IncorrectName, "Incorrect name!", true},
+        {LoginError::PasswordsDoNotCoincide, "The passwords do not coincide!", false},
+        {LoginError::IncorrectPassword, "The incorrect password!", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::string typedName;
+        FormPassword dialog(nullptr, QString(), "Mr.X", 20,
+                            [&](const std::string& name, const std::string&, const std::string&) {
+                                typedName = name;
+                                return c.error;
+                            });
+        dialog.show();
+        QString shown;
+        test::AnswerNextModal([&shown](QWidget* box) {
+            shown = qobject_cast<MessageBox*>(box)->Message();
+            qobject_cast<MessageBox*>(box)->Buttons().at(0)->click();
+        });
+        dialog.NameBox()->setText(QString::fromUtf8("Иван"));
+        dialog.OkButton()->click();
+        EXPECT_EQ(shown, c.text);
+        EXPECT_EQ(typedName, "\xC8\xE2\xE0\xED") << "names reach the check in code page 1251";
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), 0);
+        QWidget* expected = c.focusOnName ? dialog.NameBox() : dialog.PasswordBox();
+        EXPECT_EQ(dialog.focusWidget(), expected);
+    }
+}
+
+TEST(FormPassword, BoxesKeepTheirLengthsAndHidePasswords) {
+    FormPassword dialog(nullptr, QString(), "Mr.X", 9,
+                        [](const std::string&, const std::string&, const std::string&) {
+                            return LoginError::None;
+                        });
+    EXPECT_EQ(dialog.NameBox()->text(), "Mr.X");
+    EXPECT_EQ(dialog.NameBox()->maxLength(), 9);
+    EXPECT_EQ(dialog.PasswordBox()->maxLength(), 5);
+    EXPECT_EQ(dialog.PasswordBox()->echoMode(), QLineEdit::Password);
+    dialog.show();
+    dialog.OkButton()->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(SpeedDialog, EveryMoveOfTheBarSetsTheSpeedAtOnce) {
+    int speed = 4;
+    QImage card(71, 96, QImage::Format_RGB32);
+    card.fill(Qt::blue);
+    SpeedDialog dialog(nullptr, speed, card, [&speed](int chosen) { speed = chosen; });
+    EXPECT_EQ(dialog.SpeedBar()->value(), 4);
+    EXPECT_EQ(dialog.SpeedBar()->minimum(), 1);
+    EXPECT_EQ(dialog.SpeedBar()->maximum(), 6);
+    dialog.SpeedBar()->setValue(6);
+    EXPECT_EQ(speed, 6);
+    dialog.SpeedBar()->setValue(1);
+    EXPECT_EQ(speed, 1);
+    EXPECT_EQ(dialog.windowTitle(), "Choice of speed");
+}
+
+} // namespace
+} // namespace tavlira

@@ -1,0 +1,119 @@
+#include "ui/WindowFixture.h"
+
+#include "records/RecordFile.h"
+#include "records/RecordStore.h"
+#include "ui/controls/TQelCardsButton.h"
+#include "ui/window/Dialogs.h"
+#include "ui/window/FormPassword.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace tavlira::test {
+namespace {
+
+void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream out(file, std::ios::binary);
+    out << bytes;
+}
+
+} // namespace
+
+ProgramFolder::ProgramFolder() {
+    std::random_device random;
+    path = std::filesystem::temp_directory_path() /
+           ("tavlira-ui-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path);
+    const std::string bytes = FormatRecordFile(InitialRecordFile('0', "TST"));
+    WriteBytes(path / RecordFileName(RecordFileKind::Club), bytes);
+    WriteBytes(path / RecordFileName(RecordFileKind::Net), bytes);
+}
+
+ProgramFolder::~ProgramFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+void ProgramFolder::WriteSettings(const Settings& settings) const {
+    WriteBytes(path / SettingsFileName, FormatSettings(settings));
+}
+
+void ProgramFolder::AddMember(const std::string& name, const std::string& password) const {
+    const std::filesystem::path club = path / RecordFileName(RecordFileKind::Club);
+    RecordFile file = *ReadRecordFile(club);
+    MemberRecord member{name, 1.5, 3, 4, EncodePassword(password)};
+    file.Member(1) = FormatMemberLine(member);
+    WriteBytes(club, FormatRecordFile(file));
+}
+
+std::string ProgramFolder::ReadFile(const std::string& name) const {
+    std::ifstream in(path / name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WaitIdle(TForm1& form) {
+    // The state of the match runs ahead of the screen; only an idle queue
+    // shows what the state says.
+    for (int round = 0; round < 200000; ++round) {
+        QCoreApplication::processEvents();
+        if (!form.Queue().Busy())
+            return;
+        QTest::qWait(1);
+    }
+    FAIL() << "the event queue never ran dry";
+}
+
+void AnswerNextModal(std::function<void(QWidget* dialog)> answer) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        answer(dialog);
+    });
+    poll->start();
+}
+
+void ClickAt(QWidget& widget, QRect where, Qt::MouseButton button) {
+    QTest::mouseClick(&widget, button, Qt::NoModifier, where.center());
+}
+
+void EnterAsNewPlayer(TForm1& form, const QString& name, const QString& password) {
+    QTest::keyClick(&form, Qt::Key_Space);
+    ASSERT_EQ(form.CurrentScreen(), Screen::Menu);
+    AnswerNextModal([=](QWidget* dialog) {
+        auto* login = qobject_cast<FormPassword*>(dialog);
+        ASSERT_NE(login, nullptr);
+        login->NameBox()->setText(name);
+        login->PasswordBox()->setText(password);
+        login->PasswordAgainBox()->setText(password);
+        login->OkButton()->click();
+    });
+    form.MenuButton(NewPlayerSlot)->click();
+    WaitIdle(form);
+    ASSERT_EQ(form.CurrentScreen(), Screen::Table);
+}
+
+std::unique_ptr<StartedWindow> StartWindow(const Settings& settings, std::uint32_t seed) {
+    auto window = std::make_unique<StartedWindow>();
+    window->folder.WriteSettings(settings);
+    window->form = std::make_unique<TForm1>(window->folder.Path(), seed);
+    EXPECT_TRUE(window->form->Start());
+    window->form->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window->form.get()));
+    return window;
+}
+
+} // namespace tavlira::test

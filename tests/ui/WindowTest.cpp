@@ -1,0 +1,207 @@
+// The main window: start-up checks, what the table shows where, the queue
+// holding input back while cards fly, leaving, renaming.
+
+#include "records/RecordStore.h"
+#include "ui/WindowFixture.h"
+#include "ui/controls/TQelCardsButton.h"
+#include "ui/window/Dialogs.h"
+#include "ui/window/FormPassword.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tavlira {
+namespace {
+
+using test::WaitIdle;
+
+// Answers the next box with its first button and keeps its text.
+void AnswerBox(QString& text, int button = 0) {
+    test::AnswerNextModal([&text, button](QWidget* dialog) {
+        auto* box = qobject_cast<MessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        text = box->Message();
+        box->Buttons().at(button)->click();
+    });
+}
+
+TEST(WindowStart, AMissingOrDamagedClubFileEndsTheProgramWithItsErrorBox) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> spoil;
+        QString message;
+    };
+    const Case cases[] = {
+        {"missing", [](const std::filesystem::path& club) { std::filesystem::remove(club); },
+         "Can`t find the file"},
+        {"damaged",
+         [](const std::filesystem::path& club) {
+             std::fstream file(club, std::ios::in | std::ios::out | std::ios::binary);
+             file.seekp(2);
+             file.put('Z');
+         },
+         "The incorrect file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::ProgramFolder folder;
+        const std::filesystem::path club = folder.Path() / RecordFileName(RecordFileKind::Club);
+        c.spoil(club);
+        QString shown;
+        AnswerBox(shown);
+        {
+            TForm1 form(folder.Path());
+            EXPECT_FALSE(form.Start());
+            form.close();
+        }
+        EXPECT_EQ(shown, c.message + " \"" + QString::fromStdString(club.string()) + "\"!");
+        EXPECT_FALSE(std::filesystem::exists(folder.Path() / SettingsFileName))
+            << "the settings are not saved in such a run";
+    }
+}
+
+// The cards dealt to the table appear in their slots, pixel for pixel, in
+// every window size.
+TEST(WindowTable, DealtCardsAppearAtTheirSlotsInEveryWindowSize) {
+    for (int size = 1; size <= 5; ++size) {
+        SCOPED_TRACE(size);
+        Settings settings;
+        settings.WindowSize = size;
+        auto window = test::StartWindow(settings);
+        TForm1& form = *window->form;
+        test::EnterAsNewPlayer(form, "Probe", "1");
+        const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shot.size(), form.size());
+        for (int slot = 1; slot <= 4; ++slot) {
+            const CardCode code = form.CurrentMatch().State().Table[slot].code;
+            const QImage face =
+                form.Drawing()->Cards().Face(code).convertToFormat(QImage::Format_RGB32);
+            const QRect at = form.TableSlotRect(slot);
+            ASSERT_EQ(at.size(), face.size());
+            int same = 0, probes = 0;
+            for (int y = 8; y < face.height() - 8; y += 7) {
+                for (int x = 8; x < face.width() - 8; x += 7) {
+                    ++probes;
+                    same += shot.pixel(at.topLeft() + QPoint(x, y)) == face.pixel(x, y) ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(same, probes) << "slot " << slot;
+        }
+        EXPECT_TRUE(form.Button7()->isVisible());
+        EXPECT_EQ(form.Button7()->geometry(), form.Drawing()->Layout().Button7);
+    }
+}
+
+TEST(WindowTable, InputWaitsWhileACardFlies) {
+    Settings settings;
+    settings.Speed = 1; // the slowest flights
+    auto window = test::StartWindow(settings);
+    TForm1& form = *window->form;
+    test::EnterAsNewPlayer(form, "Waiter", "1");
+    const GameState& s = form.CurrentMatch().State();
+    form.Button7()->click();
+    for (int i = 0; i < 2000 && !(s.Mover == LocalSeat && s.HandCount[LocalSeat] == 4); ++i) {
+        QTest::qWait(10);
+        WaitIdle(form);
+    }
+    ASSERT_EQ(s.Mover, LocalSeat);
+    ASSERT_FALSE(form.Queue().Busy());
+
+    // Lay the first card off on the lowest free place: it flies.
+    const int freePlace = LowestFreeTablePlace(s);
+    test::ClickAt(form, form.HandCardRect(1));
+    test::ClickAt(form, form.TableSlotRect(freePlace));
+    ASSERT_TRUE(form.Queue().FlightRunning());
+    const int opponentCards = s.HandCount[OpponentSeat];
+    // A click on a hand card while the card is in the air changes nothing,
+    // and the computer does not move until the flight has landed.
+    test::ClickAt(form, form.HandCardRect(1));
+    while (form.Queue().Busy()) {
+        EXPECT_EQ(s.PickedHandSlot, 0);
+        EXPECT_EQ(s.HandCount[OpponentSeat], opponentCards);
+        QTest::qWait(5);
+    }
+    EXPECT_FALSE(s.Table[freePlace].code.IsEmpty());
+    EXPECT_EQ(s.HandCount[LocalSeat], 3);
+}
+
+TEST(WindowTable, LeavingByThePopUpMenuAsksFirstAndForfeitsTheMemberOnYes) {
+    Settings settings;
+    auto window = test::StartWindow(settings);
+    TForm1& form = *window->form;
+    window->folder.AddMember("Alice", "abc");
+    QTest::keyClick(&form, Qt::Key_Space);
+    test::AnswerNextModal([](QWidget* dialog) {
+        auto* login = qobject_cast<FormPassword*>(dialog);
+        ASSERT_NE(login, nullptr);
+        EXPECT_EQ(login->NameBox()->text(), "Alice");
+        EXPECT_EQ(login->PasswordAgainBox(), nullptr);
+        login->PasswordBox()->setText("abc");
+        login->OkButton()->click();
+    });
+    form.MenuButton(1)->click();
+    WaitIdle(form);
+    ASSERT_EQ(form.CurrentScreen(), Screen::Table);
+    EXPECT_TRUE(form.QuitAction()->isEnabled());
+
+    QString question;
+    AnswerBox(question, 1); // "No"
+    form.QuitAction()->trigger();
+    EXPECT_EQ(question, "You want to leave in the main menu?\nAll datas for want of it will be lost!");
+    EXPECT_EQ(form.CurrentScreen(), Screen::Table);
+
+    AnswerBox(question, 0); // "Yes"
+    form.QuitAction()->trigger();
+    WaitIdle(form);
+    EXPECT_EQ(form.CurrentScreen(), Screen::Menu);
+    EXPECT_FALSE(form.QuitAction()->isEnabled());
+    EXPECT_FALSE(form.MenuButton(1)->isEnabled()) << "Alice forfeited her place";
+}
+
+TEST(WindowTable, RenamingTheMemberStoresTheNewName) {
+    Settings settings;
+    auto window = test::StartWindow(settings);
+    TForm1& form = *window->form;
+    window->folder.AddMember("Alice", "abc");
+    QTest::keyClick(&form, Qt::Key_Space);
+    test::AnswerNextModal([](QWidget* dialog) {
+        auto* login = qobject_cast<FormPassword*>(dialog);
+        login->PasswordBox()->setText("abc");
+        login->OkButton()->click();
+    });
+    form.MenuButton(1)->click();
+    WaitIdle(form);
+
+    QString notice;
+    test::AnswerNextModal([&notice](QWidget* dialog) {
+        auto* rename = qobject_cast<FormPassword*>(dialog);
+        ASSERT_NE(rename, nullptr);
+        rename->NameBox()->setText("Bob");
+        rename->PasswordBox()->setText("xyz");
+        rename->PasswordAgainBox()->setText("xyz");
+        AnswerBox(notice);
+        rename->OkButton()->click();
+    });
+    form.ChangeNameAction()->trigger();
+    EXPECT_EQ(notice, "Your name and/or the password were successfully changed!\nNew name: Bob");
+    EXPECT_EQ(form.CurrentMatch().PlayerName(), "Bob");
+    const std::string club = window->folder.ReadFile(RecordFileName(RecordFileKind::Club));
+    EXPECT_EQ(club.substr(0, 20), "Bob                 ");
+    EXPECT_EQ(ReadMemberPassword(window->folder.Path() / RecordFileName(RecordFileKind::Club), 1),
+              "xyz");
+}
+
+TEST(WindowClose, SettingsAreSavedAtExitWithTheChosenSpeed) {
+    Settings settings;
+    auto window = test::StartWindow(settings);
+    TForm1& form = *window->form;
+    form.CurrentSettings().Speed = 2;
+    EXPECT_TRUE(form.close()) << "no question outside the table";
+    EXPECT_EQ(LoadSettings(window->folder.Path()).settings.Speed, 2);
+}
+
+} // namespace
+} // namespace tavlira
