@@ -2,10 +2,9 @@
 
 #include "records/RecordStore.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <system_error>
+#include <unistd.h>
 
 namespace tavlira {
 

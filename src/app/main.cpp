@@ -10,8 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tavlira-Duo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavlira-Duo"));
 
-    const std::filesystem::path programDir =
-        QCoreApplication::applicationDirPath().toStdString();
+    const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
     const tavlira::FolderChoice folder = tavlira::ChooseProgramFolder(
         programDir, tavlira::IsWritableFolder(programDir), tavlira::DataHome());
     if (folder.shippedRecords)

@@ -7,7 +7,6 @@
 #include "ui/window/SpeedDialog.h"
 
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 namespace tavlira {

@@ -5,9 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -63,8 +61,8 @@ void PlayOut(const EventQueue& queue) {
 TEST(EventQueue, SnapshotsApplyAtOnceAndTheQueueRunsDry) {
     RecordingStage stage;
     EventQueue queue(stage);
-    queue.Play(Events({Event{event::RedrawHand{}}, Event{event::RedrawTable{}},
-                       match_event::Buttons{}}));
+    queue.Play(
+        Events({Event{event::RedrawHand{}}, Event{event::RedrawTable{}}, match_event::Buttons{}}));
     EXPECT_FALSE(queue.Busy());
     EXPECT_EQ(stage.log, (std::vector<std::string>{"hand", "table", "buttons", "idle"}));
 }
@@ -72,8 +70,8 @@ TEST(EventQueue, SnapshotsApplyAtOnceAndTheQueueRunsDry) {
 TEST(EventQueue, AFlightHoldsEveryLaterEventUntilItsLastFrame) {
     RecordingStage stage;
     EventQueue queue(stage);
-    queue.Play(Events({Event{event::RedrawHand{}}, Event{event::FlyCards{}},
-                       Event{event::RedrawTable{}}}));
+    queue.Play(Events(
+        {Event{event::RedrawHand{}}, Event{event::FlyCards{}}, Event{event::RedrawTable{}}}));
     // The flight has started; the table snapshot behind it waits.
     EXPECT_TRUE(queue.Busy());
     EXPECT_TRUE(queue.FlightRunning());

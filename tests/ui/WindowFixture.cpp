@@ -9,10 +9,8 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 #include <sstream>
 

@@ -10,7 +10,6 @@
 #include "util/Cp1251.h"
 
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace tavlira {
@@ -88,7 +87,8 @@ TEST(WindowGame, ANewPlayerPlaysAMatchAndJoinsTheClub) {
 
     ASSERT_EQ(form.CurrentScreen(), Screen::Menu);
     EXPECT_TRUE(form.MenuButton(1)->isEnabled());
-    EXPECT_TRUE(form.MenuButton(1)->text().contains("Tester")) << form.MenuButton(1)->text().toStdString();
+    EXPECT_TRUE(form.MenuButton(1)->text().contains("Tester"))
+        << form.MenuButton(1)->text().toStdString();
     const std::string club = window->folder.ReadFile(RecordFileName(RecordFileKind::Club));
     EXPECT_EQ(club.substr(0, 6), "Tester");
 }

@@ -8,10 +8,8 @@
 #include "ui/window/FormPassword.h"
 
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace tavlira {
 namespace {
@@ -150,7 +148,8 @@ TEST(WindowTable, LeavingByThePopUpMenuAsksFirstAndForfeitsTheMemberOnYes) {
     QString question;
     AnswerBox(question, 1); // "No"
     form.QuitAction()->trigger();
-    EXPECT_EQ(question, "You want to leave in the main menu?\nAll datas for want of it will be lost!");
+    EXPECT_EQ(question,
+              "You want to leave in the main menu?\nAll datas for want of it will be lost!");
     EXPECT_EQ(form.CurrentScreen(), Screen::Table);
 
     AnswerBox(question, 0); // "Yes"

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSize>
-
 #include <map>
 #include <string>
 

@@ -35,9 +35,10 @@ MessageBox::MessageBox(QWidget* parent, Kind boxKind, const QString& text)
     setWindowTitle(ScreenText(Text(words::GameTitle)));
     setModal(true);
     auto* icon = new QLabel(this);
-    const QStyle::StandardPixmap iconKind = kind == Kind::Error      ? QStyle::SP_MessageBoxCritical
-                                            : kind == Kind::Question ? QStyle::SP_MessageBoxQuestion
-                                                                     : QStyle::SP_MessageBoxInformation;
+    const QStyle::StandardPixmap iconKind = kind == Kind::Error ? QStyle::SP_MessageBoxCritical
+                                            : kind == Kind::Question
+                                                ? QStyle::SP_MessageBoxQuestion
+                                                : QStyle::SP_MessageBoxInformation;
     icon->setPixmap(style()->standardIcon(iconKind).pixmap(32, 32));
     auto* label = new QLabel(text, this);
     label->setWordWrap(true);

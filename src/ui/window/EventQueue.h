@@ -10,7 +10,6 @@
 
 #include <QObject>
 #include <QTimer>
-
 #include <deque>
 #include <optional>
 

@@ -26,8 +26,8 @@ std::string Bytes(const QLineEdit* edit) {
 
 } // namespace
 
-FormPassword::FormPassword(QWidget* parent, const QString& memberName,
-                           const QString& offeredName, int nameLength, Check nameCheck)
+FormPassword::FormPassword(QWidget* parent, const QString& memberName, const QString& offeredName,
+                           int nameLength, Check nameCheck)
     : QDialog(parent), check(std::move(nameCheck)) {
     setWindowTitle(ScreenText(Text(words::Welcome)));
     setModal(true);

@@ -9,7 +9,6 @@
 
 #include <QDialog>
 #include <QLineEdit>
-
 #include <functional>
 #include <string>
 

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
-
 #include <array>
 
 namespace tavlira {
@@ -23,8 +22,8 @@ constexpr int LaneHeight = 70;
 
 int SpeedDialog::FrameInterval(int speed) {
     constexpr std::array<int, 6> intervals{110, 95, 80, 65, 40, 25};
-    return intervals.at(static_cast<std::size_t>(
-        std::clamp(speed, SlowestFlightSpeed, FastestFlightSpeed) - 1));
+    return intervals.at(
+        static_cast<std::size_t>(std::clamp(speed, SlowestFlightSpeed, FastestFlightSpeed) - 1));
 }
 
 SpeedDialog::SpeedDialog(QWidget* parent, int speed, const QImage& cardPicture,

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QSlider>
 #include <QTimer>
-
 #include <functional>
 
 namespace tavlira {

@@ -50,19 +50,18 @@ std::size_t Index(TForm1::Element element) {
 
 MatchServices Services(RecordStore& records, std::optional<std::uint32_t> seed) {
     auto shuffles = std::make_shared<std::uint32_t>(0);
-    return MatchServices{
-        &records,
-        [] {
-            const QDateTime now = QDateTime::currentDateTime();
-            return std::pair<std::string, std::string>(
-                now.toString(QStringLiteral("hh:mm")).toStdString(),
-                now.toString(QStringLiteral("dd.MM.yyyy")).toStdString());
-        },
-        [seed, shuffles]() -> std::unique_ptr<RandomSource> {
-            if (seed)
-                return std::make_unique<SeededRandom>(*seed + (*shuffles)++);
-            return std::make_unique<SeededRandom>(ClockSeededRandom());
-        }};
+    return MatchServices{&records,
+                         [] {
+                             const QDateTime now = QDateTime::currentDateTime();
+                             return std::pair<std::string, std::string>(
+                                 now.toString(QStringLiteral("hh:mm")).toStdString(),
+                                 now.toString(QStringLiteral("dd.MM.yyyy")).toStdString());
+                         },
+                         [seed, shuffles]() -> std::unique_ptr<RandomSource> {
+                             if (seed)
+                                 return std::make_unique<SeededRandom>(*seed + (*shuffles)++);
+                             return std::make_unique<SeededRandom>(ClockSeededRandom());
+                         }};
 }
 
 void SetCaptionColours(TQelCardsButton& button, const QColor& text) {
@@ -151,8 +150,8 @@ void TForm1::ApplyWindowSize() {
     const QSize screenSize = desktop ? desktop->geometry().size() : QSize(1920, 1080);
     scale = TableScale::ForMode(mode, screenSize);
     const QSize client = scale.ClientSize();
-    const ArtworkLoad faces =
-        pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack, PictureSizeClass(scale.Scale()));
+    const ArtworkLoad faces = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
+                                                     PictureSizeClass(scale.Scale()));
     const ArtworkLoad background = pictures.LoadBackground(
         false, settings.Background, settings.BackgroundVariant, settings.WindowSize, client);
     // A missing artwork pack is never fatal: the built-in pictures stand in
@@ -267,7 +266,8 @@ void TForm1::ShowClubList() {
         menuButtons[static_cast<std::size_t>(row)]->setFont(listFont);
 
     // The club list is measured in the first special font at height 11.
-    QFont measureFont(QString::fromStdString(Cp1251ToUtf8(FontOf(settings, FontLine::Special1).name)));
+    QFont measureFont(
+        QString::fromStdString(Cp1251ToUtf8(FontOf(settings, FontLine::Special1).name)));
     measureFont.setStyleHint(QFont::Monospace);
     measureFont.setPixelSize(11);
     const QFontMetrics metrics(measureFont);
@@ -320,7 +320,8 @@ void TForm1::CreateTableButtons() {
 
 void TForm1::CreatePopupMenu() {
     popupMenu1 = new QMenu(this);
-    quitAction = popupMenu1->addAction(ScreenText(Text(words::ExitToMenu)), this, &TForm1::QuitToMenu);
+    quitAction =
+        popupMenu1->addAction(ScreenText(Text(words::ExitToMenu)), this, &TForm1::QuitToMenu);
     changeNameAction =
         popupMenu1->addAction(ScreenText(Text(words::ChangeName)), this, &TForm1::ChangeName);
     speedAction = popupMenu1->addAction(ScreenText(Text(words::Speed)), this, &TForm1::ShowSpeed);
@@ -504,8 +505,8 @@ QPoint TForm1::SpotPixel(const Spot& spot, bool from) const {
     const QRect hand = spot.seat == 1 ? layout.ImageCards1 : layout.ImageCards2;
     // A card leaves the hand as it was drawn before the card was taken out;
     // a dealt card lands where the hand will show it.
-    std::vector<int> xs = from ? previousHandX[spot.seat]
-                               : SpreadHand(0, hand.width(), spot.place, card.width());
+    std::vector<int> xs =
+        from ? previousHandX[spot.seat] : SpreadHand(0, hand.width(), spot.place, card.width());
     const std::size_t i = static_cast<std::size_t>(std::max(1, int(spot.place)) - 1);
     const int x = i < xs.size() ? xs[i] : hand.width() / 2 - card.width() / 2;
     return hand.topLeft() + QPoint(x, 0);
@@ -560,7 +561,8 @@ std::optional<int> TForm1::NextFlightFrame() {
     }
     const FlightFrame& frame = flight->NextFrame();
     repaint(flightCanvas->Apply(frame));
-    return pacer.PauseAfter(frame, std::clamp(settings.Speed, SlowestFlightSpeed, FastestFlightSpeed));
+    return pacer.PauseAfter(frame,
+                            std::clamp(settings.Speed, SlowestFlightSpeed, FastestFlightSpeed));
 }
 
 void TForm1::QueueIdle() {
@@ -767,8 +769,8 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
     }
     const bool overPlate = ElementRect(Element::Kon).contains(point);
     if (overPlate)
-        hint = ScreenText(Text(words::Game)) + ": " +
-               QString::number(match.State().GameCounter) + " / " + QString::number(CycleGames);
+        hint = ScreenText(Text(words::Game)) + ": " + QString::number(match.State().GameCounter) +
+               " / " + QString::number(CycleGames);
     if (toolTip() != hint)
         setToolTip(hint);
     if (overPlate && !overGamePlate)
@@ -804,9 +806,9 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     // Over the person's hand and the table the right button speaks cards.
-    const bool speaks = screen == Screen::Table &&
-                        (ElementRect(Element::Cards2).contains(event->pos()) ||
-                         ElementRect(Element::Stol).contains(event->pos()));
+    const bool speaks =
+        screen == Screen::Table && (ElementRect(Element::Cards2).contains(event->pos()) ||
+                                    ElementRect(Element::Stol).contains(event->pos()));
     if (speaks || screen == Screen::Title || queue.Busy())
         return;
     popupMenu1->exec(event->globalPos());
@@ -849,14 +851,14 @@ void TForm1::ChangeName() {
         return;
     std::string newName;
     std::string newPassword;
-    FormPassword dialog(this, QString(), PlayerScreenName(), static_cast<int>(LoginNameLength),
-                        [&](const std::string& name, const std::string& password,
-                            const std::string& again) {
-                            const LoginError error = CheckNewPlayer(name, password, again);
-                            newName = name;
-                            newPassword = password;
-                            return error;
-                        });
+    FormPassword dialog(
+        this, QString(), PlayerScreenName(), static_cast<int>(LoginNameLength),
+        [&](const std::string& name, const std::string& password, const std::string& again) {
+            const LoginError error = CheckNewPlayer(name, password, again);
+            newName = name;
+            newPassword = password;
+            return error;
+        });
     if (dialog.exec() != QDialog::Accepted)
         return;
     int slot = match.PlayerSlot();

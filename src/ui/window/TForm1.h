@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QTimer>
 #include <QWidget>
-
 #include <array>
 #include <filesystem>
 #include <memory>

@@ -47,7 +47,8 @@ TableDrawing::TableDrawing(const PictureStore& store, const QImage& backgroundPi
     : background(backgroundPicture), scale(tableScale), windowSize(size), fonts(tableFonts),
       cards(store, CardCell(store, tableScale), tableScale.S(8)),
       layout(ComputeTableLayout(tableScale, CardCell(store, tableScale))),
-      tableSlots(tableScale, CardCell(store, tableScale), NarrowDeckOffset(store.WideDeck(), size)) {}
+      tableSlots(tableScale, CardCell(store, tableScale),
+                 NarrowDeckOffset(store.WideDeck(), size)) {}
 
 QImage TableDrawing::Under(QRect rect) const {
     QImage image(rect.size(), QImage::Format_RGB32);
@@ -133,7 +134,8 @@ QImage TableDrawing::DeckPile(int stockLeft) {
     painter.setFont(font);
     painter.setPen(Blue);
     const int textHeight = painter.fontMetrics().height();
-    const int top = SmallWindow() ? scale.S(4) : scale.S(1) + Round((scale.S(25) - textHeight) / 2.0);
+    const int top =
+        SmallWindow() ? scale.S(4) : scale.S(1) + Round((scale.S(25) - textHeight) / 2.0);
     CentreText(painter, QString::number(stockLeft), scale.S(42), scale.S(101), top);
     return image;
 }

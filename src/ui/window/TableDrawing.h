@@ -13,7 +13,6 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
-
 #include <vector>
 
 namespace tavlira {
