@@ -1,5 +1,7 @@
 #include "ButtonArt.h"
 
+#include "ui/controls/ButtonSkin.h"
+
 #include <QColor>
 #include <QString>
 #include <algorithm>
@@ -30,75 +32,13 @@ void AddRamp(Rows& rows, int count, QColor from, QColor to) {
     }
 }
 
-// The shading of the classic set, one colour per row: a dark rim, a shadow
-// line, a pale highlight fading down, a dark seam, then red brightening
-// towards the bottom rim. The button paints its middle at the standard
-// heights from the same rows, so caps and middle meet without a seam. The
-// 29 rows of the smallest height are listed; the taller ones are ramps
-// between the same kind of colours.
-Rows ClassicRows29() {
-    Rows shade = {QColor(128, 0, 0), QColor(17, 0, 0), QColor(135, 91, 91)};
-    static constexpr std::array<std::array<int, 3>, 11> kHighlight = {{
-        {232, 173, 173},
-        {223, 163, 163},
-        {215, 153, 153},
-        {207, 145, 145},
-        {200, 136, 136},
-        {194, 127, 127},
-        {188, 117, 117},
-        {184, 108, 108},
-        {180, 99, 99},
-        {178, 89, 89},
-        {176, 80, 80},
-    }};
-    for (const auto& [r, g, b] : kHighlight)
-        shade.push_back(QColor(r, g, b));
-    shade.push_back(QColor(152, 36, 36));
-    for (int red : {136, 144, 153, 161, 170, 178, 187, 195, 204, 212, 221, 229, 238})
-        shade.push_back(QColor(red, 0, 0));
-    shade.push_back(QColor(128, 0, 0));
-    return shade;
-}
-
-struct TallShade {
-    int shadowRed;
-    QColor edge;
-    int highlightRows;
-    QColor highlightTop;
-    QColor highlightBottom;
-    QColor seam;
-    int redRows;
-    int redTop;
-    int redBottom;
-};
-const TallShade kShade44 = {.shadowRed = 11,
-                            .edge = QColor(132, 93, 93),
-                            .highlightRows = 19,
-                            .highlightTop = QColor(239, 180, 180),
-                            .highlightBottom = QColor(175, 74, 74),
-                            .seam = QColor(153, 34, 34),
-                            .redRows = 20,
-                            .redTop = 136,
-                            .redBottom = 244};
-const TallShade kShade59 = {.shadowRed = 9,
-                            .edge = QColor(131, 94, 94),
-                            .highlightRows = 27,
-                            .highlightTop = QColor(243, 183, 183),
-                            .highlightBottom = QColor(172, 71, 71),
-                            .seam = QColor(150, 33, 33),
-                            .redRows = 27,
-                            .redTop = 132,
-                            .redBottom = 246};
-
+// The classic set is shaded with the button's own gradient, one colour per
+// row, so caps and the middle the button paints meet without a seam.
 Rows ClassicRows(int rows) {
-    if (rows == 29)
-        return ClassicRows29();
-    const TallShade& tall = rows == 44 ? kShade44 : kShade59;
-    Rows shade = {QColor(128, 0, 0), QColor(tall.shadowRed, 0, 0), tall.edge};
-    AddRamp(shade, tall.highlightRows, tall.highlightTop, tall.highlightBottom);
-    shade.push_back(tall.seam);
-    AddRamp(shade, tall.redRows, QColor(tall.redTop, 0, 0), QColor(tall.redBottom, 0, 0));
-    shade.push_back(QColor(128, 0, 0));
+    const int classIndex = rows == 29 ? 0 : rows == 44 ? 1 : 2;
+    Rows shade;
+    for (int row = 0; row < rows; ++row)
+        shade.push_back(QColor::fromRgb(GradientRow(classIndex, row)));
     return shade;
 }
 
