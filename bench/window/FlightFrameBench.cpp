@@ -1,0 +1,76 @@
+// One frame of a card flight at 1520 x 1000, the largest fixed window size:
+// the frame is composed into the work picture and that rectangle of the
+// window is repainted, as the main window does for every frame. Run it on the
+// platform to be measured (QT_QPA_PLATFORM=xcb under a display, or offscreen).
+
+#include "ui/table/CardFlight.h"
+#include "ui/table/TableScale.h"
+#include "ui/window/TableDrawing.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace tavlira {
+namespace {
+
+// Shows the work picture of a flight, as the main window does while cards fly.
+class FlightView : public QWidget {
+  public:
+    const FlightCanvas* canvas = nullptr;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        if (canvas)
+            painter.drawImage(event->rect().topLeft(), canvas->Work(), event->rect());
+    }
+};
+
+void OneFlightFrame(benchmark::State& state) {
+    const TableScale scale = TableScale::ForMode(WindowSizeMode::Large, QSize());
+    PictureStore store;
+    store.LoadDeckFaces(0, 0, PictureSizeClass(scale.Scale()));
+    store.LoadBackground(false, 2, 0, 5, scale.ClientSize());
+    TableDrawing drawing(store, store.Background(), scale, 5, TableFonts());
+    const QImage sprite = drawing.Cards().Face(*CardCode::FromBytes("\xC4\xF7")); // queen of hearts
+    const QImage clean = store.Background();
+
+    FlightView view;
+    view.setFixedSize(scale.ClientSize());
+    view.show();
+    QCoreApplication::processEvents();
+
+    // A long diagonal flight from the deck to the person's hand, at speed 5
+    // (every pixel step drawn).
+    const std::vector<FlightFrame> frames =
+        PlanCardFlight({QPoint(1228, 396), QPoint(200, 788)}, drawing.CardSize(), 5, false);
+    std::unique_ptr<FlightCanvas> canvas;
+    std::size_t next = frames.size();
+    for (auto _ : state) {
+        if (next == frames.size()) {
+            state.PauseTiming();
+            canvas = std::make_unique<FlightCanvas>(clean, std::vector<QImage>{sprite});
+            view.canvas = canvas.get();
+            next = 0;
+            state.ResumeTiming();
+        }
+        view.repaint(canvas->Apply(frames[next++]));
+    }
+    state.counters["frames per flight"] = static_cast<double>(frames.size());
+}
+BENCHMARK(OneFlightFrame)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace tavlira
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
