@@ -314,7 +314,7 @@ TEST(WordTables, BoardHeadingsAreEnglishOnly) {
         EXPECT_EQ(Text(heading), expected[board]);
         for (const LanguageIndex language : AllLanguages) {
             if (language != LanguageIndex::English) {
-                EXPECT_TRUE(heading.slots[language].empty()) << expected[board];
+                EXPECT_TRUE(heading.table[language].empty()) << expected[board];
             }
         }
     }
