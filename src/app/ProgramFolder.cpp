@@ -8,9 +8,9 @@
 
 namespace tavlira {
 
-FolderChoice ChooseProgramFolder(const std::filesystem::path& programDir, bool programDirWritable,
+FolderChoice ChooseProgramFolder(const std::filesystem::path& programDir, bool portable,
                                  const std::filesystem::path& dataHome) {
-    if (programDirWritable)
+    if (portable)
         return {programDir, std::nullopt};
     // The install places the program in <prefix>/bin and the record files
     // in <prefix>/share/tavlira-duo/records.
@@ -50,8 +50,10 @@ std::filesystem::path DataHome() {
     return std::filesystem::path(home ? home : "/tmp") / ".local" / "share";
 }
 
-bool IsWritableFolder(const std::filesystem::path& folder) {
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+bool IsPortableFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::exists(folder / RecordFileName(RecordFileKind::Club), error) &&
+           ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 } // namespace tavlira

@@ -1,9 +1,9 @@
 #pragma once
 // Where the game keeps its settings and record files. Run from the build
-// tree (or any folder the user can write) the folder of the program itself is
-// the program folder, a portable install. An installed copy whose folder is
-// not writable keeps them in the user's data folder instead, and places the
-// record files it ships there on its first start.
+// tree, or from any writable folder that holds the record files, the folder of
+// the program itself is the program folder: a portable install. An installed
+// copy keeps them in the user's data folder instead, and places the record
+// files it ships there on its first start.
 
 #include <filesystem>
 #include <optional>
@@ -20,9 +20,10 @@ struct FolderChoice {
     std::optional<std::filesystem::path> shippedRecords;
 };
 
-// `programDir` is the folder of the executable; `dataHome` is
-// $XDG_DATA_HOME, or ~/.local/share when that is unset.
-FolderChoice ChooseProgramFolder(const std::filesystem::path& programDir, bool programDirWritable,
+// `programDir` is the folder of the executable; `portable` tells whether it
+// holds the club file and may be written (see IsPortableFolder); `dataHome`
+// is $XDG_DATA_HOME, or ~/.local/share when that is unset.
+FolderChoice ChooseProgramFolder(const std::filesystem::path& programDir, bool portable,
                                  const std::filesystem::path& dataHome);
 
 // Creates the program folder and copies each shipped record file that it
@@ -35,6 +36,9 @@ bool PlaceShippedRecords(const std::filesystem::path& shippedRecords,
 // $XDG_DATA_HOME when set and absolute, else $HOME/.local/share.
 std::filesystem::path DataHome();
 
-bool IsWritableFolder(const std::filesystem::path& folder);
+// The folder holds the club file and the user may write there. An install
+// folder never holds record files, so even a user who may write everywhere
+// plays from the data folder.
+bool IsPortableFolder(const std::filesystem::path& folder);
 
 } // namespace tavlira

@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
 
     const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
     const tavlira::FolderChoice folder = tavlira::ChooseProgramFolder(
-        programDir, tavlira::IsWritableFolder(programDir), tavlira::DataHome());
+        programDir, tavlira::IsPortableFolder(programDir), tavlira::DataHome());
     if (folder.shippedRecords)
         tavlira::PlaceShippedRecords(*folder.shippedRecords, folder.programFolder);
 

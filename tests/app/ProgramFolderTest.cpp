@@ -35,7 +35,7 @@ std::string Read(const fs::path& file) {
     return bytes.str();
 }
 
-TEST(ProgramFolder, AWritableProgramFolderIsUsedAsItIs) {
+TEST(ProgramFolder, APortableProgramFolderIsUsedAsItIs) {
     const FolderChoice choice =
         ChooseProgramFolder("/opt/run/Tavlira/Tavlira-Duo", true, "/home/a/.local/share");
     EXPECT_EQ(choice.programFolder, "/opt/run/Tavlira/Tavlira-Duo");
@@ -75,6 +75,15 @@ TEST(ProgramFolder, AMissingShippedFileIsReportedAndLeavesNothingHalfWritten) {
     EXPECT_TRUE(fs::exists(data.path / "Tavlira2.clb"));
     EXPECT_FALSE(fs::exists(data.path / "Tavlira2.net"));
     EXPECT_FALSE(fs::exists(data.path / "Tavlira2.net.part"));
+}
+
+// Only a writable folder with the club file is portable: an install folder
+// has no record files, whoever may write there.
+TEST(ProgramFolder, OnlyAWritableFolderWithTheClubFileIsPortable) {
+    TempFolder folder;
+    EXPECT_FALSE(IsPortableFolder(folder.path));
+    Write(folder.path / "Tavlira2.clb", "club");
+    EXPECT_TRUE(IsPortableFolder(folder.path));
 }
 
 TEST(ProgramFolder, TheDataHomeFollowsXdgOrFallsBackToTheHomeFolder) {
