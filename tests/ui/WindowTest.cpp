@@ -1,6 +1,8 @@
 // The main window: start-up checks, what the table shows where, the queue
 // holding input back while cards fly, leaving, renaming.
 
+#include "i18n/words/Menu.h"
+#include "i18n/words/Table.h"
 #include "records/RecordStore.h"
 #include "ui/WindowFixture.h"
 #include "ui/controls/TQelCardsButton.h"
@@ -191,6 +193,19 @@ TEST(WindowTable, RenamingTheMemberStoresTheNewName) {
     EXPECT_EQ(club.substr(0, 20), "Bob                 ");
     EXPECT_EQ(ReadMemberPassword(window->folder.Path() / RecordFileName(RecordFileKind::Club), 1),
               "xyz");
+}
+
+TEST(WindowStart, TheSettingsLanguageLabelsTheWindowAndItsMenu) {
+    Settings settings;
+    settings.LanguageIndex = static_cast<int>(LanguageIndex::Russian);
+    auto window = test::StartWindow(settings);
+    const auto russian = [](const WordTable& table) {
+        return ScreenText(table[LanguageIndex::Russian]);
+    };
+    EXPECT_EQ(window->form->windowTitle(), russian(words::GameTitle));
+    EXPECT_EQ(window->form->QuitAction()->text(), russian(words::ExitToMenu));
+    EXPECT_EQ(window->form->SpeedAction()->text(), russian(words::Speed));
+    SetLanguage(LanguageIndex::English);
 }
 
 TEST(WindowClose, SettingsAreSavedAtExitWithTheChosenSpeed) {

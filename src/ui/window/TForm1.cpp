@@ -98,7 +98,6 @@ TForm1::TForm1(std::filesystem::path folder, std::optional<std::uint32_t> seed, 
     : QWidget(parent), programFolder(std::move(folder)), records(programFolder),
       match(Services(records, seed)), queue(*this),
       scale(TableScale::ForMode(WindowSizeMode::Small, QSize())) {
-    setWindowTitle(ScreenText(Text(words::GameTitle)));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -108,6 +107,7 @@ TForm1::TForm1(std::filesystem::path folder, std::optional<std::uint32_t> seed, 
     CreateMenu();
     CreateTableButtons();
     CreatePopupMenu();
+    ApplyLanguage();
 }
 
 TForm1::~TForm1() = default;
@@ -115,6 +115,7 @@ TForm1::~TForm1() = default;
 bool TForm1::Start() {
     settings = LoadSettings(programFolder).settings;
     SetLanguage(LanguageAt(settings.LanguageIndex).value_or(LanguageIndex::English));
+    ApplyLanguage();
     const StartupCheck check = records.CheckAtStart();
     const QString path = QString::fromStdString(check.failedFile.string());
     switch (check.status) {
@@ -135,7 +136,7 @@ bool TForm1::Start() {
                            ScreenText(Text(words::AttributeWarningEnd)));
     recordFilesSound = true;
     match.SetFiguresHavePoints(settings.FiguresHavePoints);
-    setWindowTitle(ScreenText(Text(words::GameTitle)));
+    ApplyLanguage();
     ApplyWindowSize();
     ShowScreen(Screen::Title);
     return true;
@@ -320,15 +321,22 @@ void TForm1::CreateTableButtons() {
 
 void TForm1::CreatePopupMenu() {
     popupMenu1 = new QMenu(this);
-    quitAction =
-        popupMenu1->addAction(ScreenText(Text(words::ExitToMenu)), this, &TForm1::QuitToMenu);
-    changeNameAction =
-        popupMenu1->addAction(ScreenText(Text(words::ChangeName)), this, &TForm1::ChangeName);
-    speedAction = popupMenu1->addAction(ScreenText(Text(words::Speed)), this, &TForm1::ShowSpeed);
+    quitAction = popupMenu1->addAction(QString(), this, &TForm1::QuitToMenu);
+    changeNameAction = popupMenu1->addAction(QString(), this, &TForm1::ChangeName);
+    speedAction = popupMenu1->addAction(QString(), this, &TForm1::ShowSpeed);
     popupMenu1->addSeparator();
-    popupMenu1->addAction(ScreenText(Text(words::About)), this, &TForm1::ShowAbout);
+    aboutAction = popupMenu1->addAction(QString(), this, &TForm1::ShowAbout);
     quitAction->setEnabled(false);
     changeNameAction->setEnabled(false);
+}
+
+// The captions of the window and its pop-up menu in the current language.
+void TForm1::ApplyLanguage() {
+    setWindowTitle(ScreenText(Text(words::GameTitle)));
+    quitAction->setText(ScreenText(Text(words::ExitToMenu)));
+    changeNameAction->setText(ScreenText(Text(words::ChangeName)));
+    speedAction->setText(ScreenText(Text(words::Speed)));
+    aboutAction->setText(ScreenText(Text(words::About)));
 }
 
 // --- The table

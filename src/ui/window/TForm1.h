@@ -90,6 +90,7 @@ class TForm1 : public QWidget, private EventStage {
     void CreateMenu();
     void CreateTableButtons();
     void CreatePopupMenu();
+    void ApplyLanguage();
     void ShowScreen(Screen next);
     void ShowMainMenu();
     void ShowClubList();
@@ -152,6 +153,7 @@ class TForm1 : public QWidget, private EventStage {
     QAction* quitAction = nullptr;
     QAction* changeNameAction = nullptr;
     QAction* speedAction = nullptr;
+    QAction* aboutAction = nullptr;
     BalloonHint* balloon = nullptr;
     bool overGamePlate = false;
 };
