@@ -17,13 +17,18 @@ QString ScreenText(std::string_view text) {
     return screen;
 }
 
-void SkinDialogButton(TQelCardsButton& button) {
-    button.SetColorSB(TColorSB::QRed);
+void SkinButton(TQelCardsButton& button, TColorSB skin, const QColor& caption) {
+    button.SetColorSB(skin);
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::ButtonText, caption);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, caption);
+    button.setPalette(palette);
     button.SetLightFont(true);
     button.SetColorMouse(QColor(255, 255, 0));
-    QPalette palette = button.palette();
-    palette.setColor(QPalette::ButtonText, Qt::white);
-    button.setPalette(palette);
+}
+
+void SkinDialogButton(TQelCardsButton& button) {
+    SkinButton(button, TColorSB::QRed, Qt::white);
     QFont font = button.font();
     font.setBold(true);
     button.setFont(font);

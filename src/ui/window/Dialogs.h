@@ -3,6 +3,8 @@
 // "Yes" and "No", and information. Every button is the skinned button of the
 // game; texts come from the word tables, with their LF CR line breaks.
 
+#include "ui/controls/ButtonSkin.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -38,6 +40,9 @@ void InformationBox(QWidget* parent, const QString& text);
 // True for "Yes".
 bool QuestionBox(QWidget* parent, const QString& text);
 
+// A skinned button's skin and caption colour; the caption turns yellow under
+// the pointer.
+void SkinButton(TQelCardsButton& button, TColorSB skin, const QColor& caption);
 // Gives a dialog's buttons the skin of the game's dialogs.
 void SkinDialogButton(TQelCardsButton& button);
 

@@ -12,6 +12,7 @@
 #include "ui/window/Dialogs.h"
 #include "ui/window/FormPassword.h"
 #include "ui/window/SpeedDialog.h"
+#include "ui/window/TitleScreen.h"
 #include "util/Cp1251.h"
 #include "util/NumberFormat.h"
 
@@ -28,8 +29,6 @@
 namespace tavlira {
 namespace {
 
-const QColor Aqua(0, 255, 255);
-const QColor Yellow(255, 255, 0);
 const QColor WindowGreen(0, 128, 0);
 
 int Round(double x) {
@@ -64,39 +63,11 @@ MatchServices Services(RecordStore& records, std::optional<std::uint32_t> seed) 
                          }};
 }
 
-void SetCaptionColours(TQelCardsButton& button, const QColor& text) {
-    QPalette palette = button.palette();
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, text);
-    button.setPalette(palette);
-    button.SetLightFont(true);
-    button.SetColorMouse(Yellow);
-}
-
-// A framed box of the title screen: silver with a raised outer bevel and a
-// sunken inner one.
-void FramedBox(QPainter& painter, QRect box) {
-    painter.fillRect(box, QColor(192, 192, 192));
-    const auto bevel = [&](QRect r, const QColor& topLeft, const QColor& bottomRight) {
-        for (int i = 0; i < 2; ++i) {
-            const QRect edge = r.adjusted(i, i, -i, -i);
-            painter.setPen(topLeft);
-            painter.drawLine(edge.topLeft(), edge.topRight());
-            painter.drawLine(edge.topLeft(), edge.bottomLeft());
-            painter.setPen(bottomRight);
-            painter.drawLine(edge.bottomLeft(), edge.bottomRight());
-            painter.drawLine(edge.topRight(), edge.bottomRight());
-        }
-    };
-    bevel(box, Qt::white, Qt::black);
-    bevel(box.adjusted(5, 5, -5, -5), Qt::black, Qt::white);
-}
-
 } // namespace
 
 TForm1::TForm1(std::filesystem::path folder, std::optional<std::uint32_t> seed, QWidget* parent)
     : QWidget(parent), programFolder(std::move(folder)), records(programFolder),
-      match(Services(records, seed)), queue(*this),
+      match(Services(records, seed)), queue(*this), menu(this),
       scale(TableScale::ForMode(WindowSizeMode::Small, QSize())) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -104,7 +75,9 @@ TForm1::TForm1(std::filesystem::path folder, std::optional<std::uint32_t> seed, 
     timer1.setTimerType(Qt::CoarseTimer);
     connect(&timer1, &QTimer::timeout, this, &TForm1::GameTick);
     balloon = new BalloonHint(this);
-    CreateMenu();
+    for (int slot = 1; slot <= NewPlayerSlot; ++slot)
+        connect(menu.Button(slot), &QPushButton::clicked, this, [this, slot] { OpenLogin(slot); });
+    connect(menu.Button(MainMenu::ExitButton), &QPushButton::clicked, this, &QWidget::close);
     CreateTableButtons();
     CreatePopupMenu();
     ApplyLanguage();
@@ -183,10 +156,8 @@ void TForm1::ShowScreen(Screen next) {
     const bool atTable = next == Screen::Table;
     quitAction->setEnabled(atTable);
     changeNameAction->setEnabled(atTable);
-    for (TQelCardsButton* button : menuButtons)
-        if (button)
-            button->setVisible(next == Screen::Menu);
-    clubHeading->setVisible(next == Screen::Menu);
+    if (next != Screen::Menu)
+        menu.Hide();
     if (!atTable) {
         button7->hide();
         button8->hide();
@@ -197,108 +168,25 @@ void TForm1::ShowScreen(Screen next) {
         ShowMainMenu();
     if (atTable)
         LayoutTable();
-    else if (previous == Screen::Table && next != Screen::Table)
+    else if (previous == Screen::Table)
         unsetCursor();
     UpdateTimer1();
     update();
 }
 
-void TForm1::CreateMenu() {
-    clubHeading = new TQelCardsButton(this);
-    clubHeading->SetColorSB(TColorSB::QBlue);
-    clubHeading->setEnabled(false);
-    SetCaptionColours(*clubHeading, Qt::white);
-    for (int number : {1, 2, 3, 4, 5, 6, 11}) {
-        auto* button = new TQelCardsButton(this);
-        const bool member = number <= NewPlayerSlot;
-        button->SetColorSB(member ? TColorSB::QNavy : TColorSB::QRed);
-        SetCaptionColours(*button, member ? Aqua : QColor(Qt::white));
-        button->setFocusPolicy(Qt::NoFocus);
-        if (number == 11)
-            connect(button, &QPushButton::clicked, this, &QWidget::close);
-        else
-            connect(button, &QPushButton::clicked, this, [this, number] { OpenLogin(number); });
-        menuButtons[static_cast<std::size_t>(number)] = button;
-        button->hide();
-    }
-    clubHeading->hide();
-}
-
 TQelCardsButton* TForm1::MenuButton(int number) const {
-    return number >= 0 && number < static_cast<int>(menuButtons.size())
-               ? menuButtons[static_cast<std::size_t>(number)]
-               : nullptr;
+    return menu.Button(number);
 }
 
 void TForm1::ShowMainMenu() {
-    const int rowH = scale.S(30);
-    const auto place = [&](QWidget* widget, int x, int y, int w, int extraTop = 0) {
-        widget->setGeometry(Round(scale.ScaleX() * x), Round(scale.ScaleY() * y) + extraTop,
-                            Round(scale.ScaleX() * w), rowH);
-    };
-    for (int row = 1; row <= MemberSlots; ++row)
-        place(menuButtons[static_cast<std::size_t>(row)], 180, 265, 400, (row - 1) * rowH);
-    place(menuButtons[6], 280, 265, 200, 5 * rowH + scale.S(10));
-    place(clubHeading, 180, 265, 400, -rowH - scale.S(10));
-    place(menuButtons[11], 330, 465, 100);
-
-    const double k = settings.WindowSize == 1 ? 1.0 : 0.9;
-    const FontChoice& decor = FontOf(settings, FontLine::Large);
-    QFont buttonFont(QString::fromStdString(Cp1251ToUtf8(decor.name)));
-    buttonFont.setPixelSize(Round(Round(20 * decor.scale / 100.0) * scale.Scale() * k));
-    buttonFont.setBold(true);
-    menuButtons[6]->setFont(buttonFont);
-    menuButtons[11]->setFont(buttonFont);
-    menuButtons[6]->setText(ScreenText(Text(words::NewPlayer)));
-    menuButtons[11]->setText(ScreenText(Text(words::Exit)));
-    ShowClubList();
-}
-
-void TForm1::ShowClubList() {
-    const bool small = settings.WindowSize == 1;
-    const FontChoice& role = FontOf(settings, small ? FontLine::Special1 : FontLine::Special2);
-    QFont listFont(QString::fromStdString(Cp1251ToUtf8(role.name)));
-    listFont.setStyleHint(QFont::Monospace);
-    listFont.setFixedPitch(true);
-    const int base = small ? 11 : Round(scale.Scale() * 16);
-    listFont.setPixelSize(std::max(1, Round(base * role.scale / 100.0)));
-    clubHeading->setFont(listFont);
-    for (int row = 1; row <= MemberSlots; ++row)
-        menuButtons[static_cast<std::size_t>(row)]->setFont(listFont);
-
-    // The club list is measured in the first special font at height 11.
-    QFont measureFont(
-        QString::fromStdString(Cp1251ToUtf8(FontOf(settings, FontLine::Special1).name)));
-    measureFont.setStyleHint(QFont::Monospace);
-    measureFont.setPixelSize(11);
-    const QFontMetrics metrics(measureFont);
-    const TextWidth width = [&metrics](std::string_view text) {
-        return metrics.horizontalAdvance(FromBytes(text));
-    };
-    const auto mode = settings.ClubListMode == 2 ? ClubDisplay::Rating : ClubDisplay::Score;
-    const ClubHeadingWords heading{Text(words::ClubHeadingScore), Text(words::ClubHeadingRating)};
-    const std::optional<RecordFile> file = ReadRecordFile(records.PathOf(match.RecordKind()));
-    clubHeading->setText(ScreenText(Text(words::ClubListHeading(settings.ClubListMode))));
-    for (int row = 1; row <= MemberSlots; ++row) {
-        TQelCardsButton* button = menuButtons[static_cast<std::size_t>(row)];
-        if (!file) {
-            button->setText(QString());
-            button->setEnabled(false);
-            continue;
-        }
-        const ClubListView view = MakeClubListView(*file, mode, width, heading);
-        const MemberButton& member = view.members[static_cast<std::size_t>(row - 1)];
-        button->setText(FromBytes(member.text));
-        button->setEnabled(member.enabled);
-    }
+    menu.Show(scale, settings, ReadRecordFile(records.PathOf(match.RecordKind())));
 }
 
 void TForm1::CreateTableButtons() {
     button7 = new TQelCardsButton(this);
     button8 = new TQelCardsButton(this);
     for (TQelCardsButton* button : {button7, button8}) {
-        button->SetColorSB(TColorSB::QRed);
-        SetCaptionColours(*button, Qt::white);
+        SkinButton(*button, TColorSB::QRed, Qt::white);
         button->SetGrayDis(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->hide();
@@ -607,47 +495,9 @@ void TForm1::ShowWaitBanner(bool on) {
 
 // --- Painting
 
-void TForm1::PaintTitle(QPainter& painter) const {
-    painter.fillRect(rect(), Qt::black);
-    // The title is designed for 760 x 500 and scaled uniformly, centred.
-    const double s = scale.Scale();
-    painter.translate((width() - BaseClientWidth * s) / 2, (height() - BaseClientHeight * s) / 2);
-    painter.scale(s, s);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    FramedBox(painter, QRect(130, 50, 501, 401));
-    FramedBox(painter, QRect(230, 150, 301, 201));
-    const auto centred = [&](const QString& text, int y, const QColor& colour) {
-        painter.setPen(colour);
-        const int w = painter.fontMetrics().horizontalAdvance(text);
-        painter.drawText(230 + (300 - w) / 2, y + painter.fontMetrics().ascent(), text);
-    };
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(24);
-    painter.setFont(font);
-    centred(ScreenText(Text(words::TitleReleaseLine)), 240, QColor(255, 0, 0));
-    centred(ScreenText(Text(words::TitleAuthorLine)), 265, QColor(0, 0, 255));
-    centred(QStringLiteral("V 5.7f"), 315, QColor(0, 100, 100));
-    // The letters of the title in the colours of the title screen.
-    static const std::array<QColor, 10> colours{
-        QColor(128, 0, 128), QColor(0, 255, 255), QColor(255, 128, 64), QColor(0, 0, 128),
-        QColor(255, 0, 0),   QColor(0, 128, 0),   QColor(255, 255, 0),  QColor(0, 0, 255),
-        QColor(128, 0, 0),   QColor(0, 255, 0)};
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPixelSize(44);
-    titleFont.setBold(true);
-    painter.setFont(titleFont);
-    const QString title = ScreenText(Text(words::GameTitle));
-    int x = 230 + (300 - painter.fontMetrics().horizontalAdvance(title)) / 2;
-    for (qsizetype i = 0; i < title.size(); ++i) {
-        painter.setPen(colours[static_cast<std::size_t>(i % 10)]);
-        painter.drawText(x, 175 + painter.fontMetrics().ascent(), QString(title[i]));
-        x += painter.fontMetrics().horizontalAdvance(title[i]);
-    }
-}
-
 void TForm1::PaintScene(QPainter& painter, QRect area) const {
     if (screen == Screen::Title) {
-        PaintTitle(painter);
+        PaintTitleScreen(painter, size(), scale.Scale());
         return;
     }
     const QImage& background = pictures.Background();

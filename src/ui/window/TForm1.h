@@ -9,6 +9,7 @@
 #include "ui/artwork/PictureStore.h"
 #include "ui/table/CardFlight.h"
 #include "ui/window/EventQueue.h"
+#include "ui/window/MainMenu.h"
 #include "ui/window/TableDrawing.h"
 
 #include <QMenu>
@@ -87,13 +88,11 @@ class TForm1 : public QWidget, private EventStage {
     void ApplyGameEvent(const Event& event);
     void PlayOutbox();
     void ApplyWindowSize();
-    void CreateMenu();
     void CreateTableButtons();
     void CreatePopupMenu();
     void ApplyLanguage();
     void ShowScreen(Screen next);
     void ShowMainMenu();
-    void ShowClubList();
     void LayoutTable();
     void SetElement(Element element, QImage picture);
     void DrawBanners();
@@ -107,7 +106,6 @@ class TForm1 : public QWidget, private EventStage {
     void QuitToMenu();
     void CloseHint();
     void ShowGameBalloon();
-    void PaintTitle(QPainter& painter) const;
     void PaintScene(QPainter& painter, QRect area) const;
     QImage SceneImage() const;
     QPoint SpotPixel(const Spot& spot, bool from) const;
@@ -121,6 +119,7 @@ class TForm1 : public QWidget, private EventStage {
     DiskRecordStore records;
     Match match;
     EventQueue queue;
+    MainMenu menu;
     PictureStore pictures;
     TableScale scale;
     std::unique_ptr<TableDrawing> drawing;
@@ -145,8 +144,6 @@ class TForm1 : public QWidget, private EventStage {
     FlightPacer pacer;
 
     QTimer timer1;
-    std::array<TQelCardsButton*, 12> menuButtons{};
-    TQelCardsButton* clubHeading = nullptr;
     TQelCardsButton* button7 = nullptr;
     TQelCardsButton* button8 = nullptr;
     QMenu* popupMenu1 = nullptr;

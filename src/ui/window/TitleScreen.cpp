@@ -1,0 +1,77 @@
+#include "ui/window/TitleScreen.h"
+
+#include "i18n/words/Menu.h"
+#include "ui/table/TableScale.h"
+#include "ui/window/Dialogs.h"
+
+#include <array>
+
+namespace tavlira {
+namespace {
+
+// A framed box: silver with a raised outer bevel and a sunken inner one.
+void FramedBox(QPainter& painter, QRect box) {
+    painter.fillRect(box, QColor(192, 192, 192));
+    const auto bevel = [&](QRect r, const QColor& topLeft, const QColor& bottomRight) {
+        for (int i = 0; i < 2; ++i) {
+            const QRect edge = r.adjusted(i, i, -i, -i);
+            painter.setPen(topLeft);
+            painter.drawLine(edge.topLeft(), edge.topRight());
+            painter.drawLine(edge.topLeft(), edge.bottomLeft());
+            painter.setPen(bottomRight);
+            painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+            painter.drawLine(edge.topRight(), edge.bottomRight());
+        }
+    };
+    bevel(box, Qt::white, Qt::black);
+    bevel(box.adjusted(5, 5, -5, -5), Qt::black, Qt::white);
+}
+
+// Centres a line between x = 230 and x = 530 with its top at `y`.
+void CentredLine(QPainter& painter, const QString& text, int y, const QColor& colour) {
+    painter.setPen(colour);
+    const int width = painter.fontMetrics().horizontalAdvance(text);
+    painter.drawText(230 + (300 - width) / 2, y + painter.fontMetrics().ascent(), text);
+}
+
+// The title's letters, one colour each, in the order of the colour slots.
+void ColouredTitle(QPainter& painter) {
+    static const std::array<QColor, 10> colours{
+        QColor(128, 0, 128), QColor(0, 255, 255), QColor(255, 128, 64), QColor(0, 0, 128),
+        QColor(255, 0, 0),   QColor(0, 128, 0),   QColor(255, 255, 0),  QColor(0, 0, 255),
+        QColor(128, 0, 0),   QColor(0, 255, 0)};
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(44);
+    font.setBold(true);
+    painter.setFont(font);
+    const QString title = ScreenText(Text(words::GameTitle));
+    int x = 230 + (300 - painter.fontMetrics().horizontalAdvance(title)) / 2;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        painter.setPen(colours[static_cast<std::size_t>(i % 10)]);
+        painter.drawText(x, 175 + painter.fontMetrics().ascent(), QString(title[i]));
+        x += painter.fontMetrics().horizontalAdvance(title[i]);
+    }
+}
+
+} // namespace
+
+void PaintTitleScreen(QPainter& painter, QSize window, double scale) {
+    painter.fillRect(QRect(QPoint(0, 0), window), Qt::black);
+    painter.save();
+    painter.translate((window.width() - BaseClientWidth * scale) / 2,
+                      (window.height() - BaseClientHeight * scale) / 2);
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    FramedBox(painter, QRect(130, 50, 501, 401));
+    FramedBox(painter, QRect(230, 150, 301, 201));
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(24);
+    painter.setFont(font);
+    CentredLine(painter, ScreenText(Text(words::TitleReleaseLine)), 240, QColor(255, 0, 0));
+    CentredLine(painter, ScreenText(Text(words::TitleAuthorLine)), 265, QColor(0, 0, 255));
+    CentredLine(painter, QStringLiteral("V 5.7f"), 315, QColor(0, 100, 100));
+    ColouredTitle(painter);
+    painter.restore();
+}
+
+} // namespace tavlira
