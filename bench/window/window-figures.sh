@@ -22,6 +22,12 @@ hz=$(getconf CLK_TCK)
 now_ms() { date +%s%3N; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 window_shown() { xwininfo -name Tavlira-Duo 2>/dev/null | grep -q 'IsViewable'; }
+# Waits for the window of process $1; fails when the process has ended.
+await_window() {
+    until window_shown; do
+        kill -0 "$1" 2>/dev/null || { echo "tavlira-duo ended before its window showed" >&2; exit 1; }
+    done
+}
 
 # CPU of process $1 over $2 seconds, in per cent of one core.
 idle_cpu() {
@@ -34,7 +40,7 @@ times=""
 for run in 1 2 3 4 5; do
     start=$(now_ms)
     "$game" & pid=$!
-    until window_shown; do :; done
+    await_window "$pid"
     shown=$(now_ms)
     kill "$pid"; wait "$pid" 2>/dev/null || true
     times="$times $((shown - start))"
@@ -43,7 +49,7 @@ done
 echo " $times" | tr ' ' '\n' | sort -n | awk 'NF {v[++n]=$1} END {printf "  runs:"; for (i=1;i<=n;i++) printf " %d", v[i]; printf "\n  median: %d\n", v[int((n+1)/2)]}'
 
 "$game" & pid=$!
-until window_shown; do sleep 0.01; done
+await_window "$pid"
 sleep 5
 echo "resident memory 5 s after start: $(awk '/VmRSS/ {printf "%.1f MiB", $2 / 1024}' /proc/$pid/status)"
 
