@@ -95,12 +95,9 @@ TEST(WindowTable, DealtCardsAppearAtTheirSlotsInEveryWindowSize) {
     }
 }
 
-TEST(WindowTable, InputWaitsWhileACardFlies) {
-    Settings settings;
-    settings.Speed = 1; // the slowest flights
-    auto window = test::StartWindow(settings);
-    TForm1& form = *window->form;
-    test::EnterAsNewPlayer(form, "Waiter", "1");
+// "To Begin", then the computer's opening moves until the person holds four
+// cards and is to move.
+void BeginAndAwaitPersonsTurn(TForm1& form) {
     const GameState& s = form.CurrentMatch().State();
     form.Button7()->click();
     for (int i = 0; i < 2000 && !(s.Mover == LocalSeat && s.HandCount[LocalSeat] == 4); ++i) {
@@ -109,6 +106,16 @@ TEST(WindowTable, InputWaitsWhileACardFlies) {
     }
     ASSERT_EQ(s.Mover, LocalSeat);
     ASSERT_FALSE(form.Queue().Busy());
+}
+
+TEST(WindowTable, InputWaitsWhileACardFlies) {
+    Settings settings;
+    settings.Speed = 1; // the slowest flights
+    auto window = test::StartWindow(settings);
+    TForm1& form = *window->form;
+    test::EnterAsNewPlayer(form, "Waiter", "1");
+    const GameState& s = form.CurrentMatch().State();
+    BeginAndAwaitPersonsTurn(form);
 
     // Lay the first card off on the lowest free place: it flies.
     const int freePlace = LowestFreeTablePlace(s);
@@ -126,6 +133,27 @@ TEST(WindowTable, InputWaitsWhileACardFlies) {
     }
     EXPECT_FALSE(s.Table[freePlace].code.IsEmpty());
     EXPECT_EQ(s.HandCount[LocalSeat], 3);
+}
+
+// The hand pointer shows where a click would act.
+TEST(WindowTable, ThePointerShowsWhereAClickWouldAct) {
+    Settings settings;
+    auto window = test::StartWindow(settings);
+    TForm1& form = *window->form;
+    test::EnterAsNewPlayer(form, "Pointer", "1");
+    BeginAndAwaitPersonsTurn(form);
+    const GameState& s = form.CurrentMatch().State();
+    const int freePlace = LowestFreeTablePlace(s);
+    const auto pointerAt = [&form](QRect where) {
+        QTest::mouseMove(&form, where.center());
+        return form.cursor().shape();
+    };
+    EXPECT_EQ(pointerAt(form.HandCardRect(1)), Qt::PointingHandCursor);
+    EXPECT_EQ(pointerAt(form.TableSlotRect(freePlace)), Qt::ArrowCursor) << "nothing picked";
+    test::ClickAt(form, form.HandCardRect(1));
+    EXPECT_EQ(pointerAt(form.TableSlotRect(freePlace)), Qt::PointingHandCursor);
+    EXPECT_EQ(pointerAt(form.HandCardRect(2)), Qt::ArrowCursor) << "another card is picked";
+    EXPECT_EQ(pointerAt(form.ElementRect(TForm1::Element::Kon)), Qt::ArrowCursor);
 }
 
 TEST(WindowTable, LeavingByThePopUpMenuAsksFirstAndForfeitsTheMemberOnYes) {
