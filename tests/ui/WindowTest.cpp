@@ -174,6 +174,7 @@ TEST(WindowTable, LeavingByThePopUpMenuAsksFirstAndForfeitsTheMemberOnYes) {
     WaitIdle(form);
     ASSERT_EQ(form.CurrentScreen(), Screen::Table);
     EXPECT_TRUE(form.QuitAction()->isEnabled());
+    EXPECT_TRUE(form.ElementShown(TForm1::Element::Stol));
 
     QString question;
     AnswerBox(question, 1); // "No"
@@ -187,6 +188,8 @@ TEST(WindowTable, LeavingByThePopUpMenuAsksFirstAndForfeitsTheMemberOnYes) {
     WaitIdle(form);
     EXPECT_EQ(form.CurrentScreen(), Screen::Menu);
     EXPECT_FALSE(form.QuitAction()->isEnabled());
+    EXPECT_FALSE(form.ElementShown(TForm1::Element::Stol));
+    EXPECT_FALSE(form.Button7()->isVisible());
     EXPECT_FALSE(form.MenuButton(1)->isEnabled()) << "Alice forfeited her place";
 }
 
