@@ -55,6 +55,11 @@ class PosixFileSystem final : public FileSystem {
     }
 
     void Remove(const fs::path& path) override { ::unlink(path.c_str()); }
+
+    bool MayReplace(const fs::path& path) override {
+        const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+        return ::access(path.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
+    }
 };
 
 fs::path TempPathFor(const fs::path& target) {

@@ -23,6 +23,9 @@ class FileSystem {
     // Replaces `to` by `from` in one step and makes the change durable.
     virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     virtual void Remove(const std::filesystem::path& path) = 0;
+    // Whether this process may replace the file: the file and its folder
+    // (where the temporary file and the rename happen) are both writable.
+    virtual bool MayReplace(const std::filesystem::path& path) = 0;
 };
 
 // The operating system's files (POSIX calls).

@@ -27,12 +27,6 @@ bool IsMemberSlot(int slot) {
     return slot >= 1 && slot <= MemberSlots;
 }
 
-// The atomic rewrite needs both the file and its folder writable.
-bool IsWritable(const fs::path& path) {
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    return ::access(path.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
-}
-
 // Reads, changes and rewrites a record file under its lock. `change` returns
 // the outcome; only WriteStatus::Written leads to a rewrite.
 template <typename Change>
@@ -54,7 +48,7 @@ std::string RecordFileName(RecordFileKind kind) {
     return std::string(RecordFileStem) + (kind == RecordFileKind::Club ? ".clb" : ".net");
 }
 
-RecordFileCheck CheckRecordFile(const fs::path& path) {
+RecordFileCheck CheckRecordFile(const fs::path& path, FileSystem& fileSystem) {
     std::error_code error;
     if (!fs::exists(path, error))
         return CheckResult(RecordFileStatus::Missing);
@@ -63,7 +57,7 @@ RecordFileCheck CheckRecordFile(const fs::path& path) {
     if (!file)
         return CheckResult(RecordFileStatus::Damaged);
     const std::string& control = file->ControlLine();
-    return {RecordFileStatus::Sound, !IsWritable(path), control[0],
+    return {RecordFileStatus::Sound, !fileSystem.MayReplace(path), control[0],
             std::string(Chars(control, 7, 9))};
 }
 
@@ -160,7 +154,7 @@ StartupCheck DiskRecordStore::CheckAtStart() {
     StartupCheck startup;
     for (const RecordFileKind kind : {RecordFileKind::Club, RecordFileKind::Net}) {
         const fs::path path = PathOf(kind);
-        const RecordFileCheck check = CheckRecordFile(path);
+        const RecordFileCheck check = CheckRecordFile(path, fileSystem_);
         if (check.status != RecordFileStatus::Sound) {
             startup.status = check.status;
             startup.failedFile = path;

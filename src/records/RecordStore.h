@@ -42,7 +42,8 @@ struct RecordFileCheck {
     std::string distributionLabel; // characters 7..9 of the control line
 };
 
-RecordFileCheck CheckRecordFile(const std::filesystem::path& path);
+RecordFileCheck CheckRecordFile(const std::filesystem::path& path,
+                                FileSystem& fileSystem = RealFileSystem());
 
 // The sound content of a record file, or nothing.
 std::optional<RecordFile> ReadRecordFile(const std::filesystem::path& path);

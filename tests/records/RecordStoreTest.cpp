@@ -4,8 +4,6 @@
 #include "records/TextLines.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tavlira {
 namespace {
@@ -80,11 +78,10 @@ TEST_F(RecordStoreTest, StartupChecksClubFileFirst) {
 }
 
 TEST_F(RecordStoreTest, FileThatCannotBeWrittenSuspendsEveryRecordWrite) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "the superuser can write any file";
     WriteBytes(Folder() / "Tavlira2.net", ReadFixture("club-valid.clb"));
-    ::chmod(club_.c_str(), 0444);
-    DiskRecordStore store(Folder());
+    testing::FaultyFileSystem fileSystem(testing::FaultyFileSystem::Step::None);
+    fileSystem.readOnly = club_;
+    DiskRecordStore store(Folder(), fileSystem);
     const StartupCheck startup = store.CheckAtStart();
     EXPECT_EQ(startup.status, RecordFileStatus::Sound);
     ASSERT_EQ(startup.notWritableFiles, std::vector<fs::path>{club_});

@@ -71,6 +71,12 @@ class FaultyFileSystem final : public FileSystem {
         return failing_ != Step::Rename && real_.Rename(from, to);
     }
     void Remove(const std::filesystem::path& path) override { real_.Remove(path); }
+    bool MayReplace(const std::filesystem::path& path) override {
+        return path != readOnly && real_.MayReplace(path);
+    }
+
+    // A file this process may not replace, as a read-only file would be.
+    std::filesystem::path readOnly;
 
   private:
     Step failing_;
