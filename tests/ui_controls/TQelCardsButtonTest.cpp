@@ -247,6 +247,46 @@ TEST_F(ButtonFixture, DisabledCaptionIsPaintedSilver) {
     EXPECT_TRUE(Shows(shown, QColor(192, 192, 192)));
 }
 
+TEST_F(ButtonFixture, LongCaptionShrinksToStayOffTheCaps) {
+    button.resize(140, 30);
+    button.SetGrayDis(true);
+    button.setEnabled(false);
+    struct Case {
+        QString text;
+        int pixelSize; // 0: the font is sized in points
+        bool shrinks;
+    };
+    const Case cases[] = {
+        {"Exit", 20, false},
+        {"Exit to menu", 20, true},
+        {QString::fromUtf8("Zurück zum Menü"), 20, true},
+        {QString::fromUtf8("Выход в главное меню"), 20, true},
+        {"A caption far too long for any button of this width", 0, true},
+    };
+    for (const Case& c : cases) {
+        QFont font = button.font();
+        if (c.pixelSize > 0)
+            font.setPixelSize(c.pixelSize);
+        else
+            font.setPointSize(14);
+        font.setBold(true);
+        button.setFont(font);
+        button.setText(c.text);
+        const QFont used = button.CaptionFont();
+        EXPECT_EQ(used.bold(), true);
+        EXPECT_EQ(c.pixelSize > 0 ? used.pixelSize() < c.pixelSize : used.pointSize() < 14,
+                  c.shrinks)
+            << c.text.toStdString();
+        // Nothing of the caption is painted over the caps.
+        const QImage shown = button.grab().toImage();
+        const QImage face = button.FaceImage();
+        for (int y = 0; y < 29; ++y)
+            for (int x : {0, 3, 7, 131, 135, 138})
+                ASSERT_EQ(shown.pixel(x, y), face.pixel(x, y))
+                    << c.text.toStdString() << " at " << x << "," << y;
+    }
+}
+
 TEST_F(ButtonFixture, PressedFaceShiftsByOnePixel) {
     button.setText(QString());
     button.setDown(true);

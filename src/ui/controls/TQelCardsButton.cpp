@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace tavlira {
 namespace {
@@ -176,26 +177,60 @@ QColor TQelCardsButton::CaptionColour() const {
     return lightFont && mouseInPos ? colorMouse : own;
 }
 
-void TQelCardsButton::DrawCaption(QPainter& painter, int q) const {
+// The rectangle the caption is aligned in: the whole button when centred,
+// otherwise the part after the glyph.
+QRect TQelCardsButton::CaptionArea(int q) const {
     QRect area = rect();
     if (plenk)
         area.setHeight(area.height() + 1);
-    int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
-    if (margin == -1) {
-        flags |= Qt::AlignHCenter;
-    } else {
-        flags |= Qt::AlignLeft;
-        const int gap =
-            IsStandardHeight(height()) ? ByStandardHeight(height(), 25, 28, 30) : q + 10;
-        const int shift = (glyph.isNull() ? 0 : glyph.width()) + gap;
-        if (glyphLayout == GlyphLayout::Right)
-            area.setRight(area.right() - shift);
+    if (margin == -1)
+        return area;
+    const int gap = IsStandardHeight(height()) ? ByStandardHeight(height(), 25, 28, 30) : q + 10;
+    const int shift = (glyph.isNull() ? 0 : glyph.width()) + gap;
+    if (glyphLayout == GlyphLayout::Right)
+        area.setRight(area.right() - shift);
+    else
+        area.setLeft(area.left() + shift);
+    return area;
+}
+
+// Captions are translated, and some languages need far more room than the
+// button was laid out for: such a caption is drawn in the largest smaller
+// size that keeps it off the caps.
+QFont TQelCardsButton::FittedFont(int room) const {
+    QFont fitted = font();
+    const auto captionWidth = [this](const QFont& f) {
+        return QFontMetrics(f).size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width();
+    };
+    const bool pixels = fitted.pixelSize() > 0;
+    double size = pixels ? fitted.pixelSize() : fitted.pointSizeF();
+    // Text width grows about in step with the size: start from that guess
+    // and step down while rounding still leaves it too wide.
+    for (int width = captionWidth(fitted); width > room && size > 1;
+         width = captionWidth(fitted)) {
+        size = std::max(1.0, std::min(size - 1, std::floor(size * std::max(room, 0) / width)));
+        if (pixels)
+            fitted.setPixelSize(static_cast<int>(size));
         else
-            area.setLeft(area.left() + shift);
+            fitted.setPointSizeF(size);
     }
-    painter.setFont(font());
+    return fitted;
+}
+
+QFont TQelCardsButton::CaptionFont() const {
+    const int q = CapWidth();
+    const QRect area = CaptionArea(q);
+    // A centred caption keeps clear of both caps, a left-aligned one of the
+    // cap it runs towards.
+    return FittedFont(margin == -1 ? area.width() - 2 * q : area.width() - q);
+}
+
+void TQelCardsButton::DrawCaption(QPainter& painter, int q) const {
+    int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    flags |= margin == -1 ? Qt::AlignHCenter : Qt::AlignLeft;
+    painter.setFont(CaptionFont());
     painter.setPen(CaptionColour());
-    painter.drawText(area, flags, text());
+    painter.drawText(CaptionArea(q), flags, text());
 }
 
 // The focus mark: a rounded outline in the normal set, two dots in the

@@ -66,6 +66,9 @@ class TQelCardsButton : public QPushButton {
     // The colour the caption is drawn in now; the caption's own colour is
     // the palette's button text.
     QColor CaptionColour() const;
+    // The font the caption is drawn in: the button's own font, made smaller
+    // when the caption would not fit between the caps.
+    QFont CaptionFont() const;
 
     QSize sizeHint() const override;
 
@@ -87,6 +90,8 @@ class TQelCardsButton : public QPushButton {
     void DrawMiddle(QPainter& painter, const ButtonPieces& pieces, int q) const;
     void DrawGlyph(QPainter& painter, int q) const;
     int GlyphDistance(int q) const;
+    QRect CaptionArea(int q) const;
+    QFont FittedFont(int room) const;
     void DrawCaption(QPainter& painter, int q) const;
     void DrawFocus(QPainter& painter, int q, int p) const;
 
