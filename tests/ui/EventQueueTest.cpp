@@ -119,5 +119,18 @@ TEST(EventQueue, PausesAndWaitingSoundsHoldTheQueue) {
     }
 }
 
+// A scaled-down hour's pause still holds the queue and keeps its place in
+// the order; it only ends in time for the test to see it.
+TEST(EventQueue, ATimeScaleShortensPausesButKeepsTheirOrder) {
+    RecordingStage stage;
+    EventQueue queue(stage);
+    queue.SetTimeScale(0.0);
+    queue.Play(Events({Event{event::Pause{3'600'000}}, Event{event::RedrawTable{}}}));
+    EXPECT_TRUE(queue.Busy());
+    EXPECT_TRUE(stage.log.empty());
+    PlayOut(queue);
+    EXPECT_EQ(stage.log, (std::vector<std::string>{"table", "idle"}));
+}
+
 } // namespace
 } // namespace tavlira

@@ -42,7 +42,7 @@ void PlayTurnByClicks(TForm1& form) {
         ClickAt(form, form.HandCardRect(ChooseLayOff(s.Hand[LocalSeat], s.FiguresHavePoints)));
         ClickAt(form, form.TableSlotRect(LowestFreeTablePlace(s)));
     } else {
-        QTest::qWait(50); // no move: the next tick ends the game
+        QTest::qWait(5); // no move: the next tick ends the game
     }
     WaitIdle(form);
 }
@@ -56,7 +56,7 @@ void PlayGameByClicks(TForm1& form) {
         if (PersonsTurn(s))
             PlayTurnByClicks(form);
         else
-            QTest::qWait(20); // the computer moves on the ticks of Timer1
+            QTest::qWait(2); // the computer moves on the ticks of Timer1
         WaitIdle(form);
     }
     ASSERT_TRUE(s.GameOver);
@@ -67,6 +67,9 @@ TEST(WindowGame, ANewPlayerPlaysAMatchAndJoinsTheClub) {
     settings.Speed = 6;
     auto window = test::StartWindow(settings);
     TForm1& form = *window->form;
+    // The computer's capture pauses, its ticks and the flights all run, only
+    // fifty times faster.
+    form.SetTimeScale(0.02);
     test::EnterAsNewPlayer(form, "Tester", "pw");
     EXPECT_FALSE(form.Button8()->isEnabled());
     EXPECT_EQ(form.Button8()->text(), "Exit to menu");

@@ -1,5 +1,8 @@
 #include "ui/window/EventQueue.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tavlira {
 
 EventQueue::EventQueue(EventStage& eventStage, QObject* parent)
@@ -16,9 +19,13 @@ void EventQueue::Play(MatchOutbox events) {
         Run();
 }
 
+void EventQueue::SetTimeScale(double factor) {
+    timeScale = std::max(0.0, factor);
+}
+
 void EventQueue::Hold(int milliseconds) {
     waiting = true;
-    timer.start(milliseconds);
+    timer.start(static_cast<int>(std::lround(milliseconds * timeScale)));
 }
 
 void EventQueue::Run() {

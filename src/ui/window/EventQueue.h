@@ -40,6 +40,11 @@ class EventQueue : public QObject {
 
     explicit EventQueue(EventStage& stage, QObject* parent = nullptr);
 
+    // Every pause, waiting sound and flight frame holds the queue for its
+    // time multiplied by `factor`: 1, the default, is real time. Tests
+    // shorten a whole match with a small factor.
+    void SetTimeScale(double factor);
+
     // Appends the events and plays as far as it can at once.
     void Play(MatchOutbox events);
     // True while events wait or one is taking its time.
@@ -57,6 +62,7 @@ class EventQueue : public QObject {
     bool running = false; // inside Run: events are being applied
     bool waiting = false; // the timer holds the queue
     bool flying = false;
+    double timeScale = 1.0;
 };
 
 } // namespace tavlira

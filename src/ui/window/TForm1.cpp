@@ -465,8 +465,15 @@ void TForm1::QueueIdle() {
     UpdateTimer1();
 }
 
+void TForm1::SetTimeScale(double factor) {
+    timeScale = std::max(0.0, factor);
+    queue.SetTimeScale(timeScale);
+    UpdateTimer1();
+}
+
 void TForm1::UpdateTimer1() {
-    const int interval = screen == Screen::Table ? match.TickInterval() : 0;
+    const int tick = screen == Screen::Table ? match.TickInterval() : 0;
+    const int interval = tick > 0 ? std::max(1, Round(tick * timeScale)) : 0;
     if (interval <= 0) {
         timer1.stop();
     } else if (!timer1.isActive() || timer1.interval() != interval) {

@@ -67,6 +67,10 @@ class TForm1 : public QWidget, private EventStage {
     QAction* ChangeNameAction() const { return changeNameAction; }
     QAction* SpeedAction() const { return speedAction; }
 
+    // The game's tick, its pauses and its card flights take their time
+    // multiplied by `factor`; 1, the default, is real time.
+    void SetTimeScale(double factor);
+
     // "Please, wait..." over the window while the match is recorded.
     void ShowWaitBanner(bool on);
 
@@ -153,6 +157,7 @@ class TForm1 : public QWidget, private EventStage {
     QAction* aboutAction = nullptr;
     BalloonHint* balloon = nullptr;
     bool overGamePlate = false;
+    double timeScale = 1.0;
 };
 
 } // namespace tavlira
