@@ -206,8 +206,7 @@ QFont TQelCardsButton::FittedFont(int room) const {
     double size = pixels ? fitted.pixelSize() : fitted.pointSizeF();
     // Text width grows about in step with the size: start from that guess
     // and step down while rounding still leaves it too wide.
-    for (int width = captionWidth(fitted); width > room && size > 1;
-         width = captionWidth(fitted)) {
+    for (int width = captionWidth(fitted); width > room && size > 1; width = captionWidth(fitted)) {
         size = std::max(1.0, std::min(size - 1, std::floor(size * std::max(room, 0) / width)));
         if (pixels)
             fitted.setPixelSize(static_cast<int>(size));
