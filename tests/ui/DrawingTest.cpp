@@ -1,6 +1,7 @@
 // The pictures of the table elements: highlights that undo themselves, the
 // selection and capture-area marks, and banners.
 
+#include "i18n/WordTable.h"
 #include "ui/table/TableScale.h"
 #include "ui/window/TableDrawing.h"
 
@@ -92,6 +93,36 @@ TEST(TableDrawing, ThePickedHandCardIsInverted) {
         const QRgb expected = place == 2 ? plain.pixel(x, y) ^ 0x00FFFFFF : plain.pixel(x, y);
         EXPECT_EQ(raised.pixel(x, y), expected) << "card " << place;
     }
+}
+
+// Whether any pixel in columns [from, to) of the picture is mainly blue, the
+// colour of the plate's and the deck's texts.
+bool BlueIn(const QImage& picture, int from, int to) {
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = from; x < to; ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            if (c.blue() > c.red() + 80 && c.blue() > c.green() + 80)
+                return true;
+        }
+    return false;
+}
+
+// "Game 20" is twice as long in some languages as in others; however long,
+// it stays off the border of the game plate's frame.
+TEST(TableDrawing, TheGamePlateTextStaysInsideItsFrameInEveryLanguage) {
+    const LanguageIndex before = CurrentLanguage();
+    for (WindowSizeMode mode : {WindowSizeMode::Small, WindowSizeMode::Large}) {
+        DrawingSetup setup(mode);
+        const int border = setup.scale.S(6);
+        for (std::size_t language = 0; language < LanguageCount; ++language) {
+            SetLanguage(*LanguageAt(static_cast<int>(language)));
+            const QImage plate = setup.drawing->GameCounter(20);
+            EXPECT_TRUE(BlueIn(plate, border, plate.width() - border));
+            EXPECT_FALSE(BlueIn(plate, 0, border)) << language;
+            EXPECT_FALSE(BlueIn(plate, plate.width() - border, plate.width())) << language;
+        }
+    }
+    SetLanguage(before);
 }
 
 } // namespace

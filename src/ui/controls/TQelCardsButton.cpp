@@ -1,10 +1,10 @@
 #include "ui/controls/TQelCardsButton.h"
 
+#include "ui/controls/FittedFont.h"
 #include "util/NumberFormat.h"
 
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 namespace tavlira {
 namespace {
@@ -194,34 +194,13 @@ QRect TQelCardsButton::CaptionArea(int q) const {
     return area;
 }
 
-// Captions are translated, and some languages need far more room than the
-// button was laid out for: such a caption is drawn in the largest smaller
-// size that keeps it off the caps.
-QFont TQelCardsButton::FittedFont(int room) const {
-    QFont fitted = font();
-    const auto captionWidth = [this](const QFont& f) {
-        return QFontMetrics(f).size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width();
-    };
-    const bool pixels = fitted.pixelSize() > 0;
-    double size = pixels ? fitted.pixelSize() : fitted.pointSizeF();
-    // Text width grows about in step with the size: start from that guess
-    // and step down while rounding still leaves it too wide.
-    for (int width = captionWidth(fitted); width > room && size > 1; width = captionWidth(fitted)) {
-        size = std::max(1.0, std::min(size - 1, std::floor(size * std::max(room, 0) / width)));
-        if (pixels)
-            fitted.setPixelSize(static_cast<int>(size));
-        else
-            fitted.setPointSizeF(size);
-    }
-    return fitted;
-}
-
 QFont TQelCardsButton::CaptionFont() const {
     const int q = CapWidth();
     const QRect area = CaptionArea(q);
     // A centred caption keeps clear of both caps, a left-aligned one of the
     // cap it runs towards.
-    return FittedFont(margin == -1 ? area.width() - 2 * q : area.width() - q);
+    return FittedFont(font(), text(), margin == -1 ? area.width() - 2 * q : area.width() - q,
+                      Qt::TextShowMnemonic);
 }
 
 void TQelCardsButton::DrawCaption(QPainter& painter, int q) const {

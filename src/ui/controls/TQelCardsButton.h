@@ -91,7 +91,6 @@ class TQelCardsButton : public QPushButton {
     void DrawGlyph(QPainter& painter, int q) const;
     int GlyphDistance(int q) const;
     QRect CaptionArea(int q) const;
-    QFont FittedFont(int room) const;
     void DrawCaption(QPainter& painter, int q) const;
     void DrawFocus(QPainter& painter, int q, int p) const;
 

@@ -8,6 +8,7 @@
 #include "i18n/words/Table.h"
 #include "records/ClubList.h"
 #include "ui/controls/BalloonHint.h"
+#include "ui/controls/FittedFont.h"
 #include "ui/controls/TQelCardsButton.h"
 #include "ui/window/Dialogs.h"
 #include "ui/window/FormPassword.h"
@@ -514,10 +515,10 @@ void TForm1::PaintScene(QPainter& painter, QRect area) const {
         QFont font(FromBytes(FontOf(settings, FontLine::Large).name));
         font.setPixelSize(scale.S(64));
         font.setBold(true);
-        painter.setFont(font);
-        painter.setRenderHint(QPainter::TextAntialiasing);
         const QString title = ScreenText(Text(words::GameTitle));
         const QRect caption(scale.X(180, 400), scale.Y(60, 90), scale.S(400), scale.S(90));
+        painter.setFont(FittedFont(font, title, caption.width() - scale.S(3)));
+        painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setPen(QColor(60, 0, 0));
         painter.drawText(caption.translated(scale.S(3), scale.S(3)), Qt::AlignCenter, title);
         painter.setPen(QColor(255, 215, 0));
@@ -539,9 +540,10 @@ void TForm1::PaintScene(QPainter& painter, QRect area) const {
         painter.drawPath(shape);
         QFont font(FromBytes(FontOf(settings, FontLine::Large).name));
         font.setPixelSize(std::max(1, Round(32 * FontOf(settings, FontLine::Small).scale / 100.0)));
-        painter.setFont(font);
+        const QString wait = ScreenText(Text(words::PleaseWait));
+        painter.setFont(FittedFont(font, wait, banner.width() - 24));
         painter.setPen(QColor(255, 0, 0));
-        painter.drawText(banner, Qt::AlignCenter, ScreenText(Text(words::PleaseWait)));
+        painter.drawText(banner, Qt::AlignCenter, wait);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "i18n/words/Table.h"
 #include "ui/artwork/PictureSource.h"
+#include "ui/controls/FittedFont.h"
 #include "util/NumberFormat.h"
 
 #include <QPainter>
@@ -35,7 +36,12 @@ int CountCards(const OneBased<CardCode, HandPlaces>& cards) {
     return count;
 }
 
+// Centres `text` between `left` and `right` with its top at `top`. A text too
+// wide for that is drawn smaller, about the same middle line.
 void CentreText(QPainter& painter, const QString& text, int left, int right, int top) {
+    const int height = painter.fontMetrics().height();
+    painter.setFont(FittedFont(painter.font(), text, right - left));
+    top += (height - painter.fontMetrics().height()) / 2;
     const int width = painter.fontMetrics().horizontalAdvance(text);
     painter.drawText(left + (right - left - width) / 2, top + painter.fontMetrics().ascent(), text);
 }
@@ -128,8 +134,9 @@ QImage TableDrawing::DeckPile(int stockLeft) {
                           Picture("GKolodaSmallB"));
     for (int i = 1; i <= stockLeft; ++i)
         cards.DrawBack(painter, DeckPileCardOrigin(scale, i));
+    // The number grows with the window like the label it is written on.
     QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(20);
+    font.setPixelSize(scale.S(20));
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Blue);
@@ -150,7 +157,7 @@ QImage TableDrawing::GameCounter(int gamesDealt) {
     painter.setPen(Blue);
     const QString text =
         QString::fromUtf8(Text(words::Game)) + QLatin1Char(' ') + QString::number(gamesDealt);
-    CentreText(painter, text, 0, image.width(), scale.S(15));
+    CentreText(painter, text, FrameInset(), image.width() - FrameInset(), scale.S(15));
     return image;
 }
 
@@ -163,8 +170,8 @@ QImage TableDrawing::PlayerPanel(int seat, const PanelsSnapshot& panels) {
     painter.setFont(Font(fonts.decor, fonts.decorPercent, scale.S(26), false));
     if (panels.panelView == 1) {
         painter.setPen(Red);
-        CentreText(painter, QString::number(panels.matchPoints[seat]), 0, image.width(),
-                   scale.S(16));
+        CentreText(painter, QString::number(panels.matchPoints[seat]), FrameInset(),
+                   image.width() - FrameInset(), scale.S(16));
         if (panels.mover == seat)
             painter.drawImage(QRect(scale.S(15), scale.S(20), scale.S(30), scale.S(20)),
                               Picture("Hand_Right"));
@@ -174,7 +181,7 @@ QImage TableDrawing::PlayerPanel(int seat, const PanelsSnapshot& panels) {
                                     .arg(panels.taken[seat])
                                     .arg(panels.takenClubs[seat])
                                     .arg(panels.takenBonus[seat]);
-        CentreText(painter, tallies, 0, image.width(), scale.S(16));
+        CentreText(painter, tallies, FrameInset(), image.width() - FrameInset(), scale.S(16));
     }
     return image;
 }

@@ -57,6 +57,9 @@ class TableDrawing {
     QFont Font(const QString& face, int percent, int pixels, bool bold) const;
     void DrawFrame(QPainter& painter, QSize size, const char* small, const char* big) const;
     bool SmallWindow() const { return windowSize == 1; }
+    // Texts on the plate and the panels keep this far from their edges, clear
+    // of the frame pictures' borders.
+    int FrameInset() const { return scale.S(8); }
 
     const QImage& background;
     TableScale scale;

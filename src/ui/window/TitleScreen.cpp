@@ -1,6 +1,7 @@
 #include "ui/window/TitleScreen.h"
 
 #include "i18n/words/Menu.h"
+#include "ui/controls/FittedFont.h"
 #include "ui/table/TableScale.h"
 #include "ui/window/Dialogs.h"
 
@@ -27,8 +28,15 @@ void FramedBox(QPainter& painter, QRect box) {
     bevel(box.adjusted(5, 5, -5, -5), Qt::black, Qt::white);
 }
 
-// Centres a line between x = 230 and x = 530 with its top at `y`.
+// Texts stay inside the sunken bevel of the inner box, 230..530.
+constexpr int InnerWidth = 284;
+
+// Centres a line between x = 230 and x = 530 with its top at `y`; a line too
+// long for the inner box is drawn smaller.
 void CentredLine(QPainter& painter, const QString& text, int y, const QColor& colour) {
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(24);
+    painter.setFont(FittedFont(font, text, InnerWidth));
     painter.setPen(colour);
     const int width = painter.fontMetrics().horizontalAdvance(text);
     painter.drawText(230 + (300 - width) / 2, y + painter.fontMetrics().ascent(), text);
@@ -43,8 +51,8 @@ void ColouredTitle(QPainter& painter) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(44);
     font.setBold(true);
-    painter.setFont(font);
     const QString title = ScreenText(Text(words::GameTitle));
+    painter.setFont(FittedFont(font, title, InnerWidth));
     int x = 230 + (300 - painter.fontMetrics().horizontalAdvance(title)) / 2;
     for (qsizetype i = 0; i < title.size(); ++i) {
         painter.setPen(colours[static_cast<std::size_t>(i % 10)]);
@@ -64,9 +72,6 @@ void PaintTitleScreen(QPainter& painter, QSize window, double scale) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     FramedBox(painter, QRect(130, 50, 501, 401));
     FramedBox(painter, QRect(230, 150, 301, 201));
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(24);
-    painter.setFont(font);
     CentredLine(painter, ScreenText(Text(words::TitleReleaseLine)), 240, QColor(255, 0, 0));
     CentredLine(painter, ScreenText(Text(words::TitleAuthorLine)), 265, QColor(0, 0, 255));
     CentredLine(painter, QStringLiteral("V 5.7f"), 315, QColor(0, 100, 100));
