@@ -16,6 +16,12 @@ TEST(BalloonHintTest, ShowsTitleAndLinesUntilClicked) {
     EXPECT_EQ(balloon.y(), 100);
     EXPECT_LT(balloon.x(), 100);
     EXPECT_GT(balloon.x() + balloon.width(), 100);
+    // The window is cut to the bubble: nothing beside the tail or outside a
+    // rounded corner is drawn, even where translucency is not available.
+    const QRegion shape = balloon.mask();
+    EXPECT_TRUE(shape.contains(balloon.rect().center()));
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(balloon.width() - 1, balloon.height() - 1)));
     QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 20), QPointF(5, 20), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&balloon, &click);

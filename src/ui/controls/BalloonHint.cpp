@@ -52,6 +52,13 @@ void BalloonHint::ShowPictureAt(QPoint anchor, const QPixmap& newPicture, int wi
 // The tail hangs from the bubble's top-left part and ends at the anchor.
 void BalloonHint::ShowBubble(QPoint anchor, QSize content, int timeoutMs) {
     resize(content.width() + 2 * Padding + 1, content.height() + 2 * Padding + TailHeight + 1);
+    // Without a compositing window manager a translucent window shows black
+    // where it paints nothing: the window is cut to the bubble and its
+    // outline.
+    QPainterPathStroker outlinePen;
+    outlinePen.setWidth(2);
+    const QPainterPath shape = Outline().united(outlinePen.createStroke(Outline()));
+    setMask(QRegion(shape.toFillPolygon().toPolygon()));
     move(anchor - QPoint(Padding + Corner, 0));
     show();
     raise();
@@ -66,23 +73,26 @@ QRect BalloonHint::BubbleRect() const {
     return QRect(0, TailHeight, width() - 1, height() - TailHeight - 1);
 }
 
-void BalloonHint::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRect bubble = BubbleRect();
-    QPainterPath outline;
-    outline.addRoundedRect(bubble, Corner, Corner);
+QPainterPath BalloonHint::Outline() const {
+    QPainterPath bubble;
+    bubble.addRoundedRect(BubbleRect(), Corner, Corner);
     const int tailX = Padding + Corner;
     QPainterPath tail;
     tail.moveTo(tailX, 0);
     tail.lineTo(tailX, TailHeight + 1);
     tail.lineTo(tailX + TailHeight, TailHeight + 1);
     tail.closeSubpath();
+    return bubble.united(tail);
+}
+
+void BalloonHint::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     painter.setBrush(Paper);
-    painter.drawPath(outline.united(tail));
+    painter.drawPath(Outline());
 
-    const QRect inside = bubble.adjusted(Padding, Padding, -Padding, -Padding);
+    const QRect inside = BubbleRect().adjusted(Padding, Padding, -Padding, -Padding);
     if (!picture.isNull()) {
         painter.drawPixmap(inside.topLeft(), picture);
         return;

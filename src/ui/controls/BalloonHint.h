@@ -3,6 +3,7 @@
 // text (or a picture), pointing at a spot of a window with a short tail. It
 // closes by itself after its time-out, when clicked, or when closed.
 
+#include <QPainterPath>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
@@ -32,6 +33,8 @@ class BalloonHint : public QWidget {
   private:
     void ShowBubble(QPoint anchor, QSize content, int timeoutMs);
     QRect BubbleRect() const;
+    // The bubble with its tail, as outlined.
+    QPainterPath Outline() const;
 
     QString title;
     QString text;
