@@ -9,6 +9,8 @@
 #include "ui/window/Dialogs.h"
 #include "ui/window/FormPassword.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -106,6 +108,20 @@ void BeginAndAwaitPersonsTurn(TForm1& form) {
     }
     ASSERT_EQ(s.Mover, LocalSeat);
     ASSERT_FALSE(form.Queue().Busy());
+}
+
+// Centred on a screen smaller than itself, a window would hide its title bar
+// above the top edge.
+TEST(WindowStart, AWindowLargerThanTheScreenStaysOnIt) {
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    Settings settings;
+    settings.WindowSize = static_cast<int>(WindowSizeMode::Large);
+    auto window = test::StartWindow(settings);
+    const QSize client = window->form->size();
+    ASSERT_TRUE(client.width() > screen.width() || client.height() > screen.height())
+        << "the test screen is too large to show the case";
+    EXPECT_EQ(window->form->pos(), QPoint(std::max(0, (screen.width() - client.width()) / 2),
+                                          std::max(0, (screen.height() - client.height()) / 2)));
 }
 
 TEST(WindowTable, InputWaitsWhileACardFlies) {

@@ -145,7 +145,10 @@ void TForm1::ApplyWindowSize() {
     } else {
         setWindowState(windowState() & ~Qt::WindowFullScreen);
         setFixedSize(client);
-        move(CentreOnScreen(screenSize, client));
+        // A window larger than the screen keeps its top left corner, and so
+        // its title bar, on the screen.
+        const QPoint centred = CentreOnScreen(screenSize, client);
+        move(std::max(centred.x(), 0), std::max(centred.y(), 0));
     }
 }
 
