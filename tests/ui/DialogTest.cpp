@@ -7,6 +7,8 @@
 #include "ui/window/SpeedDialog.h"
 
 #include <QApplication>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <gtest/gtest.h>
 
 namespace tavlira {
@@ -77,6 +79,32 @@ TEST(SpeedDialog, EveryMoveOfTheBarSetsTheSpeedAtOnce) {
     dialog.SpeedBar()->setValue(1);
     EXPECT_EQ(speed, 1);
     EXPECT_EQ(dialog.windowTitle(), "Choice of speed");
+}
+
+// Each number stands centred under the handle as the handle stands at that
+// speed, so the numbers line up with the ticks.
+TEST(SpeedDialog, TheNumbersStandUnderTheirTicks) {
+    SpeedDialog dialog(nullptr, 4, QImage(), [](int) {});
+    dialog.show();
+    QSlider* bar = dialog.SpeedBar();
+    for (int speed = 1; speed <= 6; ++speed) {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = 1;
+        option.maximum = 6;
+        option.sliderPosition = speed;
+        option.sliderValue = speed;
+        option.tickPosition = bar->tickPosition();
+        const QRect handle =
+            bar->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, bar);
+        QLabel* number = dialog.SpeedNumber(speed);
+        ASSERT_NE(number, nullptr);
+        EXPECT_EQ(number->text(), QString::number(speed));
+        const int numberMiddle = number->mapTo(&dialog, number->rect().center()).x();
+        EXPECT_NEAR(numberMiddle, bar->mapTo(&dialog, handle.center()).x(), 1) << speed;
+        EXPECT_GT(number->mapTo(&dialog, QPoint(0, 0)).y(), bar->mapTo(&dialog, QPoint(0, 0)).y());
+    }
 }
 
 } // namespace

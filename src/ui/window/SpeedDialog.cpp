@@ -6,9 +6,10 @@
 #include "ui/table/CardFlight.h"
 #include "ui/window/Dialogs.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QVBoxLayout>
 #include <array>
 
@@ -44,14 +45,17 @@ SpeedDialog::SpeedDialog(QWidget* parent, int speed, const QImage& cardPicture,
     bar->setTickPosition(QSlider::TicksBelow);
     bar->setTickInterval(1);
     bar->setValue(speed);
-    auto* scale = new QGridLayout;
-    scale->addWidget(bar, 0, 0, 1, FastestFlightSpeed);
+    layout->addWidget(bar);
+    // The numbers stand under the bar's ticks, placed once the bar has its
+    // size.
+    numberRow = new QWidget(this);
     for (int i = SlowestFlightSpeed; i <= FastestFlightSpeed; ++i) {
-        auto* number = new QLabel(QString::number(i), this);
-        number->setAlignment(i == 1 ? Qt::AlignLeft : i == 6 ? Qt::AlignRight : Qt::AlignHCenter);
-        scale->addWidget(number, 1, i - 1);
+        auto* number = new QLabel(QString::number(i), numberRow);
+        number->setAlignment(Qt::AlignCenter);
+        numbers.push_back(number);
     }
-    layout->addLayout(scale);
+    numberRow->setFixedHeight(numbers.front()->sizeHint().height());
+    layout->addWidget(numberRow);
     layout->addSpacing(LaneHeight);
 
     ok = new TQelCardsButton(ScreenText(Text(words::Ok)), this);
@@ -77,6 +81,43 @@ SpeedDialog::SpeedDialog(QWidget* parent, int speed, const QImage& cardPicture,
         update(Lane());
     });
     timer.start(FrameInterval(speed));
+}
+
+// The style draws a tick where the middle of the handle stands at that value.
+int SpeedDialog::TickX(int value) const {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = value;
+    option.sliderValue = value;
+    option.tickPosition = bar->tickPosition();
+    option.tickInterval = bar->tickInterval();
+    const QRect handle =
+        bar->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, bar);
+    return bar->mapTo(this, handle.center()).x();
+}
+
+void SpeedDialog::PlaceNumbers() {
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        QLabel* number = numbers[i];
+        const int width = number->sizeHint().width();
+        const int x = TickX(SlowestFlightSpeed + static_cast<int>(i)) - numberRow->x();
+        number->setGeometry(x - width / 2, 0, width, numberRow->height());
+    }
+}
+
+void SpeedDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    PlaceNumbers();
+}
+
+QLabel* SpeedDialog::SpeedNumber(int speed) const {
+    const int index = speed - SlowestFlightSpeed;
+    return index >= 0 && index < static_cast<int>(numbers.size())
+               ? numbers[static_cast<std::size_t>(index)]
+               : nullptr;
 }
 
 QRect SpeedDialog::Lane() const {

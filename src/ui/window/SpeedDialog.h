@@ -4,9 +4,11 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QLabel>
 #include <QSlider>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 namespace tavlira {
 
@@ -20,6 +22,8 @@ class SpeedDialog : public QDialog {
     SpeedDialog(QWidget* parent, int speed, const QImage& card, std::function<void(int)> changed);
 
     QSlider* SpeedBar() const { return bar; }
+    // The number shown under the bar for `speed`.
+    QLabel* SpeedNumber(int speed) const;
     TQelCardsButton* OkButton() const { return ok; }
 
     // Milliseconds between the frames of the gliding card for speed 1..6.
@@ -27,11 +31,17 @@ class SpeedDialog : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QRect Lane() const;
+    // Window x of the bar's tick for `value`.
+    int TickX(int value) const;
+    void PlaceNumbers();
 
     QSlider* bar;
+    QWidget* numberRow;
+    std::vector<QLabel*> numbers;
     TQelCardsButton* ok;
     QImage card;
     QTimer timer;
