@@ -75,6 +75,15 @@ TForm1::TForm1(std::filesystem::path folder, std::optional<std::uint32_t> seed, 
     setFocusPolicy(Qt::StrongFocus);
     timer1.setTimerType(Qt::CoarseTimer);
     connect(&timer1, &QTimer::timeout, this, &TForm1::GameTick);
+    titleTimer.setInterval(TitleAnimation::TickMs);
+    connect(&titleTimer, &QTimer::timeout, this, [this] {
+        const QRegion before = titleAnimation.MovingParts();
+        titleAnimation.Tick();
+        // Only the title and the cards are painted again.
+        const QTransform toWindow = TitleTransform(size(), scale.Scale());
+        for (const QRect& part : before + titleAnimation.MovingParts())
+            update(toWindow.mapRect(part).adjusted(-1, -1, 1, 1));
+    });
     balloon = new BalloonHint(this);
     for (int slot = 1; slot <= NewPlayerSlot; ++slot)
         connect(menu.Button(slot), &QPushButton::clicked, this, [this, slot] { OpenLogin(slot); });
@@ -160,6 +169,10 @@ void TForm1::ShowScreen(Screen next) {
     const bool atTable = next == Screen::Table;
     quitAction->setEnabled(atTable);
     changeNameAction->setEnabled(atTable);
+    if (next == Screen::Title)
+        StartTitleAnimation();
+    else
+        titleTimer.stop();
     if (next != Screen::Menu)
         menu.Hide();
     if (!atTable) {
@@ -176,6 +189,18 @@ void TForm1::ShowScreen(Screen next) {
         unsetCursor();
     UpdateTimer1();
     update();
+}
+
+// The four aces of the chosen deck run round the title.
+void TForm1::StartTitleAnimation() {
+    const char suits[] = {suit::Hearts, suit::Spades, suit::Diamonds, suit::Clubs};
+    for (std::size_t i = 0; i < titleCards.size(); ++i) {
+        const std::string ace{'\xD2', suits[i]};
+        titleCards[i] = pictures.FaceBitmap(ace);
+        if (titleCards[i].isNull())
+            titleCards[i] = pictures.FacePicture(ace);
+    }
+    titleTimer.start();
 }
 
 TQelCardsButton* TForm1::MenuButton(int number) const {
@@ -508,7 +533,7 @@ void TForm1::ShowWaitBanner(bool on) {
 
 void TForm1::PaintScene(QPainter& painter, QRect area) const {
     if (screen == Screen::Title) {
-        PaintTitleScreen(painter, size(), scale.Scale());
+        PaintTitleScreen(painter, size(), scale.Scale(), titleAnimation, titleCards);
         return;
     }
     const QImage& background = pictures.Background();

@@ -11,6 +11,7 @@
 #include "ui/window/EventQueue.h"
 #include "ui/window/MainMenu.h"
 #include "ui/window/TableDrawing.h"
+#include "ui/window/TitleScreen.h"
 
 #include <QMenu>
 #include <QTimer>
@@ -96,6 +97,7 @@ class TForm1 : public QWidget, private EventStage {
     void CreatePopupMenu();
     void ApplyLanguage();
     void ShowScreen(Screen next);
+    void StartTitleAnimation();
     void ShowMainMenu();
     void LayoutTable();
     void SetElement(Element element, QImage picture);
@@ -146,6 +148,10 @@ class TForm1 : public QWidget, private EventStage {
     std::unique_ptr<FlightCanvas> flightCanvas;
     std::unique_ptr<CardFlight> flight;
     FlightPacer pacer;
+
+    TitleAnimation titleAnimation;
+    std::array<QImage, TitleAnimation::CardCount> titleCards;
+    QTimer titleTimer;
 
     QTimer timer1;
     TQelCardsButton* button7 = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/table/TableScale.h"
 #include "ui/window/Dialogs.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tavlira {
@@ -42,12 +43,8 @@ void CentredLine(QPainter& painter, const QString& text, int y, const QColor& co
     painter.drawText(230 + (300 - width) / 2, y + painter.fontMetrics().ascent(), text);
 }
 
-// The title's letters, one colour each, in the order of the colour slots.
-void ColouredTitle(QPainter& painter) {
-    static const std::array<QColor, 10> colours{
-        QColor(128, 0, 128), QColor(0, 255, 255), QColor(255, 128, 64), QColor(0, 0, 128),
-        QColor(255, 0, 0),   QColor(0, 128, 0),   QColor(255, 255, 0),  QColor(0, 0, 255),
-        QColor(128, 0, 0),   QColor(0, 255, 0)};
+// The title's letters, one colour each.
+void ColouredTitle(QPainter& painter, const TitleAnimation& animation) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(44);
     font.setBold(true);
@@ -55,27 +52,84 @@ void ColouredTitle(QPainter& painter) {
     painter.setFont(FittedFont(font, title, InnerWidth));
     int x = 230 + (300 - painter.fontMetrics().horizontalAdvance(title)) / 2;
     for (qsizetype i = 0; i < title.size(); ++i) {
-        painter.setPen(colours[static_cast<std::size_t>(i % 10)]);
+        painter.setPen(animation.LetterColour(static_cast<int>(i)));
         painter.drawText(x, 175 + painter.fontMetrics().ascent(), QString(title[i]));
         x += painter.fontMetrics().horizontalAdvance(title[i]);
     }
 }
 
+// The path of the cards: corners of the rectangle they run round.
+constexpr int PathLeft = 155, PathTop = 68, PathRight = 550, PathBottom = 362;
+constexpr QSize CardSize(60, 70);
+// The band of the title's letters, whose colours move.
+constexpr QRect TitleRow(230, 160, 301, 75);
+
 } // namespace
 
-void PaintTitleScreen(QPainter& painter, QSize window, double scale) {
+TitleAnimation::TitleAnimation()
+    : colourSlots{QColor(128, 0, 0),   QColor(0, 0, 255), QColor(255, 255, 0),  QColor(0, 128, 0),
+                  QColor(255, 0, 0),   QColor(0, 0, 128), QColor(255, 128, 64), QColor(0, 255, 255),
+                  QColor(128, 0, 128), QColor(0, 255, 0)},
+      cards{QPoint(PathLeft, PathTop), QPoint(PathRight, PathTop), QPoint(PathLeft, PathBottom),
+            QPoint(PathRight, PathBottom)} {}
+
+void TitleAnimation::Tick() {
+    if (ticks == 10) {
+        std::rotate(colourSlots.begin(), colourSlots.begin() + 1, colourSlots.end());
+        ticks = 0;
+    }
+    ++ticks;
+    for (QPoint& card : cards) {
+        if (card.y() == PathTop && card.x() < PathRight)
+            card.rx() += 1;
+        else if (card.x() == PathRight && card.y() < PathBottom)
+            card.ry() += 1;
+        else if (card.y() == PathBottom && card.x() > PathLeft)
+            card.rx() -= 1;
+        else
+            card.ry() -= 1;
+    }
+}
+
+// Letter 1 takes slot 9, letter 2 slot 8 ... letter 9 slot 1, letter 10
+// slot 10; a longer title starts over.
+QColor TitleAnimation::LetterColour(int index) const {
+    const int letter = index % 10;
+    return colourSlots[static_cast<std::size_t>(letter == 9 ? 9 : 8 - letter)];
+}
+
+QRegion TitleAnimation::MovingParts() const {
+    QRegion parts(TitleRow);
+    for (const QPoint& card : cards)
+        parts += QRect(card, CardSize).adjusted(-1, -1, 1, 1);
+    return parts;
+}
+
+QTransform TitleTransform(QSize window, double scale) {
+    QTransform transform;
+    transform.translate((window.width() - BaseClientWidth * scale) / 2,
+                        (window.height() - BaseClientHeight * scale) / 2);
+    transform.scale(scale, scale);
+    return transform;
+}
+
+void PaintTitleScreen(QPainter& painter, QSize window, double scale,
+                      const TitleAnimation& animation,
+                      const std::array<QImage, TitleAnimation::CardCount>& cards) {
     painter.fillRect(QRect(QPoint(0, 0), window), Qt::black);
     painter.save();
-    painter.translate((window.width() - BaseClientWidth * scale) / 2,
-                      (window.height() - BaseClientHeight * scale) / 2);
-    painter.scale(scale, scale);
+    painter.setTransform(TitleTransform(window, scale), true);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     FramedBox(painter, QRect(130, 50, 501, 401));
     FramedBox(painter, QRect(230, 150, 301, 201));
     CentredLine(painter, ScreenText(Text(words::TitleReleaseLine)), 240, QColor(255, 0, 0));
     CentredLine(painter, ScreenText(Text(words::TitleAuthorLine)), 265, QColor(0, 0, 255));
     CentredLine(painter, QStringLiteral("V 5.7f"), 315, QColor(0, 100, 100));
-    ColouredTitle(painter);
+    ColouredTitle(painter, animation);
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        if (!cards[i].isNull())
+            painter.drawImage(QRect(animation.Cards()[i], CardSize), cards[i]);
     painter.restore();
 }
 
