@@ -124,6 +124,26 @@ TEST(WindowStart, AWindowLargerThanTheScreenStaysOnIt) {
                                           std::max(0, (screen.height() - client.height()) / 2)));
 }
 
+// "Please, wait..." grows with the window like everything on it.
+TEST(WindowTable, TheWaitBannerGrowsWithTheWindow) {
+    const auto bannerWidth = [](WindowSizeMode mode) {
+        Settings settings;
+        settings.WindowSize = static_cast<int>(mode);
+        auto window = test::StartWindow(settings);
+        test::EnterAsNewPlayer(*window->form, "Tester", "pw");
+        window->form->ShowWaitBanner(true);
+        const QImage shown = window->form->grab().toImage();
+        const int y = shown.height() / 2 - shown.height() / 25; // above the text
+        int width = 0;
+        for (int x = 0; x < shown.width(); ++x)
+            width += shown.pixel(x, y) == qRgb(255, 240, 200) ? 1 : 0;
+        return width;
+    };
+    const int small = bannerWidth(WindowSizeMode::Small);
+    EXPECT_GT(small, 300);
+    EXPECT_NEAR(bannerWidth(WindowSizeMode::Medium1), 1.3 * small, 6);
+}
+
 TEST(WindowTable, InputWaitsWhileACardFlies) {
     Settings settings;
     settings.Speed = 1; // the slowest flights

@@ -558,21 +558,29 @@ void TForm1::PaintScene(QPainter& painter, QRect area) const {
         if (element.shown && !element.image.isNull() && where.intersects(area))
             painter.drawImage(where.topLeft(), element.image);
     }
-    if (waitBanner) {
-        const QRect banner(Round(width() / 2.0 - 175), Round(height() / 2.0 - 40), 350, 80);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath shape;
-        shape.addRoundedRect(banner, 12, 12);
-        painter.fillPath(shape, QColor(255, 240, 200));
-        painter.setPen(QPen(QColor(128, 0, 0), 3));
-        painter.drawPath(shape);
-        QFont font(FromBytes(FontOf(settings, FontLine::Large).name));
-        font.setPixelSize(std::max(1, Round(32 * FontOf(settings, FontLine::Small).scale / 100.0)));
-        const QString wait = ScreenText(Text(words::PleaseWait));
-        painter.setFont(FittedFont(font, wait, banner.width() - 24));
-        painter.setPen(QColor(255, 0, 0));
-        painter.drawText(banner, Qt::AlignCenter, wait);
-    }
+    if (waitBanner)
+        PaintWaitBanner(painter);
+}
+
+// "Please, wait..." centred on the window, growing with it like the table.
+void TForm1::PaintWaitBanner(QPainter& painter) const {
+    const QSize size(scale.S(350), scale.S(80));
+    const QRect banner(
+        QPoint(Round((width() - size.width()) / 2.0), Round((height() - size.height()) / 2.0)),
+        size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(banner, scale.S(12), scale.S(12));
+    painter.fillPath(shape, QColor(255, 240, 200));
+    painter.setPen(QPen(QColor(128, 0, 0), scale.S(3)));
+    painter.drawPath(shape);
+    QFont font(FromBytes(FontOf(settings, FontLine::Large).name));
+    font.setPixelSize(
+        std::max(1, Round(scale.S(32) * FontOf(settings, FontLine::Small).scale / 100.0)));
+    const QString wait = ScreenText(Text(words::PleaseWait));
+    painter.setFont(FittedFont(font, wait, banner.width() - scale.S(24)));
+    painter.setPen(QColor(255, 0, 0));
+    painter.drawText(banner, Qt::AlignCenter, wait);
 }
 
 QImage TForm1::SceneImage() const {

@@ -113,6 +113,7 @@ class TForm1 : public QWidget, private EventStage {
     void CloseHint();
     void ShowGameBalloon();
     void PaintScene(QPainter& painter, QRect area) const;
+    void PaintWaitBanner(QPainter& painter) const;
     QImage SceneImage() const;
     QPoint SpotPixel(const Spot& spot, bool from) const;
     int HandPlaceUnder(QPoint point) const;
