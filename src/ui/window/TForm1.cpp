@@ -191,14 +191,17 @@ void TForm1::ShowScreen(Screen next) {
     update();
 }
 
-// The four aces of the chosen deck run round the title.
+// The four aces of the chosen deck run round the title, resized once to
+// their size on the screen so that no frame resamples them.
 void TForm1::StartTitleAnimation() {
     const char suits[] = {suit::Hearts, suit::Spades, suit::Diamonds, suit::Clubs};
+    const QSize shown = (QSizeF(TitleAnimation::CardSize) * scale.Scale()).toSize();
     for (std::size_t i = 0; i < titleCards.size(); ++i) {
         const std::string ace{'\xD2', suits[i]};
-        titleCards[i] = pictures.FaceBitmap(ace);
-        if (titleCards[i].isNull())
-            titleCards[i] = pictures.FacePicture(ace);
+        QImage face = pictures.FaceBitmap(ace);
+        if (face.isNull())
+            face = pictures.FacePicture(ace);
+        titleCards[i] = face.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     titleTimer.start();
 }

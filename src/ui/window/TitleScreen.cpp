@@ -60,7 +60,6 @@ void ColouredTitle(QPainter& painter, const TitleAnimation& animation) {
 
 // The path of the cards: corners of the rectangle they run round.
 constexpr int PathLeft = 155, PathTop = 68, PathRight = 550, PathBottom = 362;
-constexpr QSize CardSize(60, 70);
 // The band of the title's letters, whose colours move.
 constexpr QRect TitleRow(230, 160, 301, 75);
 
@@ -101,7 +100,7 @@ QColor TitleAnimation::LetterColour(int index) const {
 QRegion TitleAnimation::MovingParts() const {
     QRegion parts(TitleRow);
     for (const QPoint& card : cards)
-        parts += QRect(card, CardSize).adjusted(-1, -1, 1, 1);
+        parts += QRect(card, TitleAnimation::CardSize).adjusted(-1, -1, 1, 1);
     return parts;
 }
 
@@ -129,7 +128,7 @@ void PaintTitleScreen(QPainter& painter, QSize window, double scale,
     ColouredTitle(painter, animation);
     for (std::size_t i = 0; i < cards.size(); ++i)
         if (!cards[i].isNull())
-            painter.drawImage(QRect(animation.Cards()[i], CardSize), cards[i]);
+            painter.drawImage(QRect(animation.Cards()[i], TitleAnimation::CardSize), cards[i]);
     painter.restore();
 }
 

@@ -22,6 +22,7 @@ class TitleAnimation {
   public:
     static constexpr int TickMs = 20;
     static constexpr int CardCount = 4;
+    static constexpr QSize CardSize{60, 70}; // in base pixels
 
     TitleAnimation();
     void Tick();
@@ -41,7 +42,7 @@ class TitleAnimation {
 // From the 760 x 500 design to a window of `window` pixels at `scale`.
 QTransform TitleTransform(QSize window, double scale);
 
-// `cards` are drawn 60 x 70 at the animation's card positions.
+// `cards` are drawn `CardSize` at the animation's card positions.
 void PaintTitleScreen(QPainter& painter, QSize window, double scale,
                       const TitleAnimation& animation,
                       const std::array<QImage, TitleAnimation::CardCount>& cards);
