@@ -4,6 +4,7 @@
 #include "game/Deal.h"
 #include "game/Play.h"
 
+#include <cstdio>
 #include <type_traits>
 
 namespace tavlira {
@@ -55,6 +56,12 @@ void MoveSignature::Absorb(const Outbox& out) {
             Mix(noMove->seat);
         }
     }
+}
+
+std::string SignatureText(std::uint64_t signature) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(signature));
+    return buffer;
 }
 
 SelfPlayTotals PlaySelfGames(int games, std::uint32_t seed, bool figuresHavePoints) {

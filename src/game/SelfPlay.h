@@ -10,6 +10,7 @@
 #include "game/Scoring.h"
 
 #include <cstdint>
+#include <string>
 
 namespace tavlira {
 
@@ -35,6 +36,9 @@ private:
     void Mix(std::uint8_t byte);
     std::uint64_t hash_ = 14695981039346656037ull; // 64-bit FNV-1a offset basis
 };
+
+// A signature as the engine tool prints it: 16 hexadecimal digits.
+std::string SignatureText(std::uint64_t signature);
 
 struct SelfPlayTotals {
     int games = 0;

@@ -28,11 +28,6 @@ std::string TwoDecimals(double x) {
     return buffer;
 }
 
-std::string Hex64(std::uint64_t x) {
-    char buffer[24];
-    std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(x));
-    return buffer;
-}
 
 } // namespace
 
@@ -47,7 +42,7 @@ void PlayCommand(const std::vector<std::string>& args, std::ostream& out) {
         << "seat1.points=" << totals.seat1Points << '\n'
         << "seat2.points=" << totals.seat2Points << '\n'
         << "nomove=" << totals.noMoveEndings << '\n'
-        << "signature=" << Hex64(totals.signature) << '\n';
+        << "signature=" << SignatureText(totals.signature) << '\n';
 }
 
 void BestCommand(const std::vector<std::string>& args, std::ostream& out) {

@@ -7,7 +7,6 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -61,11 +60,6 @@ void LogIn(Match& match, RecordStore& records) {
         throw std::runtime_error("the member could not log in");
 }
 
-std::string Hex64(std::uint64_t x) {
-    char buffer[24];
-    std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(x));
-    return buffer;
-}
 
 } // namespace
 
@@ -108,7 +102,7 @@ void MatchCommand(const std::vector<std::string>& args, std::ostream& out) {
     const auto member = records.LoadMember(RecordFileKind::Club, slot);
     out << "games=" << games << '\n'
         << "member=" << (member ? Cp1251ToUtf8(FormatMemberLine(*member)) : "-") << '\n'
-        << "signature=" << Hex64(signature.Value()) << '\n';
+        << "signature=" << SignatureText(signature.Value()) << '\n';
 }
 
 } // namespace tavlira::sim
