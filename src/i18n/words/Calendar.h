@@ -173,51 +173,10 @@ constexpr const WordTable* HolidayCategoryName(std::string_view tag) {
     return nullptr;
 }
 
-// Every table above, for the checks that run over all texts.
-inline constexpr const WordTable* CalendarWords[] = {&January,
-                                                     &February,
-                                                     &March,
-                                                     &April,
-                                                     &May,
-                                                     &June,
-                                                     &July,
-                                                     &August,
-                                                     &September,
-                                                     &October,
-                                                     &November,
-                                                     &December,
-                                                     &AnniversarySuffix,
-                                                     &Aries,
-                                                     &Taurus,
-                                                     &Gemini,
-                                                     &Cancer,
-                                                     &Leo,
-                                                     &Virgo,
-                                                     &Libra,
-                                                     &Scorpio,
-                                                     &Sagittarius,
-                                                     &Capricorn,
-                                                     &Aquarius,
-                                                     &Pisces,
-                                                     &YearOfTheRat,
-                                                     &YearOfTheOx,
-                                                     &YearOfTheTiger,
-                                                     &YearOfTheRabbit,
-                                                     &YearOfTheDragon,
-                                                     &YearOfTheSnake,
-                                                     &YearOfTheHorse,
-                                                     &YearOfTheGoat,
-                                                     &YearOfTheMonkey,
-                                                     &YearOfTheRooster,
-                                                     &YearOfTheDog,
-                                                     &YearOfThePig,
-                                                     &HolidayUk,
-                                                     &RussianFestival,
-                                                     &GermanHoliday,
-                                                     &FrenchHoliday,
-                                                     &SpanishHoliday,
-                                                     &HolidayUnitedStates,
-                                                     &OrthodoxHoliday,
-                                                     &CatholicFeast};
+// Every table above that none of the lists above holds, for the checks that
+// run over all texts.
+inline constexpr const WordTable* CalendarWords[] = {
+    &AnniversarySuffix, &HolidayUk,           &RussianFestival, &GermanHoliday, &FrenchHoliday,
+    &SpanishHoliday,    &HolidayUnitedStates, &OrthodoxHoliday, &CatholicFeast};
 
 } // namespace tavlira::words
