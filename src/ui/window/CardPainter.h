@@ -26,6 +26,8 @@ class CardPainter {
     const QImage& Face(CardCode code);
     // The cell with the back of the current game.
     const QImage& Back();
+    // A new game may show another back picture; the faces stay.
+    void ForgetBack() { back = QImage(); }
 
     void DrawCard(QPainter& painter, QPoint at, CardCode code);
     void DrawBack(QPainter& painter, QPoint at);

@@ -98,7 +98,6 @@ TForm1::~TForm1() = default;
 bool TForm1::Start() {
     settings = LoadSettings(programFolder).settings;
     SetLanguage(LanguageAt(settings.LanguageIndex).value_or(LanguageIndex::English));
-    ApplyLanguage();
     const StartupCheck check = records.CheckAtStart();
     const QString path = QString::fromStdString(check.failedFile.string());
     switch (check.status) {
@@ -133,6 +132,7 @@ void TForm1::ApplyWindowSize() {
     const QScreen* desktop = QGuiApplication::primaryScreen();
     const QSize screenSize = desktop ? desktop->geometry().size() : QSize(1920, 1080);
     scale = TableScale::ForMode(mode, screenSize);
+    drawing.reset(); // drawn anew for the new size at the next deal
     const QSize client = scale.ClientSize();
     const ArtworkLoad faces = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
                                                      PictureSizeClass(scale.Scale()));
@@ -197,7 +197,7 @@ void TForm1::StartTitleAnimation() {
     const char suits[] = {suit::Hearts, suit::Spades, suit::Diamonds, suit::Clubs};
     const QSize shown = (QSizeF(TitleAnimation::CardSize) * scale.Scale()).toSize();
     for (std::size_t i = 0; i < titleCards.size(); ++i) {
-        const std::string ace{'\xD2', suits[i]};
+        const std::string ace{rank::Ace, suits[i]};
         QImage face = pictures.FaceBitmap(ace);
         if (face.isNull())
             face = pictures.FacePicture(ace);
@@ -266,6 +266,23 @@ void TForm1::LayoutTable() {
     pictures.ChooseBackPicture(today.dayOfWeek(), settings.DeckBackAlwaysOne, [](int n) {
         return static_cast<int>(ClockSeededRandom().Below(static_cast<std::uint32_t>(n)));
     });
+    if (drawing)
+        drawing->Cards().ForgetBack();
+    else
+        CreateTableDrawing();
+    noMove = {};
+    ++gamesDealt;
+    SetElement(Element::Kon, drawing->GameCounter(gamesDealt));
+    DrawBanners();
+    for (Picture& element : elements)
+        element.shown = true;
+    overGamePlate = false;
+    setToolTip(QString());
+}
+
+// The table's pictures, layout and fonts for the current window size and
+// artwork; they last from game to game, so card faces are scaled only once.
+void TForm1::CreateTableDrawing() {
     TableFonts fonts;
     fonts.decor = FromBytes(FontOf(settings, FontLine::Large).name);
     fonts.decorPercent = FontOf(settings, FontLine::Large).scale;
@@ -282,14 +299,6 @@ void TForm1::LayoutTable() {
     buttonFont.setBold(true);
     button7->setFont(buttonFont);
     button8->setFont(buttonFont);
-    noMove = {};
-    ++gamesDealt;
-    SetElement(Element::Kon, drawing->GameCounter(gamesDealt));
-    DrawBanners();
-    for (Picture& element : elements)
-        element.shown = true;
-    overGamePlate = false;
-    setToolTip(QString());
 }
 
 QString TForm1::PlayerScreenName() const {

@@ -100,6 +100,7 @@ class TForm1 : public QWidget, private EventStage {
     void StartTitleAnimation();
     void ShowMainMenu();
     void LayoutTable();
+    void CreateTableDrawing();
     void SetElement(Element element, QImage picture);
     void DrawBanners();
     void ApplyButtons(const TableButtons& buttons);
