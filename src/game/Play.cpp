@@ -125,6 +125,7 @@ bool PlayCard(GameState& state, int seat, int handPlace, int tablePlace, bool se
     flight.cards[0] = {state.Table[tablePlace].code, Spot::HandPlace(seat, handPlace)};
     flight.count = 1;
     flight.to = Spot::TablePlace(tablePlace);
+    flight.handCards = static_cast<std::uint8_t>(state.HandCount[seat] + 1);
     out.push_back(flight);
     state.PickedTableSlots.Clear();
     out.push_back(TableSnapshot(state));
@@ -170,10 +171,11 @@ void TakeCards(GameState& state, int seat, Outbox& out) {
         flight.cards[flight.count++] = {slot.code, Spot::TablePlace(place)};
         slot = CardSlot::Empty(0);
     }
+    state.PickedTableSlots.Clear();
+    flight.tableLeft = TableSnapshot(state);
     if (flight.count > 0)
         out.push_back(flight);
-    state.PickedTableSlots.Clear();
-    out.push_back(TableSnapshot(state));
+    out.push_back(flight.tableLeft);
     state.Mover = static_cast<std::uint8_t>(OtherSeat(seat));
     state.LastTaker = static_cast<std::uint8_t>(seat);
     out.push_back(PanelsSnapshotOf(state));

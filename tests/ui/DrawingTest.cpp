@@ -68,7 +68,7 @@ TEST(TableDrawing, ABannerIgnoresTrailingBlanksAndAnEmptyTextClearsIt) {
     const QImage trimmed = setup.drawing->Banner(2, "Tester", BannerColour::Green);
     EXPECT_EQ(setup.drawing->Banner(2, "Tester   ", BannerColour::Green), trimmed);
     const QImage cleared = setup.drawing->Banner(2, "", BannerColour::Green);
-    EXPECT_EQ(cleared, setup.drawing->Under(setup.drawing->Layout().ImageSay2));
+    EXPECT_EQ(cleared, setup.drawing->Under(setup.drawing->Layout().playerBanner));
     EXPECT_NE(cleared, trimmed);
 }
 
