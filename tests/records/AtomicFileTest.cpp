@@ -5,8 +5,11 @@
 #include "records/RecordStore.h"
 #include "records/Settings.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <thread>
+#include <unistd.h>
 
 namespace tavlira {
 namespace {
@@ -74,25 +77,83 @@ TEST_P(FailingStepTest, HistoryFileKeepsItsOldContent) {
 INSTANTIATE_TEST_SUITE_P(Steps, FailingStepTest,
                          ::testing::Values(Step::Create, Step::Write, Step::Flush, Step::Rename));
 
-TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessTheirWriterRuns) {
-    // No process has the id 999999999; this test's own process runs.
-    const std::string running = std::to_string(::getpid());
+// A folder where the lock file belongs: no write may go ahead unlocked, as it
+// would lose the update of a second copy writing at the same time.
+TEST_F(AtomicFileTest, WriteThatCannotTakeItsLockFailsAndChangesNothing) {
+    const fs::path club = Folder() / "Tavlira2.clb";
+    const std::string before = ReadFixture("club-valid.clb");
+    WriteBytes(club, before);
+    fs::create_directory(Folder() / "Tavlira2.clb.lock");
+    EXPECT_EQ(StoreGameResult(club, {1, "Anna", 3.0, 11, 30, ""}).status, WriteStatus::Failed);
+    EXPECT_EQ(RemoveMember(club, 1, "Anna"), WriteStatus::Failed);
+    EXPECT_EQ(RenameMember(club, 1, "Anna", "Zoe", "pw").status, WriteStatus::Failed);
+    EXPECT_EQ(ReadBytes(club), before);
+
+    fs::create_directory(Folder() / "Tavlira2.ini.lock");
+    EXPECT_EQ(SaveSettings(Folder(), Settings{}, true), SettingsSave::Failed);
+    EXPECT_FALSE(fs::exists(Folder() / "Tavlira2.ini"));
+
+    const fs::path history = Folder() / "History";
+    fs::create_directories(history / "Tavlira2_I.lock");
+    const HisStr entry{"Anna", 3, 4, 1.5, HistoryKind::Local};
+    EXPECT_FALSE(WriteHistory(history, "Tavlira2", {&entry, 1}, "12:00", "01.02.2026"));
+    EXPECT_FALSE(fs::exists(HistoryFilePath(history, "Tavlira2", 1)));
+}
+
+// A temporary file is stale when nobody holds its lock, whatever process
+// wrote it: a copy started with the same process id as an earlier one (a
+// container, a PID namespace) must clean up after it.
+TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessInUse) {
+    const std::string ownProcess = std::to_string(::getpid());
     const struct {
         std::string name;
         bool removed;
     } cases[] = {
         {"Tavlira2.clb.tmp-999999999-0", true},
-        {"Tavlira2_I0001.hst.tmp-999999999-12", true},
-        {"Tavlira2.ini.tmp-" + running + "-3", false},
+        {"Tavlira2.ini.tmp-" + ownProcess + "-3", true},
+        {"Tavlira2_I0001.hst.tmp-0123456789abcdef", true},
+        {"Tavlira2.net.tmp-fedcba9876543210", false}, // locked below: a rewrite under way
         {"Notes.txt", false},
         {"Notes.tmp-later", false},
         {".tmp-999999999-0", false},
     };
     for (const auto& c : cases)
         WriteBytes(Folder() / c.name, "half a file");
-    EXPECT_EQ(RemoveStrayTempFiles(Folder()), 2);
+    fs::create_directory(Folder() / "Tavlira2.clb.tmp-00000000000000aa");
+    testing::MakeFifo(Folder() / "Tavlira2.clb.tmp-00000000000000bb");
+    const int live = ::open((Folder() / cases[3].name).c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+    EXPECT_EQ(testing::WithinBound(Folder() / "Tavlira2.clb.tmp-00000000000000bb",
+                                   [&] { return RemoveStrayTempFiles(Folder()); }),
+              3);
     for (const auto& c : cases)
         EXPECT_EQ(fs::exists(Folder() / c.name), !c.removed) << c.name;
+    EXPECT_TRUE(fs::is_directory(Folder() / "Tavlira2.clb.tmp-00000000000000aa"));
+    EXPECT_TRUE(fs::is_fifo(Folder() / "Tavlira2.clb.tmp-00000000000000bb"));
+    ::close(live);
+}
+
+// What an interrupted rewrite left behind, under names of this process id or
+// the very name a rewrite used before, never stands in the way of the next.
+TEST_F(AtomicFileTest, LeftoverTemporaryFilesNeverBlockAWrite) {
+    const fs::path club = Folder() / "Tavlira2.clb";
+    WriteBytes(club, ReadFixture("club-valid.clb"));
+    FaultyFileSystem recording(Step::None);
+    ASSERT_EQ(StoreGameResult(club, {6, "Dan", 3.0, 5, 0, ""}, recording).status,
+              WriteStatus::Written);
+    ASSERT_EQ(recording.created.size(), 1u);
+    WriteBytes(recording.created[0], "half a file");
+    for (int sequence = 0; sequence < 16; ++sequence)
+        WriteBytes(club.string() + ".tmp-" + std::to_string(::getpid()) + "-" +
+                       std::to_string(sequence),
+                   "half a file");
+
+    EXPECT_EQ(StoreGameResult(club, {6, "Eve", 4.0, 5, 0, ""}, recording).status,
+              WriteStatus::Written);
+    EXPECT_EQ(ParseMemberLine(ReadRecordFile(club)->Member(1))->name, "Eve");
+    EXPECT_EQ(RemoveStrayTempFiles(Folder()), 17);
+    EXPECT_EQ(FilesIn(Folder()), 2); // the file and its lock
 }
 
 TEST_F(AtomicFileTest, StartupRemovesStrayTemporaryFiles) {

@@ -4,6 +4,7 @@
 #include "records/TextLines.h"
 #include "util/NumberFormat.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -167,6 +168,43 @@ TEST_F(HistoryFilesTest, DamagedFileHidesLaterFilesAndIsStartedAfresh) {
     Damage(1);
     ASSERT_TRUE(Write());
     EXPECT_TRUE(std::filesystem::exists(File(1).string() + ".damaged2"));
+}
+
+// A file that cannot be continued is moved aside before its number starts
+// afresh, never overwritten: not when it is too large to read although valid
+// up to its totals, not when it is no file at all, and not an earlier
+// damaged copy either.
+TEST_F(HistoryFilesTest, FileThatCannotBeReadIsKeptAside) {
+    const std::string large =
+        AppendHistory("", std::vector<HisStr>(3, Anna), "10:00", "01.02.2026") +
+        std::string(MaxOwnFileBytes, '~');
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+        fs::file_type type;
+    } cases[] = {
+        {"over 1 MiB", [&](const fs::path& path) { WriteBytes(path, large); },
+         fs::file_type::regular},
+        {"a FIFO", testing::MakeFifo, fs::file_type::fifo},
+        {"a folder", [](const fs::path& path) { fs::create_directory(path); },
+         fs::file_type::directory},
+    };
+    const fs::path earlier = File(1).string() + ".damaged";
+    const fs::path kept = File(1).string() + ".damaged2";
+    for (const auto& c : cases) {
+        fs::remove_all(History());
+        fs::create_directories(History());
+        WriteBytes(earlier, "an earlier damaged file");
+        c.make(File(1));
+        EXPECT_TRUE(testing::WithinBound(File(1), [&] { return Listed().empty(); })) << c.name;
+        ASSERT_TRUE(testing::WithinBound(File(1), [&] { return Write(); })) << c.name;
+        EXPECT_EQ(fs::symlink_status(kept).type(), c.type) << c.name;
+        EXPECT_EQ(ReadBytes(earlier), "an earlier damaged file") << c.name;
+        EXPECT_EQ(VerifyHistoryFile(File(1)).games, 1) << c.name;
+        if (c.type == fs::file_type::regular) {
+            EXPECT_EQ(testing::ReadAllBytes(kept), large);
+        }
+    }
 }
 
 } // namespace

@@ -167,6 +167,17 @@ TEST_F(SettingsFileTest, SaveIsSkippedAfterARecordFileProblem) {
     EXPECT_EQ(LoadSettings(Folder() / "nowhere").settings.PlayerName, "Mr.X");
 }
 
+// A FIFO in place of the settings file reads as a file that cannot be read:
+// every default, and no wait for a writer.
+TEST_F(SettingsFileTest, SettingsFileThatIsNotARegularFileGivesTheDefaults) {
+    const std::filesystem::path path = Folder() / "Tavlira2.ini";
+    testing::MakeFifo(path);
+    const LoadedSettings loaded =
+        testing::WithinBound(path, [&] { return LoadSettings(Folder()); });
+    EXPECT_FALSE(loaded.reachedServiceAddresses);
+    EXPECT_EQ(FormatSettings(loaded.settings), FormatSettings(Settings{}));
+}
+
 TEST(SettingsTest, ServiceDirectory) {
     const ServiceDirectory d = ParseServiceDirectory(
         "x WTGamesPatt=AbC# StatPath:Q1w# AccPath=Zz#CTGamesPause WTGamesPatt=late#");
