@@ -5,9 +5,8 @@
 #include "records/RecordStore.h"
 #include "records/Settings.h"
 
-#include <fcntl.h>
+#include <atomic>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <thread>
 #include <unistd.h>
 
@@ -112,7 +111,6 @@ TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessInUse) {
         {"Tavlira2.clb.tmp-999999999-0", true},
         {"Tavlira2.ini.tmp-" + ownProcess + "-3", true},
         {"Tavlira2_I0001.hst.tmp-0123456789abcdef", true},
-        {"Tavlira2.net.tmp-fedcba9876543210", false}, // locked below: a rewrite under way
         {"Notes.txt", false},
         {"Notes.tmp-later", false},
         {".tmp-999999999-0", false},
@@ -121,8 +119,10 @@ TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessInUse) {
         WriteBytes(Folder() / c.name, "half a file");
     fs::create_directory(Folder() / "Tavlira2.clb.tmp-00000000000000aa");
     testing::MakeFifo(Folder() / "Tavlira2.clb.tmp-00000000000000bb");
-    const int live = ::open((Folder() / cases[3].name).c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    // A rewrite under way holds the temporary file it created.
+    const fs::path writing = Folder() / "Tavlira2.net.tmp-fedcba9876543210";
+    const int live = RealFileSystem().Create(writing);
+    ASSERT_GE(live, 0);
 
     EXPECT_EQ(testing::WithinBound(Folder() / "Tavlira2.clb.tmp-00000000000000bb",
                                    [&] { return RemoveStrayTempFiles(Folder()); }),
@@ -131,7 +131,9 @@ TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessInUse) {
         EXPECT_EQ(fs::exists(Folder() / c.name), !c.removed) << c.name;
     EXPECT_TRUE(fs::is_directory(Folder() / "Tavlira2.clb.tmp-00000000000000aa"));
     EXPECT_TRUE(fs::is_fifo(Folder() / "Tavlira2.clb.tmp-00000000000000bb"));
-    ::close(live);
+    EXPECT_TRUE(fs::exists(writing));
+    RealFileSystem().Close(live);
+    EXPECT_EQ(RemoveStrayTempFiles(Folder()), 1); // an interrupted rewrite
 }
 
 // What an interrupted rewrite left behind, under names of this process id or
@@ -154,6 +156,25 @@ TEST_F(AtomicFileTest, LeftoverTemporaryFilesNeverBlockAWrite) {
     EXPECT_EQ(ParseMemberLine(ReadRecordFile(club)->Member(1))->name, "Eve");
     EXPECT_EQ(RemoveStrayTempFiles(Folder()), 17);
     EXPECT_EQ(FilesIn(Folder()), 2); // the file and its lock
+}
+
+// A copy of the game that starts and cleans up while another one rewrites its
+// files must never take a temporary file from under the writer.
+TEST_F(AtomicFileTest, CleaningUpWhileAnotherCopyWritesCostsNoWrite) {
+    const fs::path path = Folder() / "Tavlira2.ini";
+    std::atomic<bool> writing{true};
+    std::thread starting([&] {
+        while (writing)
+            RemoveStrayTempFiles(Folder());
+    });
+    constexpr int Writes = 300;
+    int failed = 0;
+    for (int write = 1; write <= Writes; ++write)
+        failed += ReplaceFile(path, std::to_string(write)) ? 0 : 1;
+    writing = false;
+    starting.join();
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(ReadBytes(path), std::to_string(Writes));
 }
 
 TEST_F(AtomicFileTest, StartupRemovesStrayTemporaryFiles) {

@@ -207,5 +207,19 @@ TEST_F(HistoryFilesTest, FileThatCannotBeReadIsKeptAside) {
     }
 }
 
+// A full disk right after a damaged file was moved aside: the next write
+// starts the number afresh and the damaged content stays where it was put.
+TEST_F(HistoryFilesTest, FullDiskAfterMovingADamagedFileAsideLosesNothing) {
+    WriteFile(1, 3);
+    Damage(1);
+    const std::string damaged = ReadBytes(File(1));
+    testing::FaultyFileSystem full(testing::FaultyFileSystem::Step::Write);
+    EXPECT_FALSE(WriteHistory(History(), "Tavlira2", {&Anna, 1}, "11:00", "02.02.2026", full));
+    ASSERT_TRUE(Write());
+    EXPECT_EQ(VerifyHistoryFile(File(1)).games, 1);
+    EXPECT_EQ(ReadBytes(File(1).string() + ".damaged"), damaged);
+    EXPECT_FALSE(fs::exists(File(1).string() + ".damaged2"));
+}
+
 } // namespace
 } // namespace tavlira
