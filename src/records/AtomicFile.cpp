@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view TempMarker = ".tmp-";
 
-// Opens an existing file or FIFO without waiting for the other end of a FIFO.
+// Opens a file without the wait for the other end that opening a FIFO means.
 int OpenWithoutWaiting(const fs::path& path, int flags) {
     return ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
 }
@@ -101,7 +101,7 @@ class PosixFileSystem final : public FileSystem {
 
     bool Flush(int fd) override { return ::fsync(fd) == 0; }
 
-    bool Close(int fd) override { return ::close(fd) == 0; }
+    void Close(int fd) override { ::close(fd); }
 
     bool Rename(const fs::path& from, const fs::path& to) override {
         if (::rename(from.c_str(), to.c_str()) != 0)

@@ -39,7 +39,10 @@ class FileSystem {
     virtual bool Write(int fd, std::string_view bytes) = 0;
     // Pushes the written bytes to the disk (fsync); false on failure.
     virtual bool Flush(int fd) = 0;
-    virtual bool Close(int fd) = 0;
+    // Closes the file and so ends its lock. Nothing that matters can fail
+    // here: by then the bytes are synced and renamed into place, or the
+    // rewrite has failed already.
+    virtual void Close(int fd) = 0;
     // Replaces `to` by `from` in one step and makes the change durable.
     virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     virtual void Remove(const std::filesystem::path& path) = 0;

@@ -54,8 +54,7 @@ enum class WriteStatus {
     Unchanged, // nothing to store (a player who is not a member)
     Suspended, // the attribute warning stands for this run: not stored
     Damaged,   // the file is missing or no longer sound: not touched
-    Failed,    // the file's lock or its rewrite failed: "Error of disk writing!"; the file
-               // is unchanged
+    Failed,    // the lock or the rewrite failed: "Error of disk writing!"; file unchanged
 };
 
 // Removes the member of `slot` (1..5) whose name is `name` and closes the gap.

@@ -102,7 +102,7 @@ class FaultyFileSystem final : public FileSystem {
         return false;
     }
     bool Flush(int fd) override { return failing_ != Step::Flush && real_.Flush(fd); }
-    bool Close(int fd) override { return real_.Close(fd); }
+    void Close(int fd) override { real_.Close(fd); }
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         return failing_ != Step::Rename && real_.Rename(from, to);
     }
