@@ -1,7 +1,6 @@
 #include "records/AtomicFile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
@@ -17,6 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view TempMarker = ".tmp-";
+constexpr std::size_t RandomTagLength = 16; // hex digits
 
 // Opens a file without the wait for the other end that opening a FIFO means.
 int OpenWithoutWaiting(const fs::path& path, int flags) {
@@ -134,8 +134,8 @@ std::string RandomTag() {
     std::random_device device;
     const std::uint64_t value = (std::uint64_t{device()} << 32) | device();
     std::string tag;
-    for (int shift = 60; shift >= 0; shift -= 4)
-        tag += HexDigits[(value >> shift) & 0xF];
+    for (std::size_t digit = 1; digit <= RandomTagLength; ++digit)
+        tag += HexDigits[(value >> (64 - 4 * digit)) & 0xF];
     return tag;
 }
 
@@ -151,17 +151,24 @@ fs::path LockPathFor(const fs::path& target) {
     return lock;
 }
 
-// Whether a file name has the form "<name>.tmp-<tag>" of a temporary file,
-// the tag being hex digits and hyphens (this program's random tag, or the
-// "<process>-<sequence>" of earlier versions).
+bool AllDigits(std::string_view text, bool hex) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [hex](char c) {
+        return (c >= '0' && c <= '9') || (hex && c >= 'a' && c <= 'f');
+    });
+}
+
+// Whether a file name has the form of a temporary file: "<name>.tmp-<tag>"
+// with the tag of TempPathFor, or the "<process>-<sequence>" of earlier
+// versions.
 bool IsTempFileName(std::string_view name) {
     const std::size_t marker = name.rfind(TempMarker);
     if (marker == std::string_view::npos || marker == 0)
         return false;
     const std::string_view tag = name.substr(marker + TempMarker.size());
-    return !tag.empty() && std::all_of(tag.begin(), tag.end(), [](char c) {
-        return std::isxdigit(static_cast<unsigned char>(c)) || c == '-';
-    });
+    const std::size_t hyphen = tag.find('-');
+    if (hyphen == std::string_view::npos)
+        return tag.size() == RandomTagLength && AllDigits(tag, true);
+    return AllDigits(tag.substr(0, hyphen), false) && AllDigits(tag.substr(hyphen + 1), false);
 }
 
 // Removes the temporary file at `path` when it is a regular file whose lock

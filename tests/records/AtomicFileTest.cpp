@@ -113,6 +113,8 @@ TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessInUse) {
         {"Tavlira2_I0001.hst.tmp-0123456789abcdef", true},
         {"Notes.txt", false},
         {"Notes.tmp-later", false},
+        {"Notes.tmp-cafe", false},
+        {"Notes.tmp-12-b", false},
         {".tmp-999999999-0", false},
     };
     for (const auto& c : cases)
