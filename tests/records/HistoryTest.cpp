@@ -65,12 +65,12 @@ TEST(HistoryTest, ValidityRules) {
         bool valid;
     } cases[] = {
         {"as written", good, true},
-        {"one character of a game line", with(0, "X" + lines[0].substr(1)), false},
+        {"one character of a game line", with(0, 'X' + lines[0].substr(1)), false},
         {"line checksums are not what counts",
          with(0, lines[0].substr(0, 99) + "99999" + lines[0].substr(104)), true},
         {"game line of 113 characters", with(0, lines[0].substr(0, 113)), false},
         {"totals line of 29 characters", with(2, lines[2].substr(0, 29)), false},
-        {"totals with a letter", with(2, "x" + lines[2].substr(1)), false},
+        {"totals with a letter", with(2, 'x' + lines[2].substr(1)), false},
         {"no totals line", JoinLines({lines[0], lines[1]}), false},
         {"no closing line", JoinLines({lines[0]}), false},
         {"empty", "", false},

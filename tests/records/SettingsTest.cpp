@@ -88,14 +88,16 @@ TEST(SettingsTest, ReadingStopsAtTheFirstUnusableLine) {
         {23, "", false},
         {14, "abc", true}, // an unreadable scale keeps its default
     };
+    const std::string playerName = "Olga";
+    const int captureMode = 2;
     for (const auto& c : cases) {
         std::vector<std::string> lines = DefaultLines();
         lines[static_cast<std::size_t>(c.line - 1)] = c.text;
-        lines[23] = "Olga"; // player name
-        lines[33] = "2";    // capture mode
+        lines[23] = playerName;
+        lines[33] = std::to_string(captureMode);
         const LoadedSettings loaded = ParseSettings(JoinLines(lines));
-        EXPECT_EQ(loaded.settings.PlayerName == "Olga", c.laterTaken) << c.line << c.text;
-        EXPECT_EQ(loaded.settings.GifCaptureMode == 2, c.laterTaken) << c.line << c.text;
+        EXPECT_EQ(loaded.settings.PlayerName == playerName, c.laterTaken) << c.line << c.text;
+        EXPECT_EQ(loaded.settings.GifCaptureMode == captureMode, c.laterTaken) << c.line << c.text;
         EXPECT_EQ(loaded.reachedServiceAddresses, c.laterTaken) << c.line << c.text;
     }
     EXPECT_EQ(ParseSettings(WithLine(6, "121")).settings.DeckBack, 12);
