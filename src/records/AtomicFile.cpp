@@ -1,12 +1,12 @@
 #include "records/AtomicFile.h"
 
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
-#include <charconv>
-#include <csignal>
+#include <cstdint>
 #include <fcntl.h>
-#include <fstream>
+#include <random>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -16,11 +16,75 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view TempMarker = ".tmp-";
+constexpr std::size_t RandomTagLength = 16; // hex digits
+
+// Opens a file without the wait for the other end that opening a FIFO means.
+int OpenWithoutWaiting(const fs::path& path, int flags) {
+    return ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+}
+
+bool IsRegularFile(int fd) {
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// Whether `path` still names the file open as `fd`: a starting copy may have
+// removed a fresh temporary file before its writer locked it.
+bool StillNamedBy(int fd, const fs::path& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+bool TakeLock(int fd, int operation) {
+    int result;
+    do {
+        result = ::flock(fd, operation);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+FileBytes ReadOpenFile(int fd, std::size_t maxBytes) {
+    if (!IsRegularFile(fd))
+        return {FileState::Unreadable, {}};
+    FileBytes file{FileState::Read, {}};
+    char buffer[8192];
+    while (true) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return {FileState::Unreadable, {}};
+        if (count == 0)
+            return file;
+        file.bytes.append(buffer, static_cast<std::size_t>(count));
+        if (file.bytes.size() > maxBytes)
+            return {FileState::Unreadable, {}};
+    }
+}
 
 class PosixFileSystem final : public FileSystem {
   public:
+    FileBytes Read(const fs::path& path, std::size_t maxBytes) override {
+        const int fd = OpenWithoutWaiting(path, O_RDONLY);
+        if (fd < 0)
+            return {errno == ENOENT || errno == ENOTDIR ? FileState::Missing
+                                                        : FileState::Unreadable,
+                    {}};
+        FileBytes file = ReadOpenFile(fd, maxBytes);
+        ::close(fd);
+        return file;
+    }
+
     int Create(const fs::path& path) override {
-        return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return -1;
+        if (TakeLock(fd, LOCK_EX | LOCK_NB) && StillNamedBy(fd, path))
+            return fd;
+        ::close(fd);
+        return -1;
     }
 
     bool Write(int fd, std::string_view bytes) override {
@@ -37,7 +101,7 @@ class PosixFileSystem final : public FileSystem {
 
     bool Flush(int fd) override { return ::fsync(fd) == 0; }
 
-    bool Close(int fd) override { return ::close(fd) == 0; }
+    void Close(int fd) override { ::close(fd); }
 
     bool Rename(const fs::path& from, const fs::path& to) override {
         if (::rename(from.c_str(), to.c_str()) != 0)
@@ -62,11 +126,22 @@ class PosixFileSystem final : public FileSystem {
     }
 };
 
+// 64 random bits as 16 hex digits. Drawn afresh for every temporary file, so
+// that no two copies of the game, not even two with the same process id in
+// different containers, pick the same name.
+std::string RandomTag() {
+    constexpr std::string_view HexDigits = "0123456789abcdef";
+    std::random_device device;
+    const std::uint64_t value = (std::uint64_t{device()} << 32) | device();
+    std::string tag;
+    for (std::size_t digit = 1; digit <= RandomTagLength; ++digit)
+        tag += HexDigits[(value >> (64 - 4 * digit)) & 0xF];
+    return tag;
+}
+
 fs::path TempPathFor(const fs::path& target) {
-    static std::atomic<unsigned> sequence{0};
     fs::path temp = target;
-    temp += std::string(TempMarker) + std::to_string(::getpid()) + "-" +
-            std::to_string(sequence.fetch_add(1));
+    temp += std::string(TempMarker) + RandomTag();
     return temp;
 }
 
@@ -76,31 +151,49 @@ fs::path LockPathFor(const fs::path& target) {
     return lock;
 }
 
-// The process id in a temporary file name "<name>.tmp-<process>-<sequence>",
-// or nothing for a name of another form.
-std::optional<pid_t> WriterOfTempFile(std::string_view name) {
+bool AllDigits(std::string_view text, bool hex) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [hex](char c) {
+        return (c >= '0' && c <= '9') || (hex && c >= 'a' && c <= 'f');
+    });
+}
+
+// Whether a file name has the form of a temporary file: "<name>.tmp-<tag>"
+// with the tag of TempPathFor, or the "<process>-<sequence>" of earlier
+// versions.
+bool IsTempFileName(std::string_view name) {
     const std::size_t marker = name.rfind(TempMarker);
     if (marker == std::string_view::npos || marker == 0)
-        return std::nullopt;
-    const std::string_view rest = name.substr(marker + TempMarker.size());
-    pid_t pid = 0;
-    const auto [end, failure] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-    if (failure != std::errc() || pid <= 0 || end == rest.data() + rest.size() || *end != '-')
-        return std::nullopt;
-    return pid;
+        return false;
+    const std::string_view tag = name.substr(marker + TempMarker.size());
+    const std::size_t hyphen = tag.find('-');
+    if (hyphen == std::string_view::npos)
+        return tag.size() == RandomTagLength && AllDigits(tag, true);
+    return AllDigits(tag.substr(0, hyphen), false) && AllDigits(tag.substr(hyphen + 1), false);
 }
 
-// A process that exists, even one we may not signal, counts as running.
-bool IsRunning(pid_t pid) {
-    return ::kill(pid, 0) == 0 || errno == EPERM;
+// Removes the temporary file at `path` when it is a regular file whose lock
+// nobody holds.
+bool RemoveIfStale(const fs::path& path) {
+    const int fd = OpenWithoutWaiting(path, O_RDONLY | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    const bool removed =
+        IsRegularFile(fd) && TakeLock(fd, LOCK_EX | LOCK_NB) && ::unlink(path.c_str()) == 0;
+    ::close(fd);
+    return removed;
 }
 
-// Writes, syncs and closes; false at the first failing step. The descriptor
-// is closed in every case.
-bool WriteAndSync(FileSystem& fileSystem, int fd, std::string_view bytes) {
-    const bool complete = fileSystem.Write(fd, bytes) && fileSystem.Flush(fd);
-    const bool closed = fileSystem.Close(fd);
-    return complete && closed;
+// Writes, syncs and renames the temporary file over `path`, then closes it:
+// the lock on it lasts until its name is gone. False at the first failing
+// step; the temporary file is then removed.
+bool CompleteRewrite(FileSystem& fileSystem, int fd, const fs::path& temp, const fs::path& path,
+                     std::string_view bytes) {
+    const bool replaced =
+        fileSystem.Write(fd, bytes) && fileSystem.Flush(fd) && fileSystem.Rename(temp, path);
+    fileSystem.Close(fd);
+    if (!replaced)
+        fileSystem.Remove(temp);
+    return replaced;
 }
 
 } // namespace
@@ -110,43 +203,30 @@ FileSystem& RealFileSystem() {
     return instance;
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+std::optional<std::string> ReadWholeFile(const fs::path& path, FileSystem& fileSystem) {
+    FileBytes file = fileSystem.Read(path, MaxOwnFileBytes);
+    if (file.state != FileState::Read)
         return std::nullopt;
-    std::string bytes;
-    char buffer[8192];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > maxBytes)
-            return std::nullopt;
-    }
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    return std::move(file.bytes);
 }
 
 bool ReplaceFile(const fs::path& path, std::string_view bytes, FileSystem& fileSystem) {
-    const fs::path temp = TempPathFor(path);
-    const int fd = fileSystem.Create(temp);
-    if (fd < 0)
-        return false;
-    if (WriteAndSync(fileSystem, fd, bytes) && fileSystem.Rename(temp, path))
-        return true;
-    fileSystem.Remove(temp);
+    // A second name serves when a starting copy removed the first temporary
+    // file in the instant between its creation and its lock.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const fs::path temp = TempPathFor(path);
+        const int fd = fileSystem.Create(temp);
+        if (fd >= 0)
+            return CompleteRewrite(fileSystem, fd, temp, path, bytes);
+    }
     return false;
 }
 
 FileLock::FileLock(const fs::path& path) {
-    const fs::path lockPath = LockPathFor(path);
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    fd_ = OpenWithoutWaiting(LockPathFor(path), O_RDWR | O_CREAT);
     if (fd_ < 0)
         return;
-    int result;
-    do {
-        result = ::flock(fd_, LOCK_EX);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    if (!IsRegularFile(fd_) || !TakeLock(fd_, LOCK_EX)) {
         ::close(fd_);
         fd_ = -1;
     }
@@ -160,14 +240,9 @@ FileLock::~FileLock() {
 int RemoveStrayTempFiles(const fs::path& folder) {
     std::error_code error;
     int removed = 0;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        const auto writer = WriterOfTempFile(name);
-        if (!writer || IsRunning(*writer) || !entry.is_regular_file(error))
-            continue;
-        if (fs::remove(entry.path(), error))
+    for (const auto& entry : fs::directory_iterator(folder, error))
+        if (IsTempFileName(entry.path().filename().string()) && RemoveIfStale(entry.path()))
             ++removed;
-    }
     return removed;
 }
 

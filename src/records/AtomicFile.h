@@ -3,14 +3,17 @@
 //
 // A rewrite never touches the old file until the new content is complete on
 // disk: the bytes go to a temporary file in the same folder
-// ("<name>.tmp-<process>-<sequence>"), are flushed and synced, and the
+// ("<name>.tmp-<16 random hex digits>"), are flushed and synced, and the
 // temporary file is then renamed over the old one. Any failure removes the
-// temporary file and leaves the old file byte for byte.
+// temporary file and leaves the old file byte for byte. The writer holds a
+// lock on its temporary file until the rename, which is how a starting copy
+// tells a rewrite under way from the leftover of an interrupted one.
 //
 // Two copies of the game may update the same file. A read-modify-write holds
 // `FileLock` on "<name>.lock" beside the file from the read to the rename, so
-// neither update is lost. Lock files stay in place (removing one would race
-// with a copy waiting on it); they are empty.
+// neither update is lost; a write that cannot take the lock does not happen.
+// Lock files stay in place (removing one would race with a copy waiting on
+// it); they are empty.
 
 #include "records/FileSystem.h"
 
@@ -26,10 +29,10 @@ namespace tavlira {
 // (a full history file is under 100 KB), so a bigger file is not ours.
 inline constexpr std::size_t MaxOwnFileBytes = 1 << 20;
 
-// The whole file, or nothing when it is missing, unreadable or larger than
-// `maxBytes`.
+// The whole file, or nothing when it is missing, unreadable, not a regular
+// file or larger than MaxOwnFileBytes.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
-                                         std::size_t maxBytes = MaxOwnFileBytes);
+                                         FileSystem& fileSystem = RealFileSystem());
 
 // Replaces the file at `path` (or creates it) with `bytes`, atomically.
 // Returns false when any step failed; the old file is then unchanged.
@@ -41,7 +44,8 @@ bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
 class FileLock {
   public:
     // Waits for the lock. `Held()` is false when the lock file cannot be
-    // opened (a folder that cannot be written).
+    // opened (a folder that cannot be written, another user's lock file) or
+    // is not a regular file; the caller must then not write.
     explicit FileLock(const std::filesystem::path& path);
     ~FileLock();
     FileLock(const FileLock&) = delete;
@@ -49,18 +53,13 @@ class FileLock {
 
     bool Held() const { return fd_ >= 0; }
 
-    // Takes the lock only when nobody holds it; never waits.
-    static std::optional<FileLock> TryAcquire(const std::filesystem::path& path);
-
   private:
-    FileLock(const std::filesystem::path& path, bool wait);
     int fd_ = -1;
 };
 
 // Removes temporary files that an interrupted rewrite left in `folder`: those
-// whose writing process (named in the file name) no longer runs. A rewrite
-// under way in another running copy of the game is not disturbed. Returns the
-// number of files removed.
+// whose lock nobody holds. A rewrite under way in another running copy of the
+// game holds it and is not disturbed. Returns the number of files removed.
 int RemoveStrayTempFiles(const std::filesystem::path& folder);
 
 } // namespace tavlira

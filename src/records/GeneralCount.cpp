@@ -7,6 +7,8 @@ namespace tavlira {
 namespace {
 
 constexpr std::string_view LineBreak = "\n\r";
+// The rating after an online match: the server has not reported it yet.
+constexpr std::string_view UnknownRating = "?";
 
 std::string WholeNumber(double value) {
     return std::to_string(static_cast<long long>(RoundHalfEven(value)));
@@ -44,7 +46,9 @@ TCount MakeTCount(const MatchFigures& match) {
                                              match.pointsLead));
     } else {
         count.Count_ReiBeg = WholeNumber(match.rating);
-        count.Count_ReiCur = "?";
+        // Moved in as a string of its own: assigning the short text in place
+        // trips a false -Wrestrict of g++ 12 in optimised builds.
+        count.Count_ReiCur = std::string(UnknownRating);
     }
     return count;
 }

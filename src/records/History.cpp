@@ -98,15 +98,22 @@ std::string TotalsLine(const std::vector<std::string>& lines) {
            PadLeft(totals.third, 10, '0');
 }
 
-// "<file>.damaged", or "<file>.damaged2", ... when that is taken.
+// "<file>.damaged", or "<file>.damaged2", ... when that is taken by anything,
+// even a dangling link.
 fs::path FreeBackupPath(const fs::path& path) {
     std::error_code error;
     for (int copy = 1;; ++copy) {
         fs::path backup = path;
         backup += ".damaged" + (copy == 1 ? std::string() : std::to_string(copy));
-        if (!fs::exists(backup, error))
+        if (!fs::exists(fs::symlink_status(backup, error)))
             return backup;
     }
+}
+
+// Whether there is anything at the path worth keeping: an empty file is not.
+bool HoldsSomething(const FileBytes& file) {
+    return file.state == FileState::Unreadable ||
+           (file.state == FileState::Read && !file.bytes.empty());
 }
 
 } // namespace
@@ -158,18 +165,20 @@ bool WriteHistory(const fs::path& historyFolder, std::string_view clubFileStem,
     std::error_code error;
     fs::create_directories(historyFolder, error);
     const FileLock lock(historyFolder / (std::string(clubFileStem) + "_I"));
+    if (!lock.Held())
+        return false;
     for (int number = 1; number <= HistoryLastFileNumber; ++number) {
         const fs::path path = HistoryFilePath(historyFolder, clubFileStem, number);
-        const std::string existing = ReadWholeFile(path).value_or("");
-        const HistoryFileCheck check = VerifyHistoryBytes(existing);
+        const FileBytes file = fileSystem.Read(path, MaxOwnFileBytes);
+        const HistoryFileCheck check =
+            file.state == FileState::Read ? VerifyHistoryBytes(file.bytes) : HistoryFileCheck{};
         if (check.valid && check.games >= HistoryGamesPerFile)
             continue;
-        // A missing or damaged file is started afresh under its number; the
-        // damaged content is kept beside it first.
-        if (!check.valid && !existing.empty() &&
-            !ReplaceFile(FreeBackupPath(path), existing, fileSystem))
+        // A file that cannot be continued (damaged, too large to read, not a
+        // file at all) is moved aside before its number is started afresh.
+        if (!check.valid && HoldsSomething(file) && !fileSystem.Rename(path, FreeBackupPath(path)))
             return false;
-        const std::string_view kept = check.valid ? std::string_view(existing) : "";
+        const std::string_view kept = check.valid ? std::string_view(file.bytes) : "";
         return ReplaceFile(path, AppendHistory(kept, entries, time, date), fileSystem);
     }
     return false;

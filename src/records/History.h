@@ -82,10 +82,12 @@ std::string AppendHistory(std::string_view existing, std::span<const HisStr> ent
                           std::string_view time, std::string_view date);
 
 // Appends the entries to the first history file that is valid and not full,
-// starting afresh a file that is missing or damaged, and creates the folder
-// when needed. The content of a damaged file is first kept as
-// "<file>.damaged" (or .damaged2, ...), which the list never shows. False when nothing could be written (the caller shows
-// "Cann`t save history!").
+// starting afresh a file that is missing or cannot be continued, and creates
+// the folder when needed. A file that cannot be continued (damaged, too large
+// to read, or not a regular file) is first moved aside as "<file>.damaged"
+// (or .damaged2, ... when that name is taken), which the list never shows.
+// False when nothing could be written, the history's lock included (the
+// caller shows "Cann`t save history!").
 bool WriteHistory(const std::filesystem::path& historyFolder, std::string_view clubFileStem,
                   std::span<const HisStr> entries, std::string_view time, std::string_view date,
                   FileSystem& fileSystem = RealFileSystem());

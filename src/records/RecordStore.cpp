@@ -3,9 +3,6 @@
 #include "records/AtomicFile.h"
 #include "records/TextLines.h"
 
-#include <system_error>
-#include <unistd.h>
-
 namespace tavlira {
 namespace {
 
@@ -32,7 +29,9 @@ bool IsMemberSlot(int slot) {
 template <typename Change>
 StoreOutcome Rewrite(const fs::path& path, FileSystem& fileSystem, Change change) {
     const FileLock lock(path);
-    std::optional<RecordFile> file = ReadRecordFile(path);
+    if (!lock.Held())
+        return Outcome(WriteStatus::Failed);
+    std::optional<RecordFile> file = ReadRecordFile(path, fileSystem);
     if (!file)
         return Outcome(WriteStatus::Damaged);
     StoreOutcome outcome = change(*file);
@@ -49,11 +48,10 @@ std::string RecordFileName(RecordFileKind kind) {
 }
 
 RecordFileCheck CheckRecordFile(const fs::path& path, FileSystem& fileSystem) {
-    std::error_code error;
-    if (!fs::exists(path, error))
+    const FileBytes bytes = fileSystem.Read(path, MaxOwnFileBytes);
+    if (bytes.state == FileState::Missing)
         return CheckResult(RecordFileStatus::Missing);
-    const auto bytes = ReadWholeFile(path);
-    const auto file = bytes ? ParseRecordFile(*bytes) : std::nullopt;
+    const auto file = bytes.state == FileState::Read ? ParseRecordFile(bytes.bytes) : std::nullopt;
     if (!file)
         return CheckResult(RecordFileStatus::Damaged);
     const std::string& control = file->ControlLine();
@@ -61,8 +59,8 @@ RecordFileCheck CheckRecordFile(const fs::path& path, FileSystem& fileSystem) {
             std::string(Chars(control, 7, 9))};
 }
 
-std::optional<RecordFile> ReadRecordFile(const fs::path& path) {
-    const auto bytes = ReadWholeFile(path);
+std::optional<RecordFile> ReadRecordFile(const fs::path& path, FileSystem& fileSystem) {
+    const auto bytes = ReadWholeFile(path, fileSystem);
     return bytes ? ParseRecordFile(*bytes) : std::nullopt;
 }
 
@@ -129,8 +127,9 @@ StoreOutcome RenameMember(const fs::path& path, int slot, std::string_view oldNa
     });
 }
 
-std::optional<std::string> ReadMemberPassword(const fs::path& path, int slot) {
-    const auto file = ReadRecordFile(path);
+std::optional<std::string> ReadMemberPassword(const fs::path& path, int slot,
+                                              FileSystem& fileSystem) {
+    const auto file = ReadRecordFile(path, fileSystem);
     if (!file || !IsMemberSlot(slot))
         return std::nullopt;
     const auto member = ParseMemberLine(file->Member(slot));
@@ -172,8 +171,12 @@ StartupCheck DiskRecordStore::CheckAtStart() {
     return startup;
 }
 
+std::optional<RecordFile> DiskRecordStore::ReadRecords(RecordFileKind kind) {
+    return ReadRecordFile(PathOf(kind), fileSystem_);
+}
+
 std::optional<MemberRecord> DiskRecordStore::LoadMember(RecordFileKind kind, int slot) {
-    const auto file = ReadRecordFile(PathOf(kind));
+    const auto file = ReadRecords(kind);
     if (!file || !IsMemberSlot(slot))
         return std::nullopt;
     return ParseMemberLine(file->Member(slot));

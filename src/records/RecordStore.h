@@ -46,14 +46,15 @@ RecordFileCheck CheckRecordFile(const std::filesystem::path& path,
                                 FileSystem& fileSystem = RealFileSystem());
 
 // The sound content of a record file, or nothing.
-std::optional<RecordFile> ReadRecordFile(const std::filesystem::path& path);
+std::optional<RecordFile> ReadRecordFile(const std::filesystem::path& path,
+                                         FileSystem& fileSystem = RealFileSystem());
 
 enum class WriteStatus {
     Written,
     Unchanged, // nothing to store (a player who is not a member)
     Suspended, // the attribute warning stands for this run: not stored
     Damaged,   // the file is missing or no longer sound: not touched
-    Failed,    // the rewrite failed: "Error of disk writing!"; the file is unchanged
+    Failed,    // the lock or the rewrite failed: "Error of disk writing!"; file unchanged
 };
 
 // Removes the member of `slot` (1..5) whose name is `name` and closes the gap.
@@ -102,7 +103,8 @@ StoreOutcome RenameMember(const std::filesystem::path& path, int slot, std::stri
 
 // The decoded password of member `slot`, or nothing for an empty slot or an
 // unreadable file.
-std::optional<std::string> ReadMemberPassword(const std::filesystem::path& path, int slot);
+std::optional<std::string> ReadMemberPassword(const std::filesystem::path& path, int slot,
+                                              FileSystem& fileSystem = RealFileSystem());
 
 // What the match driver needs from the records. Tests of the match substitute
 // a fake; DiskRecordStore is the real one.
@@ -110,6 +112,9 @@ class RecordStore {
   public:
     virtual ~RecordStore() = default;
 
+    // The current content of a record file (the club list on the menu), or
+    // nothing when it is not sound.
+    virtual std::optional<RecordFile> ReadRecords(RecordFileKind kind) = 0;
     // The member of `slot` (1..5) in the current record file, or nothing.
     virtual std::optional<MemberRecord> LoadMember(RecordFileKind kind, int slot) = 0;
     // Stores a finished match (StoreGameResult above).
@@ -145,6 +150,7 @@ class DiskRecordStore final : public RecordStore {
     std::filesystem::path PathOf(RecordFileKind kind) const;
     std::filesystem::path HistoryFolder() const;
 
+    std::optional<RecordFile> ReadRecords(RecordFileKind kind) override;
     std::optional<MemberRecord> LoadMember(RecordFileKind kind, int slot) override;
     StoreOutcome StoreGameResult(RecordFileKind kind, const GameResult& result) override;
     WriteStatus RemoveMember(RecordFileKind kind, int slot, std::string_view name) override;

@@ -275,8 +275,8 @@ std::string FormatSettings(const Settings& s) {
     return JoinLines(lines);
 }
 
-LoadedSettings LoadSettings(const fs::path& programFolder) {
-    const auto bytes = ReadWholeFile(SettingsPath(programFolder));
+LoadedSettings LoadSettings(const fs::path& programFolder, FileSystem& fileSystem) {
+    const auto bytes = ReadWholeFile(SettingsPath(programFolder), fileSystem);
     return bytes ? ParseSettings(*bytes) : LoadedSettings{};
 }
 
@@ -287,6 +287,8 @@ SettingsSave SaveSettings(const fs::path& programFolder, const Settings& setting
     const fs::path path = SettingsPath(programFolder);
     const std::string bytes = FormatSettings(settings);
     const FileLock lock(path);
+    if (!lock.Held())
+        return SettingsSave::Failed;
     for (int attempt = 0; attempt < 2; ++attempt)
         if (ReplaceFile(path, bytes, fileSystem))
             return SettingsSave::Saved;

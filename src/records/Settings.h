@@ -124,9 +124,10 @@ inline constexpr int SettingsFileLines = 35;
 LoadedSettings ParseSettings(std::string_view bytes);
 std::string FormatSettings(const Settings& settings);
 
-// Reads "Tavlira2.ini" in `programFolder`; a missing or unreadable file gives
-// the defaults.
-LoadedSettings LoadSettings(const std::filesystem::path& programFolder);
+// Reads "Tavlira2.ini" in `programFolder`; a missing or unreadable file (or
+// anything else in its place: a folder, a FIFO) gives the defaults.
+LoadedSettings LoadSettings(const std::filesystem::path& programFolder,
+                            FileSystem& fileSystem = RealFileSystem());
 
 enum class SettingsSave {
     Saved,
@@ -134,7 +135,8 @@ enum class SettingsSave {
     Failed,  // the caller shows "Can`t save options!"
 };
 
-// Rewrites "Tavlira2.ini" atomically; a failed attempt is tried once more.
+// Rewrites "Tavlira2.ini" atomically under its lock; a failed attempt is tried
+// once more. Failed also when the lock cannot be taken.
 SettingsSave SaveSettings(const std::filesystem::path& programFolder, const Settings& settings,
                           bool recordFilesSound, FileSystem& fileSystem = RealFileSystem());
 

@@ -5,8 +5,10 @@
 #include "records/RecordStore.h"
 #include "records/Settings.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 #include <thread>
+#include <unistd.h>
 
 namespace tavlira {
 namespace {
@@ -74,25 +76,107 @@ TEST_P(FailingStepTest, HistoryFileKeepsItsOldContent) {
 INSTANTIATE_TEST_SUITE_P(Steps, FailingStepTest,
                          ::testing::Values(Step::Create, Step::Write, Step::Flush, Step::Rename));
 
-TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessTheirWriterRuns) {
-    // No process has the id 999999999; this test's own process runs.
-    const std::string running = std::to_string(::getpid());
+// A folder where the lock file belongs: no write may go ahead unlocked, as it
+// would lose the update of a second copy writing at the same time.
+TEST_F(AtomicFileTest, WriteThatCannotTakeItsLockFailsAndChangesNothing) {
+    const fs::path club = Folder() / "Tavlira2.clb";
+    const std::string before = ReadFixture("club-valid.clb");
+    WriteBytes(club, before);
+    fs::create_directory(Folder() / "Tavlira2.clb.lock");
+    EXPECT_EQ(StoreGameResult(club, {1, "Anna", 3.0, 11, 30, ""}).status, WriteStatus::Failed);
+    EXPECT_EQ(RemoveMember(club, 1, "Anna"), WriteStatus::Failed);
+    EXPECT_EQ(RenameMember(club, 1, "Anna", "Zoe", "pw").status, WriteStatus::Failed);
+    EXPECT_EQ(ReadBytes(club), before);
+
+    fs::create_directory(Folder() / "Tavlira2.ini.lock");
+    EXPECT_EQ(SaveSettings(Folder(), Settings{}, true), SettingsSave::Failed);
+    EXPECT_FALSE(fs::exists(Folder() / "Tavlira2.ini"));
+
+    const fs::path history = Folder() / "History";
+    fs::create_directories(history / "Tavlira2_I.lock");
+    const HisStr entry{"Anna", 3, 4, 1.5, HistoryKind::Local};
+    EXPECT_FALSE(WriteHistory(history, "Tavlira2", {&entry, 1}, "12:00", "01.02.2026"));
+    EXPECT_FALSE(fs::exists(HistoryFilePath(history, "Tavlira2", 1)));
+}
+
+// A temporary file is stale when nobody holds its lock, whatever process
+// wrote it: a copy started with the same process id as an earlier one (a
+// container, a PID namespace) must clean up after it.
+TEST_F(AtomicFileTest, StrayTemporaryFilesAreRemovedUnlessInUse) {
+    const std::string ownProcess = std::to_string(::getpid());
     const struct {
         std::string name;
         bool removed;
     } cases[] = {
         {"Tavlira2.clb.tmp-999999999-0", true},
-        {"Tavlira2_I0001.hst.tmp-999999999-12", true},
-        {"Tavlira2.ini.tmp-" + running + "-3", false},
+        {"Tavlira2.ini.tmp-" + ownProcess + "-3", true},
+        {"Tavlira2_I0001.hst.tmp-0123456789abcdef", true},
         {"Notes.txt", false},
         {"Notes.tmp-later", false},
+        {"Notes.tmp-cafe", false},
+        {"Notes.tmp-12-b", false},
         {".tmp-999999999-0", false},
     };
     for (const auto& c : cases)
         WriteBytes(Folder() / c.name, "half a file");
-    EXPECT_EQ(RemoveStrayTempFiles(Folder()), 2);
+    fs::create_directory(Folder() / "Tavlira2.clb.tmp-00000000000000aa");
+    testing::MakeFifo(Folder() / "Tavlira2.clb.tmp-00000000000000bb");
+    // A rewrite under way holds the temporary file it created.
+    const fs::path writing = Folder() / "Tavlira2.net.tmp-fedcba9876543210";
+    const int live = RealFileSystem().Create(writing);
+    ASSERT_GE(live, 0);
+
+    EXPECT_EQ(testing::WithinBound(Folder() / "Tavlira2.clb.tmp-00000000000000bb",
+                                   [&] { return RemoveStrayTempFiles(Folder()); }),
+              3);
     for (const auto& c : cases)
         EXPECT_EQ(fs::exists(Folder() / c.name), !c.removed) << c.name;
+    EXPECT_TRUE(fs::is_directory(Folder() / "Tavlira2.clb.tmp-00000000000000aa"));
+    EXPECT_TRUE(fs::is_fifo(Folder() / "Tavlira2.clb.tmp-00000000000000bb"));
+    EXPECT_TRUE(fs::exists(writing));
+    RealFileSystem().Close(live);
+    EXPECT_EQ(RemoveStrayTempFiles(Folder()), 1); // an interrupted rewrite
+}
+
+// What an interrupted rewrite left behind, under names of this process id or
+// the very name a rewrite used before, never stands in the way of the next.
+TEST_F(AtomicFileTest, LeftoverTemporaryFilesNeverBlockAWrite) {
+    const fs::path club = Folder() / "Tavlira2.clb";
+    WriteBytes(club, ReadFixture("club-valid.clb"));
+    FaultyFileSystem recording(Step::None);
+    ASSERT_EQ(StoreGameResult(club, {6, "Dan", 3.0, 5, 0, ""}, recording).status,
+              WriteStatus::Written);
+    ASSERT_EQ(recording.created.size(), 1u);
+    WriteBytes(recording.created[0], "half a file");
+    for (int sequence = 0; sequence < 16; ++sequence)
+        WriteBytes(club.string() + ".tmp-" + std::to_string(::getpid()) + "-" +
+                       std::to_string(sequence),
+                   "half a file");
+
+    EXPECT_EQ(StoreGameResult(club, {6, "Eve", 4.0, 5, 0, ""}, recording).status,
+              WriteStatus::Written);
+    EXPECT_EQ(ParseMemberLine(ReadRecordFile(club)->Member(1))->name, "Eve");
+    EXPECT_EQ(RemoveStrayTempFiles(Folder()), 17);
+    EXPECT_EQ(FilesIn(Folder()), 2); // the file and its lock
+}
+
+// A copy of the game that starts and cleans up while another one rewrites its
+// files must never take a temporary file from under the writer.
+TEST_F(AtomicFileTest, CleaningUpWhileAnotherCopyWritesCostsNoWrite) {
+    const fs::path path = Folder() / "Tavlira2.ini";
+    std::atomic<bool> writing{true};
+    std::thread starting([&] {
+        while (writing)
+            RemoveStrayTempFiles(Folder());
+    });
+    constexpr int Writes = 300;
+    int failed = 0;
+    for (int write = 1; write <= Writes; ++write)
+        failed += ReplaceFile(path, std::to_string(write)) ? 0 : 1;
+    writing = false;
+    starting.join();
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(ReadBytes(path), std::to_string(Writes));
 }
 
 TEST_F(AtomicFileTest, StartupRemovesStrayTemporaryFiles) {

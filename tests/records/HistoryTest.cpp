@@ -4,6 +4,7 @@
 #include "records/TextLines.h"
 #include "util/NumberFormat.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -64,12 +65,12 @@ TEST(HistoryTest, ValidityRules) {
         bool valid;
     } cases[] = {
         {"as written", good, true},
-        {"one character of a game line", with(0, "X" + lines[0].substr(1)), false},
+        {"one character of a game line", with(0, 'X' + lines[0].substr(1)), false},
         {"line checksums are not what counts",
          with(0, lines[0].substr(0, 99) + "99999" + lines[0].substr(104)), true},
         {"game line of 113 characters", with(0, lines[0].substr(0, 113)), false},
         {"totals line of 29 characters", with(2, lines[2].substr(0, 29)), false},
-        {"totals with a letter", with(2, "x" + lines[2].substr(1)), false},
+        {"totals with a letter", with(2, 'x' + lines[2].substr(1)), false},
         {"no totals line", JoinLines({lines[0], lines[1]}), false},
         {"no closing line", JoinLines({lines[0]}), false},
         {"empty", "", false},
@@ -167,6 +168,57 @@ TEST_F(HistoryFilesTest, DamagedFileHidesLaterFilesAndIsStartedAfresh) {
     Damage(1);
     ASSERT_TRUE(Write());
     EXPECT_TRUE(std::filesystem::exists(File(1).string() + ".damaged2"));
+}
+
+// A file that cannot be continued is moved aside before its number starts
+// afresh, never overwritten: not when it is too large to read although valid
+// up to its totals, not when it is no file at all, and not an earlier
+// damaged copy either.
+TEST_F(HistoryFilesTest, FileThatCannotBeReadIsKeptAside) {
+    const std::string large =
+        AppendHistory("", std::vector<HisStr>(3, Anna), "10:00", "01.02.2026") +
+        std::string(MaxOwnFileBytes, '~');
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+        fs::file_type type;
+    } cases[] = {
+        {"over 1 MiB", [&](const fs::path& path) { WriteBytes(path, large); },
+         fs::file_type::regular},
+        {"a FIFO", testing::MakeFifo, fs::file_type::fifo},
+        {"a folder", [](const fs::path& path) { fs::create_directory(path); },
+         fs::file_type::directory},
+    };
+    const fs::path earlier = File(1).string() + ".damaged";
+    const fs::path kept = File(1).string() + ".damaged2";
+    for (const auto& c : cases) {
+        fs::remove_all(History());
+        fs::create_directories(History());
+        WriteBytes(earlier, "an earlier damaged file");
+        c.make(File(1));
+        EXPECT_TRUE(testing::WithinBound(File(1), [&] { return Listed().empty(); })) << c.name;
+        ASSERT_TRUE(testing::WithinBound(File(1), [&] { return Write(); })) << c.name;
+        EXPECT_EQ(fs::symlink_status(kept).type(), c.type) << c.name;
+        EXPECT_EQ(ReadBytes(earlier), "an earlier damaged file") << c.name;
+        EXPECT_EQ(VerifyHistoryFile(File(1)).games, 1) << c.name;
+        if (c.type == fs::file_type::regular) {
+            EXPECT_EQ(testing::ReadAllBytes(kept), large);
+        }
+    }
+}
+
+// A full disk right after a damaged file was moved aside: the next write
+// starts the number afresh and the damaged content stays where it was put.
+TEST_F(HistoryFilesTest, FullDiskAfterMovingADamagedFileAsideLosesNothing) {
+    WriteFile(1, 3);
+    Damage(1);
+    const std::string damaged = ReadBytes(File(1));
+    testing::FaultyFileSystem full(testing::FaultyFileSystem::Step::Write);
+    EXPECT_FALSE(WriteHistory(History(), "Tavlira2", {&Anna, 1}, "11:00", "02.02.2026", full));
+    ASSERT_TRUE(Write());
+    EXPECT_EQ(VerifyHistoryFile(File(1)).games, 1);
+    EXPECT_EQ(ReadBytes(File(1).string() + ".damaged"), damaged);
+    EXPECT_FALSE(fs::exists(File(1).string() + ".damaged2"));
 }
 
 } // namespace

@@ -27,7 +27,7 @@ TEST(RecordFileTest, FixturesAreJudgedByShapeChecksumsAndMarker) {
 TEST(RecordFileTest, ShapeFaults) {
     const std::string valid = ReadFixture("club-valid.clb");
     std::string longMember = valid;
-    longMember.insert(5, " ");
+    longMember.insert(5, 1, ' ');
     std::string lineFeedsOnly = valid;
     std::erase(lineFeedsOnly, '\r');
     const struct {
@@ -120,7 +120,7 @@ RecordFile ClubWithRatings(std::initializer_list<double> ratings) {
     RecordFile file = InitialRecordFile('0', "LNX");
     int slot = 1;
     for (const double rating : ratings)
-        file.Member(slot++) = FormatMemberLine({"M" + std::to_string(slot), rating, 20, 0, ""});
+        file.Member(slot++) = FormatMemberLine({'M' + std::to_string(slot), rating, 20, 0, ""});
     return file;
 }
 
@@ -155,7 +155,7 @@ TEST(RecordFileTest, ClubPlaceByRatingTiesGoAbove) {
 TEST(RecordFileTest, TopTenPlaceByScoreTiesGoAbove) {
     RecordFile file = InitialRecordFile('0', "LNX");
     for (int place = 1; place <= TopTenPlaces; ++place)
-        file.TopTen(place) = PadRight("P" + std::to_string(place), 20) +
+        file.TopTen(place) = PadRight('P' + std::to_string(place), 20) +
                              AlignRight(std::to_string(100 - 10 * place), 6);
     const struct { int score, place; } cases[] = {{0, 10}, {-1, 0}, {95, 1}, {90, 1}, {55, 5}};
     for (const auto& c : cases) {

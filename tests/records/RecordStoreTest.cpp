@@ -3,6 +3,7 @@
 #include "RecordsTestSupport.h"
 #include "records/TextLines.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tavlira {
@@ -54,6 +55,39 @@ TEST_F(RecordStoreTest, CheckingFiles) {
             EXPECT_EQ(check.distributionLabel, "LNX");
             EXPECT_FALSE(check.notWritable);
         }
+    }
+}
+
+// A folder, a FIFO or a device in place of a record file is an incorrect
+// file, found without waiting for a writer that never comes.
+TEST_F(RecordStoreTest, RecordFileThatIsNotARegularFileIsIncorrect) {
+    WriteBytes(Folder() / "Tavlira2.net", ReadFixture("club-valid.clb"));
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+    } cases[] = {
+        {"a FIFO", testing::MakeFifo},
+        {"a folder", [](const fs::path& path) { fs::create_directory(path); }},
+        {"a device", [](const fs::path& path) { fs::create_symlink("/dev/zero", path); }},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(club_);
+        c.make(club_);
+        EXPECT_EQ(testing::WithinBound(club_, [&] { return CheckRecordFile(club_).status; }),
+                  RecordFileStatus::Damaged)
+            << c.name;
+        DiskRecordStore store(Folder());
+        const StartupCheck startup =
+            testing::WithinBound(club_, [&] { return store.CheckAtStart(); });
+        EXPECT_EQ(startup.status, RecordFileStatus::Damaged) << c.name;
+        EXPECT_EQ(startup.failedFile, club_) << c.name;
+        EXPECT_EQ(testing::WithinBound(
+                      club_,
+                      [&] {
+                          return StoreGameResult(club_, {6, "Fred", 1.0, 1, 1, ""}).status;
+                      }),
+                  WriteStatus::Damaged)
+            << c.name;
     }
 }
 
@@ -203,12 +237,26 @@ TEST_F(RecordStoreTest, PasswordsAndRenaming) {
     EXPECT_EQ(RenameMember(club_, 6, "Zoe", "Y", "").status, WriteStatus::Unchanged);
 }
 
-TEST_F(RecordStoreTest, StoreInterfaceLoadsMembersOfTheChosenFile) {
+// Every read of the store goes through its file system: the menu's club
+// list, a member's record, the start-up check and the read before a rewrite.
+TEST_F(RecordStoreTest, StoreReadsTheChosenFileThroughItsFileSystem) {
     WriteBytes(Folder() / "Tavlira2.net", FormatRecordFile(InitialRecordFile('0', "LNX")));
-    DiskRecordStore store(Folder());
+    testing::FaultyFileSystem working(testing::FaultyFileSystem::Step::None);
+    DiskRecordStore store(Folder(), working);
+    EXPECT_EQ(store.ReadRecords(RecordFileKind::Club)->lines, Club().lines);
+    EXPECT_EQ(store.ReadRecords(RecordFileKind::Net)->Member(1), EmptyMemberLine);
     EXPECT_EQ(store.LoadMember(RecordFileKind::Club, 3)->name, Vera);
     EXPECT_FALSE(store.LoadMember(RecordFileKind::Net, 1).has_value());
     EXPECT_FALSE(store.LoadMember(RecordFileKind::Club, 6).has_value());
+
+    testing::FaultyFileSystem unreadable(testing::FaultyFileSystem::Step::Read);
+    DiskRecordStore blind(Folder(), unreadable);
+    EXPECT_FALSE(blind.ReadRecords(RecordFileKind::Club).has_value());
+    EXPECT_FALSE(blind.LoadMember(RecordFileKind::Club, 3).has_value());
+    EXPECT_EQ(blind.CheckAtStart().status, RecordFileStatus::Damaged);
+    EXPECT_EQ(blind.StoreGameResult(RecordFileKind::Club, {6, "Fred", 1.0, 1, 1, ""}).status,
+              WriteStatus::Damaged);
+    EXPECT_EQ(ReadMemberPassword(club_, 1, unreadable), std::nullopt);
 }
 
 } // namespace

@@ -6,11 +6,17 @@
 #include "records/FileSystem.h"
 
 #include <algorithm>
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tavlira::testing {
 
@@ -26,6 +32,12 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     return ReadWholeFile(path).value_or("<missing>");
+}
+
+// The whole file, however large.
+inline std::string ReadAllBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A fresh folder for one test, removed afterwards.
@@ -48,15 +60,39 @@ class TempFolderTest : public ::testing::Test {
     std::filesystem::path folder_;
 };
 
+// Calls `read` on a thread of its own and fails the test when it has not
+// returned within a few seconds. A reader that waits for a writer of the FIFO
+// at `fifo` is then released by opening and closing the FIFO's writing end,
+// so that a regression fails instead of hanging.
+template <typename Read> auto WithinBound(const std::filesystem::path& fifo, Read read) {
+    auto result = std::async(std::launch::async, read);
+    while (result.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << "blocked on " << fifo;
+        const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return result.get();
+}
+
+inline void MakeFifo(const std::filesystem::path& path) {
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0) << path;
+}
+
 // Delegates to the real files but fails one chosen step, as a full disk or a
 // failing rename would. A failing write first writes half of the bytes.
 class FaultyFileSystem final : public FileSystem {
   public:
-    enum class Step { None, Create, Write, Flush, Rename };
+    enum class Step { None, Read, Create, Write, Flush, Rename };
 
     explicit FaultyFileSystem(Step failing) : failing_(failing) {}
 
+    FileBytes Read(const std::filesystem::path& path, std::size_t maxBytes) override {
+        return failing_ == Step::Read ? FileBytes{FileState::Unreadable, {}}
+                                      : real_.Read(path, maxBytes);
+    }
     int Create(const std::filesystem::path& path) override {
+        created.push_back(path);
         return failing_ == Step::Create ? -1 : real_.Create(path);
     }
     bool Write(int fd, std::string_view bytes) override {
@@ -66,7 +102,7 @@ class FaultyFileSystem final : public FileSystem {
         return false;
     }
     bool Flush(int fd) override { return failing_ != Step::Flush && real_.Flush(fd); }
-    bool Close(int fd) override { return real_.Close(fd); }
+    void Close(int fd) override { real_.Close(fd); }
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         return failing_ != Step::Rename && real_.Rename(from, to);
     }
@@ -77,6 +113,8 @@ class FaultyFileSystem final : public FileSystem {
 
     // A file this process may not replace, as a read-only file would be.
     std::filesystem::path readOnly;
+    // Every temporary file a rewrite asked for, in order.
+    std::vector<std::filesystem::path> created;
 
   private:
     Step failing_;

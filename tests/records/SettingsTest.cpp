@@ -88,14 +88,16 @@ TEST(SettingsTest, ReadingStopsAtTheFirstUnusableLine) {
         {23, "", false},
         {14, "abc", true}, // an unreadable scale keeps its default
     };
+    const std::string playerName = "Olga";
+    const int captureMode = 2;
     for (const auto& c : cases) {
         std::vector<std::string> lines = DefaultLines();
         lines[static_cast<std::size_t>(c.line - 1)] = c.text;
-        lines[23] = "Olga"; // player name
-        lines[33] = "2";    // capture mode
+        lines[23] = playerName;
+        lines[33] = std::to_string(captureMode);
         const LoadedSettings loaded = ParseSettings(JoinLines(lines));
-        EXPECT_EQ(loaded.settings.PlayerName == "Olga", c.laterTaken) << c.line << c.text;
-        EXPECT_EQ(loaded.settings.GifCaptureMode == 2, c.laterTaken) << c.line << c.text;
+        EXPECT_EQ(loaded.settings.PlayerName == playerName, c.laterTaken) << c.line << c.text;
+        EXPECT_EQ(loaded.settings.GifCaptureMode == captureMode, c.laterTaken) << c.line << c.text;
         EXPECT_EQ(loaded.reachedServiceAddresses, c.laterTaken) << c.line << c.text;
     }
     EXPECT_EQ(ParseSettings(WithLine(6, "121")).settings.DeckBack, 12);
@@ -165,6 +167,17 @@ TEST_F(SettingsFileTest, SaveIsSkippedAfterARecordFileProblem) {
     EXPECT_EQ(SaveSettings(Folder(), s, true), SettingsSave::Saved);
     EXPECT_EQ(LoadSettings(Folder()).settings.PlayerName, "Olga");
     EXPECT_EQ(LoadSettings(Folder() / "nowhere").settings.PlayerName, "Mr.X");
+}
+
+// A FIFO in place of the settings file reads as a file that cannot be read:
+// every default, and no wait for a writer.
+TEST_F(SettingsFileTest, SettingsFileThatIsNotARegularFileGivesTheDefaults) {
+    const std::filesystem::path path = Folder() / "Tavlira2.ini";
+    testing::MakeFifo(path);
+    const LoadedSettings loaded =
+        testing::WithinBound(path, [&] { return LoadSettings(Folder()); });
+    EXPECT_FALSE(loaded.reachedServiceAddresses);
+    EXPECT_EQ(FormatSettings(loaded.settings), FormatSettings(Settings{}));
 }
 
 TEST(SettingsTest, ServiceDirectory) {
