@@ -59,8 +59,8 @@ std::optional<MemberRecord> Session::Member(int slot) {
     return records.LoadMember(match.RecordKind(), slot);
 }
 
-std::optional<RecordFile> Session::ClubList() const {
-    return ReadRecordFile(records.PathOf(match.RecordKind()));
+std::optional<RecordFile> Session::ClubList() {
+    return records.ReadRecords(match.RecordKind());
 }
 
 bool Session::Rename(const std::string& name, const std::string& password) {

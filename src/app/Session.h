@@ -54,7 +54,7 @@ class Session : public QObject, private EventStage {
                      const std::string& passwordAgain);
     std::optional<MemberRecord> Member(int slot);
     // The record file of the current mode, for the club list of the menu.
-    std::optional<RecordFile> ClubList() const;
+    std::optional<RecordFile> ClubList();
     // The player at the table plays on under a new name and password (code
     // page 1251); a member's record is renamed first. False when the record
     // could not be written: then nothing changed.
