@@ -185,8 +185,9 @@ void AwaitPersonsTurn(MainWindow& form) {
     }
 }
 
-// A button pressed while a card flies and released on the person's next turn
-// is no click: a click acts only when pressed and released on a waiting table.
+// A mouse button pressed while a card flies and released on the person's
+// next turn is no click, on a hand card or on a table button alike: a click
+// acts only when pressed and released while the match waits for input.
 TEST(WindowTable, APressMadeWhileACardFliesIsNoClickLater) {
     Settings settings;
     settings.Speed = 1;
@@ -196,14 +197,29 @@ TEST(WindowTable, APressMadeWhileACardFliesIsNoClickLater) {
     test::EnterAsNewPlayer(form, "Presser", "1");
     BeginAndAwaitPersonsTurn(form);
     const GameState& s = form.CurrentMatch().State();
-    test::ClickAt(*form.Table(), form.Table()->HandCardRect(1));
-    test::ClickAt(*form.Table(), form.Table()->TableSlotRect(LowestFreeTablePlace(s)));
-    ASSERT_TRUE(form.Queue().FlightRunning());
-    const QPoint card = form.Table()->HandCardRect(1).center();
-    QTest::mousePress(form.Table(), Qt::LeftButton, Qt::NoModifier, card);
-    AwaitPersonsTurn(form);
-    QTest::mouseRelease(form.Table(), Qt::LeftButton, Qt::NoModifier, card);
-    EXPECT_EQ(s.PickedHandSlot, 0);
+    TableView& table = *form.Table();
+    struct Target {
+        const char* what;
+        QWidget* widget;
+        std::function<QPoint()> spot;
+    };
+    const Target targets[] = {
+        {"hand card", &table, [&table] { return table.HandCardRect(1).center(); }},
+        {"Score", table.SecondButton(), [&table] { return table.SecondButton()->rect().center(); }},
+    };
+    for (const Target& target : targets) {
+        SCOPED_TRACE(target.what);
+        const std::uint8_t panelView = s.PanelView;
+        test::ClickAt(table, table.HandCardRect(1));
+        test::ClickAt(table, table.TableSlotRect(LowestFreeTablePlace(s)));
+        ASSERT_TRUE(form.Queue().FlightRunning());
+        const QPoint spot = target.spot();
+        QTest::mousePress(target.widget, Qt::LeftButton, Qt::NoModifier, spot);
+        AwaitPersonsTurn(form);
+        QTest::mouseRelease(target.widget, Qt::LeftButton, Qt::NoModifier, spot);
+        EXPECT_EQ(s.PickedHandSlot, 0);
+        EXPECT_EQ(s.PanelView, panelView);
+    }
 }
 
 // Clicks on the hand and the table while the computer moves change nothing.

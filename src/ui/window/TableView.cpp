@@ -40,6 +40,7 @@ TableView::TableView(const Match& gameMatch, const Settings& windowSettings, Pic
         button->SetGrayDis(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->hide();
+        button->installEventFilter(this);
     }
     connect(startButton, &QPushButton::clicked, this, &TableView::StartPressed);
     connect(secondButton, &QPushButton::clicked, this, &TableView::SecondPressed);
@@ -330,8 +331,22 @@ void TableView::paintEvent(QPaintEvent* event) {
 
 void TableView::SetInputOpen(bool open) {
     inputOpen = open;
-    if (!open)
-        pressed.reset();
+    if (open)
+        return;
+    pressed.reset();
+    // A table button released after the step would click.
+    for (SkinnedButton* button : {startButton, secondButton})
+        button->setDown(false);
+}
+
+// A table button pressed while the match is busy stays up, so its release
+// later is no click.
+bool TableView::eventFilter(QObject* watched, QEvent* event) {
+    const bool tableButton = watched == startButton || watched == secondButton;
+    if (tableButton && !inputOpen &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 int TableView::HandPlaceUnder(QPoint point) const {
