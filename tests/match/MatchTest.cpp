@@ -43,6 +43,7 @@ public:
         history.insert(history.end(), entries.begin(), entries.end());
         return !historyFails;
     }
+    std::optional<RecordFile> ReadRecords(RecordFileKind) override { return std::nullopt; }
 };
 
 class MatchTest : public ::testing::Test {
