@@ -21,7 +21,6 @@ public:
     std::vector<HisStr> history;
     bool historyFails = false;
 
-    std::optional<RecordFile> ReadRecords(RecordFileKind) override { return std::nullopt; }
     std::optional<MemberRecord> LoadMember(RecordFileKind, int slot) override {
         auto it = members.find(slot);
         if (it == members.end())
