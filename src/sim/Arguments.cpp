@@ -45,25 +45,28 @@ long long Arguments::Number(const std::string& name, long long min, long long ma
 }
 
 template <int N>
-OneBased<CardSlot, N> ParseCards(const std::string& list, bool figuresHavePoints,
-                                 const std::string& what) {
+OneBased<CardSlot, N> CardLists::Read(const std::string& list, const std::string& option) {
     OneBased<CardSlot, N> places;
     places.Fill(CardSlot::Empty());
-    std::set<std::string> seen;
     int place = 0;
     size_t start = 0;
     while (start <= list.size() && !list.empty()) {
         size_t comma = list.find(',', start);
-        const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::string item =
+            list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         if (++place > N)
-            throw UsageError(what + " holds more than " + std::to_string(N) + " places");
+            throw UsageError(option + " holds more than " + std::to_string(N) + " places");
         if (item != "##") {
-            const auto card = CardCode::FromBytes(Utf8ToCp1251(item));
+            const std::string bytes = Utf8ToCp1251(item);
+            const auto card = CardCode::FromBytes(bytes);
             if (!card)
-                throw UsageError(what + ": '" + item + "' is not a card");
-            if (!seen.insert(item).second)
-                throw UsageError(what + ": '" + item + "' appears twice");
-            places[place] = {*card, RankOrder(*card), GameValue(*card, figuresHavePoints)};
+                throw UsageError(option + ": '" + item + "' is not a card");
+            const auto [seen, isNew] = optionOf_.emplace(bytes, option);
+            if (!isNew && seen->second == option)
+                throw UsageError(option + ": '" + item + "' appears twice");
+            if (!isNew)
+                throw UsageError(option + ": '" + item + "' is also in " + seen->second);
+            places[place] = {*card, RankOrder(*card), GameValue(*card, figuresHavePoints_)};
         }
         if (comma == std::string::npos)
             break;
@@ -72,8 +75,29 @@ OneBased<CardSlot, N> ParseCards(const std::string& list, bool figuresHavePoints
     return places;
 }
 
-template HandRow ParseCards<HandPlaces>(const std::string&, bool, const std::string&);
-template OneBased<CardSlot, TablePlaces> ParseCards<TablePlaces>(const std::string&, bool,
-                                                                 const std::string&);
+template HandRow CardLists::Read<HandPlaces>(const std::string&, const std::string&);
+template OneBased<CardSlot, TablePlaces> CardLists::Read<TablePlaces>(const std::string&,
+                                                                      const std::string&);
+
+std::string Escaped(std::string_view text) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\')
+            escaped += "\\\\";
+        else if (c == '\n')
+            escaped += "\\n";
+        else if (c == '\r')
+            escaped += "\\r";
+        else if (c == '\t')
+            escaped += "\\t";
+        else if (byte < 0x20 || byte == 0x7F)
+            escaped += {'\\', 'x', hex[byte >> 4], hex[byte & 0xF]};
+        else
+            escaped += c;
+    }
+    return escaped;
+}
 
 } // namespace tavlira::sim

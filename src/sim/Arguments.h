@@ -8,6 +8,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavlira::sim {
@@ -18,7 +19,7 @@ struct UsageError : std::runtime_error {
 };
 
 class Arguments {
-public:
+  public:
     // Reads `args` (after the command name) against the options that take a
     // value and the flags that do not; anything else is a usage error.
     Arguments(const std::vector<std::string>& args, const std::set<std::string>& valued,
@@ -29,13 +30,29 @@ public:
     // A whole number in [min, max].
     long long Number(const std::string& name, long long min, long long max) const;
 
-private:
+  private:
     std::map<std::string, std::string> values_;
 };
 
-// Comma-separated card codes in UTF-8 ("5ч,Вп,##") into places 1..N; missing
-// trailing places are empty. Values follow `figuresHavePoints`.
-template <int N> OneBased<CardSlot, N> ParseCards(const std::string& list, bool figuresHavePoints,
-                                                  const std::string& what);
+// Reads the card lists of one position, comma-separated card codes in UTF-8
+// ("5ч,Вп,##"), into places 1..N; "##" and missing trailing places are empty.
+// A card lies in one place only: a card named twice, within one list or
+// across the lists of the position, is a usage error.
+class CardLists {
+  public:
+    explicit CardLists(bool figuresHavePoints) : figuresHavePoints_(figuresHavePoints) {}
+
+    // The list given as `option`, named that way in error messages.
+    template <int N> OneBased<CardSlot, N> Read(const std::string& list, const std::string& option);
+
+  private:
+    bool figuresHavePoints_;
+    // Each card read so far (its code page 1251 bytes) and the option that named it.
+    std::map<std::string, std::string> optionOf_;
+};
+
+// `text` with backslashes doubled and control characters written as \n, \r,
+// \t or \xNN, so that a message echoing it stays on one line.
+std::string Escaped(std::string_view text);
 
 } // namespace tavlira::sim

@@ -6,6 +6,7 @@
 #include "sim/Arguments.h"
 
 #include <cstdio>
+#include <map>
 #include <random>
 
 namespace tavlira::sim {
@@ -28,6 +29,12 @@ std::string TwoDecimals(double x) {
     return buffer;
 }
 
+// Writes the one line of a failure, arguments it echoes escaped, and gives
+// `status`.
+int Fail(std::ostream& err, const std::exception& e, int status) {
+    err << "tavlira-sim: " << Escaped(e.what()) << '\n';
+    return status;
+}
 
 } // namespace
 
@@ -48,16 +55,20 @@ void PlayCommand(const std::vector<std::string>& args, std::ostream& out) {
 void BestCommand(const std::vector<std::string>& args, std::ostream& out) {
     const Arguments a(args, {"hand", "table"}, {"figures"});
     const bool figures = a.Has("figures");
-    const HandRow hand = ParseCards<HandPlaces>(a.Text("hand"), figures, "--hand");
-    const auto placed = ParseCards<TablePlaces>(a.Text("table"), figures, "--table");
+    CardLists cards(figures);
+    const HandRow hand = cards.Read<HandPlaces>(a.Text("hand"), "--hand");
+    const auto placed = cards.Read<TablePlaces>(a.Text("table"), "--table");
     TableRow table;
     table.Fill(CardSlot::Empty());
     for (int place = 1; place <= TablePlaces; ++place)
         table[place] = placed[place];
     const CaptureChoice choice = FindCapture(hand, table, figures);
     std::string ratings;
-    for (double r : choice.best)
-        ratings += (ratings.empty() ? "" : ",") + TwoDecimals(r);
+    for (double r : choice.best) {
+        if (!ratings.empty())
+            ratings += ',';
+        ratings += TwoDecimals(r);
+    }
     out << "choice=" << choice.chosen << '\n'
         << "capturing=" << PlaceList(choice.capturing) << '\n'
         << "take=" << PlaceList(choice.bestTakeSet) << '\n'
@@ -67,8 +78,29 @@ void BestCommand(const std::vector<std::string>& args, std::ostream& out) {
 void LayOffCommand(const std::vector<std::string>& args, std::ostream& out) {
     const Arguments a(args, {"hand"}, {"figures"});
     const bool figures = a.Has("figures");
-    const HandRow hand = ParseCards<HandPlaces>(a.Text("hand"), figures, "--hand");
+    const HandRow hand = CardLists(figures).Read<HandPlaces>(a.Text("hand"), "--hand");
     out << "place=" << ChooseLayOff(hand, figures) << '\n';
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    using Command = void (*)(const std::vector<std::string>&, std::ostream&);
+    static const std::map<std::string, Command> commands = {{"play", PlayCommand},
+                                                            {"best", BestCommand},
+                                                            {"layoff", LayOffCommand},
+                                                            {"match", MatchCommand}};
+    try {
+        if (args.empty())
+            throw UsageError("usage: tavlira-sim play|best|layoff|match [options]");
+        const auto command = commands.find(args[0]);
+        if (command == commands.end())
+            throw UsageError("unknown command '" + args[0] + "'");
+        command->second(std::vector<std::string>(args.begin() + 1, args.end()), out);
+    } catch (const UsageError& e) {
+        return Fail(err, e, 2);
+    } catch (const std::exception& e) {
+        return Fail(err, e, 1);
+    }
+    return 0;
 }
 
 } // namespace tavlira::sim

@@ -68,15 +68,22 @@ double ParseDecimal(std::string_view text, double fallback) {
 }
 
 std::string PadLeft(long long number, int width, char fill) {
-    if (number < 0 && fill == '0')
-        return "-" + PadText(std::to_string(-number), width - 1, '0');
-    return PadText(std::to_string(number), width, fill);
+    if (number >= 0 || fill != '0')
+        return PadText(std::to_string(number), width, fill);
+    // The zeros go between the sign and the digits. The magnitude is taken
+    // unsigned: the most negative number has no positive counterpart.
+    const unsigned long long magnitude = 0ULL - static_cast<unsigned long long>(number);
+    std::string text(1, '-');
+    text += PadText(std::to_string(magnitude), width - 1, '0');
+    return text;
 }
 
 std::string FormatFixed2(int width, double number) {
     return PadText(FormatScaled(number, 2), width, ' ');
 }
 
-std::string FormatRating(double number) { return PadText(FormatScaled(number, 6), 10, ' '); }
+std::string FormatRating(double number) {
+    return PadText(FormatScaled(number, 6), 10, ' ');
+}
 
 } // namespace tavlira

@@ -1,15 +1,15 @@
-#include "sim/Arguments.h"
 #include "sim/Commands.h"
 
-#include <gtest/gtest.h>
+#include "sim/Arguments.h"
 
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace tavlira::sim {
 namespace {
 
 std::string RunCommand(void (*command)(const std::vector<std::string>&, std::ostream&),
-                std::vector<std::string> args) {
+                       std::vector<std::string> args) {
     std::ostringstream out;
     command(args, out);
     return out.str();
@@ -54,6 +54,10 @@ TEST(SimArguments, RefuseBadInput) {
         {"--hand", "5ч,6ч,7ч,8ч,9ч", "--table", ""}, // five hand places
         {"--hand", "5x", "--table", ""},
         {"--hand", "5ч", "--table", "5б,5б"},
+        {"--hand", "5ч,##,5ч", "--table", ""},
+        // One card cannot be in the hand and on the table at once.
+        {"--hand", "5ч", "--table", "5ч"},
+        {"--hand", "##,Вп", "--table", "5б,##,Вп"},
         {"--hand", "5ч", "--table", "1,2,3,4,5,6,7,8,9"},
         {"--hand", "5ч"},
         {"--hand"},
@@ -62,6 +66,55 @@ TEST(SimArguments, RefuseBadInput) {
         EXPECT_THROW(RunCommand(BestCommand, args), UsageError) << args[0];
     EXPECT_THROW(RunCommand(PlayCommand, {"--games", "-1"}), UsageError);
     EXPECT_THROW(RunCommand(PlayCommand, {"--games", "3", "--games", "4"}), UsageError);
+}
+
+// The whole command line as the program runs it.
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunLine(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = Run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(SimCommandLine, ABadLineGivesStatus2AndOneLineThatEchoesArgumentsEscaped) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* err;
+    } cases[] = {
+        {{}, "tavlira-sim: usage: tavlira-sim play|best|layoff|match [options]\n"},
+        {{"da\nnce"}, "tavlira-sim: unknown command 'da\\nnce'\n"},
+        {{"play", "--ga\nmes", "3"}, "tavlira-sim: unknown option --ga\\nmes\n"},
+        {{"play", "--games", "3", "x\r\ty\\"}, "tavlira-sim: unexpected argument 'x\\r\\ty\\\\'\n"},
+        {{"best", "--hand", "5\x1b[2J\x7f", "--table", ""},
+         "tavlira-sim: --hand: '5\\x1B[2J\\x7F' is not a card\n"},
+        {{"best", "--hand", "Вп\n", "--table", ""}, "tavlira-sim: --hand: 'Вп\\n' is not a card\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = RunLine(c.args);
+        EXPECT_EQ(outcome.status, 2) << c.err;
+        EXPECT_EQ(outcome.out, "") << c.err;
+        EXPECT_EQ(outcome.err, c.err);
+    }
+}
+
+TEST(SimCommandLine, ACardInHandAndOnTableIsABadLine) {
+    const Outcome outcome = RunLine({"best", "--hand", "5ч", "--table", "5б,5ч"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, "tavlira-sim: --table: '5ч' is also in --hand\n");
+}
+
+TEST(SimCommandLine, AGoodLineGivesStatus0AndTheOutput) {
+    const Outcome outcome = RunLine({"layoff", "--hand", "Тк,5б,1п,Вч"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "place=3\n");
+    EXPECT_EQ(outcome.err, "");
 }
 
 } // namespace

@@ -218,7 +218,7 @@ bool WriteTableArt(ResourceWriter& out) {
     }};
     for (const auto& [name, colour] : banners) {
         if (!AddBothSizes(out, name, QString(name) + 'B',
-                          [&](double scale) { return Banner(colour, scale); }))
+                          [&shade = colour](double scale) { return Banner(shade, scale); }))
             return false;
     }
     const bool tableDone =

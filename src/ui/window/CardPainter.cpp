@@ -5,8 +5,6 @@
 namespace tavlira {
 namespace {
 
-// The small picture class draws 69 x 94 pictures in a 71 x 96 cell.
-constexpr QSize SmallCell(71, 96);
 const QColor FrameOrange(255, 128, 64);
 
 } // namespace
