@@ -8,6 +8,7 @@
 
 #include "sim/Arguments.h"
 #include "sim/Commands.h"
+#include "sim/MatchCommand.h"
 
 #include <functional>
 #include <iostream>
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
         if (command == commands.end())
             throw UsageError(std::string("unknown command '") + argv[1] + "'");
         command->second(std::vector<std::string>(argv + 2, argv + argc), std::cout);
+    } catch (const Interrupted& e) {
+        return 128 + e.Signal();
     } catch (const UsageError& e) {
         std::cerr << "tavlira-sim: " << e.what() << '\n';
         return 2;
