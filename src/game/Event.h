@@ -1,5 +1,5 @@
 #pragma once
-// What a game step asks of the screen, the speakers and the network.
+// What a game step asks of the screen, the speakers and the network link.
 //
 // The rules change `GameState` at once, in one piece, and append events to
 // an outbox in the order the player must see and hear them. The presentation
@@ -11,11 +11,11 @@
 #include "game/Card.h"
 #include "game/Effect.h"
 #include "game/GameState.h"
+#include "game/Move.h"
 #include "game/PlaceSet.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <variant>
 #include <vector>
 
@@ -37,7 +37,9 @@ struct Spot {
     }
     static constexpr Spot Stock() { return {Kind::Stock, 0, 0}; }
     // Where a seat's captured cards go: above the table for seat 1, below for seat 2.
-    static constexpr Spot Pile(int seat) { return {Kind::Pile, static_cast<std::uint8_t>(seat), 0}; }
+    static constexpr Spot Pile(int seat) {
+        return {Kind::Pile, static_cast<std::uint8_t>(seat), 0};
+    }
     friend constexpr bool operator==(const Spot&, const Spot&) = default;
 };
 
@@ -99,9 +101,11 @@ struct ShowNoMove {
     std::uint8_t seat = 0;
 };
 
-// A move message for the network peer, in code page 1251 bytes.
-struct SendMessage {
-    std::string text;
+// A seat made a move. A network link sends the moves of this machine's
+// person to the peer; the window has nothing to show for it.
+struct MoveMade {
+    std::uint8_t seat = 0;
+    Move move;
 };
 
 // The game is scored: the two table buttons take their end-of-game roles.
@@ -113,7 +117,7 @@ struct GameFinished {
 
 using Event = std::variant<event::RedrawHand, event::RedrawTable, event::RedrawStock,
                            event::RedrawPanels, event::FlyCards, event::PlaySound, event::Pause,
-                           event::ShowNoMove, event::SendMessage, event::GameFinished>;
+                           event::ShowNoMove, event::MoveMade, event::GameFinished>;
 using Outbox = std::vector<Event>;
 
 // Snapshot helpers used by every step that redraws.

@@ -1,8 +1,7 @@
 #include "game/SelfPlay.h"
 
-#include "game/Computer.h"
 #include "game/Deal.h"
-#include "game/Play.h"
+#include "game/GameTick.h"
 
 #include <cstdio>
 #include <type_traits>
@@ -22,13 +21,9 @@ void DealSelfPlayGame(GameState& state, RandomSource& random, Outbox& out) {
 }
 
 bool SelfPlayTick(GameState& state, Outbox& out) {
-    if (state.GameOver)
-        return false;
-    if ((state.Mover == 1 || state.Mover == 2) && state.HandCount[state.Mover] > 0)
-        return ComputerTurn(state, state.Mover, out);
-    if (RefillDeal(state, out))
-        return true;
-    return FinalSweep(state, out);
+    SeatPlayers computers;
+    computers.Fill(Player::Computer);
+    return GameTick(state, computers, out);
 }
 
 void MoveSignature::Mix(std::uint8_t byte) {

@@ -1,15 +1,23 @@
 #include "match/Match.h"
 
 #include "game/CaptureSearch.h"
-#include "game/Computer.h"
 #include "game/Deal.h"
+#include "game/GameTick.h"
 #include "game/Play.h"
 #include "game/Scoring.h"
 #include "i18n/words/Table.h"
 
 namespace tavlira {
 
-Match::Match(MatchServices services) : services_(std::move(services)) {}
+Match::Match(MatchServices services) : services_(std::move(services)) {
+    SetPlayMode(PlayMode::Computer);
+}
+
+void Match::SetPlayMode(PlayMode mode) {
+    state_.Mode = mode;
+    players_[LocalSeat] = Player::Person;
+    players_[OpponentSeat] = mode == PlayMode::Computer ? Player::Computer : Player::Peer;
+}
 
 MatchOutbox Match::TakeOutbox() {
     MatchOutbox taken;
@@ -40,9 +48,7 @@ TableButtons Match::Buttons() const {
         b.start = {&words::NextGame, state_.Buttons.nextGame, true};
         b.second = {&words::ExitToMenu, state_.Buttons.exitToMenu, true};
     } else if (state_.BeginState == Dealt) {
-        const bool waitsForOtherSide =
-            state_.Mode == PlayMode::DuelClient || state_.Mode == PlayMode::TablePosition2;
-        b.start = {&words::ToBegin, !waitsForOtherSide, true};
+        b.start = {&words::ToBegin, SeatMayBegin(state_, LocalSeat), true};
         b.second = {&words::ExitToMenu, false, true};
     } else {
         b.start = {&words::Take, PersonsTurn() && SelectionIsLegal(state_), true};
@@ -60,12 +66,9 @@ bool Match::PersonsTurn() const {
            !state_.GameOver;
 }
 
-bool Match::OpponentsTurn() const {
-    return state_.TableActive && state_.Mover == OpponentSeat && state_.BeginState == UnderWay &&
-           !state_.GameOver && state_.Mode != PlayMode::Computer;
+bool Match::CardWaitsInCaptureArea() const {
+    return !state_.Table[CaptureArea].IsEmpty();
 }
-
-bool Match::CardWaitsInCaptureArea() const { return !state_.Table[CaptureArea].IsEmpty(); }
 
 // --- Screens
 
@@ -174,16 +177,7 @@ void Match::Tick() {
     if (!state_.TableActive || state_.BeginState != UnderWay || state_.GameOver)
         return;
     Outbox out;
-    if (state_.Mover == OpponentSeat && state_.Mode == PlayMode::Computer &&
-        state_.HandCount[OpponentSeat] > 0) {
-        ComputerTurn(state_, OpponentSeat, out);
-    } else {
-        RefillDeal(state_, out);
-        FinalSweep(state_, out);
-        for (int seat : {LocalSeat, OpponentSeat})
-            if (HasNoMove(state_, seat))
-                EndGame(state_, seat, true, out);
-    }
+    GameTick(state_, players_, out);
     Emit(out);
     EmitButtons();
 }
@@ -191,29 +185,27 @@ void Match::Tick() {
 void Match::PressStart() {
     if (!Buttons().start.enabled)
         return;
-    Outbox out;
-    if (state_.BeginState == Dealt && !state_.GameOver) {
-        state_.BeginState = UnderWay;
-        helpTopic_ = HelpUnderWay;
-        if (state_.Mode == PlayMode::DuelHost)
-            out.push_back(event::SendMessage{"hbegin##"});
-        else if (state_.Mode == PlayMode::TablePosition1)
-            out.push_back(event::SendMessage{"hbegin"});
-    } else if (state_.GameOver) {
-        Emit(out);
+    if (state_.GameOver)
         NewGame(true);
-        return;
-    } else {
-        // "Take": the button is enabled only for a legal capture on the
-        // person's turn.
-        if (IsNetworkDuel(state_.Mode))
-            out.push_back(event::SendMessage{std::string("htake##") + DuelRoleDigit(state_.Mode)});
-        else if (IsOnlineTable(state_.Mode))
-            out.push_back(event::SendMessage{"htake"});
-        TakeCards(state_, LocalSeat, out);
-    }
+    else if (state_.BeginState == Dealt)
+        Apply(LocalSeat, Move::Begin());
+    else
+        Apply(LocalSeat, Move::Take()); // "Take" is enabled only for a legal capture
+}
+
+bool Match::Apply(int seat, const Move& move) {
+    Outbox out;
+    if (!state_.TableActive || !ApplyMove(state_, seat, move, out))
+        return false;
+    if (move.kind == Move::Kind::Begin)
+        helpTopic_ = HelpUnderWay;
     Emit(out);
     EmitButtons();
+    return true;
+}
+
+bool Match::PeerMove(const Move& move) {
+    return players_[OpponentSeat] == Player::Peer && Apply(OpponentSeat, move);
 }
 
 void Match::PressSecond() {
@@ -280,65 +272,7 @@ void Match::ClickTable(int place, MouseButton button) {
     }
     if (PointerOverTable(place) != Pointer::Hand)
         return;
-    Outbox out;
-    if (!occupied) {
-        PlayCard(state_, LocalSeat, state_.PickedHandSlot, place, true, out);
-    } else {
-        if (IsNetworkDuel(state_.Mode))
-            out.push_back(event::SendMessage{"hsell" + std::to_string(place) + "#" +
-                                             DuelRoleDigit(state_.Mode)});
-        else if (IsOnlineTable(state_.Mode))
-            out.push_back(event::SendMessage{"hsell" + std::to_string(place)});
-        ToggleTableCard(state_, place, out);
-    }
-    Emit(out);
-    EmitButtons();
-}
-
-// --- The network opponent
-
-bool Match::OpponentBegin() {
-    if (!state_.TableActive || state_.BeginState != Dealt || state_.Mode == PlayMode::Computer)
-        return false;
-    state_.BeginState = UnderWay;
-    helpTopic_ = HelpUnderWay;
-    EmitButtons();
-    return true;
-}
-
-bool Match::OpponentPlay(int handPlace, int tablePlace) {
-    if (!OpponentsTurn() || handPlace < 1 || handPlace > HandPlaces)
-        return false;
-    if (tablePlace == CaptureArea &&
-        !FindCapture(state_.Hand[OpponentSeat], state_.Table, state_.FiguresHavePoints)
-             .capturing.Contains(handPlace))
-        return false;
-    Outbox out;
-    if (!PlayCard(state_, OpponentSeat, handPlace, tablePlace, false, out))
-        return false;
-    Emit(out);
-    EmitButtons();
-    return true;
-}
-
-bool Match::OpponentToggle(int tablePlace) {
-    if (!OpponentsTurn() || !CardWaitsInCaptureArea() || tablePlace < 1 ||
-        tablePlace > TablePlaces || state_.Table[tablePlace].IsEmpty())
-        return false;
-    Outbox out;
-    ToggleTableCard(state_, tablePlace, out);
-    Emit(out);
-    return true;
-}
-
-bool Match::OpponentTake() {
-    if (!OpponentsTurn() || !SelectionIsLegal(state_))
-        return false;
-    Outbox out;
-    TakeCards(state_, OpponentSeat, out);
-    Emit(out);
-    EmitButtons();
-    return true;
+    Apply(LocalSeat, occupied ? Move::Toggle(place) : Move::Play(state_.PickedHandSlot, place));
 }
 
 // --- Leaving
@@ -360,11 +294,12 @@ void Match::LeaveAfterGame() {
 
     const bool cycleEnds = state_.GameCounter % CycleGames == 0;
     if (!cycleEnds && lead != 0)
-        outbox_.emplace_back(Event{event::PlaySound{lead > 0 ? Effect::MatchGood : Effect::MatchBad, false}});
+        outbox_.emplace_back(
+            Event{event::PlaySound{lead > 0 ? Effect::MatchGood : Effect::MatchBad, false}});
 
     if (!onlineTable && !state_.RatedSeries) {
-        const GameResult result{playerSlot_, playerName_, rating_, state_.GameCounter,
-                                state_.ShownScore, encodedPassword_};
+        const GameResult result{playerSlot_,        playerName_,       rating_,
+                                state_.GameCounter, state_.ShownScore, encodedPassword_};
         const StoreOutcome outcome = services_.records->StoreGameResult(RecordKind(), result);
         if (outcome.status == WriteStatus::Failed)
             outbox_.emplace_back(match_event::RecordFailure{});
@@ -396,7 +331,8 @@ void Match::Close() {
 void Match::ForfeitMember() {
     if (playerSlot_ < 1 || playerSlot_ > MemberSlots || IsOnlineTable(state_.Mode))
         return;
-    if (services_.records->RemoveMember(RecordKind(), playerSlot_, playerName_) == WriteStatus::Failed)
+    if (services_.records->RemoveMember(RecordKind(), playerSlot_, playerName_) ==
+        WriteStatus::Failed)
         outbox_.emplace_back(match_event::RecordFailure{});
 }
 

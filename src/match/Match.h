@@ -13,6 +13,8 @@
 // the take.
 
 #include "game/GameState.h"
+#include "game/GameTick.h"
+#include "game/Move.h"
 #include "game/Random.h"
 #include "match/Login.h"
 #include "match/MatchEvent.h"
@@ -47,7 +49,7 @@ struct MatchServices {
 };
 
 class Match {
-public:
+  public:
     explicit Match(MatchServices services);
 
     // Settings that shape the next match.
@@ -76,14 +78,12 @@ public:
     Pointer PointerOverHand(int place) const;
     Pointer PointerOverTable(int place) const;
 
-    // --- The network opponent's moves, replayed for seat 1. Each returns
-    // false, changing nothing, for a move the rules do not allow, so the
-    // network side can drop a peer that sends one.
-    void SetPlayMode(PlayMode mode) { state_.Mode = mode; }
-    bool OpponentBegin();
-    bool OpponentPlay(int handPlace, int tablePlace);
-    bool OpponentToggle(int tablePlace);
-    bool OpponentTake();
+    // --- The network peer's moves, for the seat it plays (seat 1). Returns
+    // false, changing nothing, for a move the rules do not allow or when no
+    // peer plays, so the network side can drop a peer that sends one.
+    void SetPlayMode(PlayMode mode);
+    bool PeerMove(const Move& move);
+    Player PlayerOf(int seat) const { return players_[seat]; }
 
     // --- Leaving
     // The pop-up "Exit to menu": true when the window must first ask
@@ -109,7 +109,9 @@ public:
     int HelpTopic() const { return helpTopic_; }
     const std::string& PlayerName() const { return playerName_; }
     double Rating() const { return rating_; }
-    RecordFileKind RecordKind() const { return networkMode_ ? RecordFileKind::Net : RecordFileKind::Club; }
+    RecordFileKind RecordKind() const {
+        return networkMode_ ? RecordFileKind::Net : RecordFileKind::Club;
+    }
     TableButtons Buttons() const;
     // How often the window should tick, in milliseconds; 0 for no tick.
     int TickInterval() const;
@@ -117,9 +119,11 @@ public:
     // The events appended since the last call.
     MatchOutbox TakeOutbox();
 
-private:
+  private:
     bool PersonsTurn() const;
-    bool OpponentsTurn() const;
+    // The person's clicks and the peer's messages reach the game here; the
+    // computer's moves reach the same ApplyMove within the tick.
+    bool Apply(int seat, const Move& move);
     bool CardWaitsInCaptureArea() const;
     void Emit(Outbox& gameEvents);
     void EmitButtons();
@@ -130,6 +134,7 @@ private:
 
     MatchServices services_;
     GameState state_;
+    SeatPlayers players_{};
     MatchOutbox outbox_;
     TableButtons shownButtons_;
     Screen screen_ = Screen::Title;

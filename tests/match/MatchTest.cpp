@@ -1,12 +1,12 @@
+#include "match/Match.h"
+
 #include "game/CaptureSearch.h"
 #include "game/LayOff.h"
 #include "game/Play.h"
 #include "i18n/words/Table.h"
 #include "match/Autoplay.h"
-#include "match/Match.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace tavlira {
@@ -14,7 +14,7 @@ namespace {
 
 // Records kept in memory, so tests see what would be written.
 class FakeRecords final : public RecordStore {
-public:
+  public:
     std::map<int, MemberRecord> members;
     std::vector<GameResult> stored;
     std::vector<std::pair<int, std::string>> removed;
@@ -38,18 +38,20 @@ public:
         removed.emplace_back(slot, std::string(name));
         return WriteStatus::Written;
     }
-    bool WriteHistory(std::span<const HisStr> entries, std::string_view, std::string_view) override {
+    bool WriteHistory(std::span<const HisStr> entries, std::string_view,
+                      std::string_view) override {
         history.insert(history.end(), entries.begin(), entries.end());
         return !historyFails;
     }
 };
 
 class MatchTest : public ::testing::Test {
-protected:
+  protected:
     FakeRecords records;
     std::uint32_t seed = 5;
-    Match match{MatchServices{&records, [] { return std::pair<std::string, std::string>("12:30", "10.12.2026"); },
-                              [this] { return std::make_unique<SeededRandom>(seed++); }}};
+    Match match{MatchServices{
+        &records, [] { return std::pair<std::string, std::string>("12:30", "10.12.2026"); },
+        [this] { return std::make_unique<SeededRandom>(seed++); }}};
 
     void SetUp() override {
         records.members[1] = {"Anna", 1.5, 18, 7, EncodePassword("pw")};
@@ -72,7 +74,6 @@ protected:
         ASSERT_TRUE(S().GameOver);
         EXPECT_EQ(match.Buttons().second.label, &words::ExitToMenu);
     }
-
 };
 
 TEST_F(MatchTest, NewPlayerPlaysAWholeGameAndLeavesWithTheResultStored) {
@@ -106,25 +107,34 @@ TEST_F(MatchTest, ComputerCaptureIsShownBeforeItIsTaken) {
         m.LeaveTitle();
         records.members[1].games = 1; // game 2: the computer leads
         ASSERT_EQ(m.Login(1, "", "pw", ""), LoginError::None);
-        if (FindCapture(m.State().Hand[1], m.State().Table, false).chosen == 0)
+        const CaptureChoice choice = FindCapture(m.State().Hand[1], m.State().Table, false);
+        if (choice.chosen == 0)
             continue;
         m.PressStart();
         m.TakeOutbox();
         m.Tick();
         const MatchOutbox out = m.TakeOutbox();
-        // play: the card flies to the capture area; the selection is shown;
-        // 2000 ms; the cards fly to the computer's pile.
+        // play: the card flies to the capture area; the selection grows to
+        // the whole capture; 2000 ms; the cards fly to the computer's pile.
+        PlaceSet shown;
         std::vector<size_t> order;
         for (size_t i = 0; i < out.size(); ++i) {
             const auto* e = std::get_if<Event>(&out[i]);
             if (!e)
                 continue;
-            if (const auto* f = std::get_if<event::FlyCards>(e))
+            if (const auto* f = std::get_if<event::FlyCards>(e)) {
                 order.push_back(f->to == Spot::TablePlace(9) ? 1 : f->to == Spot::Pile(1) ? 4 : 9);
-            else if (const auto* t = std::get_if<event::RedrawTable>(e); t && t->highlighted.Count() > 1)
-                order.push_back(2);
-            else if (const auto* p = std::get_if<event::Pause>(e); p && p->milliseconds == 2000)
+            } else if (const auto* t = std::get_if<event::RedrawTable>(e);
+                       t && t->highlighted.Count() > 1) {
+                if (order.back() != 2)
+                    order.push_back(2);
+                shown = t->highlighted;
+            } else if (const auto* p = std::get_if<event::Pause>(e); p && p->milliseconds == 2000) {
                 order.push_back(3);
+                PlaceSet whole = choice.bestTakeSet;
+                whole.Add(CaptureArea);
+                EXPECT_EQ(shown, whole); // the whole capture is on show during the pause
+            }
         }
         EXPECT_EQ(order, (std::vector<size_t>{1, 2, 3, 4}));
         EXPECT_EQ(m.State().Mover, 2);
@@ -253,22 +263,42 @@ TEST_F(MatchTest, FailedHistoryIsReportedAndTheResultStillStored) {
     EXPECT_EQ(records.stored.size(), 1u);
 }
 
-TEST_F(MatchTest, HostileOpponentMovesAreRefused) {
-    match.SetPlayMode(PlayMode::DuelHost);
+TEST_F(MatchTest, HostilePeerMovesAreRefused) {
     ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
-    EXPECT_FALSE(match.OpponentPlay(1, 5)); // not begun
     match.PressStart();
-    // Game 1: the host's person leads, so every opponent move is refused.
-    EXPECT_FALSE(match.OpponentPlay(1, 5));
-    EXPECT_FALSE(match.OpponentTake());
     PersonPlaysByClicks();
     ASSERT_EQ(S().Mover, 1);
-    EXPECT_FALSE(match.OpponentPlay(7, 5));
-    EXPECT_FALSE(match.OpponentPlay(1, 12));
-    EXPECT_FALSE(match.OpponentToggle(3)); // nothing in the capture area
-    EXPECT_FALSE(match.OpponentTake());
+    EXPECT_FALSE(
+        match.PeerMove(Move::Play(1, LowestFreeTablePlace(S())))); // the computer plays seat 1
+}
+
+TEST_F(MatchTest, PeerMovesGoThroughTheRules) {
+    match.SetPlayMode(PlayMode::DuelHost);
+    ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
+    EXPECT_FALSE(match.PeerMove(Move::Play(1, 5))); // not begun
+    match.PressStart();
+    // Game 1: the host's person leads, so every peer move is refused.
+    EXPECT_FALSE(match.PeerMove(Move::Play(1, 5)));
+    EXPECT_FALSE(match.PeerMove(Move::Take()));
+    match.TakeOutbox();
+    PersonPlaysByClicks();
+    // The person's clicks leave as moves of seat 2 for the link to send.
+    std::vector<event::MoveMade> made;
+    for (const MatchEvent& m : match.TakeOutbox())
+        if (const auto* e = std::get_if<Event>(&m))
+            if (const auto* move = std::get_if<event::MoveMade>(e))
+                made.push_back(*move);
+    ASSERT_FALSE(made.empty());
+    EXPECT_EQ(made[0].move.kind, Move::Kind::Play);
+    for (const event::MoveMade& m : made)
+        EXPECT_EQ(m.seat, LocalSeat);
+    ASSERT_EQ(S().Mover, 1);
+    EXPECT_FALSE(match.PeerMove(Move::Play(7, 5)));
+    EXPECT_FALSE(match.PeerMove(Move::Play(1, 12)));
+    EXPECT_FALSE(match.PeerMove(Move::Toggle(3))); // nothing in the capture area
+    EXPECT_FALSE(match.PeerMove(Move::Take()));
     const int free = LowestFreeTablePlace(S());
-    EXPECT_TRUE(match.OpponentPlay(1, free));
+    EXPECT_TRUE(match.PeerMove(Move::Play(1, free)));
     EXPECT_EQ(S().Mover, 2);
 }
 
