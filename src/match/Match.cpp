@@ -7,6 +7,8 @@
 #include "game/Scoring.h"
 #include "i18n/words/Table.h"
 
+#include <utility>
+
 namespace tavlira {
 
 Match::Match(MatchServices services) : services_(std::move(services)) {
@@ -93,53 +95,43 @@ LoginError Match::Login(int slot, const std::string& name, const std::string& pa
     if (slot == NewPlayerSlot) {
         const LoginError error = CheckNewPlayer(name, password, passwordAgain);
         if (error == LoginError::None)
-            StartMatch(slot, name, password);
+            StartMatch(slot, MemberRecord{name, 0.0, 0, 0, EncodePassword(password)});
         return error;
     }
+    // The member's record is read once: it checks the password and opens the match.
     const auto member = services_.records->LoadMember(RecordKind(), slot);
     const auto stored = member ? DecodePassword(member->encodedPassword) : std::nullopt;
     const LoginError error = CheckMember(member ? member->name : name, password, stored);
     if (error == LoginError::None)
-        StartMatch(slot, member->name, password);
+        StartMatch(slot, *member);
     return error;
 }
 
-void Match::RenamePlayer(int slot, const std::string& name, const std::string& password) {
+void Match::SetPlayer(int slot, const std::string& name, const std::string& encodedPassword) {
     playerSlot_ = slot;
     playerName_ = name.substr(0, name.find_last_not_of(' ') + 1);
-    encodedPassword_ = EncodePassword(password);
+    encodedPassword_ = encodedPassword;
 }
 
-void Match::StartMatch(int slot, const std::string& name, const std::string& password) {
-    playerSlot_ = slot;
-    playerName_ = name.substr(0, name.find_last_not_of(' ') + 1);
-    encodedPassword_ = EncodePassword(password);
-    NewGame(false);
+// A match opens from the player's record: a new player's is all zero.
+void Match::StartMatch(int slot, const MemberRecord& record) {
+    SetPlayer(slot, record.name, record.encodedPassword);
+    state_.MatchPoints.Fill(0);
+    state_.GamesAtTable = 0;
+    state_.PointsLead = 0;
+    state_.ShownScore = 0;
+    countNextGame_ = true;
+    state_.GameCounter = record.games;
+    state_.BaseScore = record.cycleScore;
+    rating_ = record.rating;
+    DealGame();
 }
 
 // --- The table
 
-void Match::NewGame(bool following) {
+void Match::DealGame() {
     Outbox out;
     const bool onlineTable = IsOnlineTable(state_.Mode);
-    if (!following) {
-        state_.MatchPoints.Fill(0);
-        state_.GamesAtTable = 0;
-        state_.PointsLead = 0;
-        state_.ShownScore = 0;
-        countNextGame_ = true;
-        state_.GameCounter = 0;
-        state_.BaseScore = 0;
-        rating_ = 0.0;
-        if (playerSlot_ >= 1 && playerSlot_ <= MemberSlots) {
-            if (const auto member = services_.records->LoadMember(RecordKind(), playerSlot_)) {
-                rating_ = member->rating;
-                state_.GameCounter = member->games;
-                state_.BaseScore = member->cycleScore;
-                encodedPassword_ = member->encodedPassword;
-            }
-        }
-    }
     if (onlineTable) {
         ++state_.GamesAtTable;
     } else if (!IsNetworkDuel(state_.Mode) || state_.Mode == PlayMode::DuelHost || countNextGame_) {
@@ -186,7 +178,7 @@ void Match::PressStart() {
     if (!Buttons().start.enabled)
         return;
     if (state_.GameOver)
-        NewGame(true);
+        DealGame();
     else if (state_.BeginState == Dealt)
         Apply(LocalSeat, Move::Begin());
     else
@@ -277,36 +269,90 @@ void Match::ClickTable(int place, MouseButton button) {
 
 // --- Leaving
 
+void Match::EmitRecord(RecordEffect effect, RecordStep step) {
+    pendingRecord_ = step;
+    outbox_.emplace_back(match_event::Record{std::move(effect)});
+}
+
+void Match::RecordDone(const RecordOutcome& outcome) {
+    const RecordStep step = std::exchange(pendingRecord_, RecordStep::None);
+    if (step == RecordStep::None)
+        return;
+    const bool failed = outcome.status == WriteStatus::Failed;
+    if (failed)
+        outbox_.emplace_back(match_event::RecordFailure{
+            step == RecordStep::History ? match_event::RecordFailure::What::History
+                                        : match_event::RecordFailure::What::RecordFile});
+    switch (step) {
+    case RecordStep::None:
+    case RecordStep::Forfeit:
+        break;
+    case RecordStep::History:
+        StoreResultOrShowMenu();
+        break;
+    case RecordStep::Result:
+        if (state_.GameCounter % CycleGames == 0)
+            outbox_.emplace_back(match_event::EndOfCycle{outcome, state_.ShownScore});
+        ShowMenu();
+        break;
+    case RecordStep::ForfeitThenMenu:
+        ShowMenu();
+        break;
+    case RecordStep::Rename:
+        if (failed)
+            break;
+        // The renamed member may stand at another place, or have left the club.
+        SetPlayer(outcome.status != WriteStatus::Written ? playerSlot_
+                  : outcome.clubSlot > 0                 ? outcome.clubSlot
+                                                         : NewPlayerSlot,
+                  pendingName_, pendingPassword_);
+        outbox_.emplace_back(match_event::NameChanged{});
+        break;
+    }
+}
+
+void Match::RenamePlayer(const std::string& name, const std::string& password) {
+    pendingName_ = name;
+    pendingPassword_ = EncodePassword(password);
+    if (playerSlot_ >= 1 && playerSlot_ <= MemberSlots) {
+        EmitRecord(
+            record_effect::RenameMember{RecordKind(), playerSlot_, playerName_, name, password},
+            RecordStep::Rename);
+        return;
+    }
+    SetPlayer(playerSlot_, pendingName_, pendingPassword_);
+    outbox_.emplace_back(match_event::NameChanged{});
+}
+
+// Leaving after a game: the history line, then (outside online play and
+// rated series) the stored result, each waiting for its outcome.
 void Match::LeaveAfterGame() {
     outbox_.emplace_back(match_event::LeavingTable{});
     const bool onlineTable = IsOnlineTable(state_.Mode);
-    const int lead = state_.PointsLead;
     if (!onlineTable)
-        rating_ = RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, lead);
-
-    const HisStr entry{playerName_, state_.GamesAtTable, lead, rating_,
+        rating_ =
+            RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, state_.PointsLead);
+    const HisStr entry{playerName_, state_.GamesAtTable, state_.PointsLead, rating_,
                        IsNetworkDuel(state_.Mode) ? HistoryKind::Network
                        : onlineTable              ? HistoryKind::Tournament
                                                   : HistoryKind::Local};
     const auto [time, date] = services_.now();
-    if (!services_.records->WriteHistory({&entry, 1}, time, date))
-        outbox_.emplace_back(match_event::RecordFailure{match_event::RecordFailure::What::History});
+    EmitRecord(record_effect::WriteHistory{entry, time, date}, RecordStep::History);
+}
 
+void Match::StoreResultOrShowMenu() {
+    const int lead = state_.PointsLead;
     const bool cycleEnds = state_.GameCounter % CycleGames == 0;
     if (!cycleEnds && lead != 0)
         outbox_.emplace_back(
             Event{event::PlaySound{lead > 0 ? Effect::MatchGood : Effect::MatchBad, false}});
-
-    if (!onlineTable && !state_.RatedSeries) {
-        const GameResult result{playerSlot_,        playerName_,       rating_,
-                                state_.GameCounter, state_.ShownScore, encodedPassword_};
-        const StoreOutcome outcome = services_.records->StoreGameResult(RecordKind(), result);
-        if (outcome.status == WriteStatus::Failed)
-            outbox_.emplace_back(match_event::RecordFailure{});
-        if (cycleEnds)
-            outbox_.emplace_back(match_event::EndOfCycle{outcome, state_.ShownScore});
+    if (IsOnlineTable(state_.Mode) || state_.RatedSeries) {
+        ShowMenu();
+        return;
     }
-    ShowMenu();
+    const GameResult result{playerSlot_,        playerName_,       rating_,
+                            state_.GameCounter, state_.ShownScore, encodedPassword_};
+    EmitRecord(record_effect::StoreResult{RecordKind(), result}, RecordStep::Result);
 }
 
 bool Match::RequestQuitToMenu() {
@@ -315,25 +361,36 @@ bool Match::RequestQuitToMenu() {
 }
 
 void Match::QuitToMenu() {
-    if (screen_ != Screen::Table)
-        return;
-    ForfeitMember();
-    ShowMenu();
+    if (screen_ == Screen::Table)
+        ForfeitMember(RecordStep::ForfeitThenMenu);
 }
 
 void Match::Close() {
     if (screen_ == Screen::Table)
-        ForfeitMember();
+        ForfeitMember(RecordStep::Forfeit);
 }
 
 // Leaving a running game forfeits a club member's record; a new player has
 // none to lose.
-void Match::ForfeitMember() {
-    if (playerSlot_ < 1 || playerSlot_ > MemberSlots || IsOnlineTable(state_.Mode))
+void Match::ForfeitMember(RecordStep step) {
+    if (playerSlot_ >= 1 && playerSlot_ <= MemberSlots && !IsOnlineTable(state_.Mode)) {
+        EmitRecord(record_effect::RemoveMember{RecordKind(), playerSlot_, playerName_}, step);
         return;
-    if (services_.records->RemoveMember(RecordKind(), playerSlot_, playerName_) ==
-        WriteStatus::Failed)
-        outbox_.emplace_back(match_event::RecordFailure{});
+    }
+    if (step == RecordStep::ForfeitThenMenu)
+        ShowMenu();
+}
+
+MatchOutbox TakeOutboxRunningRecords(Match& match, RecordStore& records) {
+    MatchOutbox played;
+    for (MatchOutbox next = match.TakeOutbox(); !next.empty(); next = match.TakeOutbox()) {
+        for (MatchEvent& e : next) {
+            if (const auto* record = std::get_if<match_event::Record>(&e))
+                match.RecordDone(RunRecordEffect(records, record->effect));
+            played.push_back(std::move(e));
+        }
+    }
+    return played;
 }
 
 } // namespace tavlira

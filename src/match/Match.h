@@ -65,7 +65,6 @@ class Match {
                      const std::string& passwordAgain);
 
     // --- The table
-    void NewGame(bool following);
     void Tick();
     void PressStart();  // Button7
     void PressSecond(); // Button8
@@ -94,10 +93,16 @@ class Match {
     // game?" must be asked first; Close() when closing goes ahead.
     bool CloseNeedsQuestion() const { return screen_ == Screen::Table; }
     void Close();
-    // "To change a name": the player now plays under a new name and password
-    // (code page 1251); `slot` is where the renamed member now stands in the
-    // record file, so the match is recorded under the new name.
-    void RenamePlayer(int slot, const std::string& name, const std::string& password);
+    // "To change a name": the player plays on under a new name and password
+    // (code page 1251). A member's record is renamed first (a record effect);
+    // then NameChanged follows, or RecordFailure when the file could not be
+    // written and the old name stays.
+    void RenamePlayer(const std::string& name, const std::string& password);
+
+    // --- Records
+    // The outcome of the record effect emitted last; the match goes on from
+    // where the effect left it (see RecordEffects.h).
+    void RecordDone(const RecordOutcome& outcome);
 
     // --- What the window shows
     const GameState& State() const { return state_; }
@@ -127,9 +132,23 @@ class Match {
     bool CardWaitsInCaptureArea() const;
     void Emit(Outbox& gameEvents);
     void EmitButtons();
-    void StartMatch(int slot, const std::string& name, const std::string& password);
+    // What waits for the outcome of the record effect emitted last.
+    enum class RecordStep : std::uint8_t {
+        None,
+        History,         // the history line of the match left behind
+        Result,          // the stored result of that match
+        Forfeit,         // the forfeited record of a player who closed the window
+        ForfeitThenMenu, // the forfeited record of a player who quit to the menu
+        Rename,          // the member's record under the new name
+    };
+
+    void StartMatch(int slot, const MemberRecord& record);
+    void SetPlayer(int slot, const std::string& name, const std::string& encodedPassword);
+    void DealGame();
     void LeaveAfterGame();
-    void ForfeitMember();
+    void StoreResultOrShowMenu();
+    void ForfeitMember(RecordStep step);
+    void EmitRecord(RecordEffect effect, RecordStep step);
     void ShowMenu();
 
     MatchServices services_;
@@ -144,8 +163,17 @@ class Match {
     std::string playerName_;
     std::string encodedPassword_;
     double rating_ = 0.0;
+    RecordStep pendingRecord_ = RecordStep::None;
+    std::string pendingName_;     // Rename: the new name
+    std::string pendingPassword_; // Rename: the new password, encoded
     bool figuresHavePoints_ = false;
     bool networkMode_ = false;
 };
+
+// Takes the outbox, carrying out each record effect in it against `records`
+// and handing its outcome back, until none is left; returns every event in
+// order, the effects included. For drivers without a window: the engine tool
+// and the tests.
+MatchOutbox TakeOutboxRunningRecords(Match& match, RecordStore& records);
 
 } // namespace tavlira

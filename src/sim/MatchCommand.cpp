@@ -155,7 +155,7 @@ void MatchCommandOnFiles(const std::vector<std::string>& args, std::ostream& out
             continue;
         }
         match.PressSecond(); // "Exit to menu": the match is recorded
-        absorb(match.TakeOutbox());
+        absorb(TakeOutboxRunningRecords(match, records));
         if (game < games)
             LogIn(match, records);
     }

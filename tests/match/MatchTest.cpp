@@ -20,8 +20,10 @@ class FakeRecords final : public RecordStore {
     std::vector<std::pair<int, std::string>> removed;
     std::vector<HisStr> history;
     bool historyFails = false;
+    int loads = 0;
 
     std::optional<MemberRecord> LoadMember(RecordFileKind, int slot) override {
+        ++loads;
         auto it = members.find(slot);
         if (it == members.end())
             return std::nullopt;
@@ -43,6 +45,23 @@ class FakeRecords final : public RecordStore {
         history.insert(history.end(), entries.begin(), entries.end());
         return !historyFails;
     }
+    StoreOutcome RenameMember(RecordFileKind, int slot, std::string_view oldName,
+                              std::string_view newName, std::string_view newPassword) override {
+        renamed.push_back(
+            {slot, std::string(oldName), std::string(newName), std::string(newPassword)});
+        StoreOutcome outcome;
+        outcome.status = renameStatus;
+        outcome.clubSlot = 3;
+        return outcome;
+    }
+
+    struct Renaming {
+        int slot;
+        std::string oldName, newName, newPassword;
+        friend bool operator==(const Renaming&, const Renaming&) = default;
+    };
+    std::vector<Renaming> renamed;
+    WriteStatus renameStatus = WriteStatus::Written;
 };
 
 class MatchTest : public ::testing::Test {
@@ -59,6 +78,9 @@ class MatchTest : public ::testing::Test {
     }
 
     const GameState& S() const { return match.State(); }
+
+    // The outbox as the window plays it: record effects carried out in turn.
+    MatchOutbox Played() { return TakeOutboxRunningRecords(match, records); }
 
     void Begin() {
         ASSERT_EQ(match.Buttons().start.label, &words::ToBegin);
@@ -87,16 +109,20 @@ TEST_F(MatchTest, NewPlayerPlaysAWholeGameAndLeavesWithTheResultStored) {
     EXPECT_TRUE(match.Buttons().start.enabled);
     EXPECT_EQ(match.Buttons().second.label, &words::ExitToMenu);
     match.PressSecond();
+    Played();
     EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
     ASSERT_EQ(records.stored.size(), 1u);
     EXPECT_EQ(records.stored[0].name, "Boris");
     EXPECT_EQ(records.stored[0].gameCounter, 1);
-    EXPECT_EQ(records.stored[0].shownScore, S().PointsLead);
+    // The game of seed 5 ends one point behind: the new player's cycle
+    // score and the rating after one game are that lead.
+    EXPECT_EQ(S().PointsLead, -1);
+    EXPECT_EQ(records.stored[0].shownScore, -1);
     EXPECT_EQ(records.stored[0].encodedPassword, EncodePassword("12"));
-    EXPECT_DOUBLE_EQ(records.stored[0].rating, S().PointsLead);
+    EXPECT_DOUBLE_EQ(records.stored[0].rating, -1.0);
     ASSERT_EQ(records.history.size(), 1u);
     EXPECT_EQ(records.history[0].HKon, 1);
-    EXPECT_EQ(records.history[0].HRes, S().PointsLead);
+    EXPECT_EQ(records.history[0].HRes, -1);
 }
 
 TEST_F(MatchTest, ComputerCaptureIsShownBeforeItIsTaken) {
@@ -215,11 +241,13 @@ TEST_F(MatchTest, TwentiethGameEndsTheCycleAndRefusesTheNextGame) {
     EXPECT_EQ(S().GameCounter, 20); // refused
     match.TakeOutbox();
     match.PressSecond(); // "Exit to menu"
+    const MatchOutbox leaving = Played();
     ASSERT_EQ(records.stored.size(), 1u);
     EXPECT_EQ(records.stored[0].gameCounter, 20);
-    EXPECT_EQ(records.stored[0].shownScore, 7 + S().PointsLead);
+    // Anna's cycle score of 7 plus the lead of the two games of seeds 5 and 6.
+    EXPECT_EQ(records.stored[0].shownScore, 1);
     bool endOfCycle = false;
-    for (const MatchEvent& m : match.TakeOutbox())
+    for (const MatchEvent& m : leaving)
         endOfCycle = endOfCycle || std::holds_alternative<match_event::EndOfCycle>(m);
     EXPECT_TRUE(endOfCycle);
 }
@@ -229,6 +257,7 @@ TEST_F(MatchTest, QuittingForfeitsTheMemberButNotANewPlayer) {
     EXPECT_EQ(match.PlayerName(), "Anna");
     EXPECT_TRUE(match.RequestQuitToMenu());
     match.QuitToMenu();
+    Played();
     EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
     ASSERT_EQ(records.removed.size(), 1u);
     EXPECT_EQ(records.removed[0], (std::pair<int, std::string>(1, "Anna")));
@@ -236,8 +265,70 @@ TEST_F(MatchTest, QuittingForfeitsTheMemberButNotANewPlayer) {
     ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
     EXPECT_TRUE(match.CloseNeedsQuestion());
     match.Close();
+    Played();
     EXPECT_EQ(records.removed.size(), 1u);
     EXPECT_TRUE(records.stored.empty());
+}
+
+TEST_F(MatchTest, RecordsAreWrittenOnlyThroughEffectsAndTheirOutcomes) {
+    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    EXPECT_EQ(records.loads, 1); // the record is read once per login
+    PlayWholeGame();
+    ASSERT_FALSE(HasFatalFailure());
+    match.TakeOutbox();
+    match.PressSecond();
+    // The match asks for the history line and waits: nothing is written yet.
+    MatchOutbox out = match.TakeOutbox();
+    ASSERT_FALSE(out.empty());
+    const auto* history = std::get_if<match_event::Record>(&out.back());
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(std::holds_alternative<record_effect::WriteHistory>(history->effect));
+    EXPECT_TRUE(records.history.empty());
+    EXPECT_EQ(match.CurrentScreen(), Screen::Table);
+    // Its outcome brings the stored result, and that one's the menu.
+    match.RecordDone(RunRecordEffect(records, history->effect));
+    out = match.TakeOutbox();
+    ASSERT_FALSE(out.empty());
+    const auto* result = std::get_if<match_event::Record>(&out.back());
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(std::get<record_effect::StoreResult>(result->effect).result.name, "Anna");
+    EXPECT_TRUE(records.stored.empty());
+    match.RecordDone(RunRecordEffect(records, result->effect));
+    EXPECT_EQ(records.stored.size(), 1u);
+    EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
+    // An outcome nobody waits for changes nothing.
+    match.TakeOutbox();
+    match.RecordDone(RecordOutcome{});
+    EXPECT_TRUE(match.TakeOutbox().empty());
+}
+
+TEST_F(MatchTest, RenamingGoesThroughTheRecords) {
+    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    match.TakeOutbox();
+    // A failed rewrite keeps the old name and says so.
+    records.renameStatus = WriteStatus::Failed;
+    match.RenamePlayer("Zoe", "z1");
+    MatchOutbox out = Played();
+    EXPECT_TRUE(std::holds_alternative<match_event::RecordFailure>(out.back()));
+    EXPECT_EQ(match.PlayerName(), "Anna");
+    // The renamed member plays on from the slot the record file gives.
+    records.renameStatus = WriteStatus::Written;
+    match.RenamePlayer("Zoe", "z1");
+    out = Played();
+    EXPECT_TRUE(std::holds_alternative<match_event::NameChanged>(out.back()));
+    EXPECT_EQ(records.renamed.back(), (FakeRecords::Renaming{1, "Anna", "Zoe", "z1"}));
+    EXPECT_EQ(match.PlayerName(), "Zoe");
+    EXPECT_EQ(match.PlayerSlot(), 3);
+    match.QuitToMenu();
+    Played();
+    EXPECT_EQ(records.removed.back(), (std::pair<int, std::string>(3, "Zoe")));
+    // A new player has no record to rename.
+    ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
+    match.RenamePlayer("Max", "");
+    out = Played();
+    EXPECT_TRUE(std::holds_alternative<match_event::NameChanged>(out.back()));
+    EXPECT_EQ(records.renamed.size(), 2u);
+    EXPECT_EQ(match.PlayerName(), "Max");
 }
 
 TEST_F(MatchTest, LoginRefusalsKeepTheMenu) {
@@ -256,7 +347,7 @@ TEST_F(MatchTest, FailedHistoryIsReportedAndTheResultStillStored) {
     match.TakeOutbox();
     match.PressSecond();
     bool reported = false;
-    for (const MatchEvent& m : match.TakeOutbox())
+    for (const MatchEvent& m : Played())
         if (const auto* f = std::get_if<match_event::RecordFailure>(&m))
             reported = reported || f->what == match_event::RecordFailure::What::History;
     EXPECT_TRUE(reported);

@@ -376,6 +376,13 @@ void TForm1::Apply(const MatchEvent& event) {
                 ShowScreen(e.screen);
             } else if constexpr (std::is_same_v<E, match_event::LeavingTable>) {
                 ShowWaitBanner(true);
+            } else if constexpr (std::is_same_v<E, match_event::Record>) {
+                // The match waits for the outcome; what it does next joins the queue.
+                match.RecordDone(RunRecordEffect(records, e.effect));
+                PlayOutbox();
+            } else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
+                DrawBanners();
+                InformationBox(this, ScreenText(Text(words::NameChanged)) + PlayerScreenName());
             } else if constexpr (std::is_same_v<E, match_event::RecordFailure>) {
                 ErrorBox(this, ScreenText(Text(e.what == match_event::RecordFailure::What::History
                                                    ? words::CantSaveHistory
@@ -776,20 +783,8 @@ void TForm1::ChangeName() {
         });
     if (dialog.exec() != QDialog::Accepted)
         return;
-    int slot = match.PlayerSlot();
-    if (slot >= 1 && slot <= MemberSlots) {
-        const StoreOutcome outcome = records.RenameMember(match.RecordKind(), slot,
-                                                          match.PlayerName(), newName, newPassword);
-        if (outcome.status == WriteStatus::Failed) {
-            ErrorBox(this, ScreenText(Text(words::ErrorOfDiskWriting)));
-            return;
-        }
-        if (outcome.status == WriteStatus::Written)
-            slot = outcome.clubSlot > 0 ? outcome.clubSlot : NewPlayerSlot;
-    }
-    match.RenamePlayer(slot, newName, newPassword);
-    DrawBanners();
-    InformationBox(this, ScreenText(Text(words::NameChanged)) + PlayerScreenName());
+    match.RenamePlayer(newName, newPassword);
+    PlayOutbox();
 }
 
 void TForm1::ShowSpeed() {
@@ -816,7 +811,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     timer1.stop();
     match.Close();
-    for (const MatchEvent& e : match.TakeOutbox())
+    for (const MatchEvent& e : TakeOutboxRunningRecords(match, records))
         if (std::holds_alternative<match_event::RecordFailure>(e))
             ErrorBox(this, ScreenText(Text(words::ErrorOfDiskWriting)));
     if (SaveSettings(programFolder, settings, recordFilesSound) == SettingsSave::Failed)
