@@ -22,9 +22,6 @@ inline constexpr int HandPlaces = 4;
 inline constexpr int TablePlaces = 8; // places a card can be laid off to
 inline constexpr int CaptureArea = 9;
 inline constexpr int DeckSize = 52;
-inline constexpr int CycleGames = 20;
-// A network duel or a rated online series offers to stop after this many games.
-inline constexpr int SeriesGames = 2;
 
 // `Mover` beyond the two seats.
 inline constexpr std::uint8_t MoverGameOver = 5;

@@ -333,9 +333,7 @@ void Match::LeaveAfterGame() {
         rating_ =
             RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, state_.PointsLead);
     const HisStr entry{playerName_, state_.GamesAtTable, state_.PointsLead, rating_,
-                       IsNetworkDuel(state_.Mode) ? HistoryKind::Network
-                       : onlineTable              ? HistoryKind::Tournament
-                                                  : HistoryKind::Local};
+                       KindOf(state_.Mode, state_.RatedSeries)};
     const auto [time, date] = services_.now();
     EmitRecord(record_effect::WriteHistory{entry, time, date}, RecordStep::History);
 }
