@@ -7,7 +7,7 @@
 
 namespace tavlira {
 
-bool ComputerTurn(GameState& state, int seat, Outbox& out) {
+bool ComputerTurn(GameState& state, Seat seat, Outbox& out) {
     if (state.GameOver || state.BeginState != UnderWay || state.Mover != seat ||
         state.HandCount[seat] == 0 || !state.Table[CaptureArea].IsEmpty())
         return false;

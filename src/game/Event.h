@@ -26,20 +26,18 @@ namespace tavlira {
 struct Spot {
     enum class Kind : std::uint8_t { Hand, Table, Stock, Pile };
     Kind kind = Kind::Stock;
-    std::uint8_t seat = 0;  // Hand and Pile: 1 or 2
+    Seat seat{};            // Hand and Pile only
     std::uint8_t place = 0; // Hand: 1..4; Table: 1..9
 
-    static constexpr Spot HandPlace(int seat, int place) {
-        return {Kind::Hand, static_cast<std::uint8_t>(seat), static_cast<std::uint8_t>(place)};
+    static constexpr Spot HandPlace(Seat seat, int place) {
+        return {Kind::Hand, seat, static_cast<std::uint8_t>(place)};
     }
     static constexpr Spot TablePlace(int place) {
-        return {Kind::Table, 0, static_cast<std::uint8_t>(place)};
+        return {Kind::Table, Seat{}, static_cast<std::uint8_t>(place)};
     }
-    static constexpr Spot Stock() { return {Kind::Stock, 0, 0}; }
+    static constexpr Spot Stock() { return {Kind::Stock, Seat{}, 0}; }
     // Where a seat's captured cards go: above the table for seat 1, below for seat 2.
-    static constexpr Spot Pile(int seat) {
-        return {Kind::Pile, static_cast<std::uint8_t>(seat), 0};
-    }
+    static constexpr Spot Pile(Seat seat) { return {Kind::Pile, seat, 0}; }
     friend constexpr bool operator==(const Spot&, const Spot&) = default;
 };
 
@@ -49,14 +47,14 @@ struct PanelsSnapshot {
     OneBased<std::uint8_t, 2> takenClubs{};
     OneBased<std::uint8_t, 2> takenBonus{};
     std::uint8_t panelView = 1;
-    std::uint8_t mover = 0;
+    Turn mover = Turn::None;
     friend constexpr bool operator==(const PanelsSnapshot&, const PanelsSnapshot&) = default;
 };
 
 namespace event {
 
 struct RedrawHand {
-    std::uint8_t seat = 0;
+    Seat seat = LocalSeat;
     bool faceUp = false;
     std::uint8_t raised = 0; // the person's picked-up hand place, 0 for none
     OneBased<CardCode, HandPlaces> cards{};
@@ -98,13 +96,13 @@ struct Pause {
 
 // The "No move" speech bubble at a seat.
 struct ShowNoMove {
-    std::uint8_t seat = 0;
+    Seat seat = LocalSeat;
 };
 
 // A seat made a move. A network link sends the moves of this machine's
 // person to the peer; the window has nothing to show for it.
 struct MoveMade {
-    std::uint8_t seat = 0;
+    Seat seat = LocalSeat;
     Move move;
 };
 
@@ -121,7 +119,7 @@ using Event = std::variant<event::RedrawHand, event::RedrawTable, event::RedrawS
 using Outbox = std::vector<Event>;
 
 // Snapshot helpers used by every step that redraws.
-event::RedrawHand HandSnapshot(const GameState& state, int seat, bool faceUp);
+event::RedrawHand HandSnapshot(const GameState& state, Seat seat, bool faceUp);
 event::RedrawTable TableSnapshot(const GameState& state);
 event::RedrawPanels PanelsSnapshotOf(const GameState& state);
 

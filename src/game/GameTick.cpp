@@ -10,13 +10,14 @@ namespace tavlira {
 bool GameTick(GameState& state, const SeatPlayers& players, Outbox& out) {
     if (state.GameOver || state.BeginState != UnderWay)
         return false;
-    const int mover = state.Mover;
-    if ((mover == 1 || mover == 2) && players[mover] == Player::Computer &&
-        state.HandCount[mover] > 0)
-        return ComputerTurn(state, mover, out);
+    if (IsSeatTurn(state.Mover)) {
+        const Seat mover = SeatOf(state.Mover);
+        if (players[mover] == Player::Computer && state.HandCount[mover] > 0)
+            return ComputerTurn(state, mover, out);
+    }
     bool stepped = RefillDeal(state, out);
     stepped = FinalSweep(state, out) || stepped;
-    for (int seat : {LocalSeat, OpponentSeat}) {
+    for (const Seat seat : {LocalSeat, OpponentSeat}) {
         if (HasNoMove(state, seat)) {
             EndGame(state, seat, true, out);
             stepped = true;

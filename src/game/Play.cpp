@@ -21,7 +21,7 @@ CardSlot TakeFromHand(HandRow& hand, int place) {
     return card;
 }
 
-void Tally(GameState& state, int seat, CardCode card) {
+void Tally(GameState& state, Seat seat, CardCode card) {
     ++state.Taken[seat];
     if (card.IsClub())
         ++state.TakenClubs[seat];
@@ -29,7 +29,7 @@ void Tally(GameState& state, int seat, CardCode card) {
         ++state.TakenBonus[seat];
 }
 
-void PlayCard(GameState& state, int seat, int handPlace, int tablePlace, Outbox& out) {
+void PlayCard(GameState& state, Seat seat, int handPlace, int tablePlace, Outbox& out) {
     state.Table[tablePlace] = TakeFromHand(state.Hand[seat], handPlace);
     --state.HandCount[seat];
     state.PickedHandSlot = 0;
@@ -45,7 +45,7 @@ void PlayCard(GameState& state, int seat, int handPlace, int tablePlace, Outbox&
     out.push_back(event::PlaySound{Effect::CardLands, true});
 
     if (tablePlace != CaptureArea) {
-        state.Mover = static_cast<std::uint8_t>(OtherSeat(seat));
+        state.Mover = TurnOf(OtherSeat(seat));
         out.push_back(PanelsSnapshotOf(state));
     } else {
         // The seat now selects table cards to take with it.
@@ -61,7 +61,7 @@ void ToggleTableCard(GameState& state, int place, Outbox& out) {
 
 // Captures the selected places and the card in the capture area for `seat`;
 // checks nothing about legality (the final sweep takes every table card).
-void TakeCards(GameState& state, int seat, Outbox& out) {
+void TakeCards(GameState& state, Seat seat, Outbox& out) {
     event::FlyCards flight;
     flight.to = Spot::Pile(seat);
     for (int place = 1; place <= CaptureArea; ++place) {
@@ -77,14 +77,13 @@ void TakeCards(GameState& state, int seat, Outbox& out) {
         out.push_back(flight);
     state.PickedTableSlots.Clear();
     out.push_back(TableSnapshot(state));
-    state.Mover = static_cast<std::uint8_t>(OtherSeat(seat));
+    state.Mover = TurnOf(OtherSeat(seat));
     state.LastTaker = static_cast<std::uint8_t>(seat);
     out.push_back(PanelsSnapshotOf(state));
 }
 
-bool SeatToMove(const GameState& state, int seat) {
-    return (seat == 1 || seat == 2) && !state.GameOver && state.BeginState == UnderWay &&
-           state.Mover == seat;
+bool SeatToMove(const GameState& state, Seat seat) {
+    return !state.GameOver && state.BeginState == UnderWay && state.Mover == seat;
 }
 
 } // namespace
@@ -156,14 +155,13 @@ Trial TrialOf(const CardSlot& played, const GameState& state, PlaceSet selected)
     return trial;
 }
 
-bool SeatMayBegin(const GameState& state, int seat) {
+bool SeatMayBegin(const GameState& state, Seat seat) {
     if (seat == OpponentSeat)
         return state.Mode != PlayMode::Computer;
-    return seat == LocalSeat && state.Mode != PlayMode::DuelClient &&
-           state.Mode != PlayMode::TablePosition2;
+    return state.Mode != PlayMode::DuelClient && state.Mode != PlayMode::TablePosition2;
 }
 
-bool MoveIsLegal(const GameState& state, int seat, const Move& move) {
+bool MoveIsLegal(const GameState& state, Seat seat, const Move& move) {
     switch (move.kind) {
     case Move::Kind::Begin:
         return !state.GameOver && state.BeginState == Dealt && SeatMayBegin(state, seat);
@@ -188,10 +186,10 @@ bool MoveIsLegal(const GameState& state, int seat, const Move& move) {
     return false;
 }
 
-bool ApplyMove(GameState& state, int seat, const Move& move, Outbox& out) {
+bool ApplyMove(GameState& state, Seat seat, const Move& move, Outbox& out) {
     if (!MoveIsLegal(state, seat, move))
         return false;
-    out.push_back(event::MoveMade{static_cast<std::uint8_t>(seat), move});
+    out.push_back(event::MoveMade{seat, move});
     switch (move.kind) {
     case Move::Kind::Begin:
         state.BeginState = UnderWay;
@@ -217,7 +215,7 @@ bool SelectionIsLegal(const GameState& state) {
            0.0;
 }
 
-bool HasNoMove(const GameState& state, int seat) {
+bool HasNoMove(const GameState& state, Seat seat) {
     if (state.GameOver || state.Mover != seat || state.HandCount[seat] == 0 ||
         !state.Table[CaptureArea].IsEmpty() || TableHasFree(state))
         return false;
@@ -228,14 +226,14 @@ bool FinalSweep(GameState& state, Outbox& out) {
     if (state.HandCount[1] != 0 || state.HandCount[2] != 0 || !state.Table[CaptureArea].IsEmpty() ||
         state.GameOver || state.NextCard <= DeckSize)
         return false;
-    if (state.LastTaker == 1 || state.LastTaker == 2) {
+    if (IsSeat(state.LastTaker)) {
         state.PickedTableSlots.Clear();
         for (int place = 1; place <= TablePlaces; ++place)
             if (!state.Table[place].IsEmpty())
                 state.PickedTableSlots.Add(place);
-        TakeCards(state, state.LastTaker, out);
+        TakeCards(state, static_cast<Seat>(state.LastTaker), out);
     }
-    EndGame(state, 1, false, out);
+    EndGame(state, OpponentSeat, false, out); // no seat is named without "No move"
     return true;
 }
 

@@ -34,7 +34,7 @@ Trial TrialOf(const CardSlot& played, const GameState& state, PlaceSet selected)
 // Whether `seat` may get the dealt game under way: the person, unless this
 // machine waits for its peer to begin (duel client, table position 2); the
 // opponent seat only when a network peer plays it.
-bool SeatMayBegin(const GameState& state, int seat);
+bool SeatMayBegin(const GameState& state, Seat seat);
 
 // Whether `seat` may make `move` now:
 // - Begin: the game is dealt and not yet under way, and SeatMayBegin.
@@ -45,7 +45,7 @@ bool SeatMayBegin(const GameState& state, int seat);
 //   - Toggle: a card waits in the capture area and table place 1..8 holds a
 //     card;
 //   - Take: the selection with the waiting card is a legal capture.
-bool MoveIsLegal(const GameState& state, int seat, const Move& move);
+bool MoveIsLegal(const GameState& state, Seat seat, const Move& move);
 
 // The one way a move changes the game. A legal move emits MoveMade first,
 // then what it shows:
@@ -55,7 +55,7 @@ bool MoveIsLegal(const GameState& state, int seat, const Move& move);
 // - Take captures the selected places and the waiting card; the turn passes
 //   and `seat` becomes the last taker.
 // An illegal move changes nothing and emits nothing; returns whether applied.
-bool ApplyMove(GameState& state, int seat, const Move& move, Outbox& out);
+bool ApplyMove(GameState& state, Seat seat, const Move& move, Outbox& out);
 
 // Whether the pending selection is a legal capture of the card waiting in
 // the capture area.
@@ -63,7 +63,7 @@ bool SelectionIsLegal(const GameState& state);
 
 // "No move": `seat` is to move, holds cards, the capture area is empty, the
 // table has no free place and no hand card has a legal capture.
-bool HasNoMove(const GameState& state, int seat);
+bool HasNoMove(const GameState& state, Seat seat);
 
 // When both hands and the capture area are empty, the stock is used up and
 // the game is not over, the last taker takes every table card and the game

@@ -14,7 +14,7 @@ void DealSelfPlayGame(GameState& state, RandomSource& random, Outbox& out) {
     Shuffle(state, random);
     OpeningDeal(state);
     ResetGameFields(state);
-    state.Mover = FirstMover(state);
+    state.Mover = TurnOf(FirstMover(state));
     state.BeginState = UnderWay;
     state.TableActive = true;
     out.push_back(event::PlaySound{Effect::Shuffle, false});
@@ -40,15 +40,15 @@ void MoveSignature::Absorb(const Outbox& out) {
                 Mix(static_cast<std::uint8_t>(card.code.rank));
                 Mix(static_cast<std::uint8_t>(card.code.suit));
                 Mix(static_cast<std::uint8_t>(card.from.kind));
-                Mix(card.from.seat);
+                Mix(static_cast<std::uint8_t>(card.from.seat));
                 Mix(card.from.place);
             }
             Mix(static_cast<std::uint8_t>(flight->to.kind));
-            Mix(flight->to.seat);
+            Mix(static_cast<std::uint8_t>(flight->to.seat));
             Mix(flight->to.place);
         } else if (const auto* noMove = std::get_if<event::ShowNoMove>(&e)) {
             Mix('N');
-            Mix(noMove->seat);
+            Mix(static_cast<std::uint8_t>(noMove->seat));
         }
     }
 }

@@ -46,7 +46,7 @@ TableButtons Match::Buttons() const {
     if (screen_ != Screen::Table)
         return b;
     b.start.shown = b.second.shown = true;
-    if (state_.GameOver || state_.Mover == MoverTimedOut) {
+    if (state_.GameOver || state_.Mover == Turn::TimedOut) {
         b.start = {&words::NextGame, state_.Buttons.nextGame, true};
         b.second = {&words::ExitToMenu, state_.Buttons.exitToMenu, true};
     } else if (state_.BeginState == Dealt) {
@@ -146,7 +146,7 @@ void Match::DealGame() {
         Shuffle(state_, *random);
         OpeningDeal(state_);
     }
-    state_.Mover = FirstMover(state_);
+    state_.Mover = TurnOf(FirstMover(state_));
     ResetGameFields(state_);
     state_.ShownScore = state_.BaseScore + state_.PointsLead;
 
@@ -155,8 +155,8 @@ void Match::DealGame() {
     outbox_.emplace_back(match_event::ShowScreen{Screen::Table});
     out.push_back(PanelsSnapshotOf(state_));
     out.push_back(TableSnapshot(state_));
-    out.push_back(HandSnapshot(state_, 1, false));
-    out.push_back(HandSnapshot(state_, 2, true));
+    out.push_back(HandSnapshot(state_, OpponentSeat, false));
+    out.push_back(HandSnapshot(state_, LocalSeat, true));
     out.push_back(event::RedrawStock{state_.StockLeft});
     out.push_back(event::PlaySound{Effect::Shuffle, false});
     Emit(out);
@@ -185,7 +185,7 @@ void Match::PressStart() {
         Apply(LocalSeat, Move::Take()); // "Take" is enabled only for a legal capture
 }
 
-bool Match::Apply(int seat, const Move& move) {
+bool Match::Apply(Seat seat, const Move& move) {
     Outbox out;
     if (!state_.TableActive || !ApplyMove(state_, seat, move, out))
         return false;

@@ -82,7 +82,7 @@ class Match {
     // peer plays, so the network side can drop a peer that sends one.
     void SetPlayMode(PlayMode mode);
     bool PeerMove(const Move& move);
-    Player PlayerOf(int seat) const { return players_[seat]; }
+    Player PlayerOf(Seat seat) const { return players_[seat]; }
 
     // --- Leaving
     // The pop-up "Exit to menu": true when the window must first ask
@@ -128,7 +128,7 @@ class Match {
     bool PersonsTurn() const;
     // The person's clicks and the peer's messages reach the game here; the
     // computer's moves reach the same ApplyMove within the tick.
-    bool Apply(int seat, const Move& move);
+    bool Apply(Seat seat, const Move& move);
     bool CardWaitsInCaptureArea() const;
     void Emit(Outbox& gameEvents);
     void EmitButtons();

@@ -59,37 +59,37 @@ TEST(CaptureRating, JackTakesTheWholeTable) {
 TEST(ApplyMove, LayOffPacksTheHandAndPassesTheTurn) {
     GameState state = Position({"2ч"}, {"Тп", "5б", "9ч", "Кк"}, {"3п"});
     Outbox out;
-    ASSERT_TRUE(ApplyMove(state, 2, Move::Play(2, 5), out));
+    ASSERT_TRUE(ApplyMove(state, LocalSeat, Move::Play(2, 5), out));
     EXPECT_EQ(state.Hand[2][1].code, Card("Тп"));
     EXPECT_EQ(state.Hand[2][2].code, Card("9ч"));
     EXPECT_EQ(state.Hand[2][3].code, Card("Кк"));
     EXPECT_EQ(state.Hand[2][4], CardSlot::Empty());
     EXPECT_EQ(state.HandCount[2], 3);
     EXPECT_EQ(state.Table[5].code, Card("5б"));
-    EXPECT_EQ(state.Mover, 1);
+    EXPECT_EQ(state.Mover, Turn::Opponent);
     ASSERT_TRUE(out.size() >= 5);
     // The move is announced first; the hand is shown packed, then the card
     // flies from where it was held.
     const auto* made = std::get_if<event::MoveMade>(&out[0]);
     ASSERT_NE(made, nullptr);
-    EXPECT_EQ(made->seat, 2);
+    EXPECT_EQ(made->seat, LocalSeat);
     EXPECT_EQ(made->move, Move::Play(2, 5));
     const auto* flight = std::get_if<event::FlyCards>(&out[2]);
     ASSERT_NE(flight, nullptr);
-    EXPECT_EQ(flight->cards[0].from, Spot::HandPlace(2, 2));
+    EXPECT_EQ(flight->cards[0].from, Spot::HandPlace(LocalSeat, 2));
     EXPECT_EQ(flight->to, Spot::TablePlace(5));
 }
 
 TEST(ApplyMove, CaptureAreaWaitsForTheSameSeat) {
     GameState state = Position({"2ч"}, {"5ч", "9ч"}, {"5б"});
     Outbox out;
-    ASSERT_TRUE(ApplyMove(state, 2, Move::Play(1, CaptureArea), out));
-    EXPECT_EQ(state.Mover, 2);
+    ASSERT_TRUE(ApplyMove(state, LocalSeat, Move::Play(1, CaptureArea), out));
+    EXPECT_EQ(state.Mover, Turn::Local);
     EXPECT_EQ(state.PickedTableSlots, Places({9}));
     // The card waiting in the capture area can only be followed by a take:
     // no second card may be played, to the capture area or anywhere else.
-    EXPECT_FALSE(ApplyMove(state, 2, Move::Play(1, 3), out));
-    EXPECT_FALSE(ApplyMove(state, 2, Move::Play(1, CaptureArea), out));
+    EXPECT_FALSE(ApplyMove(state, LocalSeat, Move::Play(1, 3), out));
+    EXPECT_FALSE(ApplyMove(state, LocalSeat, Move::Play(1, CaptureArea), out));
     EXPECT_EQ(state.Table[CaptureArea].code, Card("5ч"));
     EXPECT_EQ(state.HandCount[2], 1);
 }
@@ -97,31 +97,30 @@ TEST(ApplyMove, CaptureAreaWaitsForTheSameSeat) {
 TEST(ApplyMove, RefusesWhatTheRulesForbidAndChangesNothing) {
     struct Case {
         const char* why;
-        int seat;
+        Seat seat;
         Move move;
         bool cardWaits; // 5ч of seat 2 already waits in the capture area
     } cases[] = {
-        {"not this seat's turn", 1, Move::Play(1, 5), false},
-        {"empty hand place", 2, Move::Play(4, 5), false},
-        {"occupied table place", 2, Move::Play(1, 1), false},
-        {"hand place 0", 2, Move::Play(0, 5), false},
-        {"table place 10", 2, Move::Play(1, 10), false},
-        {"seat 3", 3, Move::Play(1, 5), false},
-        {"no capture for 9ч", 2, Move::Play(2, CaptureArea), false},
-        {"begin under way", 2, Move::Begin(), false},
-        {"toggle without a waiting card", 2, Move::Toggle(1), false},
-        {"take without a waiting card", 2, Move::Take(), false},
-        {"toggle an empty place", 2, Move::Toggle(2), true},
-        {"toggle the capture area", 2, Move::Toggle(CaptureArea), true},
-        {"toggle for the other seat", 1, Move::Toggle(1), true},
-        {"take with nothing selected", 2, Move::Take(), true},
-        {"play while a card waits", 2, Move::Play(1, 3), true},
+        {"not this seat's turn", OpponentSeat, Move::Play(1, 5), false},
+        {"empty hand place", LocalSeat, Move::Play(4, 5), false},
+        {"occupied table place", LocalSeat, Move::Play(1, 1), false},
+        {"hand place 0", LocalSeat, Move::Play(0, 5), false},
+        {"table place 10", LocalSeat, Move::Play(1, 10), false},
+        {"no capture for 9ч", LocalSeat, Move::Play(2, CaptureArea), false},
+        {"begin under way", LocalSeat, Move::Begin(), false},
+        {"toggle without a waiting card", LocalSeat, Move::Toggle(1), false},
+        {"take without a waiting card", LocalSeat, Move::Take(), false},
+        {"toggle an empty place", LocalSeat, Move::Toggle(2), true},
+        {"toggle the capture area", LocalSeat, Move::Toggle(CaptureArea), true},
+        {"toggle for the other seat", OpponentSeat, Move::Toggle(1), true},
+        {"take with nothing selected", LocalSeat, Move::Take(), true},
+        {"play while a card waits", LocalSeat, Move::Play(1, 3), true},
     };
     for (const auto& c : cases) {
         GameState state = Position({"2ч"}, {"5ч", "9ч"}, {"5б"});
         Outbox out;
         if (c.cardWaits) {
-            ASSERT_TRUE(ApplyMove(state, 2, Move::Play(1, CaptureArea), out)) << c.why;
+            ASSERT_TRUE(ApplyMove(state, LocalSeat, Move::Play(1, CaptureArea), out)) << c.why;
         }
         const GameState before = state;
         out.clear();
@@ -144,14 +143,14 @@ TEST(ApplyMove, WhoMayBegin) {
                  {PlayMode::TablePosition1, true, true},
                  {PlayMode::TablePosition2, false, true}};
     for (const auto& c : cases) {
-        for (const int seat : {LocalSeat, OpponentSeat}) {
+        for (const Seat seat : {LocalSeat, OpponentSeat}) {
             GameState state = Position({"2ч"}, {"5ч"}, {"5б"});
             state.BeginState = Dealt;
             state.Mode = c.mode;
             Outbox out;
             const bool allowed = seat == LocalSeat ? c.person : c.opponent;
             EXPECT_EQ(ApplyMove(state, seat, Move::Begin(), out), allowed)
-                << static_cast<int>(c.mode) << " seat " << seat;
+                << static_cast<int>(c.mode) << " seat " << static_cast<int>(seat);
             EXPECT_EQ(state.BeginState, allowed ? UnderWay : Dealt);
         }
     }
@@ -160,34 +159,34 @@ TEST(ApplyMove, WhoMayBegin) {
 TEST(ApplyMove, TakeOnlyALegalSelection) {
     GameState state = Position({"2ч"}, {"7б"}, {"3п", "4ч", "7к"});
     Outbox out;
-    ASSERT_TRUE(ApplyMove(state, 2, Move::Play(1, CaptureArea), out));
+    ASSERT_TRUE(ApplyMove(state, LocalSeat, Move::Play(1, CaptureArea), out));
     const auto toggleAndCheck = [&](int place) {
-        EXPECT_TRUE(ApplyMove(state, 2, Move::Toggle(place), out)) << place;
+        EXPECT_TRUE(ApplyMove(state, LocalSeat, Move::Toggle(place), out)) << place;
         return SelectionIsLegal(state);
     };
     EXPECT_FALSE(toggleAndCheck(1)); // 3
     EXPECT_TRUE(toggleAndCheck(2));  // 3 + 4
     EXPECT_FALSE(toggleAndCheck(3)); // 3 + 4 + 7
-    EXPECT_FALSE(ApplyMove(state, 2, Move::Take(), out));
+    EXPECT_FALSE(ApplyMove(state, LocalSeat, Move::Take(), out));
     EXPECT_FALSE(toggleAndCheck(1)); // 4 + 7
     EXPECT_TRUE(toggleAndCheck(2));  // 7 alone
     EXPECT_EQ(state.PickedTableSlots, Places({3, 9}));
-    EXPECT_TRUE(ApplyMove(state, 2, Move::Take(), out));
+    EXPECT_TRUE(ApplyMove(state, LocalSeat, Move::Take(), out));
 }
 
 TEST(ApplyMove, TakeTalliesFliesAndPassesTheTurn) {
     GameState state = Position({"2ч"}, {"1б"}, {"4к", "6ч", "2к"});
     Outbox out;
-    ASSERT_TRUE(ApplyMove(state, 2, Move::Play(1, CaptureArea), out));
-    ASSERT_TRUE(ApplyMove(state, 2, Move::Toggle(1), out));
-    ASSERT_TRUE(ApplyMove(state, 2, Move::Toggle(2), out));
+    ASSERT_TRUE(ApplyMove(state, LocalSeat, Move::Play(1, CaptureArea), out));
+    ASSERT_TRUE(ApplyMove(state, LocalSeat, Move::Toggle(1), out));
+    ASSERT_TRUE(ApplyMove(state, LocalSeat, Move::Toggle(2), out));
     out.clear();
-    ASSERT_TRUE(ApplyMove(state, 2, Move::Take(), out));
+    ASSERT_TRUE(ApplyMove(state, LocalSeat, Move::Take(), out));
     EXPECT_EQ(state.Taken[2], 3);
     EXPECT_EQ(state.TakenClubs[2], 1);
     EXPECT_EQ(state.TakenBonus[2], 1);
     EXPECT_EQ(state.LastTaker, 2);
-    EXPECT_EQ(state.Mover, 1);
+    EXPECT_EQ(state.Mover, Turn::Opponent);
     EXPECT_TRUE(state.PickedTableSlots.IsEmpty());
     // A taken place keeps 0 and 0 until the next deal.
     EXPECT_EQ(state.Table[1], CardSlot::Empty(0));
@@ -198,7 +197,7 @@ TEST(ApplyMove, TakeTalliesFliesAndPassesTheTurn) {
     const auto* flight = std::get_if<event::FlyCards>(&out[1]);
     ASSERT_NE(flight, nullptr);
     EXPECT_EQ(flight->count, 3);
-    EXPECT_EQ(flight->to, Spot::Pile(2));
+    EXPECT_EQ(flight->to, Spot::Pile(LocalSeat));
     EXPECT_EQ(flight->cards[2].from, Spot::TablePlace(9));
 }
 
@@ -214,10 +213,10 @@ TEST(TableHasFree, CaptureAreaDoesNotCount) {
 TEST(HasNoMove, FullTableWithoutCapture) {
     GameState state =
         Position({"2ч"}, {"Дч", "Кб"}, {"2п", "3п", "4п", "6п", "7п", "8п", "9п", "1п"});
-    EXPECT_TRUE(HasNoMove(state, 2));
-    EXPECT_FALSE(HasNoMove(state, 1)); // not seat 1's turn
-    state.Hand[2][2] = Slot("9ч");     // 9 takes 9 (or 2 + 3 + 4)
-    EXPECT_FALSE(HasNoMove(state, 2));
+    EXPECT_TRUE(HasNoMove(state, LocalSeat));
+    EXPECT_FALSE(HasNoMove(state, OpponentSeat)); // not seat 1's turn
+    state.Hand[2][2] = Slot("9ч");                // 9 takes 9 (or 2 + 3 + 4)
+    EXPECT_FALSE(HasNoMove(state, LocalSeat));
 }
 
 TEST(FinalSweep, LastTakerTakesTheTableAndTheGameIsScored) {
@@ -230,7 +229,7 @@ TEST(FinalSweep, LastTakerTakesTheTableAndTheGameIsScored) {
     EXPECT_EQ(state.Taken[1], 2);
     EXPECT_EQ(state.TakenBonus[1], 1);
     EXPECT_TRUE(state.GameOver);
-    EXPECT_EQ(state.Mover, MoverGameOver);
+    EXPECT_EQ(state.Mover, Turn::GameOver);
     EXPECT_FALSE(FinalSweep(state, out)); // only once
 }
 

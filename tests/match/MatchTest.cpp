@@ -102,7 +102,7 @@ TEST_F(MatchTest, NewPlayerPlaysAWholeGameAndLeavesWithTheResultStored) {
     ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "12", "12"), LoginError::None);
     EXPECT_EQ(match.CurrentScreen(), Screen::Table);
     EXPECT_EQ(S().GameCounter, 1);
-    EXPECT_EQ(S().Mover, 2); // the person leads odd games
+    EXPECT_EQ(S().Mover, Turn::Local); // the person leads odd games
     PlayWholeGame();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(match.Buttons().start.label, &words::NextGame);
@@ -149,7 +149,9 @@ TEST_F(MatchTest, ComputerCaptureIsShownBeforeItIsTaken) {
             if (!e)
                 continue;
             if (const auto* f = std::get_if<event::FlyCards>(e)) {
-                order.push_back(f->to == Spot::TablePlace(9) ? 1 : f->to == Spot::Pile(1) ? 4 : 9);
+                order.push_back(f->to == Spot::TablePlace(9)        ? 1
+                                : f->to == Spot::Pile(OpponentSeat) ? 4
+                                                                    : 9);
             } else if (const auto* t = std::get_if<event::RedrawTable>(e);
                        t && t->highlighted.Count() > 1) {
                 if (order.back() != 2)
@@ -163,7 +165,7 @@ TEST_F(MatchTest, ComputerCaptureIsShownBeforeItIsTaken) {
             }
         }
         EXPECT_EQ(order, (std::vector<size_t>{1, 2, 3, 4}));
-        EXPECT_EQ(m.State().Mover, 2);
+        EXPECT_EQ(m.State().Mover, Turn::Local);
         EXPECT_EQ(m.State().LastTaker, 1);
         return;
     }
@@ -191,7 +193,7 @@ TEST_F(MatchTest, PickingPuttingBackAndTheWaitingCard) {
     }
     match.ClickTable(6, MouseButton::Right); // right button on an empty place plays too
     EXPECT_FALSE(S().Table[6].IsEmpty());
-    EXPECT_EQ(S().Mover, 1);
+    EXPECT_EQ(S().Mover, Turn::Opponent);
 }
 
 TEST_F(MatchTest, NothingMovesWhileTheCardWaitsInTheCaptureArea) {
@@ -358,7 +360,7 @@ TEST_F(MatchTest, HostilePeerMovesAreRefused) {
     ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
     match.PressStart();
     PersonPlaysByClicks();
-    ASSERT_EQ(S().Mover, 1);
+    ASSERT_EQ(S().Mover, Turn::Opponent);
     EXPECT_FALSE(
         match.PeerMove(Move::Play(1, LowestFreeTablePlace(S())))); // the computer plays seat 1
 }
@@ -383,14 +385,14 @@ TEST_F(MatchTest, PeerMovesGoThroughTheRules) {
     EXPECT_EQ(made[0].move.kind, Move::Kind::Play);
     for (const event::MoveMade& m : made)
         EXPECT_EQ(m.seat, LocalSeat);
-    ASSERT_EQ(S().Mover, 1);
+    ASSERT_EQ(S().Mover, Turn::Opponent);
     EXPECT_FALSE(match.PeerMove(Move::Play(7, 5)));
     EXPECT_FALSE(match.PeerMove(Move::Play(1, 12)));
     EXPECT_FALSE(match.PeerMove(Move::Toggle(3))); // nothing in the capture area
     EXPECT_FALSE(match.PeerMove(Move::Take()));
     const int free = LowestFreeTablePlace(S());
     EXPECT_TRUE(match.PeerMove(Move::Play(1, free)));
-    EXPECT_EQ(S().Mover, 2);
+    EXPECT_EQ(S().Mover, Turn::Local);
 }
 
 } // namespace

@@ -409,7 +409,7 @@ void TForm1::ApplyGameEvent(const Event& gameEvent) {
             using E = std::decay_t<decltype(e)>;
             if constexpr (std::is_same_v<E, event::RedrawHand>) {
                 previousHandX[e.seat] = handX[e.seat];
-                SetElement(e.seat == 1 ? Element::Cards1 : Element::Cards2,
+                SetElement(e.seat == OpponentSeat ? Element::Cards1 : Element::Cards2,
                            drawing->Hand(e, handX[e.seat]));
             } else if constexpr (std::is_same_v<E, event::RedrawTable>) {
                 lastTable = e;
@@ -440,13 +440,13 @@ QPoint TForm1::SpotPixel(const Spot& spot, bool from) const {
     case Spot::Kind::Table:
         return layout.ImageStol.topLeft() + drawing->Slots().CardOrigin(spot.place);
     case Spot::Kind::Pile:
-        return CaptureFlightEnd(spot.seat, size(), card);
+        return CaptureFlightEnd(static_cast<int>(spot.seat), size(), card);
     case Spot::Kind::Hand:
         break;
     }
     if (from && spot.seat == OpponentSeat)
         return OpponentFlightStart(layout, card);
-    const QRect hand = spot.seat == 1 ? layout.ImageCards1 : layout.ImageCards2;
+    const QRect hand = spot.seat == OpponentSeat ? layout.ImageCards1 : layout.ImageCards2;
     // A card leaves the hand as it was drawn before the card was taken out;
     // a dealt card lands where the hand will show it.
     std::vector<int> xs =
