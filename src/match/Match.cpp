@@ -88,7 +88,7 @@ void Match::ShowMenu() {
     EmitButtons();
 }
 
-LoginError Match::Login(int slot, const std::string& name, const std::string& password,
+LoginError Match::Login(Slot slot, const std::string& name, const std::string& password,
                         const std::string& passwordAgain) {
     if (screen_ != Screen::Menu)
         return LoginError::IncorrectName;
@@ -99,7 +99,7 @@ LoginError Match::Login(int slot, const std::string& name, const std::string& pa
         return error;
     }
     // The member's record is read once: it checks the password and opens the match.
-    const auto member = services_.records->LoadMember(RecordKind(), slot);
+    const auto member = services_.records->LoadMember(RecordKind(), SlotNumber(slot));
     const auto stored = member ? DecodePassword(member->encodedPassword) : std::nullopt;
     const LoginError error = CheckMember(member ? member->name : name, password, stored);
     if (error == LoginError::None)
@@ -107,14 +107,14 @@ LoginError Match::Login(int slot, const std::string& name, const std::string& pa
     return error;
 }
 
-void Match::SetPlayer(int slot, const std::string& name, const std::string& encodedPassword) {
+void Match::SetPlayer(Slot slot, const std::string& name, const std::string& encodedPassword) {
     playerSlot_ = slot;
     playerName_ = name.substr(0, name.find_last_not_of(' ') + 1);
     encodedPassword_ = encodedPassword;
 }
 
 // A match opens from the player's record: a new player's is all zero.
-void Match::StartMatch(int slot, const MemberRecord& record) {
+void Match::StartMatch(Slot slot, const MemberRecord& record) {
     SetPlayer(slot, record.name, record.encodedPassword);
     state_.MatchPoints.Fill(0);
     state_.GamesAtTable = 0;
@@ -303,7 +303,7 @@ void Match::RecordDone(const RecordOutcome& outcome) {
             break;
         // The renamed member may stand at another place, or have left the club.
         SetPlayer(outcome.status != WriteStatus::Written ? playerSlot_
-                  : outcome.clubSlot > 0                 ? outcome.clubSlot
+                  : outcome.clubSlot > 0                 ? MemberSlot(outcome.clubSlot)
                                                          : NewPlayerSlot,
                   pendingName_, pendingPassword_);
         outbox_.emplace_back(match_event::NameChanged{});
@@ -314,10 +314,10 @@ void Match::RecordDone(const RecordOutcome& outcome) {
 void Match::RenamePlayer(const std::string& name, const std::string& password) {
     pendingName_ = name;
     pendingPassword_ = EncodePassword(password);
-    if (playerSlot_ >= 1 && playerSlot_ <= MemberSlots) {
-        EmitRecord(
-            record_effect::RenameMember{RecordKind(), playerSlot_, playerName_, name, password},
-            RecordStep::Rename);
+    if (IsMember(playerSlot_)) {
+        EmitRecord(record_effect::RenameMember{RecordKind(), SlotNumber(playerSlot_), playerName_,
+                                               name, password},
+                   RecordStep::Rename);
         return;
     }
     SetPlayer(playerSlot_, pendingName_, pendingPassword_);
@@ -348,8 +348,8 @@ void Match::StoreResultOrShowMenu() {
         ShowMenu();
         return;
     }
-    const GameResult result{playerSlot_,        playerName_,       rating_,
-                            state_.GameCounter, state_.ShownScore, encodedPassword_};
+    const GameResult result{SlotNumber(playerSlot_), playerName_,       rating_,
+                            state_.GameCounter,      state_.ShownScore, encodedPassword_};
     EmitRecord(record_effect::StoreResult{RecordKind(), result}, RecordStep::Result);
 }
 
@@ -371,8 +371,9 @@ void Match::Close() {
 // Leaving a running game forfeits a club member's record; a new player has
 // none to lose.
 void Match::ForfeitMember(RecordStep step) {
-    if (playerSlot_ >= 1 && playerSlot_ <= MemberSlots && !IsOnlineTable(state_.Mode)) {
-        EmitRecord(record_effect::RemoveMember{RecordKind(), playerSlot_, playerName_}, step);
+    if (IsMember(playerSlot_) && !IsOnlineTable(state_.Mode)) {
+        EmitRecord(record_effect::RemoveMember{RecordKind(), SlotNumber(playerSlot_), playerName_},
+                   step);
         return;
     }
     if (step == RecordStep::ForfeitThenMenu)

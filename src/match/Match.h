@@ -29,10 +29,24 @@ namespace tavlira {
 enum class MouseButton : std::uint8_t { Left, Right };
 enum class Pointer : std::uint8_t { Normal, Hand };
 
-// `PlayerSlot` values beyond the five club members.
-inline constexpr int NewPlayerSlot = 6;
-inline constexpr int RatedAccountSlot = 7;
-inline constexpr int OnlineTableSlot = 8;
+// `PlayerSlot`: a club member's line 1..5 in the record file (MemberSlot), or
+// a player who has none there.
+enum class Slot : std::uint8_t {
+    NoSlot = 0,
+    NewPlayerSlot = 6,
+    RatedAccountSlot = 7,
+    OnlineTableSlot = 8,
+};
+using enum Slot;
+constexpr Slot MemberSlot(int line) {
+    return static_cast<Slot>(line);
+}
+constexpr int SlotNumber(Slot slot) {
+    return static_cast<int>(slot);
+}
+constexpr bool IsMember(Slot slot) {
+    return SlotNumber(slot) >= 1 && SlotNumber(slot) <= MemberSlots;
+}
 
 // Help topics of the screens.
 inline constexpr int HelpMenu = 1;
@@ -59,9 +73,9 @@ class Match {
     // --- Screens
     // A key released or a click on the title picture.
     void LeaveTitle();
-    // The login dialog's "Ok" for member slot 1..5 or a new player (6). Name
-    // and passwords are code page 1251 bytes. On success the match starts.
-    LoginError Login(int slot, const std::string& name, const std::string& password,
+    // The login dialog's "Ok" for a member's slot or a new player. Name and
+    // passwords are code page 1251 bytes. On success the match starts.
+    LoginError Login(Slot slot, const std::string& name, const std::string& password,
                      const std::string& passwordAgain);
 
     // --- The table
@@ -109,7 +123,7 @@ class Match {
     Screen CurrentScreen() const { return screen_; }
     bool TitleShown() const { return screen_ == Screen::Title; }
     bool MenuShown() const { return screen_ == Screen::Menu; }
-    int PlayerSlot() const { return playerSlot_; }
+    Slot PlayerSlot() const { return playerSlot_; }
     bool CountNextGame() const { return countNextGame_; }
     int HelpTopic() const { return helpTopic_; }
     const std::string& PlayerName() const { return playerName_; }
@@ -142,8 +156,8 @@ class Match {
         Rename,          // the member's record under the new name
     };
 
-    void StartMatch(int slot, const MemberRecord& record);
-    void SetPlayer(int slot, const std::string& name, const std::string& encodedPassword);
+    void StartMatch(Slot slot, const MemberRecord& record);
+    void SetPlayer(Slot slot, const std::string& name, const std::string& encodedPassword);
     void DealGame();
     void LeaveAfterGame();
     void StoreResultOrShowMenu();
@@ -157,7 +171,7 @@ class Match {
     MatchOutbox outbox_;
     TableButtons shownButtons_;
     Screen screen_ = Screen::Title;
-    int playerSlot_ = 0;
+    Slot playerSlot_ = NoSlot;
     bool countNextGame_ = true;
     int helpTopic_ = HelpMenu;
     std::string playerName_;

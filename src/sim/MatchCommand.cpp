@@ -99,8 +99,8 @@ int MemberSlotOf(RecordStore& records, const std::string& name) {
 
 void LogIn(Match& match, RecordStore& records) {
     const int slot = MemberSlotOf(records, kMemberName);
-    const LoginError error =
-        slot != 0 ? match.Login(slot, "", "", "") : match.Login(NewPlayerSlot, kMemberName, "", "");
+    const LoginError error = slot != 0 ? match.Login(MemberSlot(slot), "", "", "")
+                                       : match.Login(NewPlayerSlot, kMemberName, "", "");
     if (error != LoginError::None)
         throw std::runtime_error("the member could not log in");
 }

@@ -132,7 +132,7 @@ TEST_F(MatchTest, ComputerCaptureIsShownBeforeItIsTaken) {
                               [s = seed] { return std::make_unique<SeededRandom>(s); }}};
         m.LeaveTitle();
         records.members[1].games = 1; // game 2: the computer leads
-        ASSERT_EQ(m.Login(1, "", "pw", ""), LoginError::None);
+        ASSERT_EQ(m.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
         const CaptureChoice choice = FindCapture(m.State().Hand[1], m.State().Table, false);
         if (choice.chosen == 0)
             continue;
@@ -228,7 +228,7 @@ TEST_F(MatchTest, NothingMovesWhileTheCardWaitsInTheCaptureArea) {
 }
 
 TEST_F(MatchTest, TwentiethGameEndsTheCycleAndRefusesTheNextGame) {
-    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    ASSERT_EQ(match.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
     EXPECT_EQ(S().GameCounter, 19);
     PlayWholeGame();
     ASSERT_FALSE(HasFatalFailure());
@@ -255,7 +255,7 @@ TEST_F(MatchTest, TwentiethGameEndsTheCycleAndRefusesTheNextGame) {
 }
 
 TEST_F(MatchTest, QuittingForfeitsTheMemberButNotANewPlayer) {
-    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    ASSERT_EQ(match.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
     EXPECT_EQ(match.PlayerName(), "Anna");
     EXPECT_TRUE(match.RequestQuitToMenu());
     match.QuitToMenu();
@@ -273,7 +273,7 @@ TEST_F(MatchTest, QuittingForfeitsTheMemberButNotANewPlayer) {
 }
 
 TEST_F(MatchTest, RecordsAreWrittenOnlyThroughEffectsAndTheirOutcomes) {
-    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    ASSERT_EQ(match.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
     EXPECT_EQ(records.loads, 1); // the record is read once per login
     PlayWholeGame();
     ASSERT_FALSE(HasFatalFailure());
@@ -305,7 +305,7 @@ TEST_F(MatchTest, RecordsAreWrittenOnlyThroughEffectsAndTheirOutcomes) {
 }
 
 TEST_F(MatchTest, RenamingGoesThroughTheRecords) {
-    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    ASSERT_EQ(match.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
     match.TakeOutbox();
     // A failed rewrite keeps the old name and says so.
     records.renameStatus = WriteStatus::Failed;
@@ -320,7 +320,7 @@ TEST_F(MatchTest, RenamingGoesThroughTheRecords) {
     EXPECT_TRUE(std::holds_alternative<match_event::NameChanged>(out.back()));
     EXPECT_EQ(records.renamed.back(), (FakeRecords::Renaming{1, "Anna", "Zoe", "z1"}));
     EXPECT_EQ(match.PlayerName(), "Zoe");
-    EXPECT_EQ(match.PlayerSlot(), 3);
+    EXPECT_EQ(match.PlayerSlot(), MemberSlot(3));
     match.QuitToMenu();
     Played();
     EXPECT_EQ(records.removed.back(), (std::pair<int, std::string>(3, "Zoe")));
@@ -334,8 +334,9 @@ TEST_F(MatchTest, RenamingGoesThroughTheRecords) {
 }
 
 TEST_F(MatchTest, LoginRefusalsKeepTheMenu) {
-    EXPECT_EQ(match.Login(1, "", "xx", ""), LoginError::IncorrectPassword);
-    EXPECT_EQ(match.Login(2, "Nobody", "", ""), LoginError::IncorrectPassword); // empty slot
+    EXPECT_EQ(match.Login(MemberSlot(1), "", "xx", ""), LoginError::IncorrectPassword);
+    EXPECT_EQ(match.Login(MemberSlot(2), "Nobody", "", ""),
+              LoginError::IncorrectPassword); // empty slot
     EXPECT_EQ(match.Login(NewPlayerSlot, "", "", ""), LoginError::IncorrectName);
     EXPECT_EQ(match.Login(NewPlayerSlot, "Boris", "1", "2"), LoginError::PasswordsDoNotCoincide);
     EXPECT_EQ(match.CurrentScreen(), Screen::Menu);

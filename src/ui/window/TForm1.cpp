@@ -85,7 +85,7 @@ TForm1::TForm1(std::filesystem::path folder, std::optional<std::uint32_t> seed, 
             update(toWindow.mapRect(part).adjusted(-1, -1, 1, 1));
     });
     balloon = new BalloonHint(this);
-    for (int slot = 1; slot <= NewPlayerSlot; ++slot)
+    for (int slot = 1; slot <= SlotNumber(NewPlayerSlot); ++slot)
         connect(menu.Button(slot), &QPushButton::clicked, this, [this, slot] { OpenLogin(slot); });
     connect(menu.Button(MainMenu::ExitButton), &QPushButton::clicked, this, &QWidget::close);
     CreateTableButtons();
@@ -762,7 +762,7 @@ void TForm1::OpenLogin(int slot) {
                         static_cast<int>(LoginNameLength),
                         [this, slot](const std::string& name, const std::string& password,
                                      const std::string& again) {
-                            return match.Login(slot, name, password, again);
+                            return match.Login(static_cast<Slot>(slot), name, password, again);
                         });
     dialog.exec();
     PlayOutbox();
