@@ -23,10 +23,6 @@ inline constexpr Seat Seats[] = {OpponentSeat, LocalSeat};
 constexpr Seat OtherSeat(Seat seat) {
     return seat == LocalSeat ? OpponentSeat : LocalSeat;
 }
-// Seat 1 or 2 for a number that may come from outside (a message, a test).
-constexpr bool IsSeat(int number) {
-    return number == 1 || number == 2;
-}
 
 // `Mover`: the seat to move, or, once the game has ended, how it ended.
 enum class Turn : std::uint8_t {
@@ -105,7 +101,7 @@ struct GameState {
     OneBased<std::uint8_t, 2> Taken{};
     OneBased<std::uint8_t, 2> TakenClubs{};
     OneBased<std::uint8_t, 2> TakenBonus{};
-    std::uint8_t LastTaker = 0; // the seat that captured last, 0 before any capture
+    Turn LastTaker = Turn::None; // the seat that captured last; None before any capture
 
     // The rules this game is played under.
     PlayMode Mode = PlayMode::Computer;

@@ -78,7 +78,7 @@ void TakeCards(GameState& state, Seat seat, Outbox& out) {
     state.PickedTableSlots.Clear();
     out.push_back(TableSnapshot(state));
     state.Mover = TurnOf(OtherSeat(seat));
-    state.LastTaker = static_cast<std::uint8_t>(seat);
+    state.LastTaker = TurnOf(seat);
     out.push_back(PanelsSnapshotOf(state));
 }
 
@@ -226,12 +226,12 @@ bool FinalSweep(GameState& state, Outbox& out) {
     if (state.HandCount[1] != 0 || state.HandCount[2] != 0 || !state.Table[CaptureArea].IsEmpty() ||
         state.GameOver || state.NextCard <= DeckSize)
         return false;
-    if (IsSeat(state.LastTaker)) {
+    if (IsSeatTurn(state.LastTaker)) {
         state.PickedTableSlots.Clear();
         for (int place = 1; place <= TablePlaces; ++place)
             if (!state.Table[place].IsEmpty())
                 state.PickedTableSlots.Add(place);
-        TakeCards(state, static_cast<Seat>(state.LastTaker), out);
+        TakeCards(state, SeatOf(state.LastTaker), out);
     }
     EndGame(state, OpponentSeat, false, out); // no seat is named without "No move"
     return true;

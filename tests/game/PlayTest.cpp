@@ -185,7 +185,7 @@ TEST(ApplyMove, TakeTalliesFliesAndPassesTheTurn) {
     EXPECT_EQ(state.Taken[2], 3);
     EXPECT_EQ(state.TakenClubs[2], 1);
     EXPECT_EQ(state.TakenBonus[2], 1);
-    EXPECT_EQ(state.LastTaker, 2);
+    EXPECT_EQ(state.LastTaker, Turn::Local);
     EXPECT_EQ(state.Mover, Turn::Opponent);
     EXPECT_TRUE(state.PickedTableSlots.IsEmpty());
     // A taken place keeps 0 and 0 until the next deal.
@@ -223,7 +223,7 @@ TEST(FinalSweep, LastTakerTakesTheTableAndTheGameIsScored) {
     GameState state = Position({}, {}, {"2ч", "##", "2к"});
     state.NextCard = 53;
     state.StockLeft = 0;
-    state.LastTaker = 1;
+    state.LastTaker = Turn::Opponent;
     Outbox out;
     ASSERT_TRUE(FinalSweep(state, out));
     EXPECT_EQ(state.Taken[1], 2);
@@ -238,7 +238,7 @@ TEST(FinalSweep, NotBeforeTheStockIsUsedUpAndNeverToNobody) {
     Outbox out;
     EXPECT_FALSE(FinalSweep(state, out)); // cards left in the stock
     state.NextCard = 53;
-    state.LastTaker = 0; // nobody captured yet: the table counts for nobody
+    state.LastTaker = Turn::None; // nobody captured yet: the table counts for nobody
     ASSERT_TRUE(FinalSweep(state, out));
     EXPECT_EQ(state.Taken[1] + state.Taken[2], 0);
     EXPECT_TRUE(state.GameOver);

@@ -166,7 +166,7 @@ TEST_F(MatchTest, ComputerCaptureIsShownBeforeItIsTaken) {
         }
         EXPECT_EQ(order, (std::vector<size_t>{1, 2, 3, 4}));
         EXPECT_EQ(m.State().Mover, Turn::Local);
-        EXPECT_EQ(m.State().LastTaker, 1);
+        EXPECT_EQ(m.State().LastTaker, Turn::Opponent);
         return;
     }
     FAIL() << "no seed gave a first computer capture";
