@@ -2,11 +2,13 @@
 // The match driver: the main window's screens and the game table as a state
 // machine without a window.
 //
-// Every input — a tick, a button, a click on a hand or table place, an
-// opponent's move — runs one whole step at once, leaves `GameState`
-// consistent, and appends to the outbox what the window must show and play,
-// in order. The window plays the outbox and hands the driver no further input
-// until it is played.
+// Every input — a tick, a button, a click on a hand or table place, a peer's
+// move, the outcome of a record effect — runs one whole step at once, leaves
+// `GameState` consistent, and appends to the outbox what the window must
+// show and play, in order. Every change of the game is a Move through
+// ApplyMove, whoever made it. The driver touches no file: record writes leave
+// as effects, and their outcomes come back through RecordDone. The window
+// plays the outbox and hands the driver no further input until it is played.
 //
 // The card in the capture area is never lost: while a card waits there, the
 // person cannot pick up another hand card, and no card can be played, until
@@ -53,8 +55,9 @@ inline constexpr int HelpMenu = 1;
 inline constexpr int HelpDealt = 2;
 inline constexpr int HelpUnderWay = 5;
 
-// What the driver needs from outside: the records, the time of day for
-// history lines, and a fresh random source for each shuffle.
+// What the driver needs from outside: the records to read a member from
+// (writes leave as effects), the time of day for history lines, and a fresh
+// random source for each shuffle.
 struct MatchServices {
     RecordStore* records = nullptr;
     // The time ("hh:nn") and short date written into a history line.
