@@ -177,6 +177,16 @@ CaptureChoice FindCapture(const HandRow& hand, const TableRow& table, bool figur
     return choice;
 }
 
+bool HasLegalCapture(const CardSlot& played, const TableRow& table, bool figuresHavePoints) {
+    if (played.IsEmpty())
+        return false;
+    const TableFacts facts = Examine(table);
+    for (unsigned s = facts.occupied; s != 0; s = (s - 1) & facts.occupied)
+        if (IsLegal(played, facts, s, figuresHavePoints))
+            return true;
+    return false;
+}
+
 CaptureChoice FindCaptureReference(const HandRow& hand, const TableRow& table,
                                    bool figuresHavePoints) {
     CaptureChoice choice;

@@ -27,6 +27,10 @@ struct CaptureChoice {
 
 CaptureChoice FindCapture(const HandRow& hand, const TableRow& table, bool figuresHavePoints);
 
+// Whether `played` has any legal capture on the table: true exactly for the
+// hand places FindCapture counts as `capturing`, found without rating.
+bool HasLegalCapture(const CardSlot& played, const TableRow& table, bool figuresHavePoints);
+
 // The same search written out literally, set by set through `CaptureRating`.
 // It is the reference the fast search above must always agree with.
 CaptureChoice FindCaptureReference(const HandRow& hand, const TableRow& table,

@@ -173,8 +173,7 @@ bool MoveIsLegal(const GameState& state, Seat seat, const Move& move) {
             !state.Table[table].IsEmpty() || !state.Table[CaptureArea].IsEmpty())
             return false;
         return table != CaptureArea ||
-               FindCapture(state.Hand[seat], state.Table, state.FiguresHavePoints)
-                   .capturing.Contains(hand);
+               HasLegalCapture(state.Hand[seat][hand], state.Table, state.FiguresHavePoints);
     }
     case Move::Kind::Toggle:
         return SeatToMove(state, seat) && !state.Table[CaptureArea].IsEmpty() &&

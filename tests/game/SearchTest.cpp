@@ -97,6 +97,10 @@ TEST(FindCapture, AgreesWithTheLiteralSearch) {
         const CaptureChoice fast = FindCapture(p.hand, p.table, figures);
         const CaptureChoice literal = FindCaptureReference(p.hand, p.table, figures);
         ASSERT_EQ(fast, literal) << "round " << round;
+        for (int place = 1; place <= HandPlaces; ++place)
+            ASSERT_EQ(HasLegalCapture(p.hand[place], p.table, figures),
+                      fast.capturing.Contains(place))
+                << "round " << round << " place " << place;
     }
 }
 
