@@ -15,9 +15,9 @@
 namespace tavlira {
 
 struct CaptureChoice {
-    int chosen = 0;           // hand place 1..4 of the best capture, 0 for none
-    PlaceSet capturing;       // hand places whose best capture is legal
-    PlaceSet bestTakeSet;     // the chosen card's table places; empty for none
+    int chosen = 0;       // hand place 1..4 of the best capture, 0 for none
+    PlaceSet capturing;   // hand places whose best capture is legal
+    PlaceSet bestTakeSet; // the chosen card's table places; empty for none
     std::array<double, HandPlaces> best{-2.0, -2.0, -2.0, -2.0}; // per hand place:
     // the best rating, -1.0 when the table holds cards but none is a legal
     // capture, -2.0 for an empty hand place or an empty table
