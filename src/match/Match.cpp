@@ -59,6 +59,17 @@ TableButtons Match::Buttons() const {
     return b;
 }
 
+MatchFigures Match::Figures() const {
+    MatchFigures figures;
+    figures.kind = KindOf(state_.Mode, state_.RatedSeries);
+    figures.gameCounter = state_.GameCounter;
+    figures.gamesAtTable = state_.GamesAtTable;
+    figures.baseScore = state_.BaseScore;
+    figures.pointsLead = state_.PointsLead;
+    figures.rating = rating_;
+    return figures;
+}
+
 int Match::TickInterval() const {
     return screen_ == Screen::Table && state_.BeginState == UnderWay && !state_.GameOver ? 200 : 0;
 }

@@ -20,6 +20,7 @@
 #include "game/Random.h"
 #include "match/Login.h"
 #include "match/MatchEvent.h"
+#include "records/GeneralCount.h"
 #include "records/RecordStore.h"
 
 #include <functional>
@@ -131,6 +132,9 @@ class Match {
     int HelpTopic() const { return helpTopic_; }
     const std::string& PlayerName() const { return playerName_; }
     double Rating() const { return rating_; }
+    // Where the running match stands within the player's record: the game
+    // plate's hint and balloon, the general count.
+    MatchFigures Figures() const;
     RecordFileKind RecordKind() const {
         return networkMode_ ? RecordFileKind::Net : RecordFileKind::Club;
     }

@@ -691,8 +691,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
     }
     const bool overPlate = ElementRect(Element::Kon).contains(point);
     if (overPlate)
-        hint = ScreenText(Text(words::Game)) + ": " + QString::number(match.State().GameCounter) +
-               " / " + QString::number(CycleGames);
+        hint = ScreenText(GamePlateHint(Text(words::Game), match.Figures()));
     if (toolTip() != hint)
         setToolTip(hint);
     if (overPlate && !overGamePlate)
@@ -701,12 +700,9 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TForm1::ShowGameBalloon() {
-    const int games = match.State().GameCounter;
-    const int inCycle = games % CycleGames == 0 ? CycleGames : games % CycleGames;
-    const QString text = ScreenText(Text(words::GeneralNumberOfGames)) + " " +
-                         QString::number(games) + "\n" +
-                         ScreenText(Text(words::GameInCurrentCycle)) + " " +
-                         QString::number(inCycle) + " / " + QString::number(CycleGames);
+    const QString text = ScreenText(CurrentGameBalloon(
+        match.Figures(), {Text(words::GeneralNumberOfGames), Text(words::GameInCurrentCycle),
+                          Text(words::GameInCurrentSession)}));
     const QRect plate = ElementRect(Element::Kon);
     balloon->ShowAt(mapToGlobal(QPoint(plate.center().x(), plate.bottom())),
                     ScreenText(Text(words::CurrentGame)), text, 5000);
