@@ -76,7 +76,7 @@ TEST(TableDrawing, ABannerIgnoresTrailingBlanksAndAnEmptyTextClearsIt) {
 TEST(TableDrawing, ThePickedHandCardIsInverted) {
     DrawingSetup setup(WindowSizeMode::Small);
     event::RedrawHand hand;
-    hand.seat = 2;
+    hand.seat = LocalSeat;
     hand.faceUp = true;
     const char* codes[] = {"2\xF7", "3\xF7", "4\xF7", "6\xF7"};
     for (int place = 1; place <= 4; ++place)

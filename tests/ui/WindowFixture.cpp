@@ -99,7 +99,7 @@ void EnterAsNewPlayer(TForm1& form, const QString& name, const QString& password
         login->PasswordAgainBox()->setText(password);
         login->OkButton()->click();
     });
-    form.MenuButton(NewPlayerSlot)->click();
+    form.MenuButton(SlotNumber(NewPlayerSlot))->click();
     WaitIdle(form);
     ASSERT_EQ(form.CurrentScreen(), Screen::Table);
 }

@@ -85,7 +85,7 @@ TForm1::TForm1(std::filesystem::path folder, std::optional<std::uint32_t> seed, 
             update(toWindow.mapRect(part).adjusted(-1, -1, 1, 1));
     });
     balloon = new BalloonHint(this);
-    for (int slot = 1; slot <= NewPlayerSlot; ++slot)
+    for (int slot = 1; slot <= SlotNumber(NewPlayerSlot); ++slot)
         connect(menu.Button(slot), &QPushButton::clicked, this, [this, slot] { OpenLogin(slot); });
     connect(menu.Button(MainMenu::ExitButton), &QPushButton::clicked, this, &QWidget::close);
     CreateTableButtons();
@@ -376,6 +376,13 @@ void TForm1::Apply(const MatchEvent& event) {
                 ShowScreen(e.screen);
             } else if constexpr (std::is_same_v<E, match_event::LeavingTable>) {
                 ShowWaitBanner(true);
+            } else if constexpr (std::is_same_v<E, match_event::Record>) {
+                // The match waits for the outcome; what it does next joins the queue.
+                match.RecordDone(RunRecordEffect(records, e.effect));
+                PlayOutbox();
+            } else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
+                DrawBanners();
+                InformationBox(this, ScreenText(Text(words::NameChanged)) + PlayerScreenName());
             } else if constexpr (std::is_same_v<E, match_event::RecordFailure>) {
                 ErrorBox(this, ScreenText(Text(e.what == match_event::RecordFailure::What::History
                                                    ? words::CantSaveHistory
@@ -402,7 +409,7 @@ void TForm1::ApplyGameEvent(const Event& gameEvent) {
             using E = std::decay_t<decltype(e)>;
             if constexpr (std::is_same_v<E, event::RedrawHand>) {
                 previousHandX[e.seat] = handX[e.seat];
-                SetElement(e.seat == 1 ? Element::Cards1 : Element::Cards2,
+                SetElement(e.seat == OpponentSeat ? Element::Cards1 : Element::Cards2,
                            drawing->Hand(e, handX[e.seat]));
             } else if constexpr (std::is_same_v<E, event::RedrawTable>) {
                 lastTable = e;
@@ -433,13 +440,13 @@ QPoint TForm1::SpotPixel(const Spot& spot, bool from) const {
     case Spot::Kind::Table:
         return layout.ImageStol.topLeft() + drawing->Slots().CardOrigin(spot.place);
     case Spot::Kind::Pile:
-        return CaptureFlightEnd(spot.seat, size(), card);
+        return CaptureFlightEnd(static_cast<int>(spot.seat), size(), card);
     case Spot::Kind::Hand:
         break;
     }
     if (from && spot.seat == OpponentSeat)
         return OpponentFlightStart(layout, card);
-    const QRect hand = spot.seat == 1 ? layout.ImageCards1 : layout.ImageCards2;
+    const QRect hand = spot.seat == OpponentSeat ? layout.ImageCards1 : layout.ImageCards2;
     // A card leaves the hand as it was drawn before the card was taken out;
     // a dealt card lands where the hand will show it.
     std::vector<int> xs =
@@ -684,8 +691,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
     }
     const bool overPlate = ElementRect(Element::Kon).contains(point);
     if (overPlate)
-        hint = ScreenText(Text(words::Game)) + ": " + QString::number(match.State().GameCounter) +
-               " / " + QString::number(CycleGames);
+        hint = ScreenText(GamePlateHint(Text(words::Game), match.Figures()));
     if (toolTip() != hint)
         setToolTip(hint);
     if (overPlate && !overGamePlate)
@@ -694,12 +700,9 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TForm1::ShowGameBalloon() {
-    const int games = match.State().GameCounter;
-    const int inCycle = games % CycleGames == 0 ? CycleGames : games % CycleGames;
-    const QString text = ScreenText(Text(words::GeneralNumberOfGames)) + " " +
-                         QString::number(games) + "\n" +
-                         ScreenText(Text(words::GameInCurrentCycle)) + " " +
-                         QString::number(inCycle) + " / " + QString::number(CycleGames);
+    const QString text = ScreenText(CurrentGameBalloon(
+        match.Figures(), {Text(words::GeneralNumberOfGames), Text(words::GameInCurrentCycle),
+                          Text(words::GameInCurrentSession)}));
     const QRect plate = ElementRect(Element::Kon);
     balloon->ShowAt(mapToGlobal(QPoint(plate.center().x(), plate.bottom())),
                     ScreenText(Text(words::CurrentGame)), text, 5000);
@@ -755,7 +758,7 @@ void TForm1::OpenLogin(int slot) {
                         static_cast<int>(LoginNameLength),
                         [this, slot](const std::string& name, const std::string& password,
                                      const std::string& again) {
-                            return match.Login(slot, name, password, again);
+                            return match.Login(static_cast<Slot>(slot), name, password, again);
                         });
     dialog.exec();
     PlayOutbox();
@@ -776,20 +779,8 @@ void TForm1::ChangeName() {
         });
     if (dialog.exec() != QDialog::Accepted)
         return;
-    int slot = match.PlayerSlot();
-    if (slot >= 1 && slot <= MemberSlots) {
-        const StoreOutcome outcome = records.RenameMember(match.RecordKind(), slot,
-                                                          match.PlayerName(), newName, newPassword);
-        if (outcome.status == WriteStatus::Failed) {
-            ErrorBox(this, ScreenText(Text(words::ErrorOfDiskWriting)));
-            return;
-        }
-        if (outcome.status == WriteStatus::Written)
-            slot = outcome.clubSlot > 0 ? outcome.clubSlot : NewPlayerSlot;
-    }
-    match.RenamePlayer(slot, newName, newPassword);
-    DrawBanners();
-    InformationBox(this, ScreenText(Text(words::NameChanged)) + PlayerScreenName());
+    match.RenamePlayer(newName, newPassword);
+    PlayOutbox();
 }
 
 void TForm1::ShowSpeed() {
@@ -816,7 +807,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     timer1.stop();
     match.Close();
-    for (const MatchEvent& e : match.TakeOutbox())
+    for (const MatchEvent& e : TakeOutboxRunningRecords(match, records))
         if (std::holds_alternative<match_event::RecordFailure>(e))
             ErrorBox(this, ScreenText(Text(words::ErrorOfDiskWriting)));
     if (SaveSettings(programFolder, settings, recordFilesSound) == SettingsSave::Failed)

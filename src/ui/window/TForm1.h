@@ -139,13 +139,13 @@ class TForm1 : public QWidget, private EventStage {
         bool shown = false;
     };
     std::array<Picture, ElementCount> elements;
-    std::array<std::vector<int>, 3> handX;         // per seat, from the last redraw
-    std::array<std::vector<int>, 3> previousHandX; // before the last redraw
+    OneBased<std::vector<int>, 2> handX;         // per seat, from the last redraw
+    OneBased<std::vector<int>, 2> previousHandX; // before the last redraw
     event::RedrawTable lastTable;
     PanelsSnapshot lastPanels;
     int stockLeft = 0;
     int gamesDealt = 0;
-    std::array<QString, 3> noMove; // the "No move" bubble of a seat, while shown
+    OneBased<QString, 2> noMove; // the "No move" bubble of a seat, while shown
 
     std::unique_ptr<FlightCanvas> flightCanvas;
     std::unique_ptr<CardFlight> flight;

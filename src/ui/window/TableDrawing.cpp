@@ -80,7 +80,7 @@ void TableDrawing::DrawFrame(QPainter& painter, QSize size, const char* small,
 }
 
 QImage TableDrawing::Hand(const event::RedrawHand& hand, std::vector<int>& handX) {
-    const QRect rect = hand.seat == 1 ? layout.ImageCards1 : layout.ImageCards2;
+    const QRect rect = hand.seat == OpponentSeat ? layout.ImageCards1 : layout.ImageCards2;
     QImage image = Under(rect);
     handX = SpreadHand(0, rect.width(), CountCards(hand.cards), cards.CardSize().width());
     QPainter painter(&image);
@@ -172,7 +172,7 @@ QImage TableDrawing::PlayerPanel(int seat, const PanelsSnapshot& panels) {
         painter.setPen(Red);
         CentreText(painter, QString::number(panels.matchPoints[seat]), FrameInset(),
                    image.width() - FrameInset(), scale.S(16));
-        if (panels.mover == seat)
+        if (static_cast<int>(panels.mover) == seat)
             painter.drawImage(QRect(scale.S(15), scale.S(20), scale.S(30), scale.S(20)),
                               Picture("Hand_Right"));
     } else {
