@@ -185,13 +185,17 @@ TEST_F(MatchTest, PickingPuttingBackAndTheWaitingCard) {
     EXPECT_EQ(match.PointerOverHand(3), Pointer::Normal);
     match.ClickHand(2, MouseButton::Left);
     EXPECT_EQ(S().PickedHandSlot, 0);
-    match.ClickHand(3, MouseButton::Left);
-    EXPECT_EQ(S().PickedHandSlot, 3);
-    // Without a legal capture place 9 refuses the card; a lay-off is always possible.
-    if (!S().PickedCanTake) {
-        match.ClickTable(CaptureArea, MouseButton::Left);
-        EXPECT_TRUE(S().Table[CaptureArea].IsEmpty());
-    }
+    // A card without a legal capture: place 9 refuses it; a lay-off is always possible.
+    const PlaceSet capturing = FindCapture(S().Hand[LocalSeat], S().Table, false).capturing;
+    int place = 1;
+    while (place <= HandPlaces && capturing.Contains(place))
+        ++place;
+    ASSERT_LE(place, HandPlaces) << "the deal of seed 5 holds a card that cannot capture";
+    match.ClickHand(place, MouseButton::Left);
+    EXPECT_EQ(S().PickedHandSlot, place);
+    EXPECT_FALSE(S().PickedCanTake);
+    match.ClickTable(CaptureArea, MouseButton::Left);
+    EXPECT_TRUE(S().Table[CaptureArea].IsEmpty());
     match.ClickTable(6, MouseButton::Right); // right button on an empty place plays too
     EXPECT_FALSE(S().Table[6].IsEmpty());
     EXPECT_EQ(S().Mover, Turn::Opponent);
