@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto rows = ReadHistoryRows(bytes);
     FUZZ_CHECK(static_cast<int>(rows.size()) == (check.valid ? check.games : 0));
 
-    const HisStr entry{std::string(bytes.substr(0, 60)), 3, -12, 2.5, HistoryKind::Network};
+    const HisStr entry{std::string(bytes.substr(0, 60)), 3, -12, 2.5, PlayKind::NetworkDuel};
     const std::string kept = check.valid ? std::string(bytes) : std::string();
     const HistoryFileCheck after =
         VerifyHistoryBytes(AppendHistory(kept, {&entry, 1}, "12:34", bytes.substr(0, 12)));

@@ -143,7 +143,7 @@ void MainWindow::ShowScreen(Screen next) {
     else
         titlePage->Stop();
     if (next == Screen::Menu)
-        menuPage->Fill(scale, session.ClubList());
+        menuPage->Fill(scale, session.ReadClubList());
     if (atTable)
         tableView->Deal();
     else
@@ -171,7 +171,10 @@ void MainWindow::Apply(const MatchEvent& event) {
                 ShowScreen(e.screen);
             else if constexpr (std::is_same_v<E, match_event::LeavingTable>)
                 tableView->ShowWaitBanner(true);
-            else
+            else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
+                tableView->DrawBanners();
+                dialogs.NameChanged(FromBytes(session.CurrentMatch().PlayerName()));
+            } else
                 dialogs.Show(event);
             // A spoken card stays silent until sound exists.
         },
@@ -214,15 +217,18 @@ void MainWindow::QuitToMenu() {
     session.Input([](Match& m) { m.QuitToMenu(); });
 }
 
-void MainWindow::OpenLogin(int slot) {
+// `number` is a member's line 1..5, or the new player's slot.
+void MainWindow::OpenLogin(int number) {
     if (screen != Screen::Menu || session.Queue().Busy())
         return;
+    const Slot slot = number == SlotNumber(NewPlayerSlot) ? NewPlayerSlot : MemberSlot(number);
     QString memberName;
-    if (slot <= MemberSlots) {
-        const std::optional<MemberRecord> member = session.Member(slot);
-        if (!member)
+    if (IsMember(slot)) {
+        // The name as the menu shows it; the login reads the record itself.
+        const std::optional<std::string> name = session.MemberName(number);
+        if (!name)
             return;
-        memberName = FromBytes(member->name);
+        memberName = FromBytes(*name);
     }
     // The name last typed, or the default name of the language when none was.
     const std::string& lastName = session.CurrentSettings().PlayerName;
@@ -238,19 +244,15 @@ void MainWindow::OpenLogin(int slot) {
     });
 }
 
+// The match renames the player, and a member's record with it; the name
+// shows when NameChanged arrives.
 void MainWindow::ChangeName() {
     if (screen != Screen::Table || session.Queue().Busy())
         return;
     const std::optional<DialogPresenter::NewName> typed =
         dialogs.AskNewName(FromBytes(session.CurrentMatch().PlayerName()));
-    if (!typed)
-        return;
-    if (!session.Rename(typed->name, typed->password)) {
-        dialogs.DiskWriteFailed();
-        return;
-    }
-    tableView->DrawBanners();
-    dialogs.NameChanged(FromBytes(session.CurrentMatch().PlayerName()));
+    if (typed)
+        session.Input([&](Match& m) { m.RenamePlayer(typed->name, typed->password); });
 }
 
 void MainWindow::ShowSpeed() {

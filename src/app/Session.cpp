@@ -2,6 +2,7 @@
 
 #include "game/Random.h"
 #include "i18n/Words.h"
+#include "match/RecordEffects.h"
 #include "ui/common/ToScreen.h"
 
 #include <QDateTime>
@@ -47,7 +48,7 @@ StartupCheck Session::Start() {
     return check;
 }
 
-LoginError Session::Login(int slot, const std::string& name, const std::string& password,
+LoginError Session::Login(Slot slot, const std::string& name, const std::string& password,
                           const std::string& passwordAgain) {
     const LoginError error = match.Login(slot, name, password, passwordAgain);
     if (error == LoginError::None && slot == NewPlayerSlot)
@@ -55,33 +56,25 @@ LoginError Session::Login(int slot, const std::string& name, const std::string& 
     return error;
 }
 
-std::optional<MemberRecord> Session::Member(int slot) {
-    return records.LoadMember(match.RecordKind(), slot);
+const std::optional<RecordFile>& Session::ReadClubList() {
+    clubList = records.ReadRecords(match.RecordKind());
+    return clubList;
 }
 
-std::optional<RecordFile> Session::ClubList() {
-    return records.ReadRecords(match.RecordKind());
-}
-
-bool Session::Rename(const std::string& name, const std::string& password) {
-    int slot = match.PlayerSlot();
-    if (slot >= 1 && slot <= MemberSlots) {
-        const StoreOutcome outcome =
-            records.RenameMember(match.RecordKind(), slot, match.PlayerName(), name, password);
-        if (outcome.status == WriteStatus::Failed)
-            return false;
-        if (outcome.status == WriteStatus::Written)
-            slot = outcome.clubSlot > 0 ? outcome.clubSlot : NewPlayerSlot;
-    }
-    match.RenamePlayer(slot, name, password);
-    return true;
+std::optional<std::string> Session::MemberName(int line) const {
+    if (!clubList || line < 1 || line > MemberSlots)
+        return std::nullopt;
+    const std::optional<MemberRecord> member = ParseMemberLine(clubList->Member(line));
+    if (!member)
+        return std::nullopt;
+    return member->name;
 }
 
 Session::CloseOutcome Session::Close() {
     gameTick.stop();
     CloseOutcome outcome;
     match.Close();
-    for (const MatchEvent& e : match.TakeOutbox())
+    for (const MatchEvent& e : TakeOutboxRunningRecords(match, records))
         outcome.recordFailed |= std::holds_alternative<match_event::RecordFailure>(e);
     outcome.settingsFailed =
         SaveSettings(programFolder, settings, recordFilesSound) == SettingsSave::Failed;
@@ -104,6 +97,12 @@ void Session::UpdateGameTick() {
 }
 
 void Session::Apply(const MatchEvent& event) {
+    if (const auto* record = std::get_if<match_event::Record>(&event)) {
+        // The match waits for the outcome; what it does next joins the queue.
+        match.RecordDone(RunRecordEffect(records, record->effect));
+        queue.Play(match.TakeOutbox());
+        return;
+    }
     view.Apply(event);
     if (const auto* screen = std::get_if<match_event::ShowScreen>(&event)) {
         shownScreen = screen->screen;

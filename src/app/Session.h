@@ -48,17 +48,16 @@ class Session : public QObject, private EventStage {
         return true;
     }
 
-    // The login check for member slot 1..5 or a new player (6); a new
-    // player's name is remembered as the name to offer next time.
-    LoginError Login(int slot, const std::string& name, const std::string& password,
+    // The login check for a member's slot or a new player; a new player's
+    // name is remembered as the name to offer next time.
+    LoginError Login(Slot slot, const std::string& name, const std::string& password,
                      const std::string& passwordAgain);
-    std::optional<MemberRecord> Member(int slot);
-    // The record file of the current mode, for the club list of the menu.
-    std::optional<RecordFile> ClubList();
-    // The player at the table plays on under a new name and password (code
-    // page 1251); a member's record is renamed first. False when the record
-    // could not be written: then nothing changed.
-    bool Rename(const std::string& name, const std::string& password);
+    // The record file of the current mode, for the club list of the menu; it
+    // is read again each time the menu shows.
+    const std::optional<RecordFile>& ReadClubList();
+    // The name of a member in the club list last read, in code page 1251;
+    // nothing for an empty line.
+    std::optional<std::string> MemberName(int line) const;
 
     struct CloseOutcome {
         bool recordFailed = false;
@@ -79,8 +78,9 @@ class Session : public QObject, private EventStage {
     void InputOpen(bool open);
 
   private:
-    // EventStage: everything goes on to the view; the session follows the
-    // screen shown, for the tick.
+    // EventStage: the session carries out record effects and hands their
+    // outcomes back to the match; everything else goes on to the view, while
+    // the session follows the screen shown, for the tick.
     void Apply(const MatchEvent& event) override;
     bool StartFlight(const event::FlyCards& flight) override;
     std::optional<int> NextFlightFrame() override;
@@ -96,6 +96,7 @@ class Session : public QObject, private EventStage {
     Match match;
     EventQueue queue;
     QTimer gameTick;
+    std::optional<RecordFile> clubList;
     Screen shownScreen = Screen::Title;
     double timeScale = 1.0;
 };

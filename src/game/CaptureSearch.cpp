@@ -87,13 +87,15 @@ TableFacts Examine(const TableRow& table) {
     }
     // Subsets of the occupied places in increasing order, so that the subset
     // without the lowest member is always summed before.
-    for (unsigned s = (0u - facts.occupied) & facts.occupied; s != 0; s = (s - facts.occupied) & facts.occupied)
-        facts.sum[s] = static_cast<std::uint16_t>(facts.sum[s & (s - 1)] +
-                                                  facts.value[static_cast<size_t>(std::countr_zero(s))]);
+    for (unsigned s = (0u - facts.occupied) & facts.occupied; s != 0;
+         s = (s - facts.occupied) & facts.occupied)
+        facts.sum[s] = static_cast<std::uint16_t>(
+            facts.sum[s & (s - 1)] + facts.value[static_cast<size_t>(std::countr_zero(s))]);
     return facts;
 }
 
-bool IsLegal(const CardSlot& played, const TableFacts& facts, unsigned subset, bool figuresHavePoints) {
+bool IsLegal(const CardSlot& played, const TableFacts& facts, unsigned subset,
+             bool figuresHavePoints) {
     if (!figuresHavePoints) {
         const char r = played.code.rank;
         if (r == rank::Jack)
@@ -111,11 +113,14 @@ double Rating(const CardSlot& played, const TableFacts& facts, unsigned subset) 
     const int cards = 1 + std::popcount(subset);
     const int clubs = (played.code.IsClub() ? 1 : 0) + std::popcount(subset & facts.clubs);
     const int two = (played.code.IsTwoOfClubs() ? 1 : 0) + std::popcount(subset & facts.twoOfClubs);
-    const int ten = (played.code.IsTenOfDiamonds() ? 1 : 0) + std::popcount(subset & facts.tenOfDiamonds);
+    const int ten =
+        (played.code.IsTenOfDiamonds() ? 1 : 0) + std::popcount(subset & facts.tenOfDiamonds);
     return kRatings.value[cards][clubs][two][ten];
 }
 
-PlaceSet ToPlaces(unsigned subset) { return PlaceSet::FromMask(static_cast<std::uint16_t>(subset << 1)); }
+PlaceSet ToPlaces(unsigned subset) {
+    return PlaceSet::FromMask(static_cast<std::uint16_t>(subset << 1));
+}
 
 // The choice among hand cards, from each card's best rating.
 void Choose(CaptureChoice& choice, const std::array<PlaceSet, HandPlaces>& bestSets) {
@@ -175,6 +180,16 @@ CaptureChoice FindCapture(const HandRow& hand, const TableRow& table, bool figur
     }
     Choose(choice, bestSets);
     return choice;
+}
+
+bool HasLegalCapture(const CardSlot& played, const TableRow& table, bool figuresHavePoints) {
+    if (played.IsEmpty())
+        return false;
+    const TableFacts facts = Examine(table);
+    for (unsigned s = facts.occupied; s != 0; s = (s - 1) & facts.occupied)
+        if (IsLegal(played, facts, s, figuresHavePoints))
+            return true;
+    return false;
 }
 
 CaptureChoice FindCaptureReference(const HandRow& hand, const TableRow& table,

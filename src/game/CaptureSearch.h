@@ -15,9 +15,9 @@
 namespace tavlira {
 
 struct CaptureChoice {
-    int chosen = 0;           // hand place 1..4 of the best capture, 0 for none
-    PlaceSet capturing;       // hand places whose best capture is legal
-    PlaceSet bestTakeSet;     // the chosen card's table places; empty for none
+    int chosen = 0;       // hand place 1..4 of the best capture, 0 for none
+    PlaceSet capturing;   // hand places whose best capture is legal
+    PlaceSet bestTakeSet; // the chosen card's table places; empty for none
     std::array<double, HandPlaces> best{-2.0, -2.0, -2.0, -2.0}; // per hand place:
     // the best rating, -1.0 when the table holds cards but none is a legal
     // capture, -2.0 for an empty hand place or an empty table
@@ -26,6 +26,10 @@ struct CaptureChoice {
 };
 
 CaptureChoice FindCapture(const HandRow& hand, const TableRow& table, bool figuresHavePoints);
+
+// Whether `played` has any legal capture on the table: true exactly for the
+// hand places FindCapture counts as `capturing`, found without rating.
+bool HasLegalCapture(const CardSlot& played, const TableRow& table, bool figuresHavePoints);
 
 // The same search written out literally, set by set through `CaptureRating`.
 // It is the reference the fast search above must always agree with.

@@ -7,22 +7,26 @@
 
 namespace tavlira {
 
-bool ComputerTurn(GameState& state, int seat, Outbox& out) {
+bool ComputerTurn(GameState& state, Seat seat, Outbox& out) {
     if (state.GameOver || state.BeginState != UnderWay || state.Mover != seat ||
         state.HandCount[seat] == 0 || !state.Table[CaptureArea].IsEmpty())
         return false;
 
-    const CaptureChoice choice = FindCapture(state.Hand[seat], state.Table, state.FiguresHavePoints);
+    // The computer's choices are moves like anyone's; its capture stays on
+    // show, fully selected, before it takes.
+    const CaptureChoice choice =
+        FindCapture(state.Hand[seat], state.Table, state.FiguresHavePoints);
     if (choice.chosen != 0) {
-        PlayCard(state, seat, choice.chosen, CaptureArea, true, out);
-        state.PickedTableSlots = choice.bestTakeSet;
-        state.PickedTableSlots.Add(CaptureArea);
-        out.push_back(TableSnapshot(state));
+        ApplyMove(state, seat, Move::Play(choice.chosen, CaptureArea), out);
+        choice.bestTakeSet.ForEach(
+            [&](int place) { ApplyMove(state, seat, Move::Toggle(place), out); });
         out.push_back(event::Pause{ComputerCaptureShowMs});
-        TakeCards(state, seat, out);
+        ApplyMove(state, seat, Move::Take(), out);
     } else if (TableHasFree(state)) {
-        PlayCard(state, seat, ChooseLayOff(state.Hand[seat], state.FiguresHavePoints),
-                 LowestFreeTablePlace(state), true, out);
+        ApplyMove(state, seat,
+                  Move::Play(ChooseLayOff(state.Hand[seat], state.FiguresHavePoints),
+                             LowestFreeTablePlace(state)),
+                  out);
     } else {
         EndGame(state, seat, true, out);
     }

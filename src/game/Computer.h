@@ -15,6 +15,6 @@ inline constexpr int ComputerCaptureShowMs = 2000;
 // when the engine plays itself). Does nothing unless it is that seat's turn,
 // the seat holds cards, the capture area is empty and the game is under way.
 // Returns whether a step was made.
-bool ComputerTurn(GameState& state, int seat, Outbox& out);
+bool ComputerTurn(GameState& state, Seat seat, Outbox& out);
 
 } // namespace tavlira

@@ -4,7 +4,7 @@ namespace tavlira {
 namespace {
 
 void EmptyHands(GameState& state) {
-    for (int seat = 1; seat <= 2; ++seat) {
+    for (const Seat seat : Seats) {
         state.Hand[seat].Fill(CardSlot::Empty());
         state.HandCount[seat] = 0;
     }
@@ -15,7 +15,7 @@ bool RefillDue(const GameState& state) {
            state.Table[CaptureArea].IsEmpty() && !state.GameOver && state.NextCard <= DeckSize;
 }
 
-void DealOneCard(GameState& state, int seat, int place, Outbox& out) {
+void DealOneCard(GameState& state, Seat seat, int place, Outbox& out) {
     const bool faceUp = seat == LocalSeat;
     --state.StockLeft;
     out.push_back(event::RedrawStock{state.StockLeft});
@@ -78,19 +78,21 @@ void ResetGameFields(GameState& state) {
     state.Buttons = {};
 }
 
-std::uint8_t FirstMover(const GameState& state) {
+Seat FirstMover(const GameState& state) {
+    // The host's seat 1 leads even games, its person (seat 2) odd ones.
+    const Seat hostsLead = state.GameCounter % 2 == 0 ? OpponentSeat : LocalSeat;
     switch (state.Mode) {
     case PlayMode::TablePosition1:
-        return 1;
+        return OpponentSeat;
     case PlayMode::TablePosition2:
-        return 2;
+        return LocalSeat;
     case PlayMode::DuelClient:
-        return static_cast<std::uint8_t>(OtherSeat(state.GameCounter % 2 + 1));
+        return OtherSeat(hostsLead);
     case PlayMode::Computer:
     case PlayMode::DuelHost:
         break;
     }
-    return static_cast<std::uint8_t>(state.GameCounter % 2 + 1);
+    return hostsLead;
 }
 
 bool RefillDeal(GameState& state, Outbox& out) {
@@ -98,10 +100,10 @@ bool RefillDeal(GameState& state, Outbox& out) {
         return false;
     const bool firstSide = IsFirstSide(state.Mode);
     for (int pass = 1; pass <= HandPlaces; ++pass) {
-        for (int k = 1; k <= 2; ++k) {
+        for (const Seat seat : Seats) {
             if (state.NextCard > DeckSize)
                 break;
-            DealOneCard(state, firstSide ? k : OtherSeat(k), pass, out);
+            DealOneCard(state, firstSide ? seat : OtherSeat(seat), pass, out);
         }
     }
     if (state.NextCard > DeckSize)

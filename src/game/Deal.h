@@ -24,7 +24,7 @@ void ResetGameFields(GameState& state);
 // The seat that leads, after `GameCounter` has counted the new game: the
 // person leads odd games against the computer; a duel client swaps the seats
 // so both machines name the same person; at an online table position 2 leads.
-std::uint8_t FirstMover(const GameState& state);
+Seat FirstMover(const GameState& state);
 
 // When both hands and the capture area are empty, the game is not over and
 // cards are left, four cards go to each seat, one at a time, pass by pass.

@@ -2,9 +2,9 @@
 
 namespace tavlira {
 
-event::RedrawHand HandSnapshot(const GameState& state, int seat, bool faceUp) {
+event::RedrawHand HandSnapshot(const GameState& state, Seat seat, bool faceUp) {
     event::RedrawHand e;
-    e.seat = static_cast<std::uint8_t>(seat);
+    e.seat = seat;
     e.faceUp = faceUp;
     e.raised = seat == LocalSeat ? state.PickedHandSlot : 0;
     for (int place = 1; place <= HandPlaces; ++place)
@@ -22,7 +22,7 @@ event::RedrawTable TableSnapshot(const GameState& state) {
 
 event::RedrawPanels PanelsSnapshotOf(const GameState& state) {
     event::RedrawPanels e;
-    for (int seat = 1; seat <= 2; ++seat) {
+    for (const Seat seat : Seats) {
         e.panels.matchPoints[seat] = state.MatchPoints[seat];
         e.panels.taken[seat] = state.Taken[seat];
         e.panels.takenClubs[seat] = state.TakenClubs[seat];

@@ -1,5 +1,5 @@
 #pragma once
-// What a game step asks of the screen, the speakers and the network.
+// What a game step asks of the screen, the speakers and the network link.
 //
 // The rules change `GameState` at once, in one piece, and append events to
 // an outbox in the order the player must see and hear them. The presentation
@@ -11,11 +11,11 @@
 #include "game/Card.h"
 #include "game/Effect.h"
 #include "game/GameState.h"
+#include "game/Move.h"
 #include "game/PlaceSet.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <variant>
 #include <vector>
 
@@ -26,18 +26,18 @@ namespace tavlira {
 struct Spot {
     enum class Kind : std::uint8_t { Hand, Table, Stock, Pile };
     Kind kind = Kind::Stock;
-    std::uint8_t seat = 0;  // Hand and Pile: 1 or 2
+    Seat seat{};            // Hand and Pile only
     std::uint8_t place = 0; // Hand: 1..4; Table: 1..9
 
-    static constexpr Spot HandPlace(int seat, int place) {
-        return {Kind::Hand, static_cast<std::uint8_t>(seat), static_cast<std::uint8_t>(place)};
+    static constexpr Spot HandPlace(Seat seat, int place) {
+        return {Kind::Hand, seat, static_cast<std::uint8_t>(place)};
     }
     static constexpr Spot TablePlace(int place) {
-        return {Kind::Table, 0, static_cast<std::uint8_t>(place)};
+        return {Kind::Table, Seat{}, static_cast<std::uint8_t>(place)};
     }
-    static constexpr Spot Stock() { return {Kind::Stock, 0, 0}; }
+    static constexpr Spot Stock() { return {Kind::Stock, Seat{}, 0}; }
     // Where a seat's captured cards go: above the table for seat 1, below for seat 2.
-    static constexpr Spot Pile(int seat) { return {Kind::Pile, static_cast<std::uint8_t>(seat), 0}; }
+    static constexpr Spot Pile(Seat seat) { return {Kind::Pile, seat, 0}; }
     friend constexpr bool operator==(const Spot&, const Spot&) = default;
 };
 
@@ -47,14 +47,14 @@ struct PanelsSnapshot {
     OneBased<std::uint8_t, 2> takenClubs{};
     OneBased<std::uint8_t, 2> takenBonus{};
     std::uint8_t panelView = 1;
-    std::uint8_t mover = 0;
+    Turn mover = Turn::None;
     friend constexpr bool operator==(const PanelsSnapshot&, const PanelsSnapshot&) = default;
 };
 
 namespace event {
 
 struct RedrawHand {
-    std::uint8_t seat = 0;
+    Seat seat = LocalSeat;
     bool faceUp = false;
     std::uint8_t raised = 0; // the person's picked-up hand place, 0 for none
     OneBased<CardCode, HandPlaces> cards{};
@@ -103,12 +103,14 @@ struct Pause {
 
 // The "No move" speech bubble at a seat.
 struct ShowNoMove {
-    std::uint8_t seat = 0;
+    Seat seat = LocalSeat;
 };
 
-// A move message for the network peer, in code page 1251 bytes.
-struct SendMessage {
-    std::string text;
+// A seat made a move. A network link sends the moves of this machine's
+// person to the peer; the window has nothing to show for it.
+struct MoveMade {
+    Seat seat = LocalSeat;
+    Move move;
 };
 
 // The game is scored: the two table buttons take their end-of-game roles.
@@ -120,11 +122,11 @@ struct GameFinished {
 
 using Event = std::variant<event::RedrawHand, event::RedrawTable, event::RedrawStock,
                            event::RedrawPanels, event::FlyCards, event::PlaySound, event::Pause,
-                           event::ShowNoMove, event::SendMessage, event::GameFinished>;
+                           event::ShowNoMove, event::MoveMade, event::GameFinished>;
 using Outbox = std::vector<Event>;
 
 // Snapshot helpers used by every step that redraws.
-event::RedrawHand HandSnapshot(const GameState& state, int seat, bool faceUp);
+event::RedrawHand HandSnapshot(const GameState& state, Seat seat, bool faceUp);
 event::RedrawTable TableSnapshot(const GameState& state);
 event::RedrawPanels PanelsSnapshotOf(const GameState& state);
 

@@ -16,32 +16,53 @@
 
 namespace tavlira {
 
-inline constexpr int LocalSeat = 2;
-inline constexpr int OpponentSeat = 1;
+enum class Seat : std::uint8_t { OpponentSeat = 1, LocalSeat = 2 };
+using enum Seat;
+inline constexpr Seat Seats[] = {OpponentSeat, LocalSeat};
+
+constexpr Seat OtherSeat(Seat seat) {
+    return seat == LocalSeat ? OpponentSeat : LocalSeat;
+}
+
+// `Mover`: the seat to move, or, once the game has ended, how it ended.
+enum class Turn : std::uint8_t {
+    None = 0,
+    Opponent = 1,
+    Local = 2,
+    GameOver = 5,
+    TimedOut = 6, // an online table game lost on time
+};
+constexpr Turn TurnOf(Seat seat) {
+    return static_cast<Turn>(seat);
+}
+constexpr bool IsSeatTurn(Turn turn) {
+    return turn == Turn::Opponent || turn == Turn::Local;
+}
+// The seat to move; only for a turn that names one (IsSeatTurn).
+constexpr Seat SeatOf(Turn turn) {
+    return static_cast<Seat>(turn);
+}
+constexpr bool operator==(Turn turn, Seat seat) {
+    return turn == TurnOf(seat);
+}
+
+// `BeginState`: a game is dealt, then "To Begin" gets it under way.
+enum class GamePhase : std::uint8_t { NotDealt = 0, Dealt = 1, UnderWay = 2 };
+using enum GamePhase;
+
 inline constexpr int HandPlaces = 4;
 inline constexpr int TablePlaces = 8; // places a card can be laid off to
 inline constexpr int CaptureArea = 9;
 inline constexpr int DeckSize = 52;
-inline constexpr int CycleGames = 20;
-// A network duel or a rated online series offers to stop after this many games.
-inline constexpr int SeriesGames = 2;
-
-// `Mover` beyond the two seats.
-inline constexpr std::uint8_t MoverGameOver = 5;
-inline constexpr std::uint8_t MoverTimedOut = 6; // an online table game lost on time
-
-// `BeginState`.
-inline constexpr std::uint8_t Dealt = 1;
-inline constexpr std::uint8_t UnderWay = 2;
-
-constexpr int OtherSeat(int seat) { return 3 - seat; }
 
 struct CardSlot {
     CardCode code;
     std::uint8_t order = EmptyMark;
     std::uint8_t value = EmptyMark;
 
-    static constexpr CardSlot Empty(std::uint8_t mark = EmptyMark) { return {CardCode{}, mark, mark}; }
+    static constexpr CardSlot Empty(std::uint8_t mark = EmptyMark) {
+        return {CardCode{}, mark, mark};
+    }
     constexpr bool IsEmpty() const { return code.IsEmpty(); }
     friend constexpr bool operator==(const CardSlot&, const CardSlot&) = default;
 };
@@ -65,8 +86,8 @@ struct GameState {
     bool GameOver = false;
     std::uint8_t NextCard = DeckSize + 1;
     OneBased<std::uint8_t, 2> HandCount{};
-    std::uint8_t BeginState = 0;
-    std::uint8_t Mover = 0;
+    GamePhase BeginState = NotDealt;
+    Turn Mover = Turn::None;
     std::uint8_t GamesAtTable = 0;
     std::int32_t PointsLead = 0;
     std::int32_t ShownScore = 0;
@@ -80,7 +101,7 @@ struct GameState {
     OneBased<std::uint8_t, 2> Taken{};
     OneBased<std::uint8_t, 2> TakenClubs{};
     OneBased<std::uint8_t, 2> TakenBonus{};
-    std::uint8_t LastTaker = 0;
+    Turn LastTaker = Turn::None; // the seat that captured last; None before any capture
 
     // The rules this game is played under.
     PlayMode Mode = PlayMode::Computer;

@@ -5,11 +5,12 @@
 
 #include <array>
 #include <cassert>
+#include <type_traits>
 
 namespace tavlira {
 
 template <class T, int N> class OneBased {
-public:
+  public:
     constexpr T& operator[](int i) {
         assert(i >= 1 && i <= N);
         return items_[static_cast<size_t>(i - 1)];
@@ -18,6 +19,13 @@ public:
         assert(i >= 1 && i <= N);
         return items_[static_cast<size_t>(i - 1)];
     }
+    // Typed numbers index by their value: a seat, for one.
+    template <class E>
+    requires std::is_enum_v<E>
+    constexpr T& operator[](E e) { return (*this)[static_cast<int>(e)]; }
+    template <class E>
+    requires std::is_enum_v<E>
+    constexpr const T& operator[](E e) const { return (*this)[static_cast<int>(e)]; }
     static constexpr int Size() { return N; }
     constexpr void Fill(const T& value) { items_.fill(value); }
     constexpr auto begin() { return items_.begin(); }
@@ -27,7 +35,7 @@ public:
 
     friend constexpr bool operator==(const OneBased&, const OneBased&) = default;
 
-private:
+  private:
     std::array<T, static_cast<size_t>(N)> items_{};
 };
 

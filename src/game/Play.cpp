@@ -12,17 +12,6 @@ bool CourtTakesItsTwin(char playedRank, int count, char lastRank) {
     return count == 1 && lastRank == playedRank;
 }
 
-void SendPlay(const GameState& state, int handPlace, int tablePlace, Outbox& out) {
-    if (!IsNetworkDuel(state.Mode) && !IsOnlineTable(state.Mode))
-        return;
-    std::string text = "hputs";
-    text += static_cast<char>('0' + handPlace);
-    text += static_cast<char>('0' + tablePlace);
-    if (IsNetworkDuel(state.Mode))
-        text += DuelRoleDigit(state.Mode);
-    out.push_back(event::SendMessage{std::move(text)});
-}
-
 // Removes the card at `place` and moves the cards behind it up one place.
 CardSlot TakeFromHand(HandRow& hand, int place) {
     const CardSlot card = hand[place];
@@ -32,7 +21,7 @@ CardSlot TakeFromHand(HandRow& hand, int place) {
     return card;
 }
 
-void Tally(GameState& state, int seat, CardCode card) {
+void Tally(GameState& state, Seat seat, CardCode card) {
     ++state.Taken[seat];
     if (card.IsClub())
         ++state.TakenClubs[seat];
@@ -40,9 +29,70 @@ void Tally(GameState& state, int seat, CardCode card) {
         ++state.TakenBonus[seat];
 }
 
+void PlayCard(GameState& state, Seat seat, int handPlace, int tablePlace, Outbox& out) {
+    state.Table[tablePlace] = TakeFromHand(state.Hand[seat], handPlace);
+    --state.HandCount[seat];
+    state.PickedHandSlot = 0;
+
+    out.push_back(HandSnapshot(state, seat, seat == LocalSeat));
+    event::FlyCards flight;
+    flight.cards[0] = {state.Table[tablePlace].code, Spot::HandPlace(seat, handPlace)};
+    flight.count = 1;
+    flight.to = Spot::TablePlace(tablePlace);
+    flight.handCards = static_cast<std::uint8_t>(state.HandCount[seat] + 1);
+    out.push_back(flight);
+    state.PickedTableSlots.Clear();
+    out.push_back(TableSnapshot(state));
+    out.push_back(event::PlaySound{Effect::CardLands, true});
+
+    if (tablePlace != CaptureArea) {
+        state.Mover = TurnOf(OtherSeat(seat));
+        out.push_back(PanelsSnapshotOf(state));
+    } else {
+        // The seat now selects table cards to take with it.
+        state.PickedTableSlots.Add(CaptureArea);
+        out.push_back(TableSnapshot(state));
+    }
+}
+
+void ToggleTableCard(GameState& state, int place, Outbox& out) {
+    state.PickedTableSlots.Toggle(place);
+    out.push_back(TableSnapshot(state));
+}
+
+// Captures the selected places and the card in the capture area for `seat`;
+// checks nothing about legality (the final sweep takes every table card).
+void TakeCards(GameState& state, Seat seat, Outbox& out) {
+    event::FlyCards flight;
+    flight.to = Spot::Pile(seat);
+    for (int place = 1; place <= CaptureArea; ++place) {
+        CardSlot& slot = state.Table[place];
+        const bool selected = state.PickedTableSlots.Contains(place);
+        if (slot.IsEmpty() || (!selected && place != CaptureArea))
+            continue;
+        Tally(state, seat, slot.code);
+        flight.cards[flight.count++] = {slot.code, Spot::TablePlace(place)};
+        slot = CardSlot::Empty(0);
+    }
+    state.PickedTableSlots.Clear();
+    flight.tableLeft = TableSnapshot(state);
+    if (flight.count > 0)
+        out.push_back(flight);
+    out.push_back(flight.tableLeft);
+    state.Mover = TurnOf(OtherSeat(seat));
+    state.LastTaker = TurnOf(seat);
+    out.push_back(PanelsSnapshotOf(state));
+}
+
+bool SeatToMove(const GameState& state, Seat seat) {
+    return !state.GameOver && state.BeginState == UnderWay && state.Mover == seat;
+}
+
 } // namespace
 
-bool TableHasFree(const GameState& state) { return LowestFreeTablePlace(state) != 0; }
+bool TableHasFree(const GameState& state) {
+    return LowestFreeTablePlace(state) != 0;
+}
 
 int LowestFreeTablePlace(const GameState& state) {
     for (int place = 1; place <= TablePlaces; ++place)
@@ -107,48 +157,55 @@ Trial TrialOf(const CardSlot& played, const GameState& state, PlaceSet selected)
     return trial;
 }
 
-bool PlayCard(GameState& state, int seat, int handPlace, int tablePlace, bool send, Outbox& out) {
-    if (state.GameOver || state.BeginState != UnderWay || state.Mover != seat ||
-        (seat != 1 && seat != 2) || handPlace < 1 || handPlace > HandPlaces || tablePlace < 1 ||
-        tablePlace > CaptureArea || state.Hand[seat][handPlace].IsEmpty() ||
-        !state.Table[tablePlace].IsEmpty() || !state.Table[CaptureArea].IsEmpty())
-        return false;
-
-    if (send)
-        SendPlay(state, handPlace, tablePlace, out);
-    state.Table[tablePlace] = TakeFromHand(state.Hand[seat], handPlace);
-    --state.HandCount[seat];
-    state.PickedHandSlot = 0;
-
-    out.push_back(HandSnapshot(state, seat, seat == LocalSeat));
-    event::FlyCards flight;
-    flight.cards[0] = {state.Table[tablePlace].code, Spot::HandPlace(seat, handPlace)};
-    flight.count = 1;
-    flight.to = Spot::TablePlace(tablePlace);
-    flight.handCards = static_cast<std::uint8_t>(state.HandCount[seat] + 1);
-    out.push_back(flight);
-    state.PickedTableSlots.Clear();
-    out.push_back(TableSnapshot(state));
-    out.push_back(event::PlaySound{Effect::CardLands, true});
-
-    if (tablePlace != CaptureArea) {
-        state.Mover = static_cast<std::uint8_t>(OtherSeat(seat));
-        out.push_back(PanelsSnapshotOf(state));
-    } else if (seat == LocalSeat || state.Mode != PlayMode::Computer) {
-        // The person, or a replayed network opponent, now selects table
-        // cards; the computer fills its selection itself.
-        state.PickedTableSlots.Add(CaptureArea);
-        out.push_back(TableSnapshot(state));
-    }
-    return true;
+bool SeatMayBegin(const GameState& state, Seat seat) {
+    if (seat == OpponentSeat)
+        return state.Mode != PlayMode::Computer;
+    return state.Mode != PlayMode::DuelClient && state.Mode != PlayMode::TablePosition2;
 }
 
-bool ToggleTableCard(GameState& state, int place, Outbox& out) {
-    if (place < 1 || place > TablePlaces)
+bool MoveIsLegal(const GameState& state, Seat seat, const Move& move) {
+    switch (move.kind) {
+    case Move::Kind::Begin:
+        return !state.GameOver && state.BeginState == Dealt && SeatMayBegin(state, seat);
+    case Move::Kind::Play: {
+        const int hand = move.handPlace;
+        const int table = move.tablePlace;
+        if (!SeatToMove(state, seat) || hand < 1 || hand > HandPlaces || table < 1 ||
+            table > CaptureArea || state.Hand[seat][hand].IsEmpty() ||
+            !state.Table[table].IsEmpty() || !state.Table[CaptureArea].IsEmpty())
+            return false;
+        return table != CaptureArea ||
+               HasLegalCapture(state.Hand[seat][hand], state.Table, state.FiguresHavePoints);
+    }
+    case Move::Kind::Toggle:
+        return SeatToMove(state, seat) && !state.Table[CaptureArea].IsEmpty() &&
+               move.tablePlace >= 1 && move.tablePlace <= TablePlaces &&
+               !state.Table[move.tablePlace].IsEmpty();
+    case Move::Kind::Take:
+        return SeatToMove(state, seat) && SelectionIsLegal(state);
+    }
+    return false;
+}
+
+bool ApplyMove(GameState& state, Seat seat, const Move& move, Outbox& out) {
+    if (!MoveIsLegal(state, seat, move))
         return false;
-    state.PickedTableSlots.Toggle(place);
-    out.push_back(TableSnapshot(state));
-    return state.Mover == LocalSeat && SelectionIsLegal(state);
+    out.push_back(event::MoveMade{seat, move});
+    switch (move.kind) {
+    case Move::Kind::Begin:
+        state.BeginState = UnderWay;
+        break;
+    case Move::Kind::Play:
+        PlayCard(state, seat, move.handPlace, move.tablePlace, out);
+        break;
+    case Move::Kind::Toggle:
+        ToggleTableCard(state, move.tablePlace, out);
+        break;
+    case Move::Kind::Take:
+        TakeCards(state, seat, out);
+        break;
+    }
+    return true;
 }
 
 bool SelectionIsLegal(const GameState& state) {
@@ -159,29 +216,7 @@ bool SelectionIsLegal(const GameState& state) {
            0.0;
 }
 
-void TakeCards(GameState& state, int seat, Outbox& out) {
-    event::FlyCards flight;
-    flight.to = Spot::Pile(seat);
-    for (int place = 1; place <= CaptureArea; ++place) {
-        CardSlot& slot = state.Table[place];
-        const bool selected = state.PickedTableSlots.Contains(place);
-        if (slot.IsEmpty() || (!selected && place != CaptureArea))
-            continue;
-        Tally(state, seat, slot.code);
-        flight.cards[flight.count++] = {slot.code, Spot::TablePlace(place)};
-        slot = CardSlot::Empty(0);
-    }
-    state.PickedTableSlots.Clear();
-    flight.tableLeft = TableSnapshot(state);
-    if (flight.count > 0)
-        out.push_back(flight);
-    out.push_back(flight.tableLeft);
-    state.Mover = static_cast<std::uint8_t>(OtherSeat(seat));
-    state.LastTaker = static_cast<std::uint8_t>(seat);
-    out.push_back(PanelsSnapshotOf(state));
-}
-
-bool HasNoMove(const GameState& state, int seat) {
+bool HasNoMove(const GameState& state, Seat seat) {
     if (state.GameOver || state.Mover != seat || state.HandCount[seat] == 0 ||
         !state.Table[CaptureArea].IsEmpty() || TableHasFree(state))
         return false;
@@ -189,17 +224,17 @@ bool HasNoMove(const GameState& state, int seat) {
 }
 
 bool FinalSweep(GameState& state, Outbox& out) {
-    if (state.HandCount[1] != 0 || state.HandCount[2] != 0 ||
-        !state.Table[CaptureArea].IsEmpty() || state.GameOver || state.NextCard <= DeckSize)
+    if (state.HandCount[1] != 0 || state.HandCount[2] != 0 || !state.Table[CaptureArea].IsEmpty() ||
+        state.GameOver || state.NextCard <= DeckSize)
         return false;
-    if (state.LastTaker == 1 || state.LastTaker == 2) {
+    if (IsSeatTurn(state.LastTaker)) {
         state.PickedTableSlots.Clear();
         for (int place = 1; place <= TablePlaces; ++place)
             if (!state.Table[place].IsEmpty())
                 state.PickedTableSlots.Add(place);
-        TakeCards(state, state.LastTaker, out);
+        TakeCards(state, SeatOf(state.LastTaker), out);
     }
-    EndGame(state, 1, false, out);
+    EndGame(state, OpponentSeat, false, out); // no seat is named without "No move"
     return true;
 }
 

@@ -9,10 +9,11 @@
 //
 // The card waiting in the capture area is never lost: while it waits, no card
 // may be played anywhere, so the only way on is the take (or the end of the
-// match). `PlayCard` refuses every play while place 9 is occupied.
+// match). `ApplyMove` refuses every play while place 9 is occupied.
 
 #include "game/Event.h"
 #include "game/GameState.h"
+#include "game/Move.h"
 
 namespace tavlira {
 
@@ -30,31 +31,39 @@ double CaptureRating(const Trial& trial, bool figuresHavePoints);
 // selected table places (1..8 only; place 9 is ignored).
 Trial TrialOf(const CardSlot& played, const GameState& state, PlaceSet selected);
 
-// Plays hand place `handPlace` of `seat` to table place `tablePlace`. With
-// `send`, the move is first sent to a network peer (when there is one).
-// Refused, changing nothing, unless: the game is under way and not over, it
-// is `seat`'s turn, the hand place holds a card, the table place is 1..9 and
-// empty, and the capture area is empty. The caller checks that a card played
-// to place 9 has a legal capture.
-bool PlayCard(GameState& state, int seat, int handPlace, int tablePlace, bool send, Outbox& out);
+// Whether `seat` may get the dealt game under way: the person, unless this
+// machine waits for its peer to begin (duel client, table position 2); the
+// opponent seat only when a network peer plays it.
+bool SeatMayBegin(const GameState& state, Seat seat);
 
-// Adds table place `place` (1..8) to the pending selection or removes it.
-// Returns whether, for the person's own turn, the selection with the card in
-// the capture area is a legal capture (the "Take" button's enabling); false
-// for an out-of-range place, which changes nothing.
-bool ToggleTableCard(GameState& state, int place, Outbox& out);
+// Whether `seat` may make `move` now:
+// - Begin: the game is dealt and not yet under way, and SeatMayBegin.
+// - Play, Toggle, Take: the game is under way and not over, and it is
+//   `seat`'s turn; then
+//   - Play: the hand place holds a card, the table place 1..9 is empty, the
+//     capture area is empty, and a card played to place 9 has a legal capture;
+//   - Toggle: a card waits in the capture area and table place 1..8 holds a
+//     card;
+//   - Take: the selection with the waiting card is a legal capture.
+bool MoveIsLegal(const GameState& state, Seat seat, const Move& move);
 
-// Whether the person's pending selection is a legal capture.
+// The one way a move changes the game. A legal move emits MoveMade first,
+// then what it shows:
+// - Play lays the card off (the turn passes) or puts it into the capture
+//   area, which is then shown selected;
+// - Toggle adds the table place to the selection or removes it;
+// - Take captures the selected places and the waiting card; the turn passes
+//   and `seat` becomes the last taker.
+// An illegal move changes nothing and emits nothing; returns whether applied.
+bool ApplyMove(GameState& state, Seat seat, const Move& move, Outbox& out);
+
+// Whether the pending selection is a legal capture of the card waiting in
+// the capture area.
 bool SelectionIsLegal(const GameState& state);
-
-// Captures the selected places and the card in the capture area for `seat`;
-// the turn passes and `seat` becomes the last taker. Checks nothing about
-// legality: its callers take only legal captures, or sweep the table.
-void TakeCards(GameState& state, int seat, Outbox& out);
 
 // "No move": `seat` is to move, holds cards, the capture area is empty, the
 // table has no free place and no hand card has a legal capture.
-bool HasNoMove(const GameState& state, int seat);
+bool HasNoMove(const GameState& state, Seat seat);
 
 // When both hands and the capture area are empty, the stock is used up and
 // the game is not over, the last taker takes every table card and the game

@@ -41,14 +41,14 @@ EndButtons EndOfGameButtons(const GameState& state) {
     return buttons;
 }
 
-void EndGame(GameState& state, int seat, bool noMove, Outbox& out) {
+void EndGame(GameState& state, Seat seat, bool noMove, Outbox& out) {
     state.GameOver = true;
     state.Buttons = EndOfGameButtons(state);
     out.push_back(event::GameFinished{state.Buttons});
     if (noMove) {
-        out.push_back(HandSnapshot(state, 1, true));
-        out.push_back(HandSnapshot(state, 2, true));
-        out.push_back(event::ShowNoMove{static_cast<std::uint8_t>(seat)});
+        out.push_back(HandSnapshot(state, OpponentSeat, true));
+        out.push_back(HandSnapshot(state, LocalSeat, true));
+        out.push_back(event::ShowNoMove{seat});
         out.push_back(event::PlaySound{Effect::NoMove, true});
     }
     const GamePoints points = ScoreGame(state);
@@ -56,7 +56,7 @@ void EndGame(GameState& state, int seat, bool noMove, Outbox& out) {
     state.MatchPoints[2] += points.seat2;
     state.PointsLead = state.MatchPoints[2] - state.MatchPoints[1];
     state.ShownScore = state.BaseScore + state.PointsLead;
-    state.Mover = MoverGameOver;
+    state.Mover = Turn::GameOver;
     out.push_back(PanelsSnapshotOf(state));
     const Effect result = points.seat1 > points.seat2   ? Effect::GameLost
                           : points.seat1 < points.seat2 ? Effect::GameWon

@@ -23,6 +23,6 @@ EndButtons EndOfGameButtons(const GameState& state);
 // Ends the game: scores it into the match, announces the result, and gives
 // the table buttons their end-of-game roles. With `noMove`, `seat` had no
 // move: both hands are shown and the "No move" bubble appears at that seat.
-void EndGame(GameState& state, int seat, bool noMove, Outbox& out);
+void EndGame(GameState& state, Seat seat, bool noMove, Outbox& out);
 
 } // namespace tavlira

@@ -1,8 +1,7 @@
 #include "game/SelfPlay.h"
 
-#include "game/Computer.h"
 #include "game/Deal.h"
-#include "game/Play.h"
+#include "game/GameTick.h"
 
 #include <cstdio>
 #include <type_traits>
@@ -15,20 +14,16 @@ void DealSelfPlayGame(GameState& state, RandomSource& random, Outbox& out) {
     Shuffle(state, random);
     OpeningDeal(state);
     ResetGameFields(state);
-    state.Mover = FirstMover(state);
+    state.Mover = TurnOf(FirstMover(state));
     state.BeginState = UnderWay;
     state.TableActive = true;
     out.push_back(event::PlaySound{Effect::Shuffle, false});
 }
 
 bool SelfPlayTick(GameState& state, Outbox& out) {
-    if (state.GameOver)
-        return false;
-    if ((state.Mover == 1 || state.Mover == 2) && state.HandCount[state.Mover] > 0)
-        return ComputerTurn(state, state.Mover, out);
-    if (RefillDeal(state, out))
-        return true;
-    return FinalSweep(state, out);
+    SeatPlayers computers;
+    computers.Fill(Player::Computer);
+    return GameTick(state, computers, out);
 }
 
 void MoveSignature::Mix(std::uint8_t byte) {
@@ -45,15 +40,15 @@ void MoveSignature::Absorb(const Outbox& out) {
                 Mix(static_cast<std::uint8_t>(card.code.rank));
                 Mix(static_cast<std::uint8_t>(card.code.suit));
                 Mix(static_cast<std::uint8_t>(card.from.kind));
-                Mix(card.from.seat);
+                Mix(static_cast<std::uint8_t>(card.from.seat));
                 Mix(card.from.place);
             }
             Mix(static_cast<std::uint8_t>(flight->to.kind));
-            Mix(flight->to.seat);
+            Mix(static_cast<std::uint8_t>(flight->to.seat));
             Mix(flight->to.place);
         } else if (const auto* noMove = std::get_if<event::ShowNoMove>(&e)) {
             Mix('N');
-            Mix(noMove->seat);
+            Mix(static_cast<std::uint8_t>(noMove->seat));
         }
     }
 }

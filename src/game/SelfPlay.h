@@ -1,8 +1,7 @@
 #pragma once
 // The computer playing itself: both seats choose with the capture search and
-// the lay-off lists, and the driver steps of a real match (refill, final
-// sweep, "No move") run in the same order as at the table. Used by the
-// engine tool, the tests and the benchmarks.
+// the lay-off lists, through the same tick as a real match (GameTick). Used
+// by the engine tool, the tests and the benchmarks.
 
 #include "game/Event.h"
 #include "game/GameState.h"
@@ -19,20 +18,19 @@ namespace tavlira {
 // mover is set.
 void DealSelfPlayGame(GameState& state, RandomSource& random, Outbox& out);
 
-// One tick of the self-play driver: the mover's turn when it holds cards,
-// otherwise a refill or the final sweep. Returns false when nothing is left
-// to do (the game is over).
+// One tick with the computer at both seats (GameTick). Returns false when
+// nothing is left to do (the game is over).
 bool SelfPlayTick(GameState& state, Outbox& out);
 
 // A hash over the moves of games: every card that flies, from where to where,
 // and every "No move". The same games give the same signature on every run
 // and machine.
 class MoveSignature {
-public:
+  public:
     void Absorb(const Outbox& out);
     std::uint64_t Value() const { return hash_; }
 
-private:
+  private:
     void Mix(std::uint8_t byte);
     std::uint64_t hash_ = 14695981039346656037ull; // 64-bit FNV-1a offset basis
 };

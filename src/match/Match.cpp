@@ -1,15 +1,25 @@
 #include "match/Match.h"
 
 #include "game/CaptureSearch.h"
-#include "game/Computer.h"
 #include "game/Deal.h"
+#include "game/GameTick.h"
 #include "game/Play.h"
 #include "game/Scoring.h"
 #include "i18n/words/Table.h"
 
+#include <utility>
+
 namespace tavlira {
 
-Match::Match(MatchServices services) : services_(std::move(services)) {}
+Match::Match(MatchServices services) : services_(std::move(services)) {
+    SetPlayMode(PlayMode::Computer);
+}
+
+void Match::SetPlayMode(PlayMode mode) {
+    state_.Mode = mode;
+    players_[LocalSeat] = Player::Person;
+    players_[OpponentSeat] = mode == PlayMode::Computer ? Player::Computer : Player::Peer;
+}
 
 MatchOutbox Match::TakeOutbox() {
     MatchOutbox taken;
@@ -36,19 +46,28 @@ TableButtons Match::Buttons() const {
     if (screen_ != Screen::Table)
         return b;
     b.start.shown = b.second.shown = true;
-    if (state_.GameOver || state_.Mover == MoverTimedOut) {
+    if (state_.GameOver || state_.Mover == Turn::TimedOut) {
         b.start = {&words::NextGame, state_.Buttons.nextGame, true};
         b.second = {&words::ExitToMenu, state_.Buttons.exitToMenu, true};
     } else if (state_.BeginState == Dealt) {
-        const bool waitsForOtherSide =
-            state_.Mode == PlayMode::DuelClient || state_.Mode == PlayMode::TablePosition2;
-        b.start = {&words::ToBegin, !waitsForOtherSide, true};
+        b.start = {&words::ToBegin, SeatMayBegin(state_, LocalSeat), true};
         b.second = {&words::ExitToMenu, false, true};
     } else {
         b.start = {&words::Take, PersonsTurn() && SelectionIsLegal(state_), true};
         b.second = {&words::Score, true, true};
     }
     return b;
+}
+
+MatchFigures Match::Figures() const {
+    MatchFigures figures;
+    figures.kind = KindOf(state_.Mode, state_.RatedSeries);
+    figures.gameCounter = state_.GameCounter;
+    figures.gamesAtTable = state_.GamesAtTable;
+    figures.baseScore = state_.BaseScore;
+    figures.pointsLead = state_.PointsLead;
+    figures.rating = rating_;
+    return figures;
 }
 
 int Match::TickInterval() const {
@@ -60,12 +79,9 @@ bool Match::PersonsTurn() const {
            !state_.GameOver;
 }
 
-bool Match::OpponentsTurn() const {
-    return state_.TableActive && state_.Mover == OpponentSeat && state_.BeginState == UnderWay &&
-           !state_.GameOver && state_.Mode != PlayMode::Computer;
+bool Match::CardWaitsInCaptureArea() const {
+    return !state_.Table[CaptureArea].IsEmpty();
 }
-
-bool Match::CardWaitsInCaptureArea() const { return !state_.Table[CaptureArea].IsEmpty(); }
 
 // --- Screens
 
@@ -83,60 +99,50 @@ void Match::ShowMenu() {
     EmitButtons();
 }
 
-LoginError Match::Login(int slot, const std::string& name, const std::string& password,
+LoginError Match::Login(Slot slot, const std::string& name, const std::string& password,
                         const std::string& passwordAgain) {
     if (screen_ != Screen::Menu)
         return LoginError::IncorrectName;
     if (slot == NewPlayerSlot) {
         const LoginError error = CheckNewPlayer(name, password, passwordAgain);
         if (error == LoginError::None)
-            StartMatch(slot, name, password);
+            StartMatch(slot, MemberRecord{name, 0.0, 0, 0, EncodePassword(password)});
         return error;
     }
-    const auto member = services_.records->LoadMember(RecordKind(), slot);
+    // The member's record is read once: it checks the password and opens the match.
+    const auto member = services_.records->LoadMember(RecordKind(), SlotNumber(slot));
     const auto stored = member ? DecodePassword(member->encodedPassword) : std::nullopt;
     const LoginError error = CheckMember(member ? member->name : name, password, stored);
     if (error == LoginError::None)
-        StartMatch(slot, member->name, password);
+        StartMatch(slot, *member);
     return error;
 }
 
-void Match::RenamePlayer(int slot, const std::string& name, const std::string& password) {
+void Match::SetPlayer(Slot slot, const std::string& name, const std::string& encodedPassword) {
     playerSlot_ = slot;
     playerName_ = name.substr(0, name.find_last_not_of(' ') + 1);
-    encodedPassword_ = EncodePassword(password);
+    encodedPassword_ = encodedPassword;
 }
 
-void Match::StartMatch(int slot, const std::string& name, const std::string& password) {
-    playerSlot_ = slot;
-    playerName_ = name.substr(0, name.find_last_not_of(' ') + 1);
-    encodedPassword_ = EncodePassword(password);
-    NewGame(false);
+// A match opens from the player's record: a new player's is all zero.
+void Match::StartMatch(Slot slot, const MemberRecord& record) {
+    SetPlayer(slot, record.name, record.encodedPassword);
+    state_.MatchPoints.Fill(0);
+    state_.GamesAtTable = 0;
+    state_.PointsLead = 0;
+    state_.ShownScore = 0;
+    countNextGame_ = true;
+    state_.GameCounter = record.games;
+    state_.BaseScore = record.cycleScore;
+    rating_ = record.rating;
+    DealGame();
 }
 
 // --- The table
 
-void Match::NewGame(bool following) {
+void Match::DealGame() {
     Outbox out;
     const bool onlineTable = IsOnlineTable(state_.Mode);
-    if (!following) {
-        state_.MatchPoints.Fill(0);
-        state_.GamesAtTable = 0;
-        state_.PointsLead = 0;
-        state_.ShownScore = 0;
-        countNextGame_ = true;
-        state_.GameCounter = 0;
-        state_.BaseScore = 0;
-        rating_ = 0.0;
-        if (playerSlot_ >= 1 && playerSlot_ <= MemberSlots) {
-            if (const auto member = services_.records->LoadMember(RecordKind(), playerSlot_)) {
-                rating_ = member->rating;
-                state_.GameCounter = member->games;
-                state_.BaseScore = member->cycleScore;
-                encodedPassword_ = member->encodedPassword;
-            }
-        }
-    }
     if (onlineTable) {
         ++state_.GamesAtTable;
     } else if (!IsNetworkDuel(state_.Mode) || state_.Mode == PlayMode::DuelHost || countNextGame_) {
@@ -151,7 +157,7 @@ void Match::NewGame(bool following) {
         Shuffle(state_, *random);
         OpeningDeal(state_);
     }
-    state_.Mover = FirstMover(state_);
+    state_.Mover = TurnOf(FirstMover(state_));
     ResetGameFields(state_);
     state_.ShownScore = state_.BaseScore + state_.PointsLead;
 
@@ -160,8 +166,8 @@ void Match::NewGame(bool following) {
     outbox_.emplace_back(match_event::ShowScreen{Screen::Table});
     out.push_back(PanelsSnapshotOf(state_));
     out.push_back(TableSnapshot(state_));
-    out.push_back(HandSnapshot(state_, 1, false));
-    out.push_back(HandSnapshot(state_, 2, true));
+    out.push_back(HandSnapshot(state_, OpponentSeat, false));
+    out.push_back(HandSnapshot(state_, LocalSeat, true));
     out.push_back(event::RedrawStock{state_.StockLeft});
     out.push_back(event::PlaySound{Effect::Shuffle, false});
     Emit(out);
@@ -174,16 +180,7 @@ void Match::Tick() {
     if (!state_.TableActive || state_.BeginState != UnderWay || state_.GameOver)
         return;
     Outbox out;
-    if (state_.Mover == OpponentSeat && state_.Mode == PlayMode::Computer &&
-        state_.HandCount[OpponentSeat] > 0) {
-        ComputerTurn(state_, OpponentSeat, out);
-    } else {
-        RefillDeal(state_, out);
-        FinalSweep(state_, out);
-        for (int seat : {LocalSeat, OpponentSeat})
-            if (HasNoMove(state_, seat))
-                EndGame(state_, seat, true, out);
-    }
+    GameTick(state_, players_, out);
     Emit(out);
     EmitButtons();
 }
@@ -191,29 +188,27 @@ void Match::Tick() {
 void Match::PressStart() {
     if (!Buttons().start.enabled)
         return;
+    if (state_.GameOver)
+        DealGame();
+    else if (state_.BeginState == Dealt)
+        Apply(LocalSeat, Move::Begin());
+    else
+        Apply(LocalSeat, Move::Take()); // "Take" is enabled only for a legal capture
+}
+
+bool Match::Apply(Seat seat, const Move& move) {
     Outbox out;
-    if (state_.BeginState == Dealt && !state_.GameOver) {
-        state_.BeginState = UnderWay;
+    if (!state_.TableActive || !ApplyMove(state_, seat, move, out))
+        return false;
+    if (move.kind == Move::Kind::Begin)
         helpTopic_ = HelpUnderWay;
-        if (state_.Mode == PlayMode::DuelHost)
-            out.push_back(event::SendMessage{"hbegin##"});
-        else if (state_.Mode == PlayMode::TablePosition1)
-            out.push_back(event::SendMessage{"hbegin"});
-    } else if (state_.GameOver) {
-        Emit(out);
-        NewGame(true);
-        return;
-    } else {
-        // "Take": the button is enabled only for a legal capture on the
-        // person's turn.
-        if (IsNetworkDuel(state_.Mode))
-            out.push_back(event::SendMessage{std::string("htake##") + DuelRoleDigit(state_.Mode)});
-        else if (IsOnlineTable(state_.Mode))
-            out.push_back(event::SendMessage{"htake"});
-        TakeCards(state_, LocalSeat, out);
-    }
     Emit(out);
     EmitButtons();
+    return true;
+}
+
+bool Match::PeerMove(const Move& move) {
+    return players_[OpponentSeat] == Player::Peer && Apply(OpponentSeat, move);
 }
 
 void Match::PressSecond() {
@@ -280,98 +275,93 @@ void Match::ClickTable(int place, MouseButton button) {
     }
     if (PointerOverTable(place) != Pointer::Hand)
         return;
-    Outbox out;
-    if (!occupied) {
-        PlayCard(state_, LocalSeat, state_.PickedHandSlot, place, true, out);
-    } else {
-        if (IsNetworkDuel(state_.Mode))
-            out.push_back(event::SendMessage{"hsell" + std::to_string(place) + "#" +
-                                             DuelRoleDigit(state_.Mode)});
-        else if (IsOnlineTable(state_.Mode))
-            out.push_back(event::SendMessage{"hsell" + std::to_string(place)});
-        ToggleTableCard(state_, place, out);
-    }
-    Emit(out);
-    EmitButtons();
-}
-
-// --- The network opponent
-
-bool Match::OpponentBegin() {
-    if (!state_.TableActive || state_.BeginState != Dealt || state_.Mode == PlayMode::Computer)
-        return false;
-    state_.BeginState = UnderWay;
-    helpTopic_ = HelpUnderWay;
-    EmitButtons();
-    return true;
-}
-
-bool Match::OpponentPlay(int handPlace, int tablePlace) {
-    if (!OpponentsTurn() || handPlace < 1 || handPlace > HandPlaces)
-        return false;
-    if (tablePlace == CaptureArea &&
-        !FindCapture(state_.Hand[OpponentSeat], state_.Table, state_.FiguresHavePoints)
-             .capturing.Contains(handPlace))
-        return false;
-    Outbox out;
-    if (!PlayCard(state_, OpponentSeat, handPlace, tablePlace, false, out))
-        return false;
-    Emit(out);
-    EmitButtons();
-    return true;
-}
-
-bool Match::OpponentToggle(int tablePlace) {
-    if (!OpponentsTurn() || !CardWaitsInCaptureArea() || tablePlace < 1 ||
-        tablePlace > TablePlaces || state_.Table[tablePlace].IsEmpty())
-        return false;
-    Outbox out;
-    ToggleTableCard(state_, tablePlace, out);
-    Emit(out);
-    return true;
-}
-
-bool Match::OpponentTake() {
-    if (!OpponentsTurn() || !SelectionIsLegal(state_))
-        return false;
-    Outbox out;
-    TakeCards(state_, OpponentSeat, out);
-    Emit(out);
-    EmitButtons();
-    return true;
+    Apply(LocalSeat, occupied ? Move::Toggle(place) : Move::Play(state_.PickedHandSlot, place));
 }
 
 // --- Leaving
 
+void Match::EmitRecord(RecordEffect effect, RecordStep step) {
+    pendingRecord_ = step;
+    outbox_.emplace_back(match_event::Record{std::move(effect)});
+}
+
+void Match::RecordDone(const RecordOutcome& outcome) {
+    const RecordStep step = std::exchange(pendingRecord_, RecordStep::None);
+    if (step == RecordStep::None)
+        return;
+    const bool failed = outcome.status == WriteStatus::Failed;
+    if (failed)
+        outbox_.emplace_back(match_event::RecordFailure{
+            step == RecordStep::History ? match_event::RecordFailure::What::History
+                                        : match_event::RecordFailure::What::RecordFile});
+    switch (step) {
+    case RecordStep::None:
+    case RecordStep::Forfeit:
+        break;
+    case RecordStep::History:
+        StoreResultOrShowMenu();
+        break;
+    case RecordStep::Result:
+        if (state_.GameCounter % CycleGames == 0)
+            outbox_.emplace_back(match_event::EndOfCycle{outcome, state_.ShownScore});
+        ShowMenu();
+        break;
+    case RecordStep::ForfeitThenMenu:
+        ShowMenu();
+        break;
+    case RecordStep::Rename:
+        if (failed)
+            break;
+        // The renamed member may stand at another place, or have left the club.
+        SetPlayer(outcome.status != WriteStatus::Written ? playerSlot_
+                  : outcome.clubSlot > 0                 ? MemberSlot(outcome.clubSlot)
+                                                         : NewPlayerSlot,
+                  pendingName_, pendingPassword_);
+        outbox_.emplace_back(match_event::NameChanged{});
+        break;
+    }
+}
+
+void Match::RenamePlayer(const std::string& name, const std::string& password) {
+    pendingName_ = name;
+    pendingPassword_ = EncodePassword(password);
+    if (IsMember(playerSlot_)) {
+        EmitRecord(record_effect::RenameMember{RecordKind(), SlotNumber(playerSlot_), playerName_,
+                                               name, password},
+                   RecordStep::Rename);
+        return;
+    }
+    SetPlayer(playerSlot_, pendingName_, pendingPassword_);
+    outbox_.emplace_back(match_event::NameChanged{});
+}
+
+// Leaving after a game: the history line, then (outside online play and
+// rated series) the stored result, each waiting for its outcome.
 void Match::LeaveAfterGame() {
     outbox_.emplace_back(match_event::LeavingTable{});
     const bool onlineTable = IsOnlineTable(state_.Mode);
-    const int lead = state_.PointsLead;
     if (!onlineTable)
-        rating_ = RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, lead);
-
-    const HisStr entry{playerName_, state_.GamesAtTable, lead, rating_,
-                       IsNetworkDuel(state_.Mode) ? HistoryKind::Network
-                       : onlineTable              ? HistoryKind::Tournament
-                                                  : HistoryKind::Local};
+        rating_ =
+            RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, state_.PointsLead);
+    const HisStr entry{playerName_, state_.GamesAtTable, state_.PointsLead, rating_,
+                       KindOf(state_.Mode, state_.RatedSeries)};
     const auto [time, date] = services_.now();
-    if (!services_.records->WriteHistory({&entry, 1}, time, date))
-        outbox_.emplace_back(match_event::RecordFailure{match_event::RecordFailure::What::History});
+    EmitRecord(record_effect::WriteHistory{entry, time, date}, RecordStep::History);
+}
 
+void Match::StoreResultOrShowMenu() {
+    const int lead = state_.PointsLead;
     const bool cycleEnds = state_.GameCounter % CycleGames == 0;
     if (!cycleEnds && lead != 0)
-        outbox_.emplace_back(Event{event::PlaySound{lead > 0 ? Effect::MatchGood : Effect::MatchBad, false}});
-
-    if (!onlineTable && !state_.RatedSeries) {
-        const GameResult result{playerSlot_, playerName_, rating_, state_.GameCounter,
-                                state_.ShownScore, encodedPassword_};
-        const StoreOutcome outcome = services_.records->StoreGameResult(RecordKind(), result);
-        if (outcome.status == WriteStatus::Failed)
-            outbox_.emplace_back(match_event::RecordFailure{});
-        if (cycleEnds)
-            outbox_.emplace_back(match_event::EndOfCycle{outcome, state_.ShownScore});
+        outbox_.emplace_back(
+            Event{event::PlaySound{lead > 0 ? Effect::MatchGood : Effect::MatchBad, false}});
+    if (IsOnlineTable(state_.Mode) || state_.RatedSeries) {
+        ShowMenu();
+        return;
     }
-    ShowMenu();
+    const GameResult result{SlotNumber(playerSlot_), playerName_,       rating_,
+                            state_.GameCounter,      state_.ShownScore, encodedPassword_};
+    EmitRecord(record_effect::StoreResult{RecordKind(), result}, RecordStep::Result);
 }
 
 bool Match::RequestQuitToMenu() {
@@ -380,24 +370,37 @@ bool Match::RequestQuitToMenu() {
 }
 
 void Match::QuitToMenu() {
-    if (screen_ != Screen::Table)
-        return;
-    ForfeitMember();
-    ShowMenu();
+    if (screen_ == Screen::Table)
+        ForfeitMember(RecordStep::ForfeitThenMenu);
 }
 
 void Match::Close() {
     if (screen_ == Screen::Table)
-        ForfeitMember();
+        ForfeitMember(RecordStep::Forfeit);
 }
 
 // Leaving a running game forfeits a club member's record; a new player has
 // none to lose.
-void Match::ForfeitMember() {
-    if (playerSlot_ < 1 || playerSlot_ > MemberSlots || IsOnlineTable(state_.Mode))
+void Match::ForfeitMember(RecordStep step) {
+    if (IsMember(playerSlot_) && !IsOnlineTable(state_.Mode)) {
+        EmitRecord(record_effect::RemoveMember{RecordKind(), SlotNumber(playerSlot_), playerName_},
+                   step);
         return;
-    if (services_.records->RemoveMember(RecordKind(), playerSlot_, playerName_) == WriteStatus::Failed)
-        outbox_.emplace_back(match_event::RecordFailure{});
+    }
+    if (step == RecordStep::ForfeitThenMenu)
+        ShowMenu();
+}
+
+MatchOutbox TakeOutboxRunningRecords(Match& match, RecordStore& records) {
+    MatchOutbox played;
+    for (MatchOutbox next = match.TakeOutbox(); !next.empty(); next = match.TakeOutbox()) {
+        for (MatchEvent& e : next) {
+            if (const auto* record = std::get_if<match_event::Record>(&e))
+                match.RecordDone(RunRecordEffect(records, record->effect));
+            played.push_back(std::move(e));
+        }
+    }
+    return played;
 }
 
 } // namespace tavlira

@@ -2,20 +2,25 @@
 // The match driver: the main window's screens and the game table as a state
 // machine without a window.
 //
-// Every input — a tick, a button, a click on a hand or table place, an
-// opponent's move — runs one whole step at once, leaves `GameState`
-// consistent, and appends to the outbox what the window must show and play,
-// in order. The window plays the outbox and hands the driver no further input
-// until it is played.
+// Every input — a tick, a button, a click on a hand or table place, a peer's
+// move, the outcome of a record effect — runs one whole step at once, leaves
+// `GameState` consistent, and appends to the outbox what the window must
+// show and play, in order. Every change of the game is a Move through
+// ApplyMove, whoever made it. The driver touches no file: record writes leave
+// as effects, and their outcomes come back through RecordDone. The window
+// plays the outbox and hands the driver no further input until it is played.
 //
 // The card in the capture area is never lost: while a card waits there, the
 // person cannot pick up another hand card, and no card can be played, until
 // the take.
 
 #include "game/GameState.h"
+#include "game/GameTick.h"
+#include "game/Move.h"
 #include "game/Random.h"
 #include "match/Login.h"
 #include "match/MatchEvent.h"
+#include "records/GeneralCount.h"
 #include "records/RecordStore.h"
 
 #include <functional>
@@ -27,18 +32,33 @@ namespace tavlira {
 enum class MouseButton : std::uint8_t { Left, Right };
 enum class Pointer : std::uint8_t { Normal, Hand };
 
-// `PlayerSlot` values beyond the five club members.
-inline constexpr int NewPlayerSlot = 6;
-inline constexpr int RatedAccountSlot = 7;
-inline constexpr int OnlineTableSlot = 8;
+// `PlayerSlot`: a club member's line 1..5 in the record file (MemberSlot), or
+// a player who has none there.
+enum class Slot : std::uint8_t {
+    NoSlot = 0,
+    NewPlayerSlot = 6,
+    RatedAccountSlot = 7,
+    OnlineTableSlot = 8,
+};
+using enum Slot;
+constexpr Slot MemberSlot(int line) {
+    return static_cast<Slot>(line);
+}
+constexpr int SlotNumber(Slot slot) {
+    return static_cast<int>(slot);
+}
+constexpr bool IsMember(Slot slot) {
+    return SlotNumber(slot) >= 1 && SlotNumber(slot) <= MemberSlots;
+}
 
 // Help topics of the screens.
 inline constexpr int HelpMenu = 1;
 inline constexpr int HelpDealt = 2;
 inline constexpr int HelpUnderWay = 5;
 
-// What the driver needs from outside: the records, the time of day for
-// history lines, and a fresh random source for each shuffle.
+// What the driver needs from outside: the records to read a member from
+// (writes leave as effects), the time of day for history lines, and a fresh
+// random source for each shuffle.
 struct MatchServices {
     RecordStore* records = nullptr;
     // The time ("hh:nn") and short date written into a history line.
@@ -47,7 +67,7 @@ struct MatchServices {
 };
 
 class Match {
-public:
+  public:
     explicit Match(MatchServices services);
 
     // Settings that shape the next match.
@@ -57,13 +77,12 @@ public:
     // --- Screens
     // A key released or a click on the title picture.
     void LeaveTitle();
-    // The login dialog's "Ok" for member slot 1..5 or a new player (6). Name
-    // and passwords are code page 1251 bytes. On success the match starts.
-    LoginError Login(int slot, const std::string& name, const std::string& password,
+    // The login dialog's "Ok" for a member's slot or a new player. Name and
+    // passwords are code page 1251 bytes. On success the match starts.
+    LoginError Login(Slot slot, const std::string& name, const std::string& password,
                      const std::string& passwordAgain);
 
     // --- The table
-    void NewGame(bool following);
     void Tick();
     void PressStart();  // Button7
     void PressSecond(); // Button8
@@ -76,14 +95,12 @@ public:
     Pointer PointerOverHand(int place) const;
     Pointer PointerOverTable(int place) const;
 
-    // --- The network opponent's moves, replayed for seat 1. Each returns
-    // false, changing nothing, for a move the rules do not allow, so the
-    // network side can drop a peer that sends one.
-    void SetPlayMode(PlayMode mode) { state_.Mode = mode; }
-    bool OpponentBegin();
-    bool OpponentPlay(int handPlace, int tablePlace);
-    bool OpponentToggle(int tablePlace);
-    bool OpponentTake();
+    // --- The network peer's moves, for the seat it plays (seat 1). Returns
+    // false, changing nothing, for a move the rules do not allow or when no
+    // peer plays, so the network side can drop a peer that sends one.
+    void SetPlayMode(PlayMode mode);
+    bool PeerMove(const Move& move);
+    Player PlayerOf(Seat seat) const { return players_[seat]; }
 
     // --- Leaving
     // The pop-up "Exit to menu": true when the window must first ask
@@ -94,22 +111,33 @@ public:
     // game?" must be asked first; Close() when closing goes ahead.
     bool CloseNeedsQuestion() const { return screen_ == Screen::Table; }
     void Close();
-    // "To change a name": the player now plays under a new name and password
-    // (code page 1251); `slot` is where the renamed member now stands in the
-    // record file, so the match is recorded under the new name.
-    void RenamePlayer(int slot, const std::string& name, const std::string& password);
+    // "To change a name": the player plays on under a new name and password
+    // (code page 1251). A member's record is renamed first (a record effect);
+    // then NameChanged follows, or RecordFailure when the file could not be
+    // written and the old name stays.
+    void RenamePlayer(const std::string& name, const std::string& password);
+
+    // --- Records
+    // The outcome of the record effect emitted last; the match goes on from
+    // where the effect left it (see RecordEffects.h).
+    void RecordDone(const RecordOutcome& outcome);
 
     // --- What the window shows
     const GameState& State() const { return state_; }
     Screen CurrentScreen() const { return screen_; }
     bool TitleShown() const { return screen_ == Screen::Title; }
     bool MenuShown() const { return screen_ == Screen::Menu; }
-    int PlayerSlot() const { return playerSlot_; }
+    Slot PlayerSlot() const { return playerSlot_; }
     bool CountNextGame() const { return countNextGame_; }
     int HelpTopic() const { return helpTopic_; }
     const std::string& PlayerName() const { return playerName_; }
     double Rating() const { return rating_; }
-    RecordFileKind RecordKind() const { return networkMode_ ? RecordFileKind::Net : RecordFileKind::Club; }
+    // Where the running match stands within the player's record: the game
+    // plate's hint and balloon, the general count.
+    MatchFigures Figures() const;
+    RecordFileKind RecordKind() const {
+        return networkMode_ ? RecordFileKind::Net : RecordFileKind::Club;
+    }
     TableButtons Buttons() const;
     // How often the window should tick, in milliseconds; 0 for no tick.
     int TickInterval() const;
@@ -117,30 +145,56 @@ public:
     // The events appended since the last call.
     MatchOutbox TakeOutbox();
 
-private:
+  private:
     bool PersonsTurn() const;
-    bool OpponentsTurn() const;
+    // The person's clicks and the peer's messages reach the game here; the
+    // computer's moves reach the same ApplyMove within the tick.
+    bool Apply(Seat seat, const Move& move);
     bool CardWaitsInCaptureArea() const;
     void Emit(Outbox& gameEvents);
     void EmitButtons();
-    void StartMatch(int slot, const std::string& name, const std::string& password);
+    // What waits for the outcome of the record effect emitted last.
+    enum class RecordStep : std::uint8_t {
+        None,
+        History,         // the history line of the match left behind
+        Result,          // the stored result of that match
+        Forfeit,         // the forfeited record of a player who closed the window
+        ForfeitThenMenu, // the forfeited record of a player who quit to the menu
+        Rename,          // the member's record under the new name
+    };
+
+    void StartMatch(Slot slot, const MemberRecord& record);
+    void SetPlayer(Slot slot, const std::string& name, const std::string& encodedPassword);
+    void DealGame();
     void LeaveAfterGame();
-    void ForfeitMember();
+    void StoreResultOrShowMenu();
+    void ForfeitMember(RecordStep step);
+    void EmitRecord(RecordEffect effect, RecordStep step);
     void ShowMenu();
 
     MatchServices services_;
     GameState state_;
+    SeatPlayers players_{};
     MatchOutbox outbox_;
     TableButtons shownButtons_;
     Screen screen_ = Screen::Title;
-    int playerSlot_ = 0;
+    Slot playerSlot_ = NoSlot;
     bool countNextGame_ = true;
     int helpTopic_ = HelpMenu;
     std::string playerName_;
     std::string encodedPassword_;
     double rating_ = 0.0;
+    RecordStep pendingRecord_ = RecordStep::None;
+    std::string pendingName_;     // Rename: the new name
+    std::string pendingPassword_; // Rename: the new password, encoded
     bool figuresHavePoints_ = false;
     bool networkMode_ = false;
 };
+
+// Takes the outbox, carrying out each record effect in it against `records`
+// and handing its outcome back, until none is left; returns every event in
+// order, the effects included. For drivers without a window: the engine tool
+// and the tests.
+MatchOutbox TakeOutboxRunningRecords(Match& match, RecordStore& records);
 
 } // namespace tavlira

@@ -1,11 +1,12 @@
 #pragma once
 // The outbox of the match driver: the game's own events (redraws, flights,
-// sounds, pauses, messages) and what the driver adds around them — the table
-// buttons, the screens, spoken cards, and the dialogs and boxes it asks the
-// window to show. Played first in, first out, like the game's events.
+// sounds, pauses, moves) and what the driver adds around them — the table
+// buttons, the screens, spoken cards, the record effects, and the dialogs and
+// boxes it asks the window to show. Played first in, first out, like the game's events.
 
 #include "game/Event.h"
 #include "i18n/WordTable.h"
+#include "match/RecordEffects.h"
 #include "records/RecordStore.h"
 
 #include <variant>
@@ -49,6 +50,15 @@ struct SpeakCard {
     CardCode card;
 };
 
+// A record effect to carry out (RunRecordEffect); the match waits for its
+// outcome (Match::RecordDone) and goes on from there.
+struct Record {
+    RecordEffect effect;
+};
+
+// The player now plays under the new name ("To change a name").
+struct NameChanged {};
+
 // A record could not be written; the window shows the matching error box.
 struct RecordFailure {
     enum class What : std::uint8_t { RecordFile, History } what = What::RecordFile;
@@ -63,9 +73,10 @@ struct EndOfCycle {
 
 } // namespace match_event
 
-using MatchEvent = std::variant<Event, match_event::Buttons, match_event::ShowScreen,
-                                match_event::LeavingTable, match_event::SpeakCard,
-                                match_event::RecordFailure, match_event::EndOfCycle>;
+using MatchEvent =
+    std::variant<Event, match_event::Buttons, match_event::ShowScreen, match_event::LeavingTable,
+                 match_event::SpeakCard, match_event::Record, match_event::NameChanged,
+                 match_event::RecordFailure, match_event::EndOfCycle>;
 using MatchOutbox = std::vector<MatchEvent>;
 
 } // namespace tavlira

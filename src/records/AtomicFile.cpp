@@ -78,6 +78,9 @@ class PosixFileSystem final : public FileSystem {
     }
 
     int Create(const fs::path& path) override {
+        const int unnamed = CreateLockedThenNamed(path);
+        if (unnamed != NoUnnamedFiles)
+            return unnamed;
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0)
             return -1;
@@ -86,6 +89,32 @@ class PosixFileSystem final : public FileSystem {
         ::close(fd);
         return -1;
     }
+
+  private:
+    static constexpr int NoUnnamedFiles = -2;
+
+    // Creates the file without a name, locks it, and only then gives it its
+    // name, so a starting copy's clean-up never sees it unlocked. Returns
+    // NoUnnamedFiles where the file system or a missing /proc does not allow
+    // it; the caller then creates the file by name.
+    static int CreateLockedThenNamed(const fs::path& path) {
+        const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? NoUnnamedFiles : -1;
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        if (!TakeLock(fd, LOCK_EX | LOCK_NB)) {
+            ::close(fd);
+            return -1;
+        }
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return fd;
+        const int failure = errno;
+        ::close(fd);
+        return failure == ENOENT && !fs::exists("/proc/self/fd") ? NoUnnamedFiles : -1;
+    }
+
+  public:
 
     bool Write(int fd, std::string_view bytes) override {
         while (!bytes.empty()) {

@@ -26,7 +26,7 @@ std::string MemberButtonText(std::string_view memberLine, ClubDisplay mode) {
     const bool noRating = memberLine.size() < 30 || memberLine[29] == '#';
     return JoinColumns(
         {PadRight(Chars(memberLine, 1, 20), NameLength),
-         games == "#######" ? "###" : PadLeft(ParseInteger(games, 0) % GamesPerCycle, 3, ' '),
+         games == "#######" ? "###" : PadLeft(ParseInteger(games, 0) % CycleGames, 3, ' '),
          std::string(Chars(memberLine, 39, 44)), std::string(games),
          noRating ? "######" : FormatFixed2(6, ParseDecimal(Chars(memberLine, 21, 30), 0.0))},
         mode);

@@ -17,7 +17,7 @@ std::string WholeNumber(double value) {
 std::string CyclePosition(const MatchFigures& match) {
     if (match.kind == PlayKind::RatedOnline)
         return std::to_string(match.serverCycleGames + match.gamesAtTable);
-    return std::to_string(PositionInRound(match.gameCounter, GamesPerCycle));
+    return std::to_string(PositionInRound(match.gameCounter, CycleGames));
 }
 
 std::string RoundOf(int position, int length) {
@@ -59,7 +59,7 @@ std::string CurrentGameBalloon(const MatchFigures& match, const BalloonWords& wo
         return text + std::string(LineBreak) + std::string(words.roundInSession) + " " +
                RoundOf(1, 1);
     text += std::string(LineBreak) + std::string(words.roundInCycle) + " " + CyclePosition(match) +
-            " / " + std::to_string(GamesPerCycle);
+            " / " + std::to_string(CycleGames);
     if (match.kind == PlayKind::Computer)
         return text;
     return text + std::string(LineBreak) + std::string(words.roundInSession) + " " +
@@ -67,7 +67,7 @@ std::string CurrentGameBalloon(const MatchFigures& match, const BalloonWords& wo
 }
 
 std::string GamePlateHint(std::string_view gameWord, const MatchFigures& match) {
-    const int last = match.kind == PlayKind::Tournament ? 1 : GamesPerCycle;
+    const int last = match.kind == PlayKind::Tournament ? 1 : CycleGames;
     return std::string(gameWord) + ": " + std::to_string(match.gameCounter) + " / " +
            std::to_string(last);
 }

@@ -3,20 +3,12 @@
 // plate and the score picture: where the running match stands within the
 // member's record.
 
+#include "game/PlayMode.h"
+
 #include <string>
 #include <string_view>
 
 namespace tavlira {
-
-enum class PlayKind {
-    Computer,    // offline against the computer
-    NetworkDuel, // offline network duel
-    RatedOnline, // a rated online series against the computer
-    Tournament,  // an online table game of the tournament
-};
-
-// Games after which a network duel or a rated online series offers to stop.
-inline constexpr int SeriesGames = 2;
 
 // The match as the match driver sees it.
 struct MatchFigures {

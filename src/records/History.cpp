@@ -34,15 +34,15 @@ std::string WithLineSums(std::string body) {
            PadLeft(sums.third, 5, '0');
 }
 
-char KindMarker(HistoryKind kind) {
+char KindMarker(PlayKind kind) {
     switch (kind) {
-    case HistoryKind::RatedOnline:
+    case PlayKind::RatedOnline:
         return 'A';
-    case HistoryKind::Tournament:
+    case PlayKind::Tournament:
         return 'T';
-    case HistoryKind::Network:
+    case PlayKind::NetworkDuel:
         return 'N';
-    case HistoryKind::Local:
+    case PlayKind::Computer:
         break;
     }
     return 'L';

@@ -25,6 +25,7 @@
 // all lines up to the closing line. Its number of games is the number of
 // lines before the closing line.
 
+#include "game/PlayMode.h"
 #include "records/FileSystem.h"
 
 #include <cstdint>
@@ -42,15 +43,13 @@ inline constexpr int HistoryGamesPerFile = 840;
 inline constexpr int HistoryLastFileNumber = 9999;
 inline constexpr std::string_view HistoryFolderName = "History";
 
-enum class HistoryKind : std::uint8_t { Local = 0, RatedOnline = 1, Tournament = 2, Network = 3 };
-
 // One player's entry for a finished match.
 struct HisStr {
     std::string HName;     // several players' names joined by "/"
     std::int32_t HKon = 0; // games of the match
     std::int32_t HRes = 0; // points lead of the match
     double HRei = 0.0;     // rating after the match
-    HistoryKind Ac = HistoryKind::Local;
+    PlayKind Ac = PlayKind::Computer;
 };
 
 struct HistoryFileCheck {

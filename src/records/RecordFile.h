@@ -28,6 +28,8 @@
 // This header holds the format and the rules that change a file in memory;
 // RecordStore.h reads and rewrites the files on disk.
 
+#include "game/PlayMode.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -42,7 +44,6 @@ inline constexpr std::size_t MemberLineLength = 59;
 inline constexpr std::size_t TopTenLineLength = 26;
 inline constexpr std::size_t MarkerLineLength = 28;
 inline constexpr std::size_t NameLength = 20;
-inline constexpr int GamesPerCycle = 20;
 
 // Added to every password character code; three digits per character for any
 // byte 0..255. Files written with another offset do not read here.
@@ -54,7 +55,7 @@ inline constexpr std::string_view EmptyMemberLine =
 
 // A game ends a cycle when the member's total of games is a multiple of 20.
 inline bool EndsCycle(int gameCounter) {
-    return gameCounter > 0 && gameCounter % GamesPerCycle == 0;
+    return gameCounter > 0 && gameCounter % CycleGames == 0;
 }
 
 struct RecordFile {

@@ -125,6 +125,9 @@ class RecordStore {
     // save history!"). `time` is "hh:nn", `date` the short date.
     virtual bool WriteHistory(std::span<const HisStr> entries, std::string_view time,
                               std::string_view date) = 0;
+    // Gives a member a new name and password (RenameMember above).
+    virtual StoreOutcome RenameMember(RecordFileKind kind, int slot, std::string_view oldName,
+                                      std::string_view newName, std::string_view newPassword) = 0;
 };
 
 // The start-up check of both record files.
@@ -157,7 +160,7 @@ class DiskRecordStore final : public RecordStore {
     bool WriteHistory(std::span<const HisStr> entries, std::string_view time,
                       std::string_view date) override;
     StoreOutcome RenameMember(RecordFileKind kind, int slot, std::string_view oldName,
-                              std::string_view newName, std::string_view newPassword);
+                              std::string_view newName, std::string_view newPassword) override;
 
   private:
     std::filesystem::path programFolder_;

@@ -1,4 +1,5 @@
 #include "sim/Commands.h"
+#include "sim/MatchCommand.h"
 
 #include "game/CaptureSearch.h"
 #include "game/LayOff.h"
@@ -95,6 +96,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (command == commands.end())
             throw UsageError("unknown command '" + args[0] + "'");
         command->second(std::vector<std::string>(args.begin() + 1, args.end()), out);
+    } catch (const Interrupted& e) {
+        return 128 + e.Signal();
     } catch (const UsageError& e) {
         return Fail(err, e, 2);
     } catch (const std::exception& e) {

@@ -1,5 +1,6 @@
-#include "GameFixtures.h"
 #include "game/Deal.h"
+
+#include "GameFixtures.h"
 
 #include <algorithm>
 #include <set>
@@ -10,11 +11,11 @@ using testing::Card;
 
 // A random source that replays given numbers, for exact deals.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::vector<std::uint32_t> values) : values_(std::move(values)) {}
     std::uint32_t Next32() override { return values_.at(next_++); }
 
-private:
+  private:
     std::vector<std::uint32_t> values_;
     size_t next_ = 0;
 };
@@ -97,7 +98,8 @@ TEST(FirstMover, FollowsGameCounterAndRole) {
         GameState state;
         state.Mode = c.mode;
         state.GameCounter = c.counter;
-        EXPECT_EQ(FirstMover(state), c.mover) << static_cast<int>(c.mode) << " " << c.counter;
+        EXPECT_EQ(static_cast<int>(FirstMover(state)), c.mover)
+            << static_cast<int>(c.mode) << " " << c.counter;
     }
 }
 
@@ -112,7 +114,7 @@ std::vector<int> ReceivingOrder(PlayMode mode) {
     std::vector<int> seats;
     for (const Event& e : out)
         if (auto* f = std::get_if<event::FlyCards>(&e))
-            seats.push_back(f->to.seat);
+            seats.push_back(static_cast<int>(f->to.seat));
     return seats;
 }
 

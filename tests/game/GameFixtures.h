@@ -6,7 +6,6 @@
 #include "util/Cp1251.h"
 
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <string>
 
@@ -27,7 +26,8 @@ inline CardSlot Slot(const char* utf8, bool figures = false) {
     return {card, RankOrder(card), GameValue(card, figures)};
 }
 
-template <int N> OneBased<CardSlot, N> Row(std::initializer_list<const char*> cards, bool figures = false) {
+template <int N>
+OneBased<CardSlot, N> Row(std::initializer_list<const char*> cards, bool figures = false) {
     OneBased<CardSlot, N> row;
     row.Fill(CardSlot::Empty());
     int place = 1;
@@ -46,13 +46,13 @@ inline TableRow Table(std::initializer_list<const char*> cards, bool figures = f
 // A game under way with the given hands and table, seat `mover` to move.
 inline GameState Position(std::initializer_list<const char*> hand1,
                           std::initializer_list<const char*> hand2,
-                          std::initializer_list<const char*> table, int mover = 2,
+                          std::initializer_list<const char*> table, Seat mover = LocalSeat,
                           bool figures = false) {
     GameState state;
     state.FiguresHavePoints = figures;
     state.Hand[1] = Hand(hand1, figures);
     state.Hand[2] = Hand(hand2, figures);
-    for (int seat = 1; seat <= 2; ++seat) {
+    for (const Seat seat : Seats) {
         int count = 0;
         for (const CardSlot& slot : state.Hand[seat])
             count += slot.IsEmpty() ? 0 : 1;
@@ -60,7 +60,7 @@ inline GameState Position(std::initializer_list<const char*> hand1,
     }
     state.Table = Table(table, figures);
     state.BeginState = UnderWay;
-    state.Mover = static_cast<std::uint8_t>(mover);
+    state.Mover = TurnOf(mover);
     state.NextCard = 13;
     state.StockLeft = 40;
     return state;

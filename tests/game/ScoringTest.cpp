@@ -1,5 +1,6 @@
-#include "GameFixtures.h"
 #include "game/Scoring.h"
+
+#include "GameFixtures.h"
 
 namespace tavlira {
 namespace {
@@ -12,7 +13,7 @@ GameState Tallies(int taken1, int taken2, int clubs1, int clubs2, int bonus1, in
     state.TakenClubs[2] = static_cast<std::uint8_t>(clubs2);
     state.TakenBonus[1] = static_cast<std::uint8_t>(bonus1);
     state.TakenBonus[2] = static_cast<std::uint8_t>(bonus2);
-    state.Mover = 1;
+    state.Mover = Turn::Opponent;
     return state;
 }
 
@@ -38,24 +39,24 @@ TEST(EndGame, PointsAndResultSound) {
         GameState state = c.tallies;
         state.BaseScore = 10;
         Outbox out;
-        EndGame(state, 1, false, out);
+        EndGame(state, OpponentSeat, false, out);
         EXPECT_EQ(state.MatchPoints[1], c.p1);
         EXPECT_EQ(state.MatchPoints[2], c.p2);
         EXPECT_EQ(state.PointsLead, c.p2 - c.p1);
         EXPECT_EQ(state.ShownScore, 10 + c.p2 - c.p1);
         EXPECT_EQ(ResultSound(out), c.sound);
         EXPECT_TRUE(state.GameOver);
-        EXPECT_EQ(state.Mover, MoverGameOver);
+        EXPECT_EQ(state.Mover, Turn::GameOver);
     }
 }
 
 TEST(EndGame, MatchPointsAddUp) {
     GameState state = Tallies(27, 25, 7, 6, 1, 1);
     Outbox out;
-    EndGame(state, 1, false, out);
+    EndGame(state, OpponentSeat, false, out);
     GameState second = Tallies(26, 26, 6, 7, 0, 2);
     second.MatchPoints = state.MatchPoints;
-    EndGame(second, 1, false, out);
+    EndGame(second, OpponentSeat, false, out);
     EXPECT_EQ(second.MatchPoints[1], 5);
     EXPECT_EQ(second.MatchPoints[2], 5);
     EXPECT_EQ(second.PointsLead, 0);
@@ -65,14 +66,14 @@ TEST(EndGame, MatchPointsAddUp) {
 TEST(EndGame, NoMoveShowsBothHandsAndTheBubble) {
     GameState state = Tallies(20, 20, 5, 5, 0, 0);
     Outbox out;
-    EndGame(state, 2, true, out);
+    EndGame(state, LocalSeat, true, out);
     int faceUpHands = 0;
     bool bubble = false;
     for (const Event& e : out) {
         if (auto* h = std::get_if<event::RedrawHand>(&e))
             faceUpHands += h->faceUp ? 1 : 0;
         if (auto* b = std::get_if<event::ShowNoMove>(&e))
-            bubble = b->seat == 2;
+            bubble = b->seat == LocalSeat;
     }
     EXPECT_EQ(faceUpHands, 2);
     EXPECT_TRUE(bubble);

@@ -33,14 +33,14 @@ TEST(FindCapture, ChoosesByRatingThenEnumerationOrder) {
         {"nothing to take", Hand({"Дч", "Кб"}),
          Table({"2п", "3п", "4п", "6п", "7п", "8п", "9п", "1п"}), false, 0, Places({}), Places({})},
         {"queen takes queen", Hand({"Дч"}), Table({"Дп"}), false, 1, Places({1}), Places({1})},
-        {"queen takes queen with points", Hand({"Дч"}, true), Table({"Дп"}, true), true, 1, Places({1}),
-         Places({1})},
+        {"queen takes queen with points", Hand({"Дч"}, true), Table({"Дп"}, true), true, 1,
+         Places({1}), Places({1})},
         {"three cards beat two", Hand({"6ч"}), Table({"1б", "4п", "2п", "2б", "2ч"}), false, 1,
          Places({1}), Places({3, 4, 5})},
         {"a bonus card outweighs more cards", Hand({"1ч"}), Table({"1б", "4п", "2п", "2б", "2ч"}),
          false, 1, Places({1}), Places({1})},
-        {"club preferred among equal sizes", Hand({"9ч"}), Table({"9п", "9к"}), false, 1, Places({1}),
-         Places({2})},
+        {"club preferred among equal sizes", Hand({"9ч"}), Table({"9п", "9к"}), false, 1,
+         Places({1}), Places({2})},
     };
     for (const auto& c : cases) {
         const CaptureChoice choice = FindCapture(c.hand, c.table, c.figures);
@@ -51,7 +51,8 @@ TEST(FindCapture, ChoosesByRatingThenEnumerationOrder) {
 }
 
 TEST(FindCapture, RatingsPerHandPlace) {
-    const CaptureChoice choice = FindCapture(Hand({"5ч", "Кп", "##", "Вк"}), Table({"5б", "3п"}), false);
+    const CaptureChoice choice =
+        FindCapture(Hand({"5ч", "Кп", "##", "Вк"}), Table({"5б", "3п"}), false);
     EXPECT_DOUBLE_EQ(choice.best[0], 0.16);
     EXPECT_DOUBLE_EQ(choice.best[1], -1.0); // cards on the table, none it can take
     EXPECT_DOUBLE_EQ(choice.best[2], -2.0); // empty hand place
@@ -97,6 +98,10 @@ TEST(FindCapture, AgreesWithTheLiteralSearch) {
         const CaptureChoice fast = FindCapture(p.hand, p.table, figures);
         const CaptureChoice literal = FindCaptureReference(p.hand, p.table, figures);
         ASSERT_EQ(fast, literal) << "round " << round;
+        for (int place = 1; place <= HandPlaces; ++place)
+            ASSERT_EQ(HasLegalCapture(p.hand[place], p.table, figures),
+                      fast.capturing.Contains(place))
+                << "round " << round << " place " << place;
     }
 }
 

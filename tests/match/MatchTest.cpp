@@ -1,12 +1,12 @@
+#include "match/Match.h"
+
 #include "game/CaptureSearch.h"
 #include "game/LayOff.h"
 #include "game/Play.h"
 #include "i18n/words/Table.h"
 #include "match/Autoplay.h"
-#include "match/Match.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 
 namespace tavlira {
@@ -14,14 +14,16 @@ namespace {
 
 // Records kept in memory, so tests see what would be written.
 class FakeRecords final : public RecordStore {
-public:
+  public:
     std::map<int, MemberRecord> members;
     std::vector<GameResult> stored;
     std::vector<std::pair<int, std::string>> removed;
     std::vector<HisStr> history;
     bool historyFails = false;
+    int loads = 0;
 
     std::optional<MemberRecord> LoadMember(RecordFileKind, int slot) override {
+        ++loads;
         auto it = members.find(slot);
         if (it == members.end())
             return std::nullopt;
@@ -38,19 +40,38 @@ public:
         removed.emplace_back(slot, std::string(name));
         return WriteStatus::Written;
     }
-    bool WriteHistory(std::span<const HisStr> entries, std::string_view, std::string_view) override {
+    bool WriteHistory(std::span<const HisStr> entries, std::string_view,
+                      std::string_view) override {
         history.insert(history.end(), entries.begin(), entries.end());
         return !historyFails;
     }
     std::optional<RecordFile> ReadRecords(RecordFileKind) override { return std::nullopt; }
+    StoreOutcome RenameMember(RecordFileKind, int slot, std::string_view oldName,
+                              std::string_view newName, std::string_view newPassword) override {
+        renamed.push_back(
+            {slot, std::string(oldName), std::string(newName), std::string(newPassword)});
+        StoreOutcome outcome;
+        outcome.status = renameStatus;
+        outcome.clubSlot = 3;
+        return outcome;
+    }
+
+    struct Renaming {
+        int slot;
+        std::string oldName, newName, newPassword;
+        friend bool operator==(const Renaming&, const Renaming&) = default;
+    };
+    std::vector<Renaming> renamed;
+    WriteStatus renameStatus = WriteStatus::Written;
 };
 
 class MatchTest : public ::testing::Test {
-protected:
+  protected:
     FakeRecords records;
     std::uint32_t seed = 5;
-    Match match{MatchServices{&records, [] { return std::pair<std::string, std::string>("12:30", "10.12.2026"); },
-                              [this] { return std::make_unique<SeededRandom>(seed++); }}};
+    Match match{MatchServices{
+        &records, [] { return std::pair<std::string, std::string>("12:30", "10.12.2026"); },
+        [this] { return std::make_unique<SeededRandom>(seed++); }}};
 
     void SetUp() override {
         records.members[1] = {"Anna", 1.5, 18, 7, EncodePassword("pw")};
@@ -58,6 +79,9 @@ protected:
     }
 
     const GameState& S() const { return match.State(); }
+
+    // The outbox as the window plays it: record effects carried out in turn.
+    MatchOutbox Played() { return TakeOutboxRunningRecords(match, records); }
 
     void Begin() {
         ASSERT_EQ(match.Buttons().start.label, &words::ToBegin);
@@ -73,30 +97,33 @@ protected:
         ASSERT_TRUE(S().GameOver);
         EXPECT_EQ(match.Buttons().second.label, &words::ExitToMenu);
     }
-
 };
 
 TEST_F(MatchTest, NewPlayerPlaysAWholeGameAndLeavesWithTheResultStored) {
     ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "12", "12"), LoginError::None);
     EXPECT_EQ(match.CurrentScreen(), Screen::Table);
     EXPECT_EQ(S().GameCounter, 1);
-    EXPECT_EQ(S().Mover, 2); // the person leads odd games
+    EXPECT_EQ(S().Mover, Turn::Local); // the person leads odd games
     PlayWholeGame();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(match.Buttons().start.label, &words::NextGame);
     EXPECT_TRUE(match.Buttons().start.enabled);
     EXPECT_EQ(match.Buttons().second.label, &words::ExitToMenu);
     match.PressSecond();
+    Played();
     EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
     ASSERT_EQ(records.stored.size(), 1u);
     EXPECT_EQ(records.stored[0].name, "Boris");
     EXPECT_EQ(records.stored[0].gameCounter, 1);
-    EXPECT_EQ(records.stored[0].shownScore, S().PointsLead);
+    // The game of seed 5 ends one point behind: the new player's cycle
+    // score and the rating after one game are that lead.
+    EXPECT_EQ(S().PointsLead, -1);
+    EXPECT_EQ(records.stored[0].shownScore, -1);
     EXPECT_EQ(records.stored[0].encodedPassword, EncodePassword("12"));
-    EXPECT_DOUBLE_EQ(records.stored[0].rating, S().PointsLead);
+    EXPECT_DOUBLE_EQ(records.stored[0].rating, -1.0);
     ASSERT_EQ(records.history.size(), 1u);
     EXPECT_EQ(records.history[0].HKon, 1);
-    EXPECT_EQ(records.history[0].HRes, S().PointsLead);
+    EXPECT_EQ(records.history[0].HRes, -1);
 }
 
 TEST_F(MatchTest, ComputerCaptureIsShownBeforeItIsTaken) {
@@ -106,30 +133,41 @@ TEST_F(MatchTest, ComputerCaptureIsShownBeforeItIsTaken) {
                               [s = seed] { return std::make_unique<SeededRandom>(s); }}};
         m.LeaveTitle();
         records.members[1].games = 1; // game 2: the computer leads
-        ASSERT_EQ(m.Login(1, "", "pw", ""), LoginError::None);
-        if (FindCapture(m.State().Hand[1], m.State().Table, false).chosen == 0)
+        ASSERT_EQ(m.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
+        const CaptureChoice choice = FindCapture(m.State().Hand[1], m.State().Table, false);
+        if (choice.chosen == 0)
             continue;
         m.PressStart();
         m.TakeOutbox();
         m.Tick();
         const MatchOutbox out = m.TakeOutbox();
-        // play: the card flies to the capture area; the selection is shown;
-        // 2000 ms; the cards fly to the computer's pile.
+        // play: the card flies to the capture area; the selection grows to
+        // the whole capture; 2000 ms; the cards fly to the computer's pile.
+        PlaceSet shown;
         std::vector<size_t> order;
         for (size_t i = 0; i < out.size(); ++i) {
             const auto* e = std::get_if<Event>(&out[i]);
             if (!e)
                 continue;
-            if (const auto* f = std::get_if<event::FlyCards>(e))
-                order.push_back(f->to == Spot::TablePlace(9) ? 1 : f->to == Spot::Pile(1) ? 4 : 9);
-            else if (const auto* t = std::get_if<event::RedrawTable>(e); t && t->highlighted.Count() > 1)
-                order.push_back(2);
-            else if (const auto* p = std::get_if<event::Pause>(e); p && p->milliseconds == 2000)
+            if (const auto* f = std::get_if<event::FlyCards>(e)) {
+                order.push_back(f->to == Spot::TablePlace(9)        ? 1
+                                : f->to == Spot::Pile(OpponentSeat) ? 4
+                                                                    : 9);
+            } else if (const auto* t = std::get_if<event::RedrawTable>(e);
+                       t && t->highlighted.Count() > 1) {
+                if (order.back() != 2)
+                    order.push_back(2);
+                shown = t->highlighted;
+            } else if (const auto* p = std::get_if<event::Pause>(e); p && p->milliseconds == 2000) {
                 order.push_back(3);
+                PlaceSet whole = choice.bestTakeSet;
+                whole.Add(CaptureArea);
+                EXPECT_EQ(shown, whole); // the whole capture is on show during the pause
+            }
         }
         EXPECT_EQ(order, (std::vector<size_t>{1, 2, 3, 4}));
-        EXPECT_EQ(m.State().Mover, 2);
-        EXPECT_EQ(m.State().LastTaker, 1);
+        EXPECT_EQ(m.State().Mover, Turn::Local);
+        EXPECT_EQ(m.State().LastTaker, Turn::Opponent);
         return;
     }
     FAIL() << "no seed gave a first computer capture";
@@ -147,16 +185,20 @@ TEST_F(MatchTest, PickingPuttingBackAndTheWaitingCard) {
     EXPECT_EQ(match.PointerOverHand(3), Pointer::Normal);
     match.ClickHand(2, MouseButton::Left);
     EXPECT_EQ(S().PickedHandSlot, 0);
-    match.ClickHand(3, MouseButton::Left);
-    EXPECT_EQ(S().PickedHandSlot, 3);
-    // Without a legal capture place 9 refuses the card; a lay-off is always possible.
-    if (!S().PickedCanTake) {
-        match.ClickTable(CaptureArea, MouseButton::Left);
-        EXPECT_TRUE(S().Table[CaptureArea].IsEmpty());
-    }
+    // A card without a legal capture: place 9 refuses it; a lay-off is always possible.
+    const PlaceSet capturing = FindCapture(S().Hand[LocalSeat], S().Table, false).capturing;
+    int place = 1;
+    while (place <= HandPlaces && capturing.Contains(place))
+        ++place;
+    ASSERT_LE(place, HandPlaces) << "the deal of seed 5 holds a card that cannot capture";
+    match.ClickHand(place, MouseButton::Left);
+    EXPECT_EQ(S().PickedHandSlot, place);
+    EXPECT_FALSE(S().PickedCanTake);
+    match.ClickTable(CaptureArea, MouseButton::Left);
+    EXPECT_TRUE(S().Table[CaptureArea].IsEmpty());
     match.ClickTable(6, MouseButton::Right); // right button on an empty place plays too
     EXPECT_FALSE(S().Table[6].IsEmpty());
-    EXPECT_EQ(S().Mover, 1);
+    EXPECT_EQ(S().Mover, Turn::Opponent);
 }
 
 TEST_F(MatchTest, NothingMovesWhileTheCardWaitsInTheCaptureArea) {
@@ -191,7 +233,7 @@ TEST_F(MatchTest, NothingMovesWhileTheCardWaitsInTheCaptureArea) {
 }
 
 TEST_F(MatchTest, TwentiethGameEndsTheCycleAndRefusesTheNextGame) {
-    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    ASSERT_EQ(match.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
     EXPECT_EQ(S().GameCounter, 19);
     PlayWholeGame();
     ASSERT_FALSE(HasFatalFailure());
@@ -206,20 +248,23 @@ TEST_F(MatchTest, TwentiethGameEndsTheCycleAndRefusesTheNextGame) {
     EXPECT_EQ(S().GameCounter, 20); // refused
     match.TakeOutbox();
     match.PressSecond(); // "Exit to menu"
+    const MatchOutbox leaving = Played();
     ASSERT_EQ(records.stored.size(), 1u);
     EXPECT_EQ(records.stored[0].gameCounter, 20);
-    EXPECT_EQ(records.stored[0].shownScore, 7 + S().PointsLead);
+    // Anna's cycle score of 7 plus the lead of the two games of seeds 5 and 6.
+    EXPECT_EQ(records.stored[0].shownScore, 1);
     bool endOfCycle = false;
-    for (const MatchEvent& m : match.TakeOutbox())
+    for (const MatchEvent& m : leaving)
         endOfCycle = endOfCycle || std::holds_alternative<match_event::EndOfCycle>(m);
     EXPECT_TRUE(endOfCycle);
 }
 
 TEST_F(MatchTest, QuittingForfeitsTheMemberButNotANewPlayer) {
-    ASSERT_EQ(match.Login(1, "", "pw", ""), LoginError::None);
+    ASSERT_EQ(match.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
     EXPECT_EQ(match.PlayerName(), "Anna");
     EXPECT_TRUE(match.RequestQuitToMenu());
     match.QuitToMenu();
+    Played();
     EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
     ASSERT_EQ(records.removed.size(), 1u);
     EXPECT_EQ(records.removed[0], (std::pair<int, std::string>(1, "Anna")));
@@ -227,13 +272,76 @@ TEST_F(MatchTest, QuittingForfeitsTheMemberButNotANewPlayer) {
     ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
     EXPECT_TRUE(match.CloseNeedsQuestion());
     match.Close();
+    Played();
     EXPECT_EQ(records.removed.size(), 1u);
     EXPECT_TRUE(records.stored.empty());
 }
 
+TEST_F(MatchTest, RecordsAreWrittenOnlyThroughEffectsAndTheirOutcomes) {
+    ASSERT_EQ(match.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
+    EXPECT_EQ(records.loads, 1); // the record is read once per login
+    PlayWholeGame();
+    ASSERT_FALSE(HasFatalFailure());
+    match.TakeOutbox();
+    match.PressSecond();
+    // The match asks for the history line and waits: nothing is written yet.
+    MatchOutbox out = match.TakeOutbox();
+    ASSERT_FALSE(out.empty());
+    const auto* history = std::get_if<match_event::Record>(&out.back());
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(std::holds_alternative<record_effect::WriteHistory>(history->effect));
+    EXPECT_TRUE(records.history.empty());
+    EXPECT_EQ(match.CurrentScreen(), Screen::Table);
+    // Its outcome brings the stored result, and that one's the menu.
+    match.RecordDone(RunRecordEffect(records, history->effect));
+    out = match.TakeOutbox();
+    ASSERT_FALSE(out.empty());
+    const auto* result = std::get_if<match_event::Record>(&out.back());
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(std::get<record_effect::StoreResult>(result->effect).result.name, "Anna");
+    EXPECT_TRUE(records.stored.empty());
+    match.RecordDone(RunRecordEffect(records, result->effect));
+    EXPECT_EQ(records.stored.size(), 1u);
+    EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
+    // An outcome nobody waits for changes nothing.
+    match.TakeOutbox();
+    match.RecordDone(RecordOutcome{});
+    EXPECT_TRUE(match.TakeOutbox().empty());
+}
+
+TEST_F(MatchTest, RenamingGoesThroughTheRecords) {
+    ASSERT_EQ(match.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
+    match.TakeOutbox();
+    // A failed rewrite keeps the old name and says so.
+    records.renameStatus = WriteStatus::Failed;
+    match.RenamePlayer("Zoe", "z1");
+    MatchOutbox out = Played();
+    EXPECT_TRUE(std::holds_alternative<match_event::RecordFailure>(out.back()));
+    EXPECT_EQ(match.PlayerName(), "Anna");
+    // The renamed member plays on from the slot the record file gives.
+    records.renameStatus = WriteStatus::Written;
+    match.RenamePlayer("Zoe", "z1");
+    out = Played();
+    EXPECT_TRUE(std::holds_alternative<match_event::NameChanged>(out.back()));
+    EXPECT_EQ(records.renamed.back(), (FakeRecords::Renaming{1, "Anna", "Zoe", "z1"}));
+    EXPECT_EQ(match.PlayerName(), "Zoe");
+    EXPECT_EQ(match.PlayerSlot(), MemberSlot(3));
+    match.QuitToMenu();
+    Played();
+    EXPECT_EQ(records.removed.back(), (std::pair<int, std::string>(3, "Zoe")));
+    // A new player has no record to rename.
+    ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
+    match.RenamePlayer("Max", "");
+    out = Played();
+    EXPECT_TRUE(std::holds_alternative<match_event::NameChanged>(out.back()));
+    EXPECT_EQ(records.renamed.size(), 2u);
+    EXPECT_EQ(match.PlayerName(), "Max");
+}
+
 TEST_F(MatchTest, LoginRefusalsKeepTheMenu) {
-    EXPECT_EQ(match.Login(1, "", "xx", ""), LoginError::IncorrectPassword);
-    EXPECT_EQ(match.Login(2, "Nobody", "", ""), LoginError::IncorrectPassword); // empty slot
+    EXPECT_EQ(match.Login(MemberSlot(1), "", "xx", ""), LoginError::IncorrectPassword);
+    EXPECT_EQ(match.Login(MemberSlot(2), "Nobody", "", ""),
+              LoginError::IncorrectPassword); // empty slot
     EXPECT_EQ(match.Login(NewPlayerSlot, "", "", ""), LoginError::IncorrectName);
     EXPECT_EQ(match.Login(NewPlayerSlot, "Boris", "1", "2"), LoginError::PasswordsDoNotCoincide);
     EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
@@ -247,30 +355,50 @@ TEST_F(MatchTest, FailedHistoryIsReportedAndTheResultStillStored) {
     match.TakeOutbox();
     match.PressSecond();
     bool reported = false;
-    for (const MatchEvent& m : match.TakeOutbox())
+    for (const MatchEvent& m : Played())
         if (const auto* f = std::get_if<match_event::RecordFailure>(&m))
             reported = reported || f->what == match_event::RecordFailure::What::History;
     EXPECT_TRUE(reported);
     EXPECT_EQ(records.stored.size(), 1u);
 }
 
-TEST_F(MatchTest, HostileOpponentMovesAreRefused) {
+TEST_F(MatchTest, HostilePeerMovesAreRefused) {
+    ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
+    match.PressStart();
+    PersonPlaysByClicks();
+    ASSERT_EQ(S().Mover, Turn::Opponent);
+    EXPECT_FALSE(
+        match.PeerMove(Move::Play(1, LowestFreeTablePlace(S())))); // the computer plays seat 1
+}
+
+TEST_F(MatchTest, PeerMovesGoThroughTheRules) {
     match.SetPlayMode(PlayMode::DuelHost);
     ASSERT_EQ(match.Login(NewPlayerSlot, "Boris", "", ""), LoginError::None);
-    EXPECT_FALSE(match.OpponentPlay(1, 5)); // not begun
+    EXPECT_FALSE(match.PeerMove(Move::Play(1, 5))); // not begun
     match.PressStart();
-    // Game 1: the host's person leads, so every opponent move is refused.
-    EXPECT_FALSE(match.OpponentPlay(1, 5));
-    EXPECT_FALSE(match.OpponentTake());
+    // Game 1: the host's person leads, so every peer move is refused.
+    EXPECT_FALSE(match.PeerMove(Move::Play(1, 5)));
+    EXPECT_FALSE(match.PeerMove(Move::Take()));
+    match.TakeOutbox();
     PersonPlaysByClicks();
-    ASSERT_EQ(S().Mover, 1);
-    EXPECT_FALSE(match.OpponentPlay(7, 5));
-    EXPECT_FALSE(match.OpponentPlay(1, 12));
-    EXPECT_FALSE(match.OpponentToggle(3)); // nothing in the capture area
-    EXPECT_FALSE(match.OpponentTake());
+    // The person's clicks leave as moves of seat 2 for the link to send.
+    std::vector<event::MoveMade> made;
+    for (const MatchEvent& m : match.TakeOutbox())
+        if (const auto* e = std::get_if<Event>(&m))
+            if (const auto* move = std::get_if<event::MoveMade>(e))
+                made.push_back(*move);
+    ASSERT_FALSE(made.empty());
+    EXPECT_EQ(made[0].move.kind, Move::Kind::Play);
+    for (const event::MoveMade& m : made)
+        EXPECT_EQ(m.seat, LocalSeat);
+    ASSERT_EQ(S().Mover, Turn::Opponent);
+    EXPECT_FALSE(match.PeerMove(Move::Play(7, 5)));
+    EXPECT_FALSE(match.PeerMove(Move::Play(1, 12)));
+    EXPECT_FALSE(match.PeerMove(Move::Toggle(3))); // nothing in the capture area
+    EXPECT_FALSE(match.PeerMove(Move::Take()));
     const int free = LowestFreeTablePlace(S());
-    EXPECT_TRUE(match.OpponentPlay(1, free));
-    EXPECT_EQ(S().Mover, 2);
+    EXPECT_TRUE(match.PeerMove(Move::Play(1, free)));
+    EXPECT_EQ(S().Mover, Turn::Local);
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST_P(FailingStepTest, SettingsFileKeepsItsOldContent) {
 
 TEST_P(FailingStepTest, HistoryFileKeepsItsOldContent) {
     const fs::path history = Folder() / "History";
-    const HisStr entry{"Anna", 3, 4, 1.5, HistoryKind::Local};
+    const HisStr entry{"Anna", 3, 4, 1.5, PlayKind::Computer};
     ASSERT_TRUE(WriteHistory(history, "Tavlira2", {&entry, 1}, "12:00", "01.02.2026"));
     const std::string before = ReadBytes(HistoryFilePath(history, "Tavlira2", 1));
     FaultyFileSystem faulty(GetParam());
@@ -94,7 +94,7 @@ TEST_F(AtomicFileTest, WriteThatCannotTakeItsLockFailsAndChangesNothing) {
 
     const fs::path history = Folder() / "History";
     fs::create_directories(history / "Tavlira2_I.lock");
-    const HisStr entry{"Anna", 3, 4, 1.5, HistoryKind::Local};
+    const HisStr entry{"Anna", 3, 4, 1.5, PlayKind::Computer};
     EXPECT_FALSE(WriteHistory(history, "Tavlira2", {&entry, 1}, "12:00", "01.02.2026"));
     EXPECT_FALSE(fs::exists(HistoryFilePath(history, "Tavlira2", 1)));
 }
@@ -204,7 +204,7 @@ TEST_F(AtomicFileTest, TwoWritersInParallelLoseNothing) {
             const StoreOutcome outcome =
                 store.StoreGameResult(RecordFileKind::Club, {slot, name, rating, game, game, ""});
             ASSERT_EQ(outcome.status, WriteStatus::Written);
-            const HisStr entry{name, 1, 1, rating, HistoryKind::Local};
+            const HisStr entry{name, 1, 1, rating, PlayKind::Computer};
             ASSERT_TRUE(store.WriteHistory({&entry, 1}, "10:00", "01.02.2026"));
         }
     };

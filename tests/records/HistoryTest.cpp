@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-const HisStr Anna{"Anna", 3, -12, 2.818182, HistoryKind::Local};
+const HisStr Anna{"Anna", 3, -12, 2.818182, PlayKind::Computer};
 
 TEST(HistoryTest, GameLineLayout) {
     const std::string line = FormatHistoryLine(Anna, "9:05", "01.02.2026");
@@ -34,8 +34,8 @@ TEST(HistoryTest, GameLineLayout) {
 
     // Names are cut to 51, dates to 10, and out-of-range numbers held to
     // their field.
-    const HisStr longEntry{std::string(60, 'n'), 1, 2147483647, 1.0, HistoryKind::Network};
-    const HisStr extremeEntry{"A/B", 1000, -2147483647, -1.005, HistoryKind::Tournament};
+    const HisStr longEntry{std::string(60, 'n'), 1, 2147483647, 1.0, PlayKind::NetworkDuel};
+    const HisStr extremeEntry{"A/B", 1000, -2147483647, -1.005, PlayKind::Tournament};
     const std::string longName = FormatHistoryLine(longEntry, "23:59", "2026-12-31 extra");
     EXPECT_EQ(longName.size(), 114u);
     EXPECT_EQ(Chars(longName, 6, 15), "2026-12-31");
@@ -82,7 +82,7 @@ TEST(HistoryTest, ValidityRules) {
 
 TEST(HistoryTest, AppendingKeepsEarlierGames) {
     const std::string first = AppendHistory("", {&Anna, 1}, "12:00", "01.02.2026");
-    const HisStr two[] = {{"Bob", 1, 2, 0.5, HistoryKind::RatedOnline}, Anna};
+    const HisStr two[] = {{"Bob", 1, 2, 0.5, PlayKind::RatedOnline}, Anna};
     const std::string more = AppendHistory(first, two, "13:00", "01.02.2026");
     EXPECT_EQ(VerifyHistoryBytes(more).games, 3);
     const std::vector<HistoryRow> rows = ReadHistoryRows(more);

@@ -49,6 +49,16 @@ TEST(SimMatch, AMemberPlaysThroughTheDriverToTheStoredRecord) {
     EXPECT_NE(a.find("signature="), std::string::npos);
 }
 
+TEST(SimMatch, SignatureIsPinned) {
+    // A member's matches through the match driver, from login to the stored
+    // record. A change of play, of the driver's steps or of what is stored
+    // changes this; update it only for an intended change.
+    EXPECT_EQ(RunCommand(MatchCommand, {"--games", "45", "--seed", "3"}),
+              "games=45\n"
+              "member=Sim                  -0,066667     45     -5349349349349349\n"
+              "signature=9e2d9464262d5a55\n");
+}
+
 TEST(SimArguments, RefuseBadInput) {
     const std::vector<std::vector<std::string>> bad = {
         {"--hand", "5ч,6ч,7ч,8ч,9ч", "--table", ""}, // five hand places

@@ -65,9 +65,9 @@ TEST(TableDrawing, SelectedTableCardsAreInvertedAndTheWaitingCardIsFramed) {
 
 TEST(TableDrawing, ABannerIgnoresTrailingBlanksAndAnEmptyTextClearsIt) {
     DrawingSetup setup(WindowSizeMode::Medium1);
-    const QImage trimmed = setup.drawing->Banner(2, "Tester", BannerColour::Green);
-    EXPECT_EQ(setup.drawing->Banner(2, "Tester   ", BannerColour::Green), trimmed);
-    const QImage cleared = setup.drawing->Banner(2, "", BannerColour::Green);
+    const QImage trimmed = setup.drawing->Banner(LocalSeat, "Tester", BannerColour::Green);
+    EXPECT_EQ(setup.drawing->Banner(LocalSeat, "Tester   ", BannerColour::Green), trimmed);
+    const QImage cleared = setup.drawing->Banner(LocalSeat, "", BannerColour::Green);
     EXPECT_EQ(cleared, setup.drawing->Under(setup.drawing->Layout().playerBanner));
     EXPECT_NE(cleared, trimmed);
 }
@@ -76,7 +76,7 @@ TEST(TableDrawing, ABannerIgnoresTrailingBlanksAndAnEmptyTextClearsIt) {
 TEST(TableDrawing, ThePickedHandCardIsInverted) {
     DrawingSetup setup(WindowSizeMode::Small);
     event::RedrawHand hand;
-    hand.seat = 2;
+    hand.seat = LocalSeat;
     hand.faceUp = true;
     const char* codes[] = {"2\xF7", "3\xF7", "4\xF7", "6\xF7"};
     for (int place = 1; place <= 4; ++place)

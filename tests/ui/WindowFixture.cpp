@@ -109,7 +109,7 @@ void EnterAsNewPlayer(MainWindow& form, const QString& name, const QString& pass
         login->PasswordAgainBox()->setText(password);
         login->OkButton()->click();
     });
-    form.MenuButton(NewPlayerSlot)->click();
+    form.MenuButton(SlotNumber(NewPlayerSlot))->click();
     WaitIdle(form);
     ASSERT_EQ(form.CurrentScreen(), Screen::Table);
 }

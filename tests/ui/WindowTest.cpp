@@ -406,7 +406,7 @@ TEST(WindowStart, TheLoginBoxOffersTheLastNameTyped) {
         offered = qobject_cast<LoginDialog*>(dialog)->NameBox()->text();
         dialog->close();
     });
-    again.MenuButton(NewPlayerSlot)->click();
+    again.MenuButton(SlotNumber(NewPlayerSlot))->click();
     EXPECT_EQ(offered, "Dana");
 }
 

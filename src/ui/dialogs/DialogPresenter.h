@@ -27,6 +27,8 @@ class DialogPresenter {
     bool ShowStartupCheck(const StartupCheck& check);
     void DiskWriteFailed();
     void SettingsNotSaved();
+    // "Your name ... successfully changed!" with the new name.
+    void NameChanged(const QString& newName);
 
     // The questions before leaving, which throw the match away on "Yes".
     bool ConfirmLeaveToMenu();
@@ -45,7 +47,6 @@ class DialogPresenter {
     // Asks for a new name and password, offering `currentName`; nothing when
     // cancelled.
     std::optional<NewName> AskNewName(const QString& currentName);
-    void NameChanged(const QString& newName);
 
     // The speed dialog; `changed` runs on every move of its bar.
     void ChooseSpeed(int speed, const QImage& card, std::function<void(int)> changed);

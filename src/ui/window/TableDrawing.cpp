@@ -82,7 +82,7 @@ void TableDrawing::DrawFrame(QPainter& painter, QSize size, const char* small,
 }
 
 QImage TableDrawing::Hand(const event::RedrawHand& hand, std::vector<int>& handX) {
-    const QRect rect = hand.seat == 1 ? layout.opponentHand : layout.playerHand;
+    const QRect rect = hand.seat == OpponentSeat ? layout.opponentHand : layout.playerHand;
     QImage image = Under(rect);
     handX = SpreadHand(0, rect.width(), CountCards(hand.cards), cards.CardSize().width());
     QPainter painter(&image);
@@ -163,8 +163,8 @@ QImage TableDrawing::GameCounter(int gamesDealt) {
     return image;
 }
 
-QImage TableDrawing::PlayerPanel(int seat, const PanelsSnapshot& panels) {
-    QImage image = Under(seat == 1 ? layout.opponentPanel : layout.playerPanel);
+QImage TableDrawing::PlayerPanel(Seat seat, const PanelsSnapshot& panels) {
+    QImage image = Under(seat == OpponentSeat ? layout.opponentPanel : layout.playerPanel);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -174,7 +174,7 @@ QImage TableDrawing::PlayerPanel(int seat, const PanelsSnapshot& panels) {
         painter.setPen(Red);
         CentreText(painter, QString::number(panels.matchPoints[seat]), FrameInset(),
                    image.width() - FrameInset(), scale.S(16));
-        if (panels.mover == seat)
+        if (panels.mover == TurnOf(seat))
             painter.drawImage(QRect(scale.S(15), scale.S(20), scale.S(30), scale.S(20)),
                               Picture("Hand_Right"));
     } else {
@@ -188,8 +188,8 @@ QImage TableDrawing::PlayerPanel(int seat, const PanelsSnapshot& panels) {
     return image;
 }
 
-QImage TableDrawing::Banner(int seat, const QString& text, BannerColour colour) {
-    QImage image = Under(seat == 1 ? layout.opponentBanner : layout.playerBanner);
+QImage TableDrawing::Banner(Seat seat, const QString& text, BannerColour colour) {
+    QImage image = Under(seat == OpponentSeat ? layout.opponentBanner : layout.playerBanner);
     const QString shown = QString(text).remove(QRegularExpression(QStringLiteral(" +$")));
     if (shown.isEmpty())
         return image;

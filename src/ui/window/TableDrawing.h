@@ -51,9 +51,9 @@ class TableDrawing {
     QImage DeckPile(int stockLeft);
     // "Game" and the number of games dealt since the program started.
     QImage GameCounter(int gamesDealt);
-    QImage PlayerPanel(int seat, const PanelsSnapshot& panels);
+    QImage PlayerPanel(Seat seat, const PanelsSnapshot& panels);
     // An empty text clears the banner.
-    QImage Banner(int seat, const QString& text, BannerColour colour);
+    QImage Banner(Seat seat, const QString& text, BannerColour colour);
 
     // The background under a window rectangle.
     QImage Under(QRect rect) const;

@@ -217,7 +217,7 @@ QPoint TableView::SpotPixel(const Spot& spot, bool from, const event::FlyCards& 
     case Spot::Kind::Table:
         return layout.table.topLeft() + drawing->Slots().CardOrigin(spot.place);
     case Spot::Kind::Pile:
-        return CaptureFlightEnd(spot.seat, size(), card);
+        return CaptureFlightEnd(static_cast<int>(spot.seat), size(), card);
     case Spot::Kind::Hand:
         break;
     }
@@ -434,19 +434,15 @@ void TableView::ShowHint(QPoint point) {
         ShowGameBalloon();
     overGamePlate = overPlate;
     if (overPlate && !balloon->isVisible())
-        hint = ScreenText(Text(words::Game)) + ": " + QString::number(match.State().GameCounter) +
-               " / " + QString::number(CycleGames);
+        hint = ScreenText(GamePlateHint(Text(words::Game), match.Figures()));
     if (toolTip() != hint)
         setToolTip(hint);
 }
 
 void TableView::ShowGameBalloon() {
-    const int games = match.State().GameCounter;
-    const int inCycle = games % CycleGames == 0 ? CycleGames : games % CycleGames;
-    const QString text = ScreenText(Text(words::GeneralNumberOfGames)) + " " +
-                         QString::number(games) + "\n" +
-                         ScreenText(Text(words::GameInCurrentCycle)) + " " +
-                         QString::number(inCycle) + " / " + QString::number(CycleGames);
+    const QString text = ScreenText(CurrentGameBalloon(
+        match.Figures(), {Text(words::GeneralNumberOfGames), Text(words::GameInCurrentCycle),
+                          Text(words::GameInCurrentSession)}));
     const QRect plate = ElementRect(Element::gamePlate);
     balloon->ShowAt(mapToGlobal(QPoint(plate.center().x(), plate.bottom())),
                     ScreenText(Text(words::CurrentGame)), text, 5000);

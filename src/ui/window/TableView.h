@@ -129,7 +129,7 @@ class TableView : public QWidget {
     std::array<Picture, ElementCount> elements;
     std::vector<int> playerHandX; // card positions in the person's hand as shown
     int gamesDealt = 0;
-    std::array<QString, 3> noMove; // the "No move" bubble of a seat, while shown
+    OneBased<QString, 2> noMove; // the "No move" bubble of a seat, while shown
 
     std::unique_ptr<FlightCanvas> flightCanvas;
     std::unique_ptr<CardFlight> flight;
