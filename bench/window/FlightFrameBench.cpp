@@ -1,6 +1,6 @@
 // One frame of a card flight at 1520 x 1000, the largest fixed window size:
 // the frame is composed into the work picture and that rectangle of the
-// window is repainted, as the main window does for every frame. Run it on the
+// window is repainted, as the table view does for every frame. Run it on the
 // platform to be measured (QT_QPA_PLATFORM=xcb under a display, or offscreen).
 
 #include "ui/table/CardFlight.h"
@@ -17,7 +17,7 @@
 namespace tavlira {
 namespace {
 
-// Shows the work picture of a flight, as the main window does while cards fly.
+// Shows the work picture of a flight, as the table view does while cards fly.
 class FlightView : public QWidget {
   public:
     const FlightCanvas* canvas = nullptr;

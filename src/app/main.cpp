@@ -1,7 +1,7 @@
 // tavlira-duo: the desktop card game for two players.
 
+#include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
-#include "ui/window/TForm1.h"
 
 #include <QApplication>
 
@@ -16,9 +16,9 @@ int main(int argc, char* argv[]) {
     if (folder.shippedRecords)
         tavlira::PlaceShippedRecords(*folder.shippedRecords, folder.programFolder);
 
-    tavlira::TForm1 form(folder.programFolder);
-    if (!form.Start())
+    tavlira::MainWindow window(folder.programFolder);
+    if (!window.Start())
         return 1;
-    form.show();
+    window.show();
     return QApplication::exec();
 }

@@ -24,6 +24,8 @@ void DealOneCard(GameState& state, Seat seat, int place, Outbox& out) {
     flight.count = 1;
     flight.to = Spot::HandPlace(seat, place);
     flight.faceUp = faceUp;
+    flight.stockCards = static_cast<std::uint8_t>(state.StockLeft + 1);
+    flight.handCards = static_cast<std::uint8_t>(state.HandCount[seat] + 1);
     out.push_back(flight);
     state.Hand[seat][place] = state.Deck[state.NextCard];
     ++state.NextCard;

@@ -83,6 +83,13 @@ struct FlyCards {
     std::uint8_t count = 0;
     Spot to;
     bool faceUp = true;
+    // What the screen needs to place the flight without remembering earlier
+    // events: the stock's cards with the flying one still on it (from the
+    // stock), the hand's cards with the flying one in it (from or to a hand),
+    // and the table as it shows under captured cards (to a pile).
+    std::uint8_t stockCards = 0;
+    std::uint8_t handCards = 0;
+    RedrawTable tableLeft;
 };
 
 struct PlaySound {

@@ -39,6 +39,7 @@ void PlayCard(GameState& state, Seat seat, int handPlace, int tablePlace, Outbox
     flight.cards[0] = {state.Table[tablePlace].code, Spot::HandPlace(seat, handPlace)};
     flight.count = 1;
     flight.to = Spot::TablePlace(tablePlace);
+    flight.handCards = static_cast<std::uint8_t>(state.HandCount[seat] + 1);
     out.push_back(flight);
     state.PickedTableSlots.Clear();
     out.push_back(TableSnapshot(state));
@@ -73,10 +74,11 @@ void TakeCards(GameState& state, Seat seat, Outbox& out) {
         flight.cards[flight.count++] = {slot.code, Spot::TablePlace(place)};
         slot = CardSlot::Empty(0);
     }
+    state.PickedTableSlots.Clear();
+    flight.tableLeft = TableSnapshot(state);
     if (flight.count > 0)
         out.push_back(flight);
-    state.PickedTableSlots.Clear();
-    out.push_back(TableSnapshot(state));
+    out.push_back(flight.tableLeft);
     state.Mover = TurnOf(OtherSeat(seat));
     state.LastTaker = TurnOf(seat);
     out.push_back(PanelsSnapshotOf(state));

@@ -1,14 +1,19 @@
 // The login dialog and the speed dialog.
 
+#include "i18n/words/Login.h"
 #include "ui/WindowFixture.h"
-#include "ui/controls/TQelCardsButton.h"
-#include "ui/window/Dialogs.h"
-#include "ui/window/FormPassword.h"
-#include "ui/window/SpeedDialog.h"
+#include "ui/common/ToScreen.h"
+#include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/LoginDialog.h"
+#include "ui/dialogs/MessageBox.h"
+#include "ui/dialogs/SpeedDialog.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace tavlira {
@@ -16,7 +21,7 @@ namespace {
 
 // Each refusal shows its text, keeps the dialog open and puts the focus
 // back where the mistake is.
-TEST(FormPassword, RefusalsShowTheirTextAndKeepTheDialogOpen) {
+TEST(LoginDialog, RefusalsShowTheirTextAndKeepTheDialogOpen) {
     struct Case {
         LoginError error;
         const char* text;
@@ -30,11 +35,11 @@ TEST(FormPassword, RefusalsShowTheirTextAndKeepTheDialogOpen) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         std::string typedName;
-        FormPassword dialog(nullptr, QString(), "Mr.X", 20,
-                            [&](const std::string& name, const std::string&, const std::string&) {
-                                typedName = name;
-                                return c.error;
-                            });
+        LoginDialog dialog(nullptr, QString(), "Mr.X", 20,
+                           [&](const std::string& name, const std::string&, const std::string&) {
+                               typedName = name;
+                               return c.error;
+                           });
         dialog.show();
         QString shown;
         test::AnswerNextModal([&shown](QWidget* box) {
@@ -52,11 +57,11 @@ TEST(FormPassword, RefusalsShowTheirTextAndKeepTheDialogOpen) {
     }
 }
 
-TEST(FormPassword, BoxesKeepTheirLengthsAndHidePasswords) {
-    FormPassword dialog(nullptr, QString(), "Mr.X", 9,
-                        [](const std::string&, const std::string&, const std::string&) {
-                            return LoginError::None;
-                        });
+TEST(LoginDialog, BoxesKeepTheirLengthsAndHidePasswords) {
+    LoginDialog dialog(nullptr, QString(), "Mr.X", 9,
+                       [](const std::string&, const std::string&, const std::string&) {
+                           return LoginError::None;
+                       });
     EXPECT_EQ(dialog.NameBox()->text(), "Mr.X");
     EXPECT_EQ(dialog.NameBox()->maxLength(), 9);
     EXPECT_EQ(dialog.PasswordBox()->maxLength(), 5);
@@ -64,6 +69,43 @@ TEST(FormPassword, BoxesKeepTheirLengthsAndHidePasswords) {
     dialog.show();
     dialog.OkButton()->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// Every question of the game threatens to throw something away, so Enter,
+// wherever the focus stands in the box, answers "No".
+TEST(MessageBox, EnterAnswersAQuestionNo) {
+    test::AnswerNextModal([](QWidget* box) {
+        QWidget* focus = box->focusWidget();
+        QTest::keyClick(focus ? focus : box, Qt::Key_Return);
+    });
+    EXPECT_FALSE(QuestionBox(nullptr, "Leave?"));
+}
+
+// Types `text` into `box` one character at a time, as a keyboard does.
+void Type(QLineEdit* box, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(box, &press);
+    }
+}
+
+// Record files and move messages are code page 1251: a character it cannot
+// hold is refused as it is typed, with a hint that says why, in every box.
+TEST(LoginDialog, RefusesCharactersTheRecordFilesCannotHold) {
+    LoginDialog dialog(nullptr, QString(), "Mr.X", 20,
+                       [](const std::string&, const std::string&, const std::string&) {
+                           return LoginError::None;
+                       });
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    for (QLineEdit* box : {dialog.NameBox(), dialog.PasswordBox(), dialog.PasswordAgainBox()}) {
+        box->clear();
+        QToolTip::hideText();
+        Type(box, QString::fromUtf8("Ив") + QChar(0x5F20) + 'a');
+        EXPECT_EQ(box->text(), QString::fromUtf8("Ив") + 'a');
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), ScreenText(Text(words::OnlyCp1251Characters)));
+    }
 }
 
 TEST(SpeedDialog, EveryMoveOfTheBarSetsTheSpeedAtOnce) {

@@ -65,10 +65,10 @@ TEST(TableDrawing, SelectedTableCardsAreInvertedAndTheWaitingCardIsFramed) {
 
 TEST(TableDrawing, ABannerIgnoresTrailingBlanksAndAnEmptyTextClearsIt) {
     DrawingSetup setup(WindowSizeMode::Medium1);
-    const QImage trimmed = setup.drawing->Banner(2, "Tester", BannerColour::Green);
-    EXPECT_EQ(setup.drawing->Banner(2, "Tester   ", BannerColour::Green), trimmed);
-    const QImage cleared = setup.drawing->Banner(2, "", BannerColour::Green);
-    EXPECT_EQ(cleared, setup.drawing->Under(setup.drawing->Layout().ImageSay2));
+    const QImage trimmed = setup.drawing->Banner(LocalSeat, "Tester", BannerColour::Green);
+    EXPECT_EQ(setup.drawing->Banner(LocalSeat, "Tester   ", BannerColour::Green), trimmed);
+    const QImage cleared = setup.drawing->Banner(LocalSeat, "", BannerColour::Green);
+    EXPECT_EQ(cleared, setup.drawing->Under(setup.drawing->Layout().playerBanner));
     EXPECT_NE(cleared, trimmed);
 }
 

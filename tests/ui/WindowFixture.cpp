@@ -2,11 +2,12 @@
 
 #include "records/RecordFile.h"
 #include "records/RecordStore.h"
-#include "ui/controls/TQelCardsButton.h"
-#include "ui/window/Dialogs.h"
-#include "ui/window/FormPassword.h"
+#include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/LoginDialog.h"
+#include "ui/dialogs/MessageBox.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -21,6 +22,9 @@ void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary);
     out << bytes;
 }
+
+// How long a test waits for a dialog it means to answer.
+constexpr int DialogWaitMs = 10000;
 
 } // namespace
 
@@ -58,7 +62,7 @@ std::string ProgramFolder::ReadFile(const std::string& name) const {
     return bytes.str();
 }
 
-void WaitIdle(TForm1& form) {
+void WaitIdle(MainWindow& form) {
     // The state of the match runs ahead of the screen; only an idle queue
     // shows what the state says.
     for (int round = 0; round < 200000; ++round) {
@@ -71,16 +75,22 @@ void WaitIdle(TForm1& form) {
 }
 
 void AnswerNextModal(std::function<void(QWidget* dialog)> answer) {
+    // A dialog that never opens must fail the test, not leave the poll
+    // running into the next test's dialogs.
     auto* poll = new QTimer;
     poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        answer(dialog);
-    });
+    QObject::connect(poll, &QTimer::timeout,
+                     [poll, answer = std::move(answer), deadline = QDeadlineTimer(DialogWaitMs)] {
+                         QWidget* dialog = QApplication::activeModalWidget();
+                         if (!dialog && !deadline.hasExpired())
+                             return;
+                         poll->stop();
+                         poll->deleteLater();
+                         if (dialog)
+                             answer(dialog);
+                         else
+                             ADD_FAILURE() << "no dialog opened within " << DialogWaitMs << " ms";
+                     });
     poll->start();
 }
 
@@ -88,11 +98,11 @@ void ClickAt(QWidget& widget, QRect where, Qt::MouseButton button) {
     QTest::mouseClick(&widget, button, Qt::NoModifier, where.center());
 }
 
-void EnterAsNewPlayer(TForm1& form, const QString& name, const QString& password) {
+void EnterAsNewPlayer(MainWindow& form, const QString& name, const QString& password) {
     QTest::keyClick(&form, Qt::Key_Space);
     ASSERT_EQ(form.CurrentScreen(), Screen::Menu);
     AnswerNextModal([=](QWidget* dialog) {
-        auto* login = qobject_cast<FormPassword*>(dialog);
+        auto* login = qobject_cast<LoginDialog*>(dialog);
         ASSERT_NE(login, nullptr);
         login->NameBox()->setText(name);
         login->PasswordBox()->setText(password);
@@ -107,7 +117,7 @@ void EnterAsNewPlayer(TForm1& form, const QString& name, const QString& password
 std::unique_ptr<StartedWindow> StartWindow(const Settings& settings, std::uint32_t seed) {
     auto window = std::make_unique<StartedWindow>();
     window->folder.WriteSettings(settings);
-    window->form = std::make_unique<TForm1>(window->folder.Path(), seed);
+    window->form = std::make_unique<MainWindow>(window->folder.Path(), seed);
     EXPECT_TRUE(window->form->Start());
     window->form->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window->form.get()));

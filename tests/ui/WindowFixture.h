@@ -2,8 +2,8 @@
 // A temporary program folder with fresh record files, a main window started
 // in it, and helpers that wait for the event queue and answer modal boxes.
 
+#include "app/MainWindow.h"
 #include "records/Settings.h"
-#include "ui/window/TForm1.h"
 
 #include <filesystem>
 #include <functional>
@@ -28,7 +28,7 @@ class ProgramFolder {
 };
 
 // Processes events until the window's queue has played everything.
-void WaitIdle(TForm1& form);
+void WaitIdle(MainWindow& form);
 
 // Runs `answer` on the next modal dialog that opens, from inside its event
 // loop.
@@ -38,12 +38,12 @@ void AnswerNextModal(std::function<void(QWidget* dialog)> answer);
 void ClickAt(QWidget& widget, QRect where, Qt::MouseButton button = Qt::LeftButton);
 
 // Leaves the title screen and logs in a new player with a name and password.
-void EnterAsNewPlayer(TForm1& form, const QString& name, const QString& password);
+void EnterAsNewPlayer(MainWindow& form, const QString& name, const QString& password);
 
 // A window in a fresh folder, started and shown, with the given settings.
 struct StartedWindow {
     ProgramFolder folder;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 std::unique_ptr<StartedWindow> StartWindow(const Settings& settings, std::uint32_t seed = 7);
 

@@ -6,7 +6,8 @@
 #include "game/LayOff.h"
 #include "records/RecordStore.h"
 #include "ui/WindowFixture.h"
-#include "ui/controls/TQelCardsButton.h"
+#include "ui/controls/SkinnedButton.h"
+#include "ui/window/TableView.h"
 #include "util/Cp1251.h"
 
 #include <QTest>
@@ -24,39 +25,40 @@ bool PersonsTurn(const GameState& s) {
 }
 
 // The person's move as the computer would choose it, made by clicks.
-void PlayTurnByClicks(TForm1& form) {
+void PlayTurnByClicks(MainWindow& form) {
     const GameState& s = form.CurrentMatch().State();
     const CaptureChoice choice = FindCapture(s.Hand[LocalSeat], s.Table, s.FiguresHavePoints);
     if (choice.chosen != 0) {
-        ClickAt(form, form.HandCardRect(choice.chosen));
+        ClickAt(*form.Table(), form.Table()->HandCardRect(choice.chosen));
         ASSERT_EQ(s.PickedHandSlot, choice.chosen);
-        ClickAt(form, form.TableSlotRect(CaptureArea));
+        ClickAt(*form.Table(), form.Table()->TableSlotRect(CaptureArea));
         WaitIdle(form);
         choice.bestTakeSet.ForEach([&](int place) {
-            ClickAt(form, form.TableSlotRect(place));
+            ClickAt(*form.Table(), form.Table()->TableSlotRect(place));
             WaitIdle(form);
         });
-        ASSERT_TRUE(form.Button7()->isEnabled()) << "the selection is a legal capture";
-        form.Button7()->click();
+        ASSERT_TRUE(form.Table()->StartButton()->isEnabled()) << "the selection is a legal capture";
+        form.Table()->StartButton()->click();
     } else if (TableHasFree(s)) {
-        ClickAt(form, form.HandCardRect(ChooseLayOff(s.Hand[LocalSeat], s.FiguresHavePoints)));
-        ClickAt(form, form.TableSlotRect(LowestFreeTablePlace(s)));
+        ClickAt(*form.Table(),
+                form.Table()->HandCardRect(ChooseLayOff(s.Hand[LocalSeat], s.FiguresHavePoints)));
+        ClickAt(*form.Table(), form.Table()->TableSlotRect(LowestFreeTablePlace(s)));
     } else {
         QTest::qWait(5); // no move: the next tick ends the game
     }
     WaitIdle(form);
 }
 
-void PlayGameByClicks(TForm1& form) {
+void PlayGameByClicks(MainWindow& form) {
     const GameState& s = form.CurrentMatch().State();
-    ASSERT_EQ(form.Button7()->text(), "To Begin");
-    form.Button7()->click();
+    ASSERT_EQ(form.Table()->StartButton()->text(), "To Begin");
+    form.Table()->StartButton()->click();
     WaitIdle(form);
     for (int step = 0; step < 2000 && !s.GameOver; ++step) {
         if (PersonsTurn(s))
             PlayTurnByClicks(form);
         else
-            QTest::qWait(2); // the computer moves on the ticks of Timer1
+            QTest::qWait(2); // the computer moves on the ticks of gameTick
         WaitIdle(form);
     }
     ASSERT_TRUE(s.GameOver);
@@ -66,26 +68,26 @@ TEST(WindowGame, ANewPlayerPlaysAMatchAndJoinsTheClub) {
     Settings settings;
     settings.Speed = 6;
     auto window = test::StartWindow(settings);
-    TForm1& form = *window->form;
+    MainWindow& form = *window->form;
     // The computer's capture pauses, its ticks and the flights all run, only
     // fifty times faster.
     form.SetTimeScale(0.02);
     test::EnterAsNewPlayer(form, "Tester", "pw");
-    EXPECT_FALSE(form.Button8()->isEnabled());
-    EXPECT_EQ(form.Button8()->text(), "Exit to menu");
+    EXPECT_FALSE(form.Table()->SecondButton()->isEnabled());
+    EXPECT_EQ(form.Table()->SecondButton()->text(), "Exit to menu");
 
     // Games follow one another until the rules let the player leave.
-    for (int game = 0; game < 5 && !form.Button8()->isEnabled(); ++game) {
+    for (int game = 0; game < 5 && !form.Table()->SecondButton()->isEnabled(); ++game) {
         if (game > 0) {
-            ASSERT_EQ(form.Button7()->text(), "Next game");
-            form.Button7()->click();
+            ASSERT_EQ(form.Table()->StartButton()->text(), "Next game");
+            form.Table()->StartButton()->click();
             WaitIdle(form);
         }
         PlayGameByClicks(form);
     }
-    ASSERT_TRUE(form.Button8()->isEnabled());
-    ASSERT_EQ(form.Button8()->text(), "Exit to menu");
-    form.Button8()->click();
+    ASSERT_TRUE(form.Table()->SecondButton()->isEnabled());
+    ASSERT_EQ(form.Table()->SecondButton()->text(), "Exit to menu");
+    form.Table()->SecondButton()->click();
     WaitIdle(form);
 
     ASSERT_EQ(form.CurrentScreen(), Screen::Menu);

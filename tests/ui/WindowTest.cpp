@@ -5,9 +5,12 @@
 #include "i18n/words/Table.h"
 #include "records/RecordStore.h"
 #include "ui/WindowFixture.h"
-#include "ui/controls/TQelCardsButton.h"
-#include "ui/window/Dialogs.h"
-#include "ui/window/FormPassword.h"
+#include "ui/common/ToScreen.h"
+#include "ui/controls/BalloonHint.h"
+#include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/LoginDialog.h"
+#include "ui/dialogs/MessageBox.h"
+#include "ui/window/TableView.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -55,7 +58,7 @@ TEST(WindowStart, AMissingOrDamagedClubFileEndsTheProgramWithItsErrorBox) {
         QString shown;
         AnswerBox(shown);
         {
-            TForm1 form(folder.Path());
+            MainWindow form(folder.Path());
             EXPECT_FALSE(form.Start());
             form.close();
         }
@@ -73,15 +76,15 @@ TEST(WindowTable, DealtCardsAppearAtTheirSlotsInEveryWindowSize) {
         Settings settings;
         settings.WindowSize = size;
         auto window = test::StartWindow(settings);
-        TForm1& form = *window->form;
+        MainWindow& form = *window->form;
         test::EnterAsNewPlayer(form, "Probe", "1");
         const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(shot.size(), form.size());
         for (int slot = 1; slot <= 4; ++slot) {
             const CardCode code = form.CurrentMatch().State().Table[slot].code;
             const QImage face =
-                form.Drawing()->Cards().Face(code).convertToFormat(QImage::Format_RGB32);
-            const QRect at = form.TableSlotRect(slot);
+                form.Table()->Drawing()->Cards().Face(code).convertToFormat(QImage::Format_RGB32);
+            const QRect at = form.Table()->TableSlotRect(slot);
             ASSERT_EQ(at.size(), face.size());
             int same = 0, probes = 0;
             for (int y = 8; y < face.height() - 8; y += 7) {
@@ -92,16 +95,17 @@ TEST(WindowTable, DealtCardsAppearAtTheirSlotsInEveryWindowSize) {
             }
             EXPECT_EQ(same, probes) << "slot " << slot;
         }
-        EXPECT_TRUE(form.Button7()->isVisible());
-        EXPECT_EQ(form.Button7()->geometry(), form.Drawing()->Layout().Button7);
+        EXPECT_TRUE(form.Table()->StartButton()->isVisible());
+        EXPECT_EQ(form.Table()->StartButton()->geometry(),
+                  form.Table()->Drawing()->Layout().startButton);
     }
 }
 
 // "To Begin", then the computer's opening moves until the person holds four
 // cards and is to move.
-void BeginAndAwaitPersonsTurn(TForm1& form) {
+void BeginAndAwaitPersonsTurn(MainWindow& form) {
     const GameState& s = form.CurrentMatch().State();
-    form.Button7()->click();
+    form.Table()->StartButton()->click();
     for (int i = 0; i < 2000 && !(s.Mover == LocalSeat && s.HandCount[LocalSeat] == 4); ++i) {
         QTest::qWait(10);
         WaitIdle(form);
@@ -131,7 +135,7 @@ TEST(WindowTable, TheWaitBannerGrowsWithTheWindow) {
         settings.WindowSize = static_cast<int>(mode);
         auto window = test::StartWindow(settings);
         test::EnterAsNewPlayer(*window->form, "Tester", "pw");
-        window->form->ShowWaitBanner(true);
+        window->form->Table()->ShowWaitBanner(true);
         const QImage shown = window->form->grab().toImage();
         const int y = shown.height() / 2 - shown.height() / 25; // above the text
         int width = 0;
@@ -148,21 +152,22 @@ TEST(WindowTable, InputWaitsWhileACardFlies) {
     Settings settings;
     settings.Speed = 1; // the slowest flights
     auto window = test::StartWindow(settings);
-    TForm1& form = *window->form;
+    MainWindow& form = *window->form;
     test::EnterAsNewPlayer(form, "Waiter", "1");
     const GameState& s = form.CurrentMatch().State();
     BeginAndAwaitPersonsTurn(form);
 
     // Lay the first card off on the lowest free place: it flies.
     const int freePlace = LowestFreeTablePlace(s);
-    test::ClickAt(form, form.HandCardRect(1));
-    test::ClickAt(form, form.TableSlotRect(freePlace));
+    test::ClickAt(*form.Table(), form.Table()->HandCardRect(1));
+    test::ClickAt(*form.Table(), form.Table()->TableSlotRect(freePlace));
     ASSERT_TRUE(form.Queue().FlightRunning());
     const int opponentCards = s.HandCount[OpponentSeat];
     // A click on a hand card while the card is in the air changes nothing,
     // and the computer does not move until the flight has landed.
-    test::ClickAt(form, form.HandCardRect(1));
-    while (form.Queue().Busy()) {
+    test::ClickAt(*form.Table(), form.Table()->HandCardRect(1));
+    for (int wait = 0; form.Queue().Busy(); ++wait) {
+        ASSERT_LT(wait, 4000) << "the flight never landed";
         EXPECT_EQ(s.PickedHandSlot, 0);
         EXPECT_EQ(s.HandCount[OpponentSeat], opponentCards);
         QTest::qWait(5);
@@ -171,35 +176,143 @@ TEST(WindowTable, InputWaitsWhileACardFlies) {
     EXPECT_EQ(s.HandCount[LocalSeat], 3);
 }
 
+// Waits, within a bound, until the person is to move and the queue is idle.
+void AwaitPersonsTurn(MainWindow& form) {
+    const GameState& s = form.CurrentMatch().State();
+    for (int wait = 0; s.Mover != LocalSeat || form.Queue().Busy(); ++wait) {
+        ASSERT_LT(wait, 4000) << "the computer never finished its move";
+        QTest::qWait(5);
+    }
+}
+
+// A mouse button pressed while a card flies and released on the person's
+// next turn is no click, on a hand card or on a table button alike: a click
+// acts only when pressed and released while the match waits for input.
+TEST(WindowTable, APressMadeWhileACardFliesIsNoClickLater) {
+    Settings settings;
+    settings.Speed = 1;
+    auto window = test::StartWindow(settings);
+    MainWindow& form = *window->form;
+    form.SetTimeScale(0.2);
+    test::EnterAsNewPlayer(form, "Presser", "1");
+    BeginAndAwaitPersonsTurn(form);
+    const GameState& s = form.CurrentMatch().State();
+    TableView& table = *form.Table();
+    struct Target {
+        const char* what;
+        QWidget* widget;
+        std::function<QPoint()> spot;
+    };
+    const Target targets[] = {
+        {"hand card", &table, [&table] { return table.HandCardRect(1).center(); }},
+        {"Score", table.SecondButton(), [&table] { return table.SecondButton()->rect().center(); }},
+    };
+    for (const Target& target : targets) {
+        SCOPED_TRACE(target.what);
+        const std::uint8_t panelView = s.PanelView;
+        test::ClickAt(table, table.HandCardRect(1));
+        test::ClickAt(table, table.TableSlotRect(LowestFreeTablePlace(s)));
+        ASSERT_TRUE(form.Queue().FlightRunning());
+        const QPoint spot = target.spot();
+        QTest::mousePress(target.widget, Qt::LeftButton, Qt::NoModifier, spot);
+        AwaitPersonsTurn(form);
+        QTest::mouseRelease(target.widget, Qt::LeftButton, Qt::NoModifier, spot);
+        EXPECT_EQ(s.PickedHandSlot, 0);
+        EXPECT_EQ(s.PanelView, panelView);
+    }
+}
+
+// Clicks on the hand and the table while the computer moves change nothing.
+TEST(WindowTable, ClicksDuringTheComputersTurnChangeNothing) {
+    Settings settings;
+    auto window = test::StartWindow(settings);
+    MainWindow& form = *window->form;
+    form.SetTimeScale(0.25);
+    test::EnterAsNewPlayer(form, "Clicker", "1");
+    BeginAndAwaitPersonsTurn(form);
+    const GameState& s = form.CurrentMatch().State();
+    test::ClickAt(*form.Table(), form.Table()->HandCardRect(1));
+    test::ClickAt(*form.Table(), form.Table()->TableSlotRect(LowestFreeTablePlace(s)));
+    const int cardsLeft = s.HandCount[LocalSeat];
+    for (int wait = 0; s.Mover != LocalSeat || form.Queue().Busy(); ++wait) {
+        ASSERT_LT(wait, 4000) << "the computer never finished its move";
+        test::ClickAt(*form.Table(), form.Table()->HandCardRect(1));
+        test::ClickAt(*form.Table(), form.Table()->TableSlotRect(LowestFreeTablePlace(s)));
+        QTest::qWait(2);
+    }
+    EXPECT_EQ(s.PickedHandSlot, 0);
+    EXPECT_EQ(s.HandCount[LocalSeat], cardsLeft);
+}
+
+// Enter on a question about leaving keeps the player at the table: the
+// default answer never throws the member's record away.
+TEST(WindowTable, EnterOnALeaveQuestionKeepsThePlayerAtTheTable) {
+    Settings settings;
+    auto window = test::StartWindow(settings);
+    MainWindow& form = *window->form;
+    test::EnterAsNewPlayer(form, "Stayer", "1");
+    const std::function<void()> leaves[] = {[&form] { form.QuitAction()->trigger(); },
+                                            [&form] { form.close(); }};
+    for (const auto& leave : leaves) {
+        test::AnswerNextModal([](QWidget* box) {
+            QWidget* focus = box->focusWidget();
+            QTest::keyClick(focus ? focus : box, Qt::Key_Return);
+        });
+        leave();
+        WaitIdle(form);
+        EXPECT_EQ(form.CurrentScreen(), Screen::Table);
+    }
+}
+
+// The balloon of the game plate is not hidden under a tooltip; once the
+// balloon has gone the plate's hint shows again.
+TEST(WindowTable, NoTooltipCoversTheGamePlateBalloon) {
+    Settings settings;
+    auto window = test::StartWindow(settings);
+    MainWindow& form = *window->form;
+    test::EnterAsNewPlayer(form, "Hover", "1");
+    const QRect plate = form.Table()->ElementRect(TableView::Element::gamePlate);
+    QTest::mouseMove(form.Table(), plate.center());
+    auto* balloon = form.findChild<BalloonHint*>();
+    ASSERT_NE(balloon, nullptr);
+    ASSERT_TRUE(balloon->isVisible());
+    EXPECT_EQ(form.Table()->toolTip(), QString());
+    balloon->hide();
+    QTest::mouseMove(form.Table(), plate.center() + QPoint(1, 0));
+    EXPECT_EQ(form.Table()->toolTip(), "Game: 1 / 20");
+}
+
 // The hand pointer shows where a click would act.
 TEST(WindowTable, ThePointerShowsWhereAClickWouldAct) {
     Settings settings;
     auto window = test::StartWindow(settings);
-    TForm1& form = *window->form;
+    MainWindow& form = *window->form;
     test::EnterAsNewPlayer(form, "Pointer", "1");
     BeginAndAwaitPersonsTurn(form);
     const GameState& s = form.CurrentMatch().State();
     const int freePlace = LowestFreeTablePlace(s);
     const auto pointerAt = [&form](QRect where) {
-        QTest::mouseMove(&form, where.center());
-        return form.cursor().shape();
+        QTest::mouseMove(form.Table(), where.center());
+        return form.Table()->cursor().shape();
     };
-    EXPECT_EQ(pointerAt(form.HandCardRect(1)), Qt::PointingHandCursor);
-    EXPECT_EQ(pointerAt(form.TableSlotRect(freePlace)), Qt::ArrowCursor) << "nothing picked";
-    test::ClickAt(form, form.HandCardRect(1));
-    EXPECT_EQ(pointerAt(form.TableSlotRect(freePlace)), Qt::PointingHandCursor);
-    EXPECT_EQ(pointerAt(form.HandCardRect(2)), Qt::ArrowCursor) << "another card is picked";
-    EXPECT_EQ(pointerAt(form.ElementRect(TForm1::Element::Kon)), Qt::ArrowCursor);
+    EXPECT_EQ(pointerAt(form.Table()->HandCardRect(1)), Qt::PointingHandCursor);
+    EXPECT_EQ(pointerAt(form.Table()->TableSlotRect(freePlace)), Qt::ArrowCursor)
+        << "nothing picked";
+    test::ClickAt(*form.Table(), form.Table()->HandCardRect(1));
+    EXPECT_EQ(pointerAt(form.Table()->TableSlotRect(freePlace)), Qt::PointingHandCursor);
+    EXPECT_EQ(pointerAt(form.Table()->HandCardRect(2)), Qt::ArrowCursor)
+        << "another card is picked";
+    EXPECT_EQ(pointerAt(form.Table()->ElementRect(TableView::Element::gamePlate)), Qt::ArrowCursor);
 }
 
 TEST(WindowTable, LeavingByThePopUpMenuAsksFirstAndForfeitsTheMemberOnYes) {
     Settings settings;
     auto window = test::StartWindow(settings);
-    TForm1& form = *window->form;
+    MainWindow& form = *window->form;
     window->folder.AddMember("Alice", "abc");
     QTest::keyClick(&form, Qt::Key_Space);
     test::AnswerNextModal([](QWidget* dialog) {
-        auto* login = qobject_cast<FormPassword*>(dialog);
+        auto* login = qobject_cast<LoginDialog*>(dialog);
         ASSERT_NE(login, nullptr);
         EXPECT_EQ(login->NameBox()->text(), "Alice");
         EXPECT_EQ(login->PasswordAgainBox(), nullptr);
@@ -210,7 +323,7 @@ TEST(WindowTable, LeavingByThePopUpMenuAsksFirstAndForfeitsTheMemberOnYes) {
     WaitIdle(form);
     ASSERT_EQ(form.CurrentScreen(), Screen::Table);
     EXPECT_TRUE(form.QuitAction()->isEnabled());
-    EXPECT_TRUE(form.ElementShown(TForm1::Element::Stol));
+    EXPECT_TRUE(form.Table()->ElementShown(TableView::Element::table));
 
     QString question;
     AnswerBox(question, 1); // "No"
@@ -224,19 +337,19 @@ TEST(WindowTable, LeavingByThePopUpMenuAsksFirstAndForfeitsTheMemberOnYes) {
     WaitIdle(form);
     EXPECT_EQ(form.CurrentScreen(), Screen::Menu);
     EXPECT_FALSE(form.QuitAction()->isEnabled());
-    EXPECT_FALSE(form.ElementShown(TForm1::Element::Stol));
-    EXPECT_FALSE(form.Button7()->isVisible());
+    EXPECT_FALSE(form.Table()->ElementShown(TableView::Element::table));
+    EXPECT_FALSE(form.Table()->StartButton()->isVisible());
     EXPECT_FALSE(form.MenuButton(1)->isEnabled()) << "Alice forfeited her place";
 }
 
 TEST(WindowTable, RenamingTheMemberStoresTheNewName) {
     Settings settings;
     auto window = test::StartWindow(settings);
-    TForm1& form = *window->form;
+    MainWindow& form = *window->form;
     window->folder.AddMember("Alice", "abc");
     QTest::keyClick(&form, Qt::Key_Space);
     test::AnswerNextModal([](QWidget* dialog) {
-        auto* login = qobject_cast<FormPassword*>(dialog);
+        auto* login = qobject_cast<LoginDialog*>(dialog);
         login->PasswordBox()->setText("abc");
         login->OkButton()->click();
     });
@@ -245,7 +358,7 @@ TEST(WindowTable, RenamingTheMemberStoresTheNewName) {
 
     QString notice;
     test::AnswerNextModal([&notice](QWidget* dialog) {
-        auto* rename = qobject_cast<FormPassword*>(dialog);
+        auto* rename = qobject_cast<LoginDialog*>(dialog);
         ASSERT_NE(rename, nullptr);
         rename->NameBox()->setText("Bob");
         rename->PasswordBox()->setText("xyz");
@@ -275,10 +388,32 @@ TEST(WindowStart, TheSettingsLanguageLabelsTheWindowAndItsMenu) {
     SetLanguage(LanguageIndex::English);
 }
 
+// The login box of a new player offers the name last typed there, after a
+// restart too.
+TEST(WindowStart, TheLoginBoxOffersTheLastNameTyped) {
+    Settings settings;
+    auto window = test::StartWindow(settings);
+    test::EnterAsNewPlayer(*window->form, "Dana", "1");
+    QString question;
+    AnswerBox(question, 0); // "Yes", leave the game
+    ASSERT_TRUE(window->form->close());
+    MainWindow again(window->folder.Path());
+    ASSERT_TRUE(again.Start());
+    again.show();
+    QTest::keyClick(&again, Qt::Key_Space);
+    QString offered;
+    test::AnswerNextModal([&offered](QWidget* dialog) {
+        offered = qobject_cast<LoginDialog*>(dialog)->NameBox()->text();
+        dialog->close();
+    });
+    again.MenuButton(SlotNumber(NewPlayerSlot))->click();
+    EXPECT_EQ(offered, "Dana");
+}
+
 TEST(WindowClose, SettingsAreSavedAtExitWithTheChosenSpeed) {
     Settings settings;
     auto window = test::StartWindow(settings);
-    TForm1& form = *window->form;
+    MainWindow& form = *window->form;
     form.CurrentSettings().Speed = 2;
     EXPECT_TRUE(form.close()) << "no question outside the table";
     EXPECT_EQ(LoadSettings(window->folder.Path()).settings.Speed, 2);

@@ -38,6 +38,26 @@ inline constexpr WordTable IncorrectPassword{
      "¡Contraseña incorrecta!", "密碼錯誤！", "Password errata!", "Nesprávné heslo!",
      "パスワードが違います！", "비밀번호가 틀렸습니다!"}};
 
+// The hint of a name or password box when a typed character is refused: the
+// record files and the move messages hold code page 1251 only.
+inline constexpr WordTable OnlyCp1251Characters{
+    {"Only Latin letters without accents, Cyrillic letters, digits and punctuation can be typed "
+     "here.",
+     "Здесь можно вводить только латинские буквы без диакритических знаков, кириллицу, цифры и "
+     "знаки препинания.",
+     "Hier können nur lateinische Buchstaben ohne Akzente, kyrillische Buchstaben, Ziffern und "
+     "Satzzeichen eingegeben werden.",
+     "Seules les lettres latines sans accents, les lettres cyrilliques, les chiffres et la "
+     "ponctuation peuvent être saisis ici.",
+     "Aquí solo se pueden escribir letras latinas sin acentos, letras cirílicas, cifras y signos "
+     "de puntuación.",
+     "此處只能輸入不帶重音的拉丁字母、西里爾字母、數字和標點符號。",
+     "Qui si possono digitare solo lettere latine senza accenti, lettere cirilliche, cifre e segni "
+     "di punteggiatura.",
+     "Zde lze psát pouze latinková písmena bez diakritiky, cyrilici, číslice a interpunkci.",
+     "ここに入力できるのは、アクセントのないラテン文字、キリル文字、数字、句読点だけです。",
+     "여기에는 악센트가 없는 라틴 문자, 키릴 문자, 숫자, 문장 부호만 입력할 수 있습니다."}};
+
 // The name offered to a new player. It is stored in the record files, whose
 // code page has no Chinese, Japanese or Korean letters, so those columns keep
 // the English name.
@@ -61,6 +81,7 @@ inline constexpr const WordTable* LoginWords[] = {&Welcome,
                                                   &IncorrectName,
                                                   &PasswordsDoNotMatch,
                                                   &IncorrectPassword,
+                                                  &OnlyCp1251Characters,
                                                   &DefaultPlayerName,
                                                   &Ok,
                                                   &Cancel,

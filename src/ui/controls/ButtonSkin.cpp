@@ -1,16 +1,12 @@
 #include "ui/controls/ButtonSkin.h"
 
-#include "util/NumberFormat.h"
+#include "ui/common/ToScreen.h"
 
 #include <array>
 #include <cmath>
 
 namespace tavlira {
 namespace {
-
-int Round(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
 
 // Pixels closer than this to pure red count as the red of the artwork.
 constexpr double NearRedDistance = 180.0;

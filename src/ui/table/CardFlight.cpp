@@ -1,6 +1,6 @@
 #include "ui/table/CardFlight.h"
 
-#include "util/NumberFormat.h"
+#include "ui/common/ToScreen.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -8,10 +8,6 @@
 
 namespace tavlira {
 namespace {
-
-int Round(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
 
 // The positions of a line that are drawn: every `stride`-th one and always
 // the last.

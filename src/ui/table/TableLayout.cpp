@@ -1,6 +1,6 @@
 #include "ui/table/TableLayout.h"
 
-#include "util/NumberFormat.h"
+#include "ui/common/ToScreen.h"
 
 #include <algorithm>
 #include <array>
@@ -9,36 +9,32 @@
 namespace tavlira {
 namespace {
 
-int Round(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
-
 // Base rectangles on the 760 x 500 design.
-constexpr QRect BaseCards1(200, 10, 360, 96);
-constexpr QRect BaseCards2(100, 394, 560, 96);
-constexpr QRect BaseTab1(10, 120, 130, 60);
-constexpr QRect BaseTab2(10, 320, 130, 60);
-constexpr QRect BaseKon(10, 220, 130, 60);
-constexpr QRect BaseSay1(300, 115, 160, 20);
-constexpr QRect BaseSay2(300, 370, 160, 20);
-constexpr QRect BaseStol(149, 140, 462, 220);
-constexpr QRect BaseKoloda(614, 150, 150, 150);
-constexpr QRect BaseMemo(620, 10, 130, 90);
+constexpr QRect BaseOpponentHand(200, 10, 360, 96);
+constexpr QRect BasePlayerHand(100, 394, 560, 96);
+constexpr QRect BaseOpponentPanel(10, 120, 130, 60);
+constexpr QRect BasePlayerPanel(10, 320, 130, 60);
+constexpr QRect BaseGamePlate(10, 220, 130, 60);
+constexpr QRect BaseOpponentBanner(300, 115, 160, 20);
+constexpr QRect BasePlayerBanner(300, 370, 160, 20);
+constexpr QRect BaseTable(149, 140, 462, 220);
+constexpr QRect BaseStock(614, 150, 150, 150);
+constexpr QRect BaseChatPanel(620, 10, 130, 90);
 constexpr int ButtonLeft = 615;
 constexpr int ButtonTop = 310;
 constexpr int ButtonWidth = 140;
 constexpr int ButtonHeight = 30;
 
 // Slot corners inside the table picture, in base pixels.
-constexpr std::array<QPoint, TableSlotCount> BaseSlots{{{20, 9},
-                                                        {109, 9},
-                                                        {287, 9},
-                                                        {376, 9},
-                                                        {20, 116},
-                                                        {109, 116},
-                                                        {287, 116},
-                                                        {376, 116},
-                                                        {198, 65}}};
+constexpr std::array<QPoint, CaptureArea> BaseSlots{{{20, 9},
+                                                     {109, 9},
+                                                     {287, 9},
+                                                     {376, 9},
+                                                     {20, 116},
+                                                     {109, 116},
+                                                     {287, 116},
+                                                     {376, 116},
+                                                     {198, 65}}};
 
 // A hand picture is as wide as its design and one card high.
 QRect PlaceHand(const TableScale& scale, QRect base, int cardHeight) {
@@ -64,31 +60,31 @@ QRect PlaceClock(const TableScale& scale, QRect banner) {
 
 TableLayout ComputeTableLayout(const TableScale& scale, QSize card) {
     TableLayout layout;
-    layout.ImageCards1 = PlaceHand(scale, BaseCards1, card.height());
-    layout.ImageCards2 = PlaceHand(scale, BaseCards2, card.height());
-    layout.ImageTab1 = scale.Place(BaseTab1);
-    layout.ImageTab2 = scale.Place(BaseTab2);
-    layout.ImageKon = scale.Place(BaseKon);
-    layout.ImageSay1 = scale.Place(BaseSay1);
-    layout.ImageSay2 = scale.Place(BaseSay2);
-    layout.ImageStol = scale.Place(BaseStol);
-    layout.ImageKoloda = scale.Place(BaseKoloda);
-    layout.ImageMemo = scale.Place(BaseMemo);
+    layout.opponentHand = PlaceHand(scale, BaseOpponentHand, card.height());
+    layout.playerHand = PlaceHand(scale, BasePlayerHand, card.height());
+    layout.opponentPanel = scale.Place(BaseOpponentPanel);
+    layout.playerPanel = scale.Place(BasePlayerPanel);
+    layout.gamePlate = scale.Place(BaseGamePlate);
+    layout.opponentBanner = scale.Place(BaseOpponentBanner);
+    layout.playerBanner = scale.Place(BasePlayerBanner);
+    layout.table = scale.Place(BaseTable);
+    layout.stock = scale.Place(BaseStock);
+    layout.chatPanel = scale.Place(BaseChatPanel);
 
     // The entry field is centred in a strip S(35) high under the chat lines,
     // beside its square send button.
-    const QRect& memo = layout.ImageMemo;
+    const QRect& memo = layout.chatPanel;
     const int memoBottom = memo.y() + memo.height();
     const int strip = scale.S(35);
     const int entryHeight = scale.S(20);
-    layout.Edit1 = QRect(memo.x(), memoBottom + scale.S(1) + Round((strip - entryHeight) / 2.0),
-                         memo.width() - scale.S(36), entryHeight);
-    layout.BitBtn1 = QRect(memo.x() + memo.width() - strip, memoBottom + scale.S(1), strip, strip);
+    layout.chatEdit = QRect(memo.x(), memoBottom + scale.S(1) + Round((strip - entryHeight) / 2.0),
+                            memo.width() - scale.S(36), entryHeight);
+    layout.chatSend = QRect(memo.x() + memo.width() - strip, memoBottom + scale.S(1), strip, strip);
 
-    layout.Button7 = PlaceGameButton(scale, 0);
-    layout.Button8 = PlaceGameButton(scale, 1);
-    layout.ImTimer1 = PlaceClock(scale, layout.ImageSay1);
-    layout.ImTimer2 = PlaceClock(scale, layout.ImageSay2);
+    layout.startButton = PlaceGameButton(scale, 0);
+    layout.secondButton = PlaceGameButton(scale, 1);
+    layout.opponentMoveClock = PlaceClock(scale, layout.opponentBanner);
+    layout.playerMoveClock = PlaceClock(scale, layout.playerBanner);
     return layout;
 }
 
@@ -162,7 +158,7 @@ QRect TableSlots::GlowRect(int slot) const {
 }
 
 int TableSlots::TablePlaceAt(QPoint point) const {
-    for (int slot = TableSlotCount; slot >= 1; --slot) {
+    for (int slot = CaptureArea; slot >= 1; --slot) {
         const QPoint origin = CardOrigin(slot);
         // Both bounds inclusive: one pixel wider and higher than the card.
         if (point.x() >= origin.x() && point.x() <= origin.x() + card.width() &&
@@ -173,7 +169,7 @@ int TableSlots::TablePlaceAt(QPoint point) const {
 }
 
 QPoint OpponentFlightStart(const TableLayout& layout, QSize card) {
-    const QRect& hand = layout.ImageCards1;
+    const QRect& hand = layout.opponentHand;
     return QPoint(Round(hand.x() + hand.width() / 2.0 - card.width() / 2.0), hand.y());
 }
 

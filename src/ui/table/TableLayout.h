@@ -4,6 +4,7 @@
 // pictures and buttons at these rectangles and asks these functions which
 // card lies under the pointer.
 
+#include "game/GameState.h"
 #include "ui/table/TableScale.h"
 
 #include <QPoint>
@@ -13,24 +14,24 @@
 
 namespace tavlira {
 
-// Window rectangles of the table elements, named after the window's controls.
+// Window rectangles of the table elements.
 struct TableLayout {
-    QRect ImageCards1; // hand of seat 1 (the opponent, at the top)
-    QRect ImageCards2; // hand of seat 2 (the person at this machine)
-    QRect ImageTab1;   // player panels
-    QRect ImageTab2;
-    QRect ImageKon;  // game counter
-    QRect ImageSay1; // message banners
-    QRect ImageSay2;
-    QRect ImageStol;   // the table with its nine slots
-    QRect ImageKoloda; // the deck pile
-    QRect ImageMemo;   // chat lines
-    QRect Edit1;       // chat entry under the chat lines
-    QRect BitBtn1;     // its send button
-    QRect Button7;     // the two game buttons
-    QRect Button8;
-    QRect ImTimer1; // move clocks of an online table game, beside the banners
-    QRect ImTimer2;
+    QRect opponentHand;  // hand of seat 1 (the opponent, at the top)
+    QRect playerHand;    // hand of seat 2 (the person at this machine)
+    QRect opponentPanel; // player panels
+    QRect playerPanel;
+    QRect gamePlate;      // game counter
+    QRect opponentBanner; // message banners
+    QRect playerBanner;
+    QRect table;       // the table with its nine slots
+    QRect stock;       // the deck pile
+    QRect chatPanel;   // chat lines
+    QRect chatEdit;    // chat entry under the chat lines
+    QRect chatSend;    // its send button
+    QRect startButton; // the two game buttons
+    QRect secondButton;
+    QRect opponentMoveClock; // move clocks of an online table game, beside the banners
+    QRect playerMoveClock;
 };
 
 // `card` is the card cell (`CardWidth` x `CardHeight`) of the current deck
@@ -57,10 +58,8 @@ int HandPlaceAt(const std::vector<int>& handX, const std::vector<bool>& holdsCar
 // than the cards side by side) the strip up to the next card.
 QRect VisibleHandCard(const std::vector<int>& handX, int place, QSize card, int handWidth);
 
-inline constexpr int TableSlotCount = 9;
-inline constexpr int CaptureSlot = 9;
-
-// The nine card slots inside the table picture (slot 9 is the capture area).
+// The card slots inside the table picture, one per table place: the eight
+// places and the capture area.
 class TableSlots {
   public:
     // `narrowDeckOffset` (0 or 5 base pixels) centres narrow cards in the slots.

@@ -1,17 +1,10 @@
 #include "ui/table/TableScale.h"
 
-#include "util/NumberFormat.h"
+#include "ui/common/ToScreen.h"
 
 #include <algorithm>
 
 namespace tavlira {
-namespace {
-
-int Round(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
-
-} // namespace
 
 TableScale::TableScale(double sx, double sy, QSize clientSize)
     : scaleX(sx), scaleY(sy), scale(std::min(sx, sy)), client(clientSize) {}

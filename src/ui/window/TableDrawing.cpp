@@ -2,8 +2,8 @@
 
 #include "i18n/words/Table.h"
 #include "ui/artwork/PictureSource.h"
+#include "ui/common/ToScreen.h"
 #include "ui/controls/FittedFont.h"
-#include "util/NumberFormat.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -13,10 +13,7 @@ namespace {
 
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
-
-int Round(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
+const QColor TableGreen(0, 128, 0);
 
 QSize CardCell(const PictureStore& store, const TableScale& scale) {
     const SizeClass sizeClass = store.PictureClass();
@@ -48,6 +45,11 @@ void CentreText(QPainter& painter, const QString& text, int left, int right, int
 
 } // namespace
 
+void PaintBackground(QPainter& painter, const QImage& background, QRect area) {
+    painter.fillRect(area, TableGreen);
+    painter.drawImage(area.topLeft(), background, area);
+}
+
 TableDrawing::TableDrawing(const PictureStore& store, const QImage& backgroundPicture,
                            const TableScale& tableScale, int size, const TableFonts& tableFonts)
     : background(backgroundPicture), scale(tableScale), windowSize(size), fonts(tableFonts),
@@ -58,7 +60,7 @@ TableDrawing::TableDrawing(const PictureStore& store, const QImage& backgroundPi
 
 QImage TableDrawing::Under(QRect rect) const {
     QImage image(rect.size(), QImage::Format_RGB32);
-    image.fill(QColor(0, 128, 0));
+    image.fill(TableGreen);
     QPainter painter(&image);
     painter.drawImage(QPoint(0, 0), background, rect);
     return image;
@@ -80,7 +82,7 @@ void TableDrawing::DrawFrame(QPainter& painter, QSize size, const char* small,
 }
 
 QImage TableDrawing::Hand(const event::RedrawHand& hand, std::vector<int>& handX) {
-    const QRect rect = hand.seat == OpponentSeat ? layout.ImageCards1 : layout.ImageCards2;
+    const QRect rect = hand.seat == OpponentSeat ? layout.opponentHand : layout.playerHand;
     QImage image = Under(rect);
     handX = SpreadHand(0, rect.width(), CountCards(hand.cards), cards.CardSize().width());
     QPainter painter(&image);
@@ -102,21 +104,21 @@ QImage TableDrawing::Hand(const event::RedrawHand& hand, std::vector<int>& handX
 }
 
 QImage TableDrawing::Table(const event::RedrawTable& table) {
-    QImage image = Under(layout.ImageStol);
+    QImage image = Under(layout.table);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage glowY = Picture("LightY");
     const QImage glowR = Picture("LightR");
-    for (int slot = 1; slot <= TableSlotCount; ++slot) {
-        painter.drawImage(tableSlots.GlowRect(slot), slot == CaptureSlot ? glowR : glowY);
+    for (int slot = 1; slot <= CaptureArea; ++slot) {
+        painter.drawImage(tableSlots.GlowRect(slot), slot == CaptureArea ? glowR : glowY);
         cards.DrawCard(painter, tableSlots.CardOrigin(slot), table.cards[slot]);
     }
     // A card waiting in the capture area is framed; the selected table cards
     // are inverted.
-    if (table.highlighted.Contains(CaptureSlot) && !table.cards[CaptureSlot].IsEmpty())
-        cards.FrameCard(painter, tableSlots.CardOrigin(CaptureSlot));
+    if (table.highlighted.Contains(CaptureArea) && !table.cards[CaptureArea].IsEmpty())
+        cards.FrameCard(painter, tableSlots.CardOrigin(CaptureArea));
     painter.end();
-    for (int slot = 1; slot < CaptureSlot; ++slot) {
+    for (int slot = 1; slot < CaptureArea; ++slot) {
         if (table.highlighted.Contains(slot) && !table.cards[slot].IsEmpty())
             cards.InvertCard(image, tableSlots.CardOrigin(slot));
     }
@@ -124,7 +126,7 @@ QImage TableDrawing::Table(const event::RedrawTable& table) {
 }
 
 QImage TableDrawing::DeckPile(int stockLeft) {
-    QImage image = Under(layout.ImageKoloda);
+    QImage image = Under(layout.stock);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (SmallWindow())
@@ -148,7 +150,7 @@ QImage TableDrawing::DeckPile(int stockLeft) {
 }
 
 QImage TableDrawing::GameCounter(int gamesDealt) {
-    QImage image = Under(layout.ImageKon);
+    QImage image = Under(layout.gamePlate);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -161,8 +163,8 @@ QImage TableDrawing::GameCounter(int gamesDealt) {
     return image;
 }
 
-QImage TableDrawing::PlayerPanel(int seat, const PanelsSnapshot& panels) {
-    QImage image = Under(seat == 1 ? layout.ImageTab1 : layout.ImageTab2);
+QImage TableDrawing::PlayerPanel(Seat seat, const PanelsSnapshot& panels) {
+    QImage image = Under(seat == OpponentSeat ? layout.opponentPanel : layout.playerPanel);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -172,7 +174,7 @@ QImage TableDrawing::PlayerPanel(int seat, const PanelsSnapshot& panels) {
         painter.setPen(Red);
         CentreText(painter, QString::number(panels.matchPoints[seat]), FrameInset(),
                    image.width() - FrameInset(), scale.S(16));
-        if (static_cast<int>(panels.mover) == seat)
+        if (panels.mover == TurnOf(seat))
             painter.drawImage(QRect(scale.S(15), scale.S(20), scale.S(30), scale.S(20)),
                               Picture("Hand_Right"));
     } else {
@@ -186,8 +188,8 @@ QImage TableDrawing::PlayerPanel(int seat, const PanelsSnapshot& panels) {
     return image;
 }
 
-QImage TableDrawing::Banner(int seat, const QString& text, BannerColour colour) {
-    QImage image = Under(seat == 1 ? layout.ImageSay1 : layout.ImageSay2);
+QImage TableDrawing::Banner(Seat seat, const QString& text, BannerColour colour) {
+    QImage image = Under(seat == OpponentSeat ? layout.opponentBanner : layout.playerBanner);
     const QString shown = QString(text).remove(QRegularExpression(QStringLiteral(" +$")));
     if (shown.isEmpty())
         return image;

@@ -12,6 +12,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct TableFonts {
 
 // The colours of the banner pictures: blue, green, red, yellow, violet.
 enum class BannerColour : char { Blue = 'b', Green = 'g', Red = 'r', Yellow = 'y', Violet = 'o' };
+
+// The window's background picture under `area`, on the table's green where
+// the picture ends.
+void PaintBackground(QPainter& painter, const QImage& background, QRect area);
 
 class TableDrawing {
   public:
@@ -46,9 +51,9 @@ class TableDrawing {
     QImage DeckPile(int stockLeft);
     // "Game" and the number of games dealt since the program started.
     QImage GameCounter(int gamesDealt);
-    QImage PlayerPanel(int seat, const PanelsSnapshot& panels);
+    QImage PlayerPanel(Seat seat, const PanelsSnapshot& panels);
     // An empty text clears the banner.
-    QImage Banner(int seat, const QString& text, BannerColour colour);
+    QImage Banner(Seat seat, const QString& text, BannerColour colour);
 
     // The background under a window rectangle.
     QImage Under(QRect rect) const;

@@ -1,9 +1,9 @@
 #include "ui/window/TitleScreen.h"
 
 #include "i18n/words/Menu.h"
+#include "ui/common/ToScreen.h"
 #include "ui/controls/FittedFont.h"
 #include "ui/table/TableScale.h"
-#include "ui/window/Dialogs.h"
 
 #include <algorithm>
 #include <array>

@@ -1,73 +1,61 @@
-#include "ui/window/MainMenu.h"
+#include "ui/window/MenuPage.h"
 
 #include "i18n/words/Menu.h"
 #include "records/ClubList.h"
-#include "ui/controls/TQelCardsButton.h"
-#include "ui/window/Dialogs.h"
-#include "util/Cp1251.h"
-#include "util/NumberFormat.h"
+#include "ui/common/ToScreen.h"
+#include "ui/controls/FittedFont.h"
+#include "ui/controls/SkinnedButton.h"
+#include "ui/window/TableDrawing.h"
+
+#include <QPaintEvent>
+#include <QPainter>
 
 namespace tavlira {
 namespace {
 
 const QColor Aqua(0, 255, 255);
 
-int Round(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
-
-QString FromBytes(std::string_view bytes) {
-    return QString::fromStdString(Cp1251ToUtf8(bytes));
-}
-
-QFont FontOf(const Settings& settings, FontLine line) {
-    return QFont(FromBytes(settings.Fonts[static_cast<std::size_t>(line)].name));
-}
-
 int Percent(const Settings& settings, FontLine line, double pixels) {
-    return std::max(1,
-                    Round(pixels * settings.Fonts[static_cast<std::size_t>(line)].scale / 100.0));
+    return std::max(1, Round(pixels * FontOf(settings, line).scale / 100.0));
 }
 
 } // namespace
 
-MainMenu::MainMenu(QWidget* window) : heading(new TQelCardsButton(window)) {
+MenuPage::MenuPage(const QImage& backgroundPicture, const Settings& windowSettings, QWidget* parent)
+    : QWidget(parent), background(backgroundPicture), settings(windowSettings),
+      scale(TableScale::ForMode(WindowSizeMode::Small, QSize())), heading(new SkinnedButton(this)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
     SkinButton(*heading, TColorSB::QBlue, Qt::white);
     heading->setEnabled(false);
-    heading->hide();
     for (int number : {1, 2, 3, 4, 5, NewPlayerButton, ExitButton}) {
-        auto* button = new TQelCardsButton(window);
+        auto* button = new SkinnedButton(this);
         const bool player = number <= NewPlayerButton;
         SkinButton(*button, player ? TColorSB::QNavy : TColorSB::QRed,
                    player ? Aqua : QColor(Qt::white));
         button->setFocusPolicy(Qt::NoFocus);
-        button->hide();
         buttons[static_cast<std::size_t>(number)] = button;
+        if (number == ExitButton)
+            connect(button, &QPushButton::clicked, this, &MenuPage::ExitChosen);
+        else
+            connect(button, &QPushButton::clicked, this,
+                    [this, number] { emit PlayerChosen(number); });
     }
 }
 
-TQelCardsButton* MainMenu::Button(int number) const {
+SkinnedButton* MenuPage::Button(int number) const {
     return number >= 0 && number < static_cast<int>(buttons.size())
                ? buttons[static_cast<std::size_t>(number)]
                : nullptr;
 }
 
-void MainMenu::Hide() {
-    heading->hide();
-    for (TQelCardsButton* button : buttons)
-        if (button)
-            button->hide();
-}
-
 // Positions follow the window's two scales without centring; every row is
 // S(30) high.
-void MainMenu::Show(const TableScale& scale, const Settings& settings,
-                    const std::optional<RecordFile>& records) {
+void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFile>& records) {
+    scale = windowScale;
     const int rowH = scale.S(30);
     const auto place = [&](QWidget* widget, int x, int y, int w, int extraTop = 0) {
         widget->setGeometry(Round(scale.ScaleX() * x), Round(scale.ScaleY() * y) + extraTop,
                             Round(scale.ScaleX() * w), rowH);
-        widget->show();
     };
     for (int row = 1; row <= MemberSlots; ++row)
         place(Button(row), 180, 265, 400, (row - 1) * rowH);
@@ -76,23 +64,23 @@ void MainMenu::Show(const TableScale& scale, const Settings& settings,
     place(Button(ExitButton), 330, 465, 100);
 
     const double k = settings.WindowSize == 1 ? 1.0 : 0.9;
-    QFont buttonFont = FontOf(settings, FontLine::Large);
+    QFont buttonFont = FontFace(settings, FontLine::Large);
     buttonFont.setPixelSize(Round(Percent(settings, FontLine::Large, 20) * scale.Scale() * k));
     buttonFont.setBold(true);
     for (int number : {NewPlayerButton, ExitButton})
         Button(number)->setFont(buttonFont);
     Button(NewPlayerButton)->setText(ScreenText(Text(words::NewPlayer)));
     Button(ExitButton)->setText(ScreenText(Text(words::Exit)));
-    FillClubList(scale, settings, records);
+    FillClubList(records);
+    update();
 }
 
-void MainMenu::FillClubList(const TableScale& scale, const Settings& settings,
-                            const std::optional<RecordFile>& records) {
+void MenuPage::FillClubList(const std::optional<RecordFile>& records) {
     // Fixed pitch: the first special font in the small window, the second
     // one, growing with the window, in the others.
     const bool small = settings.WindowSize == 1;
     const FontLine role = small ? FontLine::Special1 : FontLine::Special2;
-    QFont listFont = FontOf(settings, role);
+    QFont listFont = FontFace(settings, role);
     listFont.setStyleHint(QFont::Monospace);
     listFont.setFixedPitch(true);
     listFont.setPixelSize(Percent(settings, role, small ? 11 : Round(scale.Scale() * 16)));
@@ -100,7 +88,7 @@ void MainMenu::FillClubList(const TableScale& scale, const Settings& settings,
     heading->setText(ScreenText(Text(words::ClubListHeading(settings.ClubListMode))));
 
     // Names are shortened as they measure in the first special font at 11.
-    QFont measureFont = FontOf(settings, FontLine::Special1);
+    QFont measureFont = FontFace(settings, FontLine::Special1);
     measureFont.setStyleHint(QFont::Monospace);
     measureFont.setPixelSize(11);
     const QFontMetrics metrics(measureFont);
@@ -114,13 +102,30 @@ void MainMenu::FillClubList(const TableScale& scale, const Settings& settings,
                                 {Text(words::ClubHeadingScore), Text(words::ClubHeadingRating)});
     }
     for (int row = 1; row <= MemberSlots; ++row) {
-        TQelCardsButton* button = Button(row);
+        SkinnedButton* button = Button(row);
         button->setFont(listFont);
         const MemberButton* member =
             view ? &view->members[static_cast<std::size_t>(row - 1)] : nullptr;
         button->setText(member ? FromBytes(member->text) : QString());
         button->setEnabled(member && member->enabled);
     }
+}
+
+// The background and the game's title above the club list.
+void MenuPage::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    PaintBackground(painter, background, event->rect());
+    QFont font = FontFace(settings, FontLine::Large);
+    font.setPixelSize(scale.S(64));
+    font.setBold(true);
+    const QString title = ScreenText(Text(words::GameTitle));
+    const QRect caption(scale.X(180, 400), scale.Y(60, 90), scale.S(400), scale.S(90));
+    painter.setFont(FittedFont(font, title, caption.width() - scale.S(3)));
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(QColor(60, 0, 0));
+    painter.drawText(caption.translated(scale.S(3), scale.S(3)), Qt::AlignCenter, title);
+    painter.setPen(QColor(255, 215, 0));
+    painter.drawText(caption, Qt::AlignCenter, title);
 }
 
 } // namespace tavlira

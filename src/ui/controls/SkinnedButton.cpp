@@ -1,17 +1,13 @@
-#include "ui/controls/TQelCardsButton.h"
+#include "ui/controls/SkinnedButton.h"
 
+#include "ui/common/ToScreen.h"
 #include "ui/controls/FittedFont.h"
-#include "util/NumberFormat.h"
 
 #include <QPainter>
 #include <algorithm>
 
 namespace tavlira {
 namespace {
-
-int Round(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
 
 bool IsStandardHeight(int height) {
     return height == 30 || height == 45 || height == 60;
@@ -26,83 +22,83 @@ const QColor Silver(192, 192, 192);
 
 } // namespace
 
-TQelCardsButton::TQelCardsButton(QWidget* parent) : TQelCardsButton(QString(), parent) {}
+SkinnedButton::SkinnedButton(QWidget* parent) : SkinnedButton(QString(), parent) {}
 
-TQelCardsButton::TQelCardsButton(const QString& text, QWidget* parent)
+SkinnedButton::SkinnedButton(const QString& text, QWidget* parent)
     : QPushButton(text, parent), pieceSet(BuiltInButtonPieces()) {
     resize(100, StandardHeight(heightSB));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
-template <typename T> void TQelCardsButton::Assign(T& field, const T& value) {
+template <typename T> void SkinnedButton::Assign(T& field, const T& value) {
     if (field == value)
         return;
     field = value;
     update();
 }
 
-void TQelCardsButton::SetColorSB(TColorSB skin) {
+void SkinnedButton::SetColorSB(TColorSB skin) {
     Assign(colorSB, skin);
 }
-void TQelCardsButton::SetColorMouse(const QColor& colour) {
+void SkinnedButton::SetColorMouse(const QColor& colour) {
     Assign(colorMouse, colour);
 }
-void TQelCardsButton::SetLightFont(bool on) {
+void SkinnedButton::SetLightFont(bool on) {
     Assign(lightFont, on);
 }
-void TQelCardsButton::SetGrayDis(bool on) {
+void SkinnedButton::SetGrayDis(bool on) {
     Assign(grayDis, on);
 }
-void TQelCardsButton::SetKLightSB(int percent) {
+void SkinnedButton::SetKLightSB(int percent) {
     Assign(kLightSB, std::clamp(percent, 0, 100));
 }
-void TQelCardsButton::SetKontur(bool on) {
+void SkinnedButton::SetKontur(bool on) {
     Assign(kontur, on);
 }
-void TQelCardsButton::SetSmooth(bool on) {
+void SkinnedButton::SetSmooth(bool on) {
     Assign(smooth, on);
 }
-void TQelCardsButton::SetPlenk(bool on) {
+void SkinnedButton::SetPlenk(bool on) {
     Assign(plenk, on);
 }
-void TQelCardsButton::SetGlyphLayout(GlyphLayout layout) {
+void SkinnedButton::SetGlyphLayout(GlyphLayout layout) {
     Assign(glyphLayout, layout);
 }
-void TQelCardsButton::SetMargin(int value) {
+void SkinnedButton::SetMargin(int value) {
     Assign(margin, value);
 }
 
-void TQelCardsButton::SetHeightSB(THeightSB height) {
+void SkinnedButton::SetHeightSB(THeightSB height) {
     heightSB = height;
     resize(width(), StandardHeight(height));
     updateGeometry();
 }
 
-void TQelCardsButton::SetGlyph(const QPixmap& picture) {
+void SkinnedButton::SetGlyph(const QPixmap& picture) {
     glyph = picture;
     update();
 }
 
-void TQelCardsButton::SetPieceSet(std::shared_ptr<const ButtonPieceSet> set) {
+void SkinnedButton::SetPieceSet(std::shared_ptr<const ButtonPieceSet> set) {
     pieceSet = std::move(set);
     update();
 }
 
-QSize TQelCardsButton::sizeHint() const {
+QSize SkinnedButton::sizeHint() const {
     const int textWidth = fontMetrics().horizontalAdvance(text());
     return QSize(std::max(100, textWidth + 2 * CapWidth() + 20), StandardHeight(heightSB));
 }
 
-SkinTone TQelCardsButton::Tone() const {
+SkinTone SkinnedButton::Tone() const {
     return {colorSB, kLightSB, plenk};
 }
 
-int TQelCardsButton::CapWidth() const {
+int SkinnedButton::CapWidth() const {
     const PieceClass pieces = PieceClassFor(height());
     return Round(double(pieces.capWidth) * height() / pieces.base);
 }
 
-QImage TQelCardsButton::FaceImage() const {
+QImage SkinnedButton::FaceImage() const {
     QImage face(size(), QImage::Format_ARGB32_Premultiplied);
     face.fill(Qt::transparent);
     QPainter painter(&face);
@@ -118,7 +114,7 @@ QImage TQelCardsButton::FaceImage() const {
 
 // The caps are drawn 1:1 at a standard height and scaled to the cap width
 // and height otherwise, bilinearly with Smooth.
-void TQelCardsButton::DrawCaps(QPainter& painter, const ButtonPieces& pieces, int q) const {
+void SkinnedButton::DrawCaps(QPainter& painter, const ButtonPieces& pieces, int q) const {
     const QSize capSize(q, height() - 1);
     const bool resample = smooth && !IsStandardHeight(height());
     const auto place = [&](const QImage& cap, int x) {
@@ -137,7 +133,7 @@ void TQelCardsButton::DrawCaps(QPainter& painter, const ButtonPieces& pieces, in
 // At a standard height the middle is the gradient table, row by row; the
 // card skin, the alternative set and other heights stretch the middle piece.
 // Either way the middle ends where the right cap begins.
-void TQelCardsButton::DrawMiddle(QPainter& painter, const ButtonPieces& pieces, int q) const {
+void SkinnedButton::DrawMiddle(QPainter& painter, const ButtonPieces& pieces, int q) const {
     if (!IsStandardHeight(height()) || colorSB == TColorSB::QCards || plenk) {
         if (!pieces.middle.isNull())
             painter.drawImage(QRect(q, 0, width() - 2 * q - 1, height() - 1), pieces.middle);
@@ -152,13 +148,13 @@ void TQelCardsButton::DrawMiddle(QPainter& painter, const ButtonPieces& pieces, 
     }
 }
 
-int TQelCardsButton::GlyphDistance(int q) const {
+int SkinnedButton::GlyphDistance(int q) const {
     if (!IsStandardHeight(height()))
         return Round(1.6 * q);
     return ByStandardHeight(height(), 15, 18, 20);
 }
 
-void TQelCardsButton::DrawGlyph(QPainter& painter, int q) const {
+void SkinnedButton::DrawGlyph(QPainter& painter, int q) const {
     if (glyph.isNull())
         return;
     const int y = Round((height() - glyph.height() - 1) / 2.0);
@@ -170,7 +166,7 @@ void TQelCardsButton::DrawGlyph(QPainter& painter, int q) const {
     painter.drawPixmap(x, y, glyph);
 }
 
-QColor TQelCardsButton::CaptionColour() const {
+QColor SkinnedButton::CaptionColour() const {
     const QColor own = palette().color(QPalette::Active, QPalette::ButtonText);
     if (!isEnabled())
         return grayDis ? Silver : own;
@@ -179,7 +175,7 @@ QColor TQelCardsButton::CaptionColour() const {
 
 // The rectangle the caption is aligned in: the whole button when centred,
 // otherwise the part after the glyph.
-QRect TQelCardsButton::CaptionArea(int q) const {
+QRect SkinnedButton::CaptionArea(int q) const {
     QRect area = rect();
     if (plenk)
         area.setHeight(area.height() + 1);
@@ -194,7 +190,7 @@ QRect TQelCardsButton::CaptionArea(int q) const {
     return area;
 }
 
-QFont TQelCardsButton::CaptionFont() const {
+QFont SkinnedButton::CaptionFont() const {
     const int q = CapWidth();
     const QRect area = CaptionArea(q);
     // A centred caption keeps clear of both caps, a left-aligned one of the
@@ -203,7 +199,7 @@ QFont TQelCardsButton::CaptionFont() const {
                       Qt::TextShowMnemonic);
 }
 
-void TQelCardsButton::DrawCaption(QPainter& painter, int q) const {
+void SkinnedButton::DrawCaption(QPainter& painter, int q) const {
     int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
     flags |= margin == -1 ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.setFont(CaptionFont());
@@ -213,7 +209,7 @@ void TQelCardsButton::DrawCaption(QPainter& painter, int q) const {
 
 // The focus mark: a rounded outline in the normal set, two dots in the
 // alternative set. `p` is 1 while the button is pressed.
-void TQelCardsButton::DrawFocus(QPainter& painter, int q, int p) const {
+void SkinnedButton::DrawFocus(QPainter& painter, int q, int p) const {
     const int h = height();
     if (!plenk) {
         int insetX = 0, insetY = 0, corner = 0;
@@ -243,7 +239,7 @@ void TQelCardsButton::DrawFocus(QPainter& painter, int q, int p) const {
     painter.drawEllipse(QRect(p + width() - distance - d, y, d, d));
 }
 
-void TQelCardsButton::paintEvent(QPaintEvent*) {
+void SkinnedButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int p = isDown() ? 1 : 0;
     const int q = CapWidth();
@@ -258,18 +254,36 @@ void TQelCardsButton::paintEvent(QPaintEvent*) {
         DrawFocus(painter, q, p);
 }
 
-void TQelCardsButton::enterEvent(QEnterEvent* event) {
+void SkinnedButton::enterEvent(QEnterEvent* event) {
     mouseInPos = true;
     update();
     QPushButton::enterEvent(event);
     emit MouseEnter();
 }
 
-void TQelCardsButton::leaveEvent(QEvent* event) {
+void SkinnedButton::leaveEvent(QEvent* event) {
     mouseInPos = false;
     update();
     QPushButton::leaveEvent(event);
     emit MouseLeave();
+}
+
+void SkinButton(SkinnedButton& button, TColorSB skin, const QColor& caption) {
+    button.SetColorSB(skin);
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::ButtonText, caption);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, caption);
+    button.setPalette(palette);
+    button.SetLightFont(true);
+    button.SetColorMouse(QColor(255, 255, 0));
+}
+
+void SkinDialogButton(SkinnedButton& button) {
+    SkinButton(button, TColorSB::QRed, Qt::white);
+    QFont font = button.font();
+    font.setBold(true);
+    button.setFont(font);
+    button.setMinimumWidth(90);
 }
 
 } // namespace tavlira

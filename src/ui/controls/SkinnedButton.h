@@ -15,17 +15,17 @@
 
 namespace tavlira {
 
-class TQelCardsButton : public QPushButton {
+class SkinnedButton : public QPushButton {
     Q_OBJECT
 
   public:
     enum class GlyphLayout { Left, Right, Bottom };
 
-    explicit TQelCardsButton(QWidget* parent = nullptr);
-    explicit TQelCardsButton(const QString& text, QWidget* parent = nullptr);
+    explicit SkinnedButton(QWidget* parent = nullptr);
+    explicit SkinnedButton(const QString& text, QWidget* parent = nullptr);
 
     // Called after the button has painted itself, to draw extras over it.
-    std::function<void(TQelCardsButton& sender, QPainter& canvas, QRect rect, bool pressed)>
+    std::function<void(SkinnedButton& sender, QPainter& canvas, QRect rect, bool pressed)>
         OnDrawButton;
 
     TColorSB ColorSB() const { return colorSB; }
@@ -109,5 +109,11 @@ class TQelCardsButton : public QPushButton {
     bool mouseInPos = false;
     std::shared_ptr<const ButtonPieceSet> pieceSet;
 };
+
+// A skin and caption colour; the caption turns yellow under the pointer.
+void SkinButton(SkinnedButton& button, TColorSB skin, const QColor& caption);
+// The skin of every dialog button: red, white bold caption, 90 pixels wide
+// at least.
+void SkinDialogButton(SkinnedButton& button);
 
 } // namespace tavlira

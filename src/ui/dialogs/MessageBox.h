@@ -3,18 +3,12 @@
 // "Yes" and "No", and information. Every button is the skinned button of the
 // game; texts come from the word tables, with their LF CR line breaks.
 
-#include "ui/controls/ButtonSkin.h"
-
 #include <QDialog>
 #include <QString>
 
 namespace tavlira {
 
-class TQelCardsButton;
-
-// A word-table text for the screen: UTF-8, and the LF CR line break of the
-// tables as one line break.
-QString ScreenText(std::string_view text);
+class SkinnedButton;
 
 // A small modal box: a message and a row of buttons, each ending the box
 // with its own result code.
@@ -28,7 +22,7 @@ class MessageBox : public QDialog {
     QString Message() const { return message; }
     Kind BoxKind() const { return kind; }
     // The buttons in order: "Ok", or "Yes" then "No".
-    QList<TQelCardsButton*> Buttons() const;
+    QList<SkinnedButton*> Buttons() const;
 
   private:
     QString message;
@@ -37,13 +31,8 @@ class MessageBox : public QDialog {
 
 void ErrorBox(QWidget* parent, const QString& text);
 void InformationBox(QWidget* parent, const QString& text);
-// True for "Yes".
+// True for "Yes". Every question of the game may throw something away, so
+// Enter answers "No".
 bool QuestionBox(QWidget* parent, const QString& text);
-
-// A skinned button's skin and caption colour; the caption turns yellow under
-// the pointer.
-void SkinButton(TQelCardsButton& button, TColorSB skin, const QColor& caption);
-// Gives a dialog's buttons the skin of the game's dialogs.
-void SkinDialogButton(TQelCardsButton& button);
 
 } // namespace tavlira

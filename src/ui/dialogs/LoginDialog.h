@@ -14,9 +14,9 @@
 
 namespace tavlira {
 
-class TQelCardsButton;
+class SkinnedButton;
 
-class FormPassword : public QDialog {
+class LoginDialog : public QDialog {
     Q_OBJECT
 
   public:
@@ -27,13 +27,13 @@ class FormPassword : public QDialog {
     // `memberName` (UTF-8) fills a member's name, which cannot be changed;
     // empty for a new player, who gets `offeredName` and the second box.
     // `nameLength` is 20, or 9 in network mode.
-    FormPassword(QWidget* parent, const QString& memberName, const QString& offeredName,
-                 int nameLength, Check check);
+    LoginDialog(QWidget* parent, const QString& memberName, const QString& offeredName,
+                int nameLength, Check check);
 
     QLineEdit* NameBox() const { return name; }
     QLineEdit* PasswordBox() const { return password; }
     QLineEdit* PasswordAgainBox() const { return passwordAgain; }
-    TQelCardsButton* OkButton() const { return ok; }
+    SkinnedButton* OkButton() const { return ok; }
 
   private:
     void TryOk();
@@ -41,7 +41,7 @@ class FormPassword : public QDialog {
     QLineEdit* name;
     QLineEdit* password;
     QLineEdit* passwordAgain = nullptr;
-    TQelCardsButton* ok;
+    SkinnedButton* ok;
     Check check;
 };
 

@@ -1,10 +1,10 @@
-#include "ui/window/SpeedDialog.h"
+#include "ui/dialogs/SpeedDialog.h"
 
 #include "i18n/words/Login.h"
 #include "i18n/words/Options.h"
-#include "ui/controls/TQelCardsButton.h"
+#include "ui/common/ToScreen.h"
+#include "ui/controls/SkinnedButton.h"
 #include "ui/table/CardFlight.h"
-#include "ui/window/Dialogs.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -58,7 +58,7 @@ SpeedDialog::SpeedDialog(QWidget* parent, int speed, const QImage& cardPicture,
     layout->addWidget(numberRow);
     layout->addSpacing(LaneHeight);
 
-    ok = new TQelCardsButton(ScreenText(Text(words::Ok)), this);
+    ok = new SkinnedButton(ScreenText(Text(words::Ok)), this);
     SkinDialogButton(*ok);
     ok->SetHeightSB(THeightSB::Q45);
     QFont font = ok->font();

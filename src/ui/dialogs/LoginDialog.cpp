@@ -1,8 +1,10 @@
-#include "ui/window/FormPassword.h"
+#include "ui/dialogs/LoginDialog.h"
 
 #include "i18n/words/Login.h"
-#include "ui/controls/TQelCardsButton.h"
-#include "ui/window/Dialogs.h"
+#include "ui/common/ToScreen.h"
+#include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/Cp1251Validator.h"
+#include "ui/dialogs/MessageBox.h"
 #include "util/Cp1251.h"
 
 #include <QHBoxLayout>
@@ -17,6 +19,7 @@ QLineEdit* PasswordEdit(QWidget* parent) {
     edit->setEchoMode(QLineEdit::Password);
     edit->setMaxLength(static_cast<int>(LoginPasswordLength));
     edit->setStyleSheet(QStringLiteral("lineedit-password-character: 35;")); // '#'
+    AcceptCp1251Only(*edit);
     return edit;
 }
 
@@ -26,8 +29,8 @@ std::string Bytes(const QLineEdit* edit) {
 
 } // namespace
 
-FormPassword::FormPassword(QWidget* parent, const QString& memberName, const QString& offeredName,
-                           int nameLength, Check nameCheck)
+LoginDialog::LoginDialog(QWidget* parent, const QString& memberName, const QString& offeredName,
+                         int nameLength, Check nameCheck)
     : QDialog(parent), check(std::move(nameCheck)) {
     setWindowTitle(ScreenText(Text(words::Welcome)));
     setModal(true);
@@ -43,6 +46,7 @@ FormPassword::FormPassword(QWidget* parent, const QString& memberName, const QSt
     name = new QLineEdit(memberName.isEmpty() ? offeredName : memberName, this);
     name->setMaxLength(nameLength);
     name->setReadOnly(!memberName.isEmpty());
+    AcceptCp1251Only(*name);
     layout->addWidget(new QLabel(ScreenText(Text(words::EnterYourName)), this));
     layout->addWidget(name);
 
@@ -55,12 +59,12 @@ FormPassword::FormPassword(QWidget* parent, const QString& memberName, const QSt
         layout->addWidget(passwordAgain);
     }
 
-    ok = new TQelCardsButton(ScreenText(Text(words::Ok)), this);
-    auto* cancel = new TQelCardsButton(ScreenText(Text(words::Cancel)), this);
-    for (TQelCardsButton* button : {ok, cancel})
+    ok = new SkinnedButton(ScreenText(Text(words::Ok)), this);
+    auto* cancel = new SkinnedButton(ScreenText(Text(words::Cancel)), this);
+    for (SkinnedButton* button : {ok, cancel})
         SkinDialogButton(*button);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &FormPassword::TryOk);
+    connect(ok, &QPushButton::clicked, this, &LoginDialog::TryOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -79,7 +83,7 @@ FormPassword::FormPassword(QWidget* parent, const QString& memberName, const QSt
     setMinimumWidth(320);
 }
 
-void FormPassword::TryOk() {
+void LoginDialog::TryOk() {
     const LoginError error =
         check(Bytes(name), Bytes(password), passwordAgain ? Bytes(passwordAgain) : std::string());
     switch (error) {

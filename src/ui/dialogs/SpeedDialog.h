@@ -12,7 +12,7 @@
 
 namespace tavlira {
 
-class TQelCardsButton;
+class SkinnedButton;
 
 class SpeedDialog : public QDialog {
     Q_OBJECT
@@ -24,7 +24,7 @@ class SpeedDialog : public QDialog {
     QSlider* SpeedBar() const { return bar; }
     // The number shown under the bar for `speed`.
     QLabel* SpeedNumber(int speed) const;
-    TQelCardsButton* OkButton() const { return ok; }
+    SkinnedButton* OkButton() const { return ok; }
 
     // Milliseconds between the frames of the gliding card for speed 1..6.
     static int FrameInterval(int speed);
@@ -42,7 +42,7 @@ class SpeedDialog : public QDialog {
     QSlider* bar;
     QWidget* numberRow;
     std::vector<QLabel*> numbers;
-    TQelCardsButton* ok;
+    SkinnedButton* ok;
     QImage card;
     QTimer timer;
     int phase = 0;

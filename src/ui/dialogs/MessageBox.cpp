@@ -1,8 +1,9 @@
-#include "ui/window/Dialogs.h"
+#include "ui/dialogs/MessageBox.h"
 
 #include "i18n/words/Login.h"
 #include "i18n/words/Menu.h"
-#include "ui/controls/TQelCardsButton.h"
+#include "ui/common/ToScreen.h"
+#include "ui/controls/SkinnedButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,30 +11,6 @@
 #include <QVBoxLayout>
 
 namespace tavlira {
-
-QString ScreenText(std::string_view text) {
-    QString screen = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    screen.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-    return screen;
-}
-
-void SkinButton(TQelCardsButton& button, TColorSB skin, const QColor& caption) {
-    button.SetColorSB(skin);
-    QPalette palette = button.palette();
-    palette.setColor(QPalette::ButtonText, caption);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, caption);
-    button.setPalette(palette);
-    button.SetLightFont(true);
-    button.SetColorMouse(QColor(255, 255, 0));
-}
-
-void SkinDialogButton(TQelCardsButton& button) {
-    SkinButton(button, TColorSB::QRed, Qt::white);
-    QFont font = button.font();
-    font.setBold(true);
-    button.setFont(font);
-    button.setMinimumWidth(90);
-}
 
 MessageBox::MessageBox(QWidget* parent, Kind boxKind, const QString& text)
     : QDialog(parent), message(text), kind(boxKind) {
@@ -55,15 +32,18 @@ MessageBox::MessageBox(QWidget* parent, Kind boxKind, const QString& text)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     const auto addButton = [&](const WordTable& caption, int result) {
-        auto* button = new TQelCardsButton(ScreenText(Text(caption)), this);
+        auto* button = new SkinnedButton(ScreenText(Text(caption)), this);
         SkinDialogButton(*button);
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         buttons->addWidget(button);
         return button;
     };
     if (kind == Kind::Question) {
-        addButton(words::Yes, QDialog::Accepted)->setDefault(true);
-        addButton(words::No, QDialog::Rejected);
+        addButton(words::Yes, QDialog::Accepted);
+        SkinnedButton* no = addButton(words::No, QDialog::Rejected);
+        // Enter presses the button with the focus, so "No" takes both.
+        no->setDefault(true);
+        no->setFocus();
     } else {
         addButton(words::Ok, QDialog::Accepted)->setDefault(true);
     }
@@ -73,8 +53,8 @@ MessageBox::MessageBox(QWidget* parent, Kind boxKind, const QString& text)
     layout->addLayout(buttons);
 }
 
-QList<TQelCardsButton*> MessageBox::Buttons() const {
-    return findChildren<TQelCardsButton*>();
+QList<SkinnedButton*> MessageBox::Buttons() const {
+    return findChildren<SkinnedButton*>();
 }
 
 void ErrorBox(QWidget* parent, const QString& text) {

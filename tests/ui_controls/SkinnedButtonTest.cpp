@@ -1,4 +1,4 @@
-#include "ui/controls/TQelCardsButton.h"
+#include "ui/controls/SkinnedButton.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -50,7 +50,7 @@ struct ButtonFixture : testing::Test {
     }
     QRgb FaceAt(int x, int y) { return button.FaceImage().pixel(x, y); }
 
-    TQelCardsButton button{"Ok"};
+    SkinnedButton button{"Ok"};
 };
 
 TEST_F(ButtonFixture, RedButtonUsesPiecesUnchangedAndTheGradient) {
@@ -143,11 +143,11 @@ TEST_F(ButtonFixture, GlyphPlaces) {
     glyph.fill(Qt::blue);
     button.SetGlyph(glyph);
     struct Case {
-        TQelCardsButton::GlyphLayout layout;
+        SkinnedButton::GlyphLayout layout;
         int height;
         int left, top;
     };
-    using L = TQelCardsButton::GlyphLayout;
+    using L = SkinnedButton::GlyphLayout;
     const Case cases[] = {
         {L::Left, 30, 15, 10}, // top round(9.5) = 10
         {L::Right, 30, 75, 10}, {L::Bottom, 30, 45, 10},
@@ -165,7 +165,7 @@ TEST_F(ButtonFixture, GlyphPlaces) {
     }
 }
 
-void Hover(TQelCardsButton& button, bool inside) {
+void Hover(SkinnedButton& button, bool inside) {
     if (inside) {
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QApplication::sendEvent(&button, &enter);
@@ -203,8 +203,8 @@ TEST_F(ButtonFixture, CaptionColourFollowsHoverAndEnabled) {
 
 TEST_F(ButtonFixture, HoverNotifies) {
     int entered = 0, left = 0;
-    QObject::connect(&button, &TQelCardsButton::MouseEnter, [&] { ++entered; });
-    QObject::connect(&button, &TQelCardsButton::MouseLeave, [&] { ++left; });
+    QObject::connect(&button, &SkinnedButton::MouseEnter, [&] { ++entered; });
+    QObject::connect(&button, &SkinnedButton::MouseLeave, [&] { ++left; });
     Hover(button, true);
     Hover(button, false);
     EXPECT_EQ(entered, 1);
@@ -297,7 +297,7 @@ TEST_F(ButtonFixture, PressedFaceShiftsByOnePixel) {
 }
 
 TEST_F(ButtonFixture, DrawButtonHandlerPaintsLast) {
-    button.OnDrawButton = [](TQelCardsButton&, QPainter& canvas, QRect rect, bool) {
+    button.OnDrawButton = [](SkinnedButton&, QPainter& canvas, QRect rect, bool) {
         canvas.fillRect(QRect(rect.center(), QSize(2, 2)), Qt::green);
     };
     const QImage shown = button.grab().toImage();

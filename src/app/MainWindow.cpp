@@ -1,0 +1,282 @@
+#include "app/MainWindow.h"
+
+#include "i18n/words/Login.h"
+#include "i18n/words/Menu.h"
+#include "i18n/words/Options.h"
+#include "i18n/words/Table.h"
+#include "ui/common/ToScreen.h"
+#include "ui/controls/SkinnedButton.h"
+#include "ui/window/MenuPage.h"
+#include "ui/window/TableView.h"
+#include "ui/window/TitlePage.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace tavlira {
+
+MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t> seed,
+                       QWidget* parent)
+    : QWidget(parent), session(std::move(folder), seed, *this), dialogs(this),
+      scale(TableScale::ForMode(WindowSizeMode::Small, QSize())), pages(new QStackedWidget(this)),
+      titlePage(new TitlePage(pictures, scale)),
+      menuPage(new MenuPage(pictures.Background(), session.CurrentSettings())),
+      tableView(new TableView(session.CurrentMatch(), session.CurrentSettings(), pictures, scale)) {
+    setFocusPolicy(Qt::StrongFocus);
+    for (QWidget* page : {static_cast<QWidget*>(titlePage), static_cast<QWidget*>(menuPage),
+                          static_cast<QWidget*>(tableView)})
+        pages->addWidget(page);
+    connect(titlePage, &TitlePage::Left, this, &MainWindow::LeaveTitle);
+    connect(menuPage, &MenuPage::PlayerChosen, this, &MainWindow::OpenLogin);
+    connect(menuPage, &MenuPage::ExitChosen, this, &QWidget::close);
+    connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
+    ConnectTable();
+    CreatePopupMenu();
+    ApplyLanguage();
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::Start() {
+    if (!dialogs.ShowStartupCheck(session.Start()))
+        return false;
+    ApplyLanguage();
+    ApplyWindowSize();
+    ShowScreen(Screen::Title);
+    return true;
+}
+
+void MainWindow::ConnectTable() {
+    const auto forward = [this](auto step) {
+        return [this, step](auto... args) {
+            session.Input([&](Match& match) { step(match, args...); });
+        };
+    };
+    connect(tableView, &TableView::HandClicked, this,
+            forward([](Match& m, int place, MouseButton button) { m.ClickHand(place, button); }));
+    connect(tableView, &TableView::TableClicked, this,
+            forward([](Match& m, int place, MouseButton button) { m.ClickTable(place, button); }));
+    connect(tableView, &TableView::PanelClicked, this, forward([](Match& m) { m.ClickPanel(); }));
+    connect(tableView, &TableView::StartPressed, this, [this] {
+        tableView->CloseHint();
+        session.Input([](Match& m) { m.PressStart(); });
+    });
+    connect(tableView, &TableView::SecondPressed, this, [this] {
+        tableView->CloseHint();
+        session.Input([](Match& m) { m.PressSecond(); });
+    });
+}
+
+void MainWindow::CreatePopupMenu() {
+    popupMenu = new QMenu(this);
+    quitAction = popupMenu->addAction(QString(), this, &MainWindow::QuitToMenu);
+    changeNameAction = popupMenu->addAction(QString(), this, &MainWindow::ChangeName);
+    speedAction = popupMenu->addAction(QString(), this, &MainWindow::ShowSpeed);
+    popupMenu->addSeparator();
+    aboutAction = popupMenu->addAction(QString(), this, [this] { dialogs.About(); });
+    quitAction->setEnabled(false);
+    changeNameAction->setEnabled(false);
+}
+
+// The captions of the window and its pop-up menu in the current language.
+void MainWindow::ApplyLanguage() {
+    setWindowTitle(ScreenText(Text(words::GameTitle)));
+    quitAction->setText(ScreenText(Text(words::ExitToMenu)));
+    changeNameAction->setText(ScreenText(Text(words::ChangeName)));
+    speedAction->setText(ScreenText(Text(words::Speed)));
+    aboutAction->setText(ScreenText(Text(words::About)));
+}
+
+// --- Window size and screens
+
+void MainWindow::ApplyWindowSize() {
+    Settings& settings = session.CurrentSettings();
+    settings.WindowSize = std::clamp(settings.WindowSize, 1, 5);
+    const auto mode = static_cast<WindowSizeMode>(settings.WindowSize);
+    const QScreen* desktop = QGuiApplication::primaryScreen();
+    const QSize screenSize = desktop ? desktop->geometry().size() : QSize(1920, 1080);
+    scale = TableScale::ForMode(mode, screenSize);
+    tableView->ForgetDrawing();
+    const QSize client = scale.ClientSize();
+    const ArtworkLoad faces = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
+                                                     PictureSizeClass(scale.Scale()));
+    const ArtworkLoad background = pictures.LoadBackground(
+        false, settings.Background, settings.BackgroundVariant, settings.WindowSize, client);
+    // A missing artwork pack is never fatal: the built-in pictures stand in
+    // and the settings follow what was loaded.
+    if (!faces.ok || !background.ok) {
+        settings.DeckFace = pictures.DeckFace();
+        settings.DeckBack = pictures.DeckBack();
+        settings.Background = pictures.BackgroundDesign();
+        settings.BackgroundVariant = pictures.BackgroundColour();
+    }
+    if (mode == WindowSizeMode::FullScreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setGeometry(QRect(QPoint(0, 0), client));
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setFixedSize(client);
+        // A window larger than the screen keeps its top left corner, and so
+        // its title bar, on the screen.
+        const QPoint centred = CentreOnScreen(screenSize, client);
+        move(std::max(centred.x(), 0), std::max(centred.y(), 0));
+    }
+    pages->setGeometry(rect());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* /*event*/) {
+    pages->setGeometry(rect());
+}
+
+void MainWindow::ShowScreen(Screen next) {
+    screen = next;
+    const bool atTable = next == Screen::Table;
+    quitAction->setEnabled(atTable);
+    changeNameAction->setEnabled(atTable);
+    if (next == Screen::Title)
+        titlePage->Start();
+    else
+        titlePage->Stop();
+    if (next == Screen::Menu)
+        menuPage->Fill(scale, session.ReadClubList());
+    if (atTable)
+        tableView->Deal();
+    else
+        tableView->Clear();
+    pages->setCurrentWidget(next == Screen::Title  ? static_cast<QWidget*>(titlePage)
+                            : next == Screen::Menu ? static_cast<QWidget*>(menuPage)
+                                                   : static_cast<QWidget*>(tableView));
+}
+
+SkinnedButton* MainWindow::MenuButton(int number) const {
+    return menuPage->Button(number);
+}
+
+// --- The queue's stage
+
+void MainWindow::Apply(const MatchEvent& event) {
+    std::visit(
+        [this, &event](const auto& e) {
+            using E = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<E, Event>)
+                tableView->ApplyGameEvent(e);
+            else if constexpr (std::is_same_v<E, match_event::Buttons>)
+                tableView->ApplyButtons(e.buttons);
+            else if constexpr (std::is_same_v<E, match_event::ShowScreen>)
+                ShowScreen(e.screen);
+            else if constexpr (std::is_same_v<E, match_event::LeavingTable>)
+                tableView->ShowWaitBanner(true);
+            else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
+                tableView->DrawBanners();
+                dialogs.NameChanged(FromBytes(session.CurrentMatch().PlayerName()));
+            } else
+                dialogs.Show(event);
+            // A spoken card stays silent until sound exists.
+        },
+        event);
+}
+
+bool MainWindow::StartFlight(const event::FlyCards& flight) {
+    return tableView->StartFlight(flight);
+}
+
+std::optional<int> MainWindow::NextFlightFrame() {
+    return tableView->NextFlightFrame();
+}
+
+// --- Keys, the pop-up menu and its actions
+
+void MainWindow::LeaveTitle() {
+    session.Input([](Match& m) { m.LeaveTitle(); });
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (screen == Screen::Title && !event->isAutoRepeat()) {
+        LeaveTitle();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (screen == Screen::Title || session.Queue().Busy())
+        return;
+    popupMenu->exec(event->globalPos());
+}
+
+void MainWindow::QuitToMenu() {
+    if (session.Queue().Busy() || !session.CurrentMatch().RequestQuitToMenu())
+        return;
+    if (!dialogs.ConfirmLeaveToMenu())
+        return;
+    session.Input([](Match& m) { m.QuitToMenu(); });
+}
+
+// `number` is a member's line 1..5, or the new player's slot.
+void MainWindow::OpenLogin(int number) {
+    if (screen != Screen::Menu || session.Queue().Busy())
+        return;
+    const Slot slot = number == SlotNumber(NewPlayerSlot) ? NewPlayerSlot : MemberSlot(number);
+    QString memberName;
+    if (IsMember(slot)) {
+        // The name as the menu shows it; the login reads the record itself.
+        const std::optional<std::string> name = session.MemberName(number);
+        if (!name)
+            return;
+        memberName = FromBytes(*name);
+    }
+    // The name last typed, or the default name of the language when none was.
+    const std::string& lastName = session.CurrentSettings().PlayerName;
+    const QString offered = lastName == Settings().PlayerName
+                                ? ScreenText(Text(words::DefaultPlayerName))
+                                : FromBytes(lastName);
+    session.Input([&](Match&) {
+        dialogs.Login(memberName, offered,
+                      [this, slot](const std::string& name, const std::string& password,
+                                   const std::string& again) {
+                          return session.Login(slot, name, password, again);
+                      });
+    });
+}
+
+// The match renames the player, and a member's record with it; the name
+// shows when NameChanged arrives.
+void MainWindow::ChangeName() {
+    if (screen != Screen::Table || session.Queue().Busy())
+        return;
+    const std::optional<DialogPresenter::NewName> typed =
+        dialogs.AskNewName(FromBytes(session.CurrentMatch().PlayerName()));
+    if (typed)
+        session.Input([&](Match& m) { m.RenamePlayer(typed->name, typed->password); });
+}
+
+void MainWindow::ShowSpeed() {
+    const QImage card =
+        tableView->Drawing() ? tableView->Drawing()->Cards().Back() : pictures.Back();
+    Settings& settings = session.CurrentSettings();
+    dialogs.ChooseSpeed(settings.Speed, card, [&settings](int speed) { settings.Speed = speed; });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!session.RecordFilesSound()) {
+        event->accept();
+        return;
+    }
+    if (session.CurrentMatch().CloseNeedsQuestion() && !dialogs.ConfirmLeaveGame()) {
+        event->ignore();
+        return;
+    }
+    const Session::CloseOutcome outcome = session.Close();
+    if (outcome.recordFailed)
+        dialogs.DiskWriteFailed();
+    if (outcome.settingsFailed)
+        dialogs.SettingsNotSaved();
+    event->accept();
+}
+
+} // namespace tavlira

@@ -1,0 +1,96 @@
+#pragma once
+// The main window: a thin shell around the session. It holds the three pages
+// (title, menu, table) in one stack, the pop-up menu, and the presenter of
+// the dialogs, and forwards each click and menu action to the session. It
+// decides no rule.
+
+#include "app/Session.h"
+#include "ui/artwork/PictureStore.h"
+#include "ui/dialogs/DialogPresenter.h"
+#include "ui/table/TableScale.h"
+#include "ui/window/EventQueue.h"
+
+#include <QMenu>
+#include <QStackedWidget>
+#include <QWidget>
+#include <filesystem>
+#include <optional>
+
+namespace tavlira {
+
+class MenuPage;
+class SkinnedButton;
+class TableView;
+class TitlePage;
+
+class MainWindow : public QWidget, private EventStage {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(std::filesystem::path programFolder, std::optional<std::uint32_t> seed = {},
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Loads the settings and checks the record files. False when the program
+    // must end: the error box has been shown, and the settings are not saved
+    // at the end of this run.
+    bool Start();
+
+    Session& CurrentSession() { return session; }
+    Match& CurrentMatch() { return session.CurrentMatch(); }
+    Settings& CurrentSettings() { return session.CurrentSettings(); }
+    const EventQueue& Queue() const { return session.Queue(); }
+    Screen CurrentScreen() const { return screen; }
+    TableView* Table() const { return tableView; }
+    // Menu buttons 1..5 (members), 6 "New Player", 11 "Exit".
+    SkinnedButton* MenuButton(int number) const;
+    QMenu* PopupMenu() const { return popupMenu; }
+    QAction* QuitAction() const { return quitAction; }
+    QAction* ChangeNameAction() const { return changeNameAction; }
+    QAction* SpeedAction() const { return speedAction; }
+
+    // See Session::SetTimeScale.
+    void SetTimeScale(double factor) { session.SetTimeScale(factor); }
+
+  protected:
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // EventStage
+    void Apply(const MatchEvent& event) override;
+    bool StartFlight(const event::FlyCards& flight) override;
+    std::optional<int> NextFlightFrame() override;
+    void QueueIdle() override {}
+
+    void ConnectTable();
+    void CreatePopupMenu();
+    void ApplyLanguage();
+    void ApplyWindowSize();
+    void ShowScreen(Screen next);
+    void LeaveTitle();
+    void OpenLogin(int slot);
+    void QuitToMenu();
+    void ChangeName();
+    void ShowSpeed();
+
+    Session session;
+    DialogPresenter dialogs;
+    PictureStore pictures;
+    TableScale scale;
+    Screen screen = Screen::Title;
+
+    QStackedWidget* pages;
+    TitlePage* titlePage;
+    MenuPage* menuPage;
+    TableView* tableView;
+    QMenu* popupMenu;
+    QAction* quitAction;
+    QAction* changeNameAction;
+    QAction* speedAction;
+    QAction* aboutAction;
+};
+
+} // namespace tavlira

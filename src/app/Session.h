@@ -1,0 +1,104 @@
+#pragma once
+// One run of the game behind the main window: the settings, the record
+// files, the match and the queue that plays the match's outbox. Every input
+// reaches the match through `Input`, only while the queue is idle, so game
+// steps never interleave. It owns no widget: the window shows what the queue
+// plays and opens the dialogs.
+
+#include "match/Match.h"
+#include "records/RecordStore.h"
+#include "records/Settings.h"
+#include "ui/window/EventQueue.h"
+
+#include <QObject>
+#include <QTimer>
+#include <filesystem>
+#include <optional>
+
+namespace tavlira {
+
+class Session : public QObject, private EventStage {
+    Q_OBJECT
+
+  public:
+    // `programFolder` holds the settings and record files; `view` shows what
+    // the queue plays. Each shuffle uses a fresh clock-seeded random source,
+    // or with `seed` a fixed sequence so a match can be replayed.
+    Session(std::filesystem::path programFolder, std::optional<std::uint32_t> seed,
+            EventStage& view);
+
+    // Loads the settings and the language, then checks the record files.
+    // Only after a sound check are the settings saved at the end.
+    StartupCheck Start();
+
+    Match& CurrentMatch() { return match; }
+    const Match& CurrentMatch() const { return match; }
+    Settings& CurrentSettings() { return settings; }
+    const Settings& CurrentSettings() const { return settings; }
+    const EventQueue& Queue() const { return queue; }
+
+    // Runs `step` on the match and plays its outbox, unless the queue is
+    // still playing: then the input is dropped and false returned.
+    template <typename Step> bool Input(Step&& step) {
+        if (queue.Busy())
+            return false;
+        emit InputOpen(false);
+        step(match);
+        queue.Play(match.TakeOutbox());
+        return true;
+    }
+
+    // The login check for a member's slot or a new player; a new player's
+    // name is remembered as the name to offer next time.
+    LoginError Login(Slot slot, const std::string& name, const std::string& password,
+                     const std::string& passwordAgain);
+    // The record file of the current mode, for the club list of the menu; it
+    // is read again each time the menu shows.
+    const std::optional<RecordFile>& ReadClubList();
+    // The name of a member in the club list last read, in code page 1251;
+    // nothing for an empty line.
+    std::optional<std::string> MemberName(int line) const;
+
+    struct CloseOutcome {
+        bool recordFailed = false;
+        bool settingsFailed = false;
+    };
+    // True when the record files were sound at the start, so closing ends the
+    // match and saves the settings.
+    bool RecordFilesSound() const { return recordFilesSound; }
+    CloseOutcome Close();
+
+    // The tick, the pauses and the flights take their time multiplied by
+    // `factor`; 1, the default, is real time.
+    void SetTimeScale(double factor);
+
+  signals:
+    // False when a step of the match begins, true when the queue has played
+    // everything and the match waits for input again.
+    void InputOpen(bool open);
+
+  private:
+    // EventStage: the session carries out record effects and hands their
+    // outcomes back to the match; everything else goes on to the view, while
+    // the session follows the screen shown, for the tick.
+    void Apply(const MatchEvent& event) override;
+    bool StartFlight(const event::FlyCards& flight) override;
+    std::optional<int> NextFlightFrame() override;
+    void QueueIdle() override;
+
+    void UpdateGameTick();
+
+    std::filesystem::path programFolder;
+    EventStage& view;
+    Settings settings;
+    bool recordFilesSound = false;
+    DiskRecordStore records;
+    Match match;
+    EventQueue queue;
+    QTimer gameTick;
+    std::optional<RecordFile> clubList;
+    Screen shownScreen = Screen::Title;
+    double timeScale = 1.0;
+};
+
+} // namespace tavlira

@@ -1,0 +1,30 @@
+#include "ui/common/ToScreen.h"
+
+#include "util/Cp1251.h"
+#include "util/NumberFormat.h"
+
+namespace tavlira {
+
+int Round(double x) {
+    return static_cast<int>(RoundHalfEven(x));
+}
+
+QString FromBytes(std::string_view bytes) {
+    return QString::fromStdString(Cp1251ToUtf8(bytes));
+}
+
+QString ScreenText(std::string_view text) {
+    QString screen = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    screen.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return screen;
+}
+
+const FontChoice& FontOf(const Settings& settings, FontLine line) {
+    return settings.Fonts[static_cast<std::size_t>(line)];
+}
+
+QFont FontFace(const Settings& settings, FontLine line) {
+    return QFont(FromBytes(FontOf(settings, line).name));
+}
+
+} // namespace tavlira

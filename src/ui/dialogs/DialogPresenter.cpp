@@ -1,0 +1,110 @@
+#include "ui/dialogs/DialogPresenter.h"
+
+#include "i18n/words/Login.h"
+#include "i18n/words/Menu.h"
+#include "i18n/words/Options.h"
+#include "i18n/words/Records.h"
+#include "i18n/words/Table.h"
+#include "ui/common/ToScreen.h"
+#include "ui/dialogs/MessageBox.h"
+#include "ui/dialogs/SpeedDialog.h"
+
+namespace tavlira {
+namespace {
+
+QString Quoted(const std::filesystem::path& file) {
+    return " \"" + QString::fromStdString(file.string()) + "\"";
+}
+
+QString ThrowAwayQuestion(const WordTable& question) {
+    return ScreenText(Text(question)) + "\n" + ScreenText(Text(words::AllDataWillBeLost));
+}
+
+} // namespace
+
+DialogPresenter::DialogPresenter(QWidget* parentWindow) : window(parentWindow) {}
+
+void DialogPresenter::Show(const MatchEvent& event) {
+    if (const auto* failure = std::get_if<match_event::RecordFailure>(&event)) {
+        ErrorBox(window, ScreenText(Text(failure->what == match_event::RecordFailure::What::History
+                                             ? words::CantSaveHistory
+                                             : words::ErrorOfDiskWriting)));
+    } else if (const auto* end = std::get_if<match_event::EndOfCycle>(&event)) {
+        const QString place =
+            end->outcome.topTenPlace > 0
+                ? ScreenText(Text(words::PlaceLabel)) + QString::number(end->outcome.topTenPlace)
+                : ScreenText(Text(words::NotInTopTen));
+        InformationBox(window, ScreenText(Text(words::CompletionOfGame)) + "\n" +
+                                   ScreenText(Text(words::ResultLabel)) +
+                                   QString::number(end->outcome.cycleScore) + "\n" + place);
+    }
+}
+
+bool DialogPresenter::ShowStartupCheck(const StartupCheck& check) {
+    switch (check.status) {
+    case RecordFileStatus::Missing:
+        ErrorBox(window, ScreenText(Text(words::CantFindTheFile)) + Quoted(check.failedFile) + "!");
+        return false;
+    case RecordFileStatus::Damaged:
+        ErrorBox(window, ScreenText(Text(words::IncorrectFile)) + Quoted(check.failedFile) + "!");
+        return false;
+    case RecordFileStatus::Sound:
+        break;
+    }
+    for (const std::filesystem::path& file : check.notWritableFiles)
+        ErrorBox(window, ScreenText(Text(words::AttributeWarningStart)) + Quoted(file) +
+                             ScreenText(Text(words::AttributeWarningEnd)));
+    return true;
+}
+
+void DialogPresenter::DiskWriteFailed() {
+    ErrorBox(window, ScreenText(Text(words::ErrorOfDiskWriting)));
+}
+
+void DialogPresenter::SettingsNotSaved() {
+    ErrorBox(window, ScreenText(Text(words::CantSaveOptions)));
+}
+
+bool DialogPresenter::ConfirmLeaveToMenu() {
+    return QuestionBox(window, ThrowAwayQuestion(words::LeaveToMainMenuQuestion));
+}
+
+bool DialogPresenter::ConfirmLeaveGame() {
+    return QuestionBox(window, ThrowAwayQuestion(words::LeaveGameQuestion));
+}
+
+bool DialogPresenter::Login(const QString& memberName, const QString& offeredName,
+                            LoginDialog::Check check) {
+    LoginDialog dialog(window, memberName, offeredName, static_cast<int>(LoginNameLength),
+                       std::move(check));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<DialogPresenter::NewName> DialogPresenter::AskNewName(const QString& currentName) {
+    NewName typed;
+    LoginDialog dialog(
+        window, QString(), currentName, static_cast<int>(LoginNameLength),
+        [&typed](const std::string& name, const std::string& password, const std::string& again) {
+            typed = {name, password};
+            return CheckNewPlayer(name, password, again);
+        });
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return typed;
+}
+
+void DialogPresenter::NameChanged(const QString& newName) {
+    InformationBox(window, ScreenText(Text(words::NameChanged)) + newName);
+}
+
+void DialogPresenter::ChooseSpeed(int speed, const QImage& card, std::function<void(int)> changed) {
+    SpeedDialog dialog(window, speed, card, std::move(changed));
+    dialog.exec();
+}
+
+void DialogPresenter::About() {
+    InformationBox(window, ScreenText(Text(words::GameTitle)) + "\nV 5.7f\n\n" +
+                               ScreenText(Text(words::TitleAuthorLine)));
+}
+
+} // namespace tavlira

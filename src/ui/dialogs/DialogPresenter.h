@@ -1,0 +1,59 @@
+#pragma once
+// Opens every dialog and box of the main window: for the match's events (a
+// failed record write, the end of a cycle), the start-up checks, and the
+// actions of the main and pop-up menus. It decides no rule: the caller hands
+// in the checks and acts on the answers.
+
+#include "match/MatchEvent.h"
+#include "records/RecordStore.h"
+#include "ui/dialogs/LoginDialog.h"
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace tavlira {
+
+class DialogPresenter {
+  public:
+    // The dialogs open over `window`.
+    explicit DialogPresenter(QWidget* window);
+
+    // The box a match event opens; events that open none are ignored.
+    void Show(const MatchEvent& event);
+    // The error boxes of the start-up check: false when the program must end.
+    bool ShowStartupCheck(const StartupCheck& check);
+    void DiskWriteFailed();
+    void SettingsNotSaved();
+    // "Your name ... successfully changed!" with the new name.
+    void NameChanged(const QString& newName);
+
+    // The questions before leaving, which throw the match away on "Yes".
+    bool ConfirmLeaveToMenu();
+    bool ConfirmLeaveGame();
+
+    // The login dialog for a member, whose name stands fixed, or for a new
+    // player (`memberName` empty), whose box offers `offeredName`. True when
+    // `check` accepted what was typed.
+    bool Login(const QString& memberName, const QString& offeredName, LoginDialog::Check check);
+
+    // A new name and password in code page 1251 bytes.
+    struct NewName {
+        std::string name;
+        std::string password;
+    };
+    // Asks for a new name and password, offering `currentName`; nothing when
+    // cancelled.
+    std::optional<NewName> AskNewName(const QString& currentName);
+
+    // The speed dialog; `changed` runs on every move of its bar.
+    void ChooseSpeed(int speed, const QImage& card, std::function<void(int)> changed);
+    void About();
+
+  private:
+    QWidget* window;
+};
+
+} // namespace tavlira

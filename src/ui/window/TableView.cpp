@@ -1,0 +1,466 @@
+#include "ui/window/TableView.h"
+
+#include "game/Random.h"
+#include "i18n/words/Menu.h"
+#include "i18n/words/Records.h"
+#include "i18n/words/Table.h"
+#include "ui/common/ToScreen.h"
+#include "ui/controls/BalloonHint.h"
+#include "ui/controls/FittedFont.h"
+#include "ui/controls/SkinnedButton.h"
+
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tavlira {
+namespace {
+
+std::size_t Index(TableView::Element element) {
+    return static_cast<std::size_t>(element);
+}
+
+MouseButton ButtonOf(Qt::MouseButton button) {
+    return button == Qt::RightButton ? MouseButton::Right : MouseButton::Left;
+}
+
+} // namespace
+
+TableView::TableView(const Match& gameMatch, const Settings& windowSettings, PictureStore& store,
+                     const TableScale& tableScale, QWidget* parent)
+    : QWidget(parent), match(gameMatch), settings(windowSettings), pictures(store),
+      scale(tableScale), startButton(new SkinnedButton(this)),
+      secondButton(new SkinnedButton(this)), balloon(new BalloonHint(this)) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (SkinnedButton* button : {startButton, secondButton}) {
+        SkinButton(*button, TColorSB::QRed, Qt::white);
+        button->SetGrayDis(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->hide();
+        button->installEventFilter(this);
+    }
+    connect(startButton, &QPushButton::clicked, this, &TableView::StartPressed);
+    connect(secondButton, &QPushButton::clicked, this, &TableView::SecondPressed);
+}
+
+TableView::~TableView() = default;
+
+void TableView::ForgetDrawing() {
+    drawing.reset();
+}
+
+void TableView::Deal() {
+    atTable = true;
+    waitBanner = false;
+    const QDate today = QDate::currentDate();
+    pictures.ChooseBackPicture(today.dayOfWeek(), settings.DeckBackAlwaysOne, [](int n) {
+        return static_cast<int>(ClockSeededRandom().Below(static_cast<std::uint32_t>(n)));
+    });
+    if (drawing)
+        drawing->Cards().ForgetBack();
+    else
+        CreateDrawing();
+    noMove = {};
+    ++gamesDealt;
+    SetElement(Element::gamePlate, drawing->GameCounter(gamesDealt));
+    DrawBanners();
+    for (Picture& element : elements)
+        element.shown = true;
+    overGamePlate = false;
+    setToolTip(QString());
+    update();
+}
+
+void TableView::Clear() {
+    atTable = false;
+    waitBanner = false;
+    CloseHint();
+    startButton->hide();
+    secondButton->hide();
+    for (Picture& element : elements)
+        element.shown = false;
+    unsetCursor();
+    update();
+}
+
+// The table's pictures, layout and fonts for the current window size and
+// artwork; they last from game to game, so card faces are scaled only once.
+void TableView::CreateDrawing() {
+    TableFonts fonts;
+    fonts.decor = FromBytes(FontOf(settings, FontLine::Large).name);
+    fonts.decorPercent = FontOf(settings, FontLine::Large).scale;
+    fonts.serif = FromBytes(FontOf(settings, FontLine::Small).name);
+    fonts.serifPercent = FontOf(settings, FontLine::Small).scale;
+    drawing = std::make_unique<TableDrawing>(pictures, pictures.Background(), scale,
+                                             settings.WindowSize, fonts);
+    const TableLayout& layout = drawing->Layout();
+    startButton->setGeometry(layout.startButton);
+    secondButton->setGeometry(layout.secondButton);
+    const int k = settings.WindowSize == 1 ? 10 : 9;
+    QFont buttonFont(fonts.decor);
+    buttonFont.setPixelSize(Round(Round(20 * fonts.decorPercent / 100.0) * scale.Scale() * k / 10));
+    buttonFont.setBold(true);
+    startButton->setFont(buttonFont);
+    secondButton->setFont(buttonFont);
+}
+
+void TableView::DrawBanners() {
+    SetElement(Element::opponentBanner,
+               noMove[OpponentSeat].isEmpty()
+                   ? drawing->Banner(OpponentSeat, QStringLiteral("PC"), BannerColour::Blue)
+                   : drawing->Banner(OpponentSeat, noMove[OpponentSeat], BannerColour::Red));
+    SetElement(Element::playerBanner,
+               noMove[LocalSeat].isEmpty()
+                   ? drawing->Banner(LocalSeat, FromBytes(match.PlayerName()), BannerColour::Green)
+                   : drawing->Banner(LocalSeat, noMove[LocalSeat], BannerColour::Red));
+}
+
+QRect TableView::ElementRect(Element element) const {
+    if (!drawing)
+        return QRect();
+    const TableLayout& l = drawing->Layout();
+    const std::array<QRect, ElementCount> rects{l.opponentHand, l.playerHand,     l.table,
+                                                l.stock,        l.gamePlate,      l.opponentPanel,
+                                                l.playerPanel,  l.opponentBanner, l.playerBanner};
+    return rects[Index(element)];
+}
+
+bool TableView::ElementShown(Element element) const {
+    return elements[Index(element)].shown;
+}
+
+void TableView::SetElement(Element element, QImage picture) {
+    elements[Index(element)].image = std::move(picture);
+    update(ElementRect(element));
+}
+
+QRect TableView::HandCardRect(int place) const {
+    if (!drawing || place < 1 || place > static_cast<int>(playerHandX.size()))
+        return QRect();
+    const QRect hand = ElementRect(Element::playerHand);
+    return QRect(hand.topLeft() + QPoint(playerHandX[static_cast<std::size_t>(place - 1)], 0),
+                 drawing->CardSize());
+}
+
+QRect TableView::TableSlotRect(int slot) const {
+    if (!drawing)
+        return QRect();
+    return drawing->Slots().CardRect(slot).translated(ElementRect(Element::table).topLeft());
+}
+
+void TableView::ApplyButtons(const TableButtons& buttons) {
+    const auto apply = [this](SkinnedButton* button, const TableButton& state) {
+        button->setText(state.label ? ScreenText(Text(*state.label)) : QString());
+        button->setEnabled(state.enabled);
+        button->setVisible(state.shown && atTable);
+    };
+    apply(startButton, buttons.start);
+    apply(secondButton, buttons.second);
+}
+
+void TableView::ApplyGameEvent(const Event& gameEvent) {
+    if (!drawing)
+        return;
+    std::visit(
+        [this](const auto& e) {
+            using E = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<E, event::RedrawHand>) {
+                std::vector<int> handX;
+                const bool person = e.seat == LocalSeat;
+                SetElement(person ? Element::playerHand : Element::opponentHand,
+                           drawing->Hand(e, handX));
+                if (person)
+                    playerHandX = std::move(handX);
+            } else if constexpr (std::is_same_v<E, event::RedrawTable>) {
+                SetElement(Element::table, drawing->Table(e));
+            } else if constexpr (std::is_same_v<E, event::RedrawStock>) {
+                SetElement(Element::stock, drawing->DeckPile(e.stockLeft));
+            } else if constexpr (std::is_same_v<E, event::RedrawPanels>) {
+                SetElement(Element::opponentPanel, drawing->PlayerPanel(OpponentSeat, e.panels));
+                SetElement(Element::playerPanel, drawing->PlayerPanel(LocalSeat, e.panels));
+            } else if constexpr (std::is_same_v<E, event::ShowNoMove>) {
+                noMove[e.seat] = ScreenText(Text(words::NoMove));
+                DrawBanners();
+            }
+            // Network messages wait for network play; the end of a game
+            // shows through the buttons that follow it.
+        },
+        gameEvent);
+}
+
+void TableView::ShowWaitBanner(bool on) {
+    waitBanner = on;
+    if (on) {
+        for (Picture& element : elements)
+            element.shown = false;
+        startButton->hide();
+        secondButton->hide();
+    }
+    repaint();
+}
+
+// --- Flights
+
+int TableView::FlightSpeed() const {
+    return std::clamp(settings.Speed, SlowestFlightSpeed, FastestFlightSpeed);
+}
+
+QPoint TableView::SpotPixel(const Spot& spot, bool from, const event::FlyCards& flyCards) const {
+    const TableLayout& layout = drawing->Layout();
+    const QSize card = drawing->CardSize();
+    switch (spot.kind) {
+    case Spot::Kind::Stock:
+        return layout.stock.topLeft() + DeckPileCardOrigin(scale, flyCards.stockCards);
+    case Spot::Kind::Table:
+        return layout.table.topLeft() + drawing->Slots().CardOrigin(spot.place);
+    case Spot::Kind::Pile:
+        return CaptureFlightEnd(static_cast<int>(spot.seat), size(), card);
+    case Spot::Kind::Hand:
+        break;
+    }
+    if (from && spot.seat == OpponentSeat)
+        return OpponentFlightStart(layout, card);
+    // A card leaves the hand as it was drawn with the card still in it; a
+    // dealt card lands where the hand will show it.
+    const QRect hand = spot.seat == OpponentSeat ? layout.opponentHand : layout.playerHand;
+    const std::vector<int> xs = SpreadHand(0, hand.width(), flyCards.handCards, card.width());
+    const std::size_t i = static_cast<std::size_t>(std::max(1, int(spot.place)) - 1);
+    const int x = i < xs.size() ? xs[i] : hand.width() / 2 - card.width() / 2;
+    return hand.topLeft() + QPoint(x, 0);
+}
+
+bool TableView::StartFlight(const event::FlyCards& flyCards) {
+    if (!settings.FlyingCards || !drawing || flyCards.count == 0 || !atTable)
+        return false;
+    // Captured cards leave the table at once: the clean picture shows the
+    // table without them.
+    if (flyCards.to.kind == Spot::Kind::Pile)
+        SetElement(Element::table, drawing->Table(flyCards.tableLeft));
+    std::vector<CardPath> paths;
+    std::vector<QImage> sprites;
+    const QPoint to = SpotPixel(flyCards.to, false, flyCards);
+    for (int i = 0; i < flyCards.count; ++i) {
+        const auto& card = flyCards.cards[static_cast<std::size_t>(i)];
+        paths.push_back({SpotPixel(card.from, true, flyCards), to});
+        sprites.push_back(flyCards.faceUp ? drawing->Cards().Face(card.code)
+                                          : drawing->Cards().Back());
+    }
+    std::vector<FlightFrame> frames;
+    if (paths.size() == 1 && flyCards.to.kind != Spot::Kind::Pile) {
+        if (paths.front().from == paths.front().to)
+            return false;
+        frames = PlanCardFlight(paths.front(), drawing->CardSize(), FlightSpeed(), false);
+    } else {
+        frames = PlanGroupFlight(paths, drawing->CardSize(), FlightSpeed());
+    }
+    if (frames.empty())
+        return false;
+    flightCanvas = std::make_unique<FlightCanvas>(SceneImage(), std::move(sprites));
+    flight = std::make_unique<CardFlight>(std::move(frames));
+    return true;
+}
+
+std::optional<int> TableView::NextFlightFrame() {
+    if (!flight || !flight->FlightRunning()) {
+        flight.reset();
+        flightCanvas.reset();
+        update();
+        return std::nullopt;
+    }
+    const FlightFrame& frame = flight->NextFrame();
+    repaint(flightCanvas->Apply(frame));
+    return pacer.PauseAfter(frame, FlightSpeed());
+}
+
+// --- Painting
+
+void TableView::PaintScene(QPainter& painter, QRect area) const {
+    PaintBackground(painter, pictures.Background(), area);
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const Picture& element = elements[i];
+        const QRect where = ElementRect(static_cast<Element>(i));
+        if (element.shown && !element.image.isNull() && where.intersects(area))
+            painter.drawImage(where.topLeft(), element.image);
+    }
+    if (waitBanner)
+        PaintWaitBanner(painter);
+}
+
+// "Please, wait..." centred on the window, growing with it like the table.
+void TableView::PaintWaitBanner(QPainter& painter) const {
+    const QSize size(scale.S(350), scale.S(80));
+    const QRect banner(
+        QPoint(Round((width() - size.width()) / 2.0), Round((height() - size.height()) / 2.0)),
+        size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(banner, scale.S(12), scale.S(12));
+    painter.fillPath(shape, QColor(255, 240, 200));
+    painter.setPen(QPen(QColor(128, 0, 0), scale.S(3)));
+    painter.drawPath(shape);
+    QFont font = FontFace(settings, FontLine::Large);
+    font.setPixelSize(
+        std::max(1, Round(scale.S(32) * FontOf(settings, FontLine::Small).scale / 100.0)));
+    const QString wait = ScreenText(Text(words::PleaseWait));
+    painter.setFont(FittedFont(font, wait, banner.width() - scale.S(24)));
+    painter.setPen(QColor(255, 0, 0));
+    painter.drawText(banner, Qt::AlignCenter, wait);
+}
+
+QImage TableView::SceneImage() const {
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    PaintScene(painter, rect());
+    return image;
+}
+
+void TableView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (flightCanvas) {
+        painter.drawImage(event->rect().topLeft(), flightCanvas->Work(), event->rect());
+        return;
+    }
+    painter.setClipRegion(event->region());
+    PaintScene(painter, event->rect());
+}
+
+// --- The person's mouse
+
+void TableView::SetInputOpen(bool open) {
+    inputOpen = open;
+    if (open)
+        return;
+    pressed.reset();
+    // A table button released after the step would click.
+    for (SkinnedButton* button : {startButton, secondButton})
+        button->setDown(false);
+}
+
+// A table button pressed while the match is busy stays up, so its release
+// later is no click.
+bool TableView::eventFilter(QObject* watched, QEvent* event) {
+    const bool tableButton = watched == startButton || watched == secondButton;
+    if (tableButton && !inputOpen &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+int TableView::HandPlaceUnder(QPoint point) const {
+    const QRect hand = ElementRect(Element::playerHand);
+    if (!drawing || !hand.contains(point))
+        return 0;
+    return HandPlaceAt(playerHandX, std::vector<bool>(playerHandX.size(), true),
+                       drawing->CardSize().width(), point.x() - hand.left());
+}
+
+int TableView::TablePlaceUnder(QPoint point) const {
+    const QRect table = ElementRect(Element::table);
+    if (!drawing || !table.contains(point))
+        return 0;
+    return drawing->Slots().TablePlaceAt(point - table.topLeft());
+}
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+    if (inputOpen && !waitBanner)
+        pressed = event->button();
+}
+
+// A click counts only when pressed and released while the match waited for
+// input: a press during a flight or the computer's move is forgotten, however
+// late its release arrives.
+void TableView::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed == event->button() && inputOpen && !waitBanner && atTable;
+    pressed.reset();
+    if (!click)
+        return;
+    const QPoint point = event->position().toPoint();
+    const MouseButton button = ButtonOf(event->button());
+    if (ElementRect(Element::playerHand).contains(point)) {
+        CloseHint();
+        emit HandClicked(HandPlaceUnder(point), button);
+    } else if (ElementRect(Element::table).contains(point)) {
+        emit TableClicked(TablePlaceUnder(point), button);
+    } else if (button == MouseButton::Left &&
+               (ElementRect(Element::opponentPanel).contains(point) ||
+                ElementRect(Element::playerPanel).contains(point))) {
+        emit PanelClicked();
+    } else {
+        return;
+    }
+    ShowPointer(point);
+    ShowHint(point);
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event) {
+    if (!atTable || !drawing)
+        return;
+    const QPoint point = event->position().toPoint();
+    ShowPointer(point);
+    ShowHint(point);
+}
+
+void TableView::ShowPointer(QPoint point) {
+    Pointer pointer = Pointer::Normal;
+    if (inputOpen) {
+        if (ElementRect(Element::playerHand).contains(point))
+            pointer = match.PointerOverHand(HandPlaceUnder(point));
+        else if (ElementRect(Element::table).contains(point))
+            pointer = match.PointerOverTable(TablePlaceUnder(point));
+    }
+    setCursor(pointer == Pointer::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+// The hints of the panels and the game plate. The plate's balloon opens as
+// the pointer enters it, and its hint waits until the balloon has closed so
+// that it never covers it.
+void TableView::ShowHint(QPoint point) {
+    QString hint;
+    for (Element panel : {Element::opponentPanel, Element::playerPanel}) {
+        const QRect r = ElementRect(panel);
+        if (!r.contains(point))
+            continue;
+        const QPoint base = point - r.topLeft();
+        if (base.y() < scale.S(38))
+            hint = ScreenText(Text(words::PointsOfCurrentRound));
+        else if (base.y() > scale.S(40) && base.x() >= scale.S(46) && base.x() <= scale.S(94))
+            hint = ScreenText(Text(words::Numbers));
+    }
+    const bool overPlate = ElementRect(Element::gamePlate).contains(point);
+    if (overPlate && !overGamePlate)
+        ShowGameBalloon();
+    overGamePlate = overPlate;
+    if (overPlate && !balloon->isVisible())
+        hint = ScreenText(GamePlateHint(Text(words::Game), match.Figures()));
+    if (toolTip() != hint)
+        setToolTip(hint);
+}
+
+void TableView::ShowGameBalloon() {
+    const QString text = ScreenText(CurrentGameBalloon(
+        match.Figures(), {Text(words::GeneralNumberOfGames), Text(words::GameInCurrentCycle),
+                          Text(words::GameInCurrentSession)}));
+    const QRect plate = ElementRect(Element::gamePlate);
+    balloon->ShowAt(mapToGlobal(QPoint(plate.center().x(), plate.bottom())),
+                    ScreenText(Text(words::CurrentGame)), text, 5000);
+}
+
+void TableView::CloseHint() {
+    balloon->hide();
+}
+
+// Over the person's hand and the table the right button speaks cards;
+// elsewhere the window's pop-up menu opens.
+void TableView::contextMenuEvent(QContextMenuEvent* event) {
+    const bool speaks = atTable && (ElementRect(Element::playerHand).contains(event->pos()) ||
+                                    ElementRect(Element::table).contains(event->pos()));
+    if (speaks)
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace tavlira

@@ -1,0 +1,144 @@
+#pragma once
+// The table page of the main window: it paints the table's elements from the
+// snapshots the match sends, plays card flights from what their events
+// carry, finds the card under the pointer and shows the table's hints. It
+// hands each click on as a signal and decides no rule.
+
+#include "match/Match.h"
+#include "records/Settings.h"
+#include "ui/artwork/PictureStore.h"
+#include "ui/table/CardFlight.h"
+#include "ui/window/TableDrawing.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace tavlira {
+
+class BalloonHint;
+class SkinnedButton;
+
+class TableView : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The pictures of the table.
+    enum class Element {
+        opponentHand,
+        playerHand,
+        table,
+        stock,
+        gamePlate,
+        opponentPanel,
+        playerPanel,
+        opponentBanner,
+        playerBanner
+    };
+    static constexpr int ElementCount = 9;
+
+    // `match`, `settings`, `pictures` and `scale` belong to the window; the
+    // view reads them.
+    TableView(const Match& match, const Settings& settings, PictureStore& pictures,
+              const TableScale& scale, QWidget* parent = nullptr);
+    ~TableView() override;
+
+    // The window size or the artwork changed: the table is drawn anew at the
+    // next deal.
+    void ForgetDrawing();
+    // A new deal: the table's pictures for the current size, a back picture
+    // for the day, every element shown.
+    void Deal();
+    // The table is left: its elements and buttons hide.
+    void Clear();
+
+    void ApplyGameEvent(const Event& event);
+    void ApplyButtons(const TableButtons& buttons);
+    // "Please, wait..." over the table while the match is recorded.
+    void ShowWaitBanner(bool on);
+    // Prepares the flight of `flight`; false when nothing is to fly.
+    bool StartFlight(const event::FlyCards& flight);
+    // Shows the next frame: the pause before the one after it in
+    // milliseconds, or nothing when the flight has ended.
+    std::optional<int> NextFlightFrame();
+
+    // Clicks reach the match only while input is open. Closing it also
+    // forgets a button pressed before, so a press made while the match was
+    // busy never completes a click later.
+    void SetInputOpen(bool open);
+    void CloseHint();
+    // The banners anew, after the player's name changed.
+    void DrawBanners();
+
+    // The table's drawing, from the first deal on.
+    TableDrawing* Drawing() { return drawing.get(); }
+    // Rectangle of the person's hand card at `place` (1..4), empty when the
+    // place holds no card.
+    QRect HandCardRect(int place) const;
+    QRect TableSlotRect(int slot) const;
+    QRect ElementRect(Element element) const;
+    bool ElementShown(Element element) const;
+    SkinnedButton* StartButton() const { return startButton; }
+    SkinnedButton* SecondButton() const { return secondButton; }
+
+  signals:
+    // `place` is the hand or table place under the pointer, 0 for none.
+    void HandClicked(int place, MouseButton button);
+    void TableClicked(int place, MouseButton button);
+    void PanelClicked();
+    void StartPressed();
+    void SecondPressed();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateDrawing();
+    void SetElement(Element element, QImage picture);
+    void ShowPointer(QPoint point);
+    void ShowHint(QPoint point);
+    void ShowGameBalloon();
+    void PaintScene(QPainter& painter, QRect area) const;
+    void PaintWaitBanner(QPainter& painter) const;
+    QImage SceneImage() const;
+    QPoint SpotPixel(const Spot& spot, bool from, const event::FlyCards& flight) const;
+    int HandPlaceUnder(QPoint point) const;
+    int TablePlaceUnder(QPoint point) const;
+    int FlightSpeed() const;
+
+    const Match& match;
+    const Settings& settings;
+    PictureStore& pictures;
+    const TableScale& scale;
+    std::unique_ptr<TableDrawing> drawing;
+    bool atTable = false;
+    bool waitBanner = false;
+    bool inputOpen = true;
+    std::optional<Qt::MouseButton> pressed; // a press made while input was open
+
+    struct Picture {
+        QImage image;
+        bool shown = false;
+    };
+    std::array<Picture, ElementCount> elements;
+    std::vector<int> playerHandX; // card positions in the person's hand as shown
+    int gamesDealt = 0;
+    OneBased<QString, 2> noMove; // the "No move" bubble of a seat, while shown
+
+    std::unique_ptr<FlightCanvas> flightCanvas;
+    std::unique_ptr<CardFlight> flight;
+    FlightPacer pacer;
+
+    SkinnedButton* startButton;
+    SkinnedButton* secondButton;
+    BalloonHint* balloon;
+    bool overGamePlate = false;
+};
+
+} // namespace tavlira

@@ -1,0 +1,60 @@
+#include "ui/window/TitlePage.h"
+
+#include "game/Card.h"
+
+#include <QContextMenuEvent>
+#include <QPainter>
+
+namespace tavlira {
+
+TitlePage::TitlePage(const PictureStore& store, const TableScale& tableScale, QWidget* parent)
+    : QWidget(parent), pictures(store), scale(tableScale) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    timer.setInterval(TitleAnimation::TickMs);
+    connect(&timer, &QTimer::timeout, this, &TitlePage::Tick);
+}
+
+// The four aces of the chosen deck run round the title, resized once to
+// their size on the screen so that no frame resamples them.
+void TitlePage::Start() {
+    const char suits[] = {suit::Hearts, suit::Spades, suit::Diamonds, suit::Clubs};
+    const QSize shown = (QSizeF(TitleAnimation::CardSize) * scale.Scale()).toSize();
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        const std::string ace{rank::Ace, suits[i]};
+        QImage face = pictures.FaceBitmap(ace);
+        if (face.isNull())
+            face = pictures.FacePicture(ace);
+        cards[i] = face.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    timer.start();
+}
+
+void TitlePage::Stop() {
+    timer.stop();
+}
+
+void TitlePage::Tick() {
+    const QRegion before = animation.MovingParts();
+    animation.Tick();
+    // Only the title and the cards are painted again.
+    const QTransform toWindow = TitleTransform(size(), scale.Scale());
+    for (const QRect& part : before + animation.MovingParts())
+        update(toWindow.mapRect(part).adjusted(-1, -1, 1, 1));
+}
+
+void TitlePage::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    PaintTitleScreen(painter, size(), scale.Scale(), animation, cards);
+}
+
+void TitlePage::mouseReleaseEvent(QMouseEvent* /*event*/) {
+    emit Left();
+}
+
+// The title has no pop-up menu.
+void TitlePage::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+}
+
+} // namespace tavlira
