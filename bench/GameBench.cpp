@@ -5,7 +5,6 @@
 #include "game/SelfPlay.h"
 
 #include <benchmark/benchmark.h>
-
 #include <vector>
 
 namespace tavlira {
@@ -54,8 +53,8 @@ void SelfPlayGames(benchmark::State& s) {
     std::uint32_t seed = 1;
     for (auto _ : s)
         benchmark::DoNotOptimize(PlaySelfGames(gamesPerIteration, seed++, s.range(0) != 0));
-    s.counters["games/s"] = benchmark::Counter(static_cast<double>(s.iterations()) * gamesPerIteration,
-                                               benchmark::Counter::kIsRate);
+    s.counters["games/s"] = benchmark::Counter(
+        static_cast<double>(s.iterations()) * gamesPerIteration, benchmark::Counter::kIsRate);
 }
 BENCHMARK(SelfPlayGames)->Arg(0)->Arg(1);
 

@@ -5,9 +5,9 @@
 namespace tavlira {
 namespace {
 
-constexpr std::array<char, 13> kRanks = {'2', '3', '4', '5', '6', '7', '8', '9',
-                                         rank::Ten, rank::Jack, rank::Queen, rank::King,
-                                         rank::Ace};
+constexpr std::array<char, 13> kRanks = {'2',         '3',        '4',      '5',       '6',
+                                         '7',         '8',        '9',      rank::Ten, rank::Jack,
+                                         rank::Queen, rank::King, rank::Ace};
 constexpr std::array<char, 4> kSuits = {suit::Hearts, suit::Diamonds, suit::Clubs, suit::Spades};
 
 int RankIndex(char r) {
@@ -41,7 +41,9 @@ std::optional<CardCode> CardCode::FromBytes(std::string_view twoBytes) {
     return CardCode{twoBytes[0], twoBytes[1]};
 }
 
-CardCode CardFromNumber(int n) { return AllCards()[n - 1]; }
+CardCode CardFromNumber(int n) {
+    return AllCards()[n - 1];
+}
 
 std::uint8_t RankOrder(CardCode card) {
     int index = RankIndex(card.rank);

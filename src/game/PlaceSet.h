@@ -8,7 +8,7 @@
 namespace tavlira {
 
 class PlaceSet {
-public:
+  public:
     constexpr PlaceSet() = default;
     static constexpr PlaceSet FromMask(std::uint16_t mask) { return PlaceSet(mask); }
 
@@ -23,15 +23,18 @@ public:
 
     // Calls f(place) for every member in ascending order.
     template <class F> constexpr void ForEach(F&& f) const {
-        for (std::uint16_t rest = mask_; rest != 0; rest = static_cast<std::uint16_t>(rest & (rest - 1)))
+        for (std::uint16_t rest = mask_; rest != 0;
+             rest = static_cast<std::uint16_t>(rest & (rest - 1)))
             f(std::countr_zero(rest));
     }
 
     friend constexpr bool operator==(PlaceSet, PlaceSet) = default;
 
-private:
+  private:
     constexpr explicit PlaceSet(std::uint16_t mask) : mask_(mask) {}
-    static constexpr std::uint16_t Bit(int place) { return static_cast<std::uint16_t>(1u << place); }
+    static constexpr std::uint16_t Bit(int place) {
+        return static_cast<std::uint16_t>(1u << place);
+    }
     std::uint16_t mask_ = 0;
 };
 

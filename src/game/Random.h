@@ -11,7 +11,7 @@
 namespace tavlira {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual std::uint32_t Next32() = 0;
 
@@ -22,11 +22,11 @@ public:
 
 // Mersenne twister: its output sequence for a seed is fixed by the C++ standard.
 class SeededRandom final : public RandomSource {
-public:
+  public:
     explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
     std::uint32_t Next32() override { return static_cast<std::uint32_t>(engine_()); }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

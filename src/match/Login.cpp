@@ -3,7 +3,9 @@
 namespace tavlira {
 namespace {
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 std::string PaddedPassword(std::string_view password) {
     std::string padded(password);

@@ -115,7 +115,6 @@ class PosixFileSystem final : public FileSystem {
     }
 
   public:
-
     bool Write(int fd, std::string_view bytes) override {
         while (!bytes.empty()) {
             const ssize_t written = ::write(fd, bytes.data(), bytes.size());

@@ -1,10 +1,10 @@
 #include "sim/Commands.h"
-#include "sim/MatchCommand.h"
 
 #include "game/CaptureSearch.h"
 #include "game/LayOff.h"
 #include "game/SelfPlay.h"
 #include "sim/Arguments.h"
+#include "sim/MatchCommand.h"
 
 #include <cstdio>
 #include <map>

@@ -1,8 +1,7 @@
 #include "util/Cp1251.h"
 
-#include <iconv.h>
-
 #include <cerrno>
+#include <iconv.h>
 #include <memory>
 
 namespace tavlira {

@@ -8,11 +8,13 @@ namespace {
 // The key advances on the enciphered byte in both directions, so decoding
 // replays exactly the key sequence of encoding.
 std::uint16_t NextKey(std::uint16_t key, unsigned char cipherByte) {
-    return static_cast<std::uint16_t>((static_cast<std::uint32_t>(cipherByte + key) * 52845u +
-                                       22719u) & 0xFFFFu);
+    return static_cast<std::uint16_t>(
+        (static_cast<std::uint32_t>(cipherByte + key) * 52845u + 22719u) & 0xFFFFu);
 }
 
-unsigned char KeyByte(std::uint16_t key) { return static_cast<unsigned char>(key >> 8); }
+unsigned char KeyByte(std::uint16_t key) {
+    return static_cast<unsigned char>(key >> 8);
+}
 
 } // namespace
 

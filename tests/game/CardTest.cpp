@@ -1,5 +1,6 @@
-#include "GameFixtures.h"
 #include "game/Card.h"
+
+#include "GameFixtures.h"
 
 namespace tavlira {
 namespace {
@@ -11,7 +12,7 @@ TEST(Card, NumbersMapToRankAndSuit) {
         const char* card;
         int order;
         int value;
-    } cases[] = {{1, "2ч", 1, 2},   {4, "2п", 1, 2},   {33, "1ч", 9, 10}, {37, "Вч", 10, 11},
+    } cases[] = {{1, "2ч", 1, 2},    {4, "2п", 1, 2},   {33, "1ч", 9, 10}, {37, "Вч", 10, 11},
                  {45, "Кч", 12, 13}, {49, "Тч", 13, 1}, {52, "Тп", 13, 1}, {42, "Дб", 11, 12}};
     for (const auto& c : cases) {
         EXPECT_EQ(CardFromNumber(c.number), Card(c.card)) << c.number;

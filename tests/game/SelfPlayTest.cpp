@@ -1,6 +1,7 @@
+#include "game/SelfPlay.h"
+
 #include "GameFixtures.h"
 #include "game/Play.h"
-#include "game/SelfPlay.h"
 
 #include <map>
 

@@ -1,7 +1,6 @@
 #include "util/TextCipher.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 namespace tavlira {
@@ -29,8 +28,8 @@ TEST(TextCipher, DecodeInvertsEncodeForAnyKeyAndText) {
         auto key = static_cast<std::uint16_t>(rng());
         EXPECT_EQ(DecipherBytes(EncipherBytes(text, key), key), text);
     }
-    for (auto key : {CipherKey::ServiceAddress, CipherKey::AccountPassword,
-                     CipherKey::TournamentAddress})
+    for (auto key :
+         {CipherKey::ServiceAddress, CipherKey::AccountPassword, CipherKey::TournamentAddress})
         EXPECT_EQ(DecodeText(EncodeText("http://127.0.0.1:8066/", key), key),
                   "http://127.0.0.1:8066/");
 }

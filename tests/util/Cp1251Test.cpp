@@ -15,8 +15,13 @@ TEST(Cp1251, CardCharactersRoundTrip) {
 
 TEST(Cp1251, UnmappableAndMalformedInputBecomesPlaceholder) {
     EXPECT_EQ(Utf8ToCp1251("a漢b"), "a?b");
-    EXPECT_EQ(Utf8ToCp1251("a\xFF" "b"), "a?b");
-    EXPECT_EQ(Cp1251ToUtf8("a\x98" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(Utf8ToCp1251("a\xFF"
+                           "b"),
+              "a?b");
+    EXPECT_EQ(Cp1251ToUtf8("a\x98"
+                           "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(Cp1251ToUtf8(""), "");
 }
 
