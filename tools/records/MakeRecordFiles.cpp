@@ -38,6 +38,10 @@ int main(int argc, char** argv) {
     for (const auto kind : {tavlira::RecordFileKind::Club, tavlira::RecordFileKind::Net}) {
         const fs::path path = folder / tavlira::RecordFileName(kind);
         const tavlira::FileLock lock(path);
+        if (!lock.Held()) {
+            std::cerr << "cannot lock " << path << "\n";
+            return 1;
+        }
         if (keepExisting && fs::exists(path, error))
             continue;
         if (!tavlira::ReplaceFile(path, bytes)) {
