@@ -2,6 +2,7 @@
 
 #include "game/SelfPlay.h"
 #include "match/Autoplay.h"
+#include "records/AtomicFile.h"
 #include "records/RecordStore.h"
 #include "sim/Arguments.h"
 #include "sim/Commands.h"
@@ -10,7 +11,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <stdexcept>
 
@@ -37,20 +37,25 @@ class ScratchInstall {
             throw std::runtime_error("cannot create a scratch folder in " +
                                      fs::temp_directory_path().string());
         folder_ = pattern;
+        const std::string bytes = FormatRecordFile(InitialRecordFile('0', "sim"));
         for (RecordFileKind kind : {RecordFileKind::Club, RecordFileKind::Net}) {
-            std::ofstream file(folder_ / RecordFileName(kind), std::ios::binary);
-            file << FormatRecordFile(InitialRecordFile('0', "sim"));
+            if (!ReplaceFile(folder_ / RecordFileName(kind), bytes)) {
+                RemoveFolder();
+                throw std::runtime_error("cannot write the scratch record files in " + pattern);
+            }
         }
     }
     ScratchInstall(const ScratchInstall&) = delete;
     ScratchInstall& operator=(const ScratchInstall&) = delete;
-    ~ScratchInstall() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
+    ~ScratchInstall() { RemoveFolder(); }
     const fs::path& Folder() const { return folder_; }
 
   private:
+    void RemoveFolder() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
     fs::path folder_;
 };
 
