@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 
 namespace tavlira {
 
@@ -35,6 +36,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     ConnectTable();
     CreatePopupMenu();
+    new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::ShowHelpTopic);
     ApplyLanguage();
 }
 
@@ -76,6 +78,7 @@ void MainWindow::CreatePopupMenu() {
     changeNameAction = popupMenu->addAction(QString(), this, &MainWindow::ChangeName);
     speedAction = popupMenu->addAction(QString(), this, &MainWindow::ShowSpeed);
     popupMenu->addSeparator();
+    helpAction = popupMenu->addAction(QString(), this, [this] { dialogs.HelpContents(); });
     aboutAction = popupMenu->addAction(QString(), this, [this] { dialogs.About(); });
     quitAction->setEnabled(false);
     changeNameAction->setEnabled(false);
@@ -87,6 +90,7 @@ void MainWindow::ApplyLanguage() {
     quitAction->setText(ScreenText(Text(words::ExitToMenu)));
     changeNameAction->setText(ScreenText(Text(words::ChangeName)));
     speedAction->setText(ScreenText(Text(words::Speed)));
+    helpAction->setText(ScreenText(Text(words::Help)));
     aboutAction->setText(ScreenText(Text(words::About)));
 }
 
@@ -260,6 +264,14 @@ void MainWindow::ShowSpeed() {
         tableView->Drawing() ? tableView->Drawing()->Cards().Back() : pictures.Back();
     Settings& settings = session.CurrentSettings();
     dialogs.ChooseSpeed(settings.Speed, card, [&settings](int speed) { settings.Speed = speed; });
+}
+
+// F1 opens the help page of what the player is doing: the menu, a dealt
+// game or a game under way. The title screen, which any key ends, has none.
+void MainWindow::ShowHelpTopic() {
+    if (screen == Screen::Title)
+        return;
+    dialogs.Help(session.CurrentMatch().HelpTopic());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -48,6 +48,7 @@ class MainWindow : public QWidget, private EventStage {
     QAction* QuitAction() const { return quitAction; }
     QAction* ChangeNameAction() const { return changeNameAction; }
     QAction* SpeedAction() const { return speedAction; }
+    QAction* HelpAction() const { return helpAction; }
 
     // See Session::SetTimeScale.
     void SetTimeScale(double factor) { session.SetTimeScale(factor); }
@@ -75,6 +76,7 @@ class MainWindow : public QWidget, private EventStage {
     void QuitToMenu();
     void ChangeName();
     void ShowSpeed();
+    void ShowHelpTopic();
 
     Session session;
     DialogPresenter dialogs;
@@ -90,6 +92,7 @@ class MainWindow : public QWidget, private EventStage {
     QAction* quitAction;
     QAction* changeNameAction;
     QAction* speedAction;
+    QAction* helpAction;
     QAction* aboutAction;
 };
 

@@ -6,6 +6,7 @@
 #include "i18n/words/Records.h"
 #include "i18n/words/Table.h"
 #include "ui/common/ToScreen.h"
+#include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/MessageBox.h"
 #include "ui/dialogs/SpeedDialog.h"
 
@@ -105,6 +106,22 @@ void DialogPresenter::ChooseSpeed(int speed, const QImage& card, std::function<v
 void DialogPresenter::About() {
     InformationBox(window, ScreenText(Text(words::GameTitle)) + "\nV 5.7f\n\n" +
                                ScreenText(Text(words::TitleAuthorLine)));
+}
+
+void DialogPresenter::Help(int topic) {
+    HelpShown().Open(HelpPage(topic, CurrentLanguage()));
+}
+
+void DialogPresenter::HelpContents() {
+    HelpShown().Open(HelpContentsPage(CurrentLanguage()));
+}
+
+// The window is made on first use and kept, so a second press brings the
+// same window forward instead of opening another.
+HelpWindow& DialogPresenter::HelpShown() {
+    if (!help)
+        help = new HelpWindow(window);
+    return *help;
 }
 
 } // namespace tavlira

@@ -16,6 +16,8 @@
 
 namespace tavlira {
 
+class HelpWindow;
+
 class DialogPresenter {
   public:
     // The dialogs open over `window`.
@@ -51,9 +53,16 @@ class DialogPresenter {
     // The speed dialog; `changed` runs on every move of its bar.
     void ChooseSpeed(int speed, const QImage& card, std::function<void(int)> changed);
     void About();
+    // The help window at the page of a help topic (Match::HelpTopic()), or at
+    // its contents. Both reuse one window, which stays open beside the game.
+    void Help(int topic);
+    void HelpContents();
 
   private:
+    HelpWindow& HelpShown();
+
     QWidget* window;
+    HelpWindow* help = nullptr;
 };
 
 } // namespace tavlira
