@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,8 +19,9 @@ namespace tavlira {
 
 class DialogPresenter {
   public:
-    // The dialogs open over `window`.
-    explicit DialogPresenter(QWidget* window);
+    // The dialogs open over `window`; `beforeEachBox` runs just before any
+    // box or dialog shows, to take away what must not stay behind it.
+    DialogPresenter(QWidget* window, std::function<void()> beforeEachBox);
 
     // The box a match event opens; events that open none are ignored.
     void Show(const MatchEvent& event);
@@ -51,9 +53,18 @@ class DialogPresenter {
     // The speed dialog; `changed` runs on every move of its bar.
     void ChooseSpeed(int speed, const QImage& card, std::function<void(int)> changed);
     void About();
+    // The history of games from `historyFolder`, showing the file shown the
+    // last time, or the newest one the first time.
+    void ShowHistory(const std::filesystem::path& historyFolder);
 
   private:
+    // Runs `beforeEachBox`: every public function that opens something calls
+    // it first.
+    void BeforeBox() const;
+
     QWidget* window;
+    std::function<void()> beforeEachBox;
+    std::optional<int> historyFileShown;
 };
 
 } // namespace tavlira
