@@ -82,11 +82,18 @@ HistoryDialog::HistoryDialog(QWidget* parent, const std::filesystem::path& histo
     games->setHorizontalHeaderLabels(headingTexts);
     for (int column = 0; column < games->columnCount(); ++column)
         games->setColumnWidth(column, ColumnWidths[static_cast<std::size_t>(column)]);
+    // The columns keep their fixed widths; a small font lets a date or a
+    // rating of four digits fit into them.
+    QFont small = games->font();
+    small.setPixelSize(10);
+    games->setFont(small);
+    games->horizontalHeader()->setFont(small);
     games->verticalHeader()->hide();
     games->setEditTriggers(QAbstractItemView::NoEditTriggers);
     games->setSelectionBehavior(QAbstractItemView::SelectRows);
     games->setStyleSheet(QStringLiteral("QTableWidget { background: %1; }"
-                                        "QHeaderView::section { background: %2; }")
+                                        "QTableWidget::item { padding: 0px; }"
+                                        "QHeaderView::section { background: %2; padding: 0px; }")
                              .arg(RowBackground.name(), HeadingTint.name()));
     int tableWidth = 2 * games->frameWidth();
     for (int width : ColumnWidths)
