@@ -21,7 +21,13 @@ namespace tavlira {
 
 MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t> seed,
                        QWidget* parent)
-    : QWidget(parent), session(std::move(folder), seed, *this), dialogs(this),
+    : QWidget(parent), session(std::move(folder), seed, *this),
+      // The "Please, wait..." banner never stays behind a box.
+      dialogs(this,
+              [this] {
+                  if (tableView->WaitBannerShown())
+                      tableView->ShowWaitBanner(false);
+              }),
       scale(TableScale::ForMode(WindowSizeMode::Small, QSize())), pages(new QStackedWidget(this)),
       titlePage(new TitlePage(pictures, scale)),
       menuPage(new MenuPage(pictures.Background(), session.CurrentSettings())),
@@ -33,6 +39,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(titlePage, &TitlePage::Left, this, &MainWindow::LeaveTitle);
     connect(menuPage, &MenuPage::PlayerChosen, this, &MainWindow::OpenLogin);
     connect(menuPage, &MenuPage::ExitChosen, this, &QWidget::close);
+    connect(menuPage, &MenuPage::HistoryChosen, this, &MainWindow::ShowHistory);
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     ConnectTable();
     CreatePopupMenu();
@@ -257,6 +264,12 @@ void MainWindow::ChangeName() {
         dialogs.AskNewName(FromBytes(session.CurrentMatch().PlayerName()));
     if (typed)
         session.Input([&](Match& m) { m.RenamePlayer(typed->name, typed->password); });
+}
+
+void MainWindow::ShowHistory() {
+    if (screen != Screen::Menu || session.Queue().Busy())
+        return;
+    dialogs.ShowHistory(session.HistoryFolder());
 }
 
 void MainWindow::ShowSpeed() {

@@ -17,7 +17,7 @@ MatchServices Services(RecordStore& records, std::optional<std::uint32_t> seed) 
                              const QDateTime now = QDateTime::currentDateTime();
                              return std::pair<std::string, std::string>(
                                  now.toString(QStringLiteral("hh:mm")).toStdString(),
-                                 now.toString(QStringLiteral("dd.MM.yyyy")).toStdString());
+                                 ShortDate(now.date()).toStdString());
                          },
                          [seed, shuffles]() -> std::unique_ptr<RandomSource> {
                              if (seed)

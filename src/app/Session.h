@@ -59,6 +59,9 @@ class Session : public QObject, private EventStage {
     // nothing for an empty line.
     std::optional<std::string> MemberName(int line) const;
 
+    // The folder of the history files.
+    std::filesystem::path HistoryFolder() const { return records.HistoryFolder(); }
+
     struct CloseOutcome {
         bool recordFailed = false;
         bool settingsFailed = false;

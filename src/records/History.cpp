@@ -184,17 +184,15 @@ bool WriteHistory(const fs::path& historyFolder, std::string_view clubFileStem,
     return false;
 }
 
-std::vector<HistoryListItem>
-ListHistoryFiles(const fs::path& historyFolder, std::string_view clubFileStem,
-                 const std::function<std::string(fs::file_time_type)>& formatDate) {
+std::vector<HistoryListItem> ListHistoryFiles(const fs::path& historyFolder,
+                                              std::string_view clubFileStem) {
     std::vector<HistoryListItem> items;
     for (int number = 1; number <= HistoryLastFileNumber; ++number) {
         const HistoryFileInfo info =
             VerifyHistoryFile(HistoryFilePath(historyFolder, clubFileStem, number));
         if (!info.valid)
             break;
-        items.push_back(
-            {number, "File I" + PadLeft(number, 4, '0') + " " + formatDate(info.modified)});
+        items.push_back({number, info.modified});
     }
     return items;
 }
@@ -206,24 +204,9 @@ std::vector<HistoryRow> ReadHistoryRows(std::string_view bytes) {
             return std::string(Trim(Chars(line, first, last)));
         };
         rows.push_back({field(1, 5), field(6, 15), field(16, 66), field(67, 69), field(70, 79),
-                        field(80, 89), std::string(HistoryTypeText(line[89]))});
+                        field(80, 89), line[89]});
     }
     return rows;
-}
-
-std::string_view HistoryTypeText(char marker) {
-    switch (marker) {
-    case 'L':
-        return "Local";
-    case 'N':
-        return "Net";
-    case 'A':
-        return "Account";
-    case 'T':
-        return "Tourney";
-    default:
-        return "";
-    }
 }
 
 } // namespace tavlira

@@ -30,7 +30,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -91,28 +90,28 @@ bool WriteHistory(const std::filesystem::path& historyFolder, std::string_view c
                   std::span<const HisStr> entries, std::string_view time, std::string_view date,
                   FileSystem& fileSystem = RealFileSystem());
 
-// An item of the history dialog's file list: "File I0003 <date>".
+// An item of the history dialog's file list, which shows it as
+// "File I0003 <date of the file>".
 struct HistoryListItem {
     int number = 0;
-    std::string text;
+    std::filesystem::file_time_type modified{};
 };
 
 // Files 1, 2, ... while they are valid; the list stops at the first missing
 // or damaged file. The dialog shows "No History Files" when it is empty.
-std::vector<HistoryListItem>
-ListHistoryFiles(const std::filesystem::path& historyFolder, std::string_view clubFileStem,
-                 const std::function<std::string(std::filesystem::file_time_type)>& formatDate);
+std::vector<HistoryListItem> ListHistoryFiles(const std::filesystem::path& historyFolder,
+                                              std::string_view clubFileStem);
 
-// One row of the history table; texts trimmed of blanks.
+// One row of the history table; texts trimmed of blanks, in code page 1251.
 struct HistoryRow {
-    std::string time, date, player, games, result, rating, type;
+    std::string time, date, player, games, result, rating;
+    // The kind marker: 'L' local, 'A' rated online, 'T' tournament, 'N'
+    // network duel.
+    char kind = 'L';
 };
 
 // The rows of a file, one per game line before the closing line; nothing for
 // a file that is not valid.
 std::vector<HistoryRow> ReadHistoryRows(std::string_view bytes);
-
-// "Local", "Net", "Account" or "Tourney" for the marker letter L, N, A, T.
-std::string_view HistoryTypeText(char marker);
 
 } // namespace tavlira

@@ -89,12 +89,33 @@ TEST(HistoryTest, AppendingKeepsEarlierGames) {
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].time, "12:00");
     EXPECT_EQ(rows[1].player, "Bob");
-    EXPECT_EQ(rows[1].type, "Account");
+    EXPECT_EQ(rows[1].kind, 'A');
     EXPECT_EQ(rows[2].result, "-12");
     EXPECT_EQ(rows[2].rating, "2,82");
-    EXPECT_EQ(rows[2].type, "Local");
-    EXPECT_EQ(HistoryTypeText('N'), "Net");
-    EXPECT_EQ(HistoryTypeText('T'), "Tourney");
+    EXPECT_EQ(rows[2].kind, 'L');
+}
+
+// Files whose checksums were computed apart from the writer.
+TEST(HistoryTest, FixtureFilesReadAsWrittenOrNotAtAll) {
+    const std::string valid = testing::ReadFixture("history-valid.hst");
+    EXPECT_EQ(VerifyHistoryBytes(valid).games, 4);
+    const std::vector<HistoryRow> rows = ReadHistoryRows(valid);
+    ASSERT_EQ(rows.size(), 4u);
+    const HistoryRow& bob = rows[2];
+    EXPECT_EQ(bob.time, "10:00");
+    EXPECT_EQ(bob.date, "15.03.2026");
+    EXPECT_EQ(bob.player, "Bob");
+    EXPECT_EQ(bob.games, "12");
+    EXPECT_EQ(bob.result, "150");
+    EXPECT_EQ(bob.rating, "1234,50");
+    EXPECT_EQ(bob.kind, 'A');
+    EXPECT_EQ(rows[0].time, "9:05");
+    EXPECT_EQ(rows[1].kind, 'N');
+    EXPECT_EQ(rows[3].kind, 'T');
+
+    const std::string damaged = testing::ReadFixture("history-damaged.hst");
+    EXPECT_FALSE(VerifyHistoryBytes(damaged).valid);
+    EXPECT_TRUE(ReadHistoryRows(damaged).empty());
 }
 
 class HistoryFilesTest : public testing::TempFolderTest {
@@ -119,8 +140,7 @@ class HistoryFilesTest : public testing::TempFolderTest {
 
     std::vector<int> Listed() const {
         std::vector<int> numbers;
-        for (const auto& item :
-             ListHistoryFiles(History(), "Tavlira2", [](auto) { return std::string("today"); }))
+        for (const auto& item : ListHistoryFiles(History(), "Tavlira2"))
             numbers.push_back(item.number);
         return numbers;
     }
@@ -131,10 +151,9 @@ TEST_F(HistoryFilesTest, FirstWriteCreatesFolderAndFileOne) {
     ASSERT_TRUE(Write());
     EXPECT_EQ(File(1).filename(), "Tavlira2_I0001.hst");
     EXPECT_EQ(VerifyHistoryFile(File(1)).games, 1);
-    const auto items =
-        ListHistoryFiles(History(), "Tavlira2", [](auto) { return std::string("02.02.2026"); });
+    const auto items = ListHistoryFiles(History(), "Tavlira2");
     ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].text, "File I0001 02.02.2026");
+    EXPECT_EQ(items[0].modified, fs::last_write_time(File(1)));
 }
 
 TEST_F(HistoryFilesTest, FullFileMovesOnToTheNextNumber) {

@@ -86,7 +86,7 @@ TEST(HelpPages, BothLanguagesHoldTheSamePagesAndTheirLinksLeadSomewhere) {
 // German the English one.
 TEST(HelpWindow, OpensInTheInterfaceLanguage) {
     QWidget parent;
-    DialogPresenter dialogs(&parent);
+    DialogPresenter dialogs(&parent, [] {});
     SetLanguage(LanguageIndex::Russian);
     dialogs.Help(HelpMenu);
     HelpWindow* help = OnlyHelpWindow(parent);
@@ -106,7 +106,7 @@ TEST(HelpWindow, OpensInTheInterfaceLanguage) {
 // page in the same window.
 TEST(HelpWindow, ContentsLinksOpenTheirPages) {
     QWidget parent;
-    DialogPresenter dialogs(&parent);
+    DialogPresenter dialogs(&parent, [] {});
     dialogs.HelpContents();
     HelpWindow* help = OnlyHelpWindow(parent);
     ASSERT_NE(help, nullptr);

@@ -19,6 +19,10 @@ QString ScreenText(std::string_view text) {
     return screen;
 }
 
+QString ShortDate(const QDate& date) {
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
 const FontChoice& FontOf(const Settings& settings, FontLine line) {
     return settings.Fonts[static_cast<std::size_t>(line)];
 }

@@ -5,6 +5,7 @@
 
 #include "records/Settings.h"
 
+#include <QDate>
 #include <QFont>
 #include <QString>
 #include <string_view>
@@ -20,6 +21,10 @@ QString FromBytes(std::string_view bytes);
 // A word-table text for the screen: UTF-8, and the LF CR line break of the
 // tables as one line break.
 QString ScreenText(std::string_view text);
+
+// A date in the short form the history files and their list show:
+// "31.12.2026".
+QString ShortDate(const QDate& date);
 
 // The face and size percentage the settings give a font line.
 const FontChoice& FontOf(const Settings& settings, FontLine line);

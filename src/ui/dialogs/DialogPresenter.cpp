@@ -7,6 +7,7 @@
 #include "i18n/words/Table.h"
 #include "ui/common/ToScreen.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/HistoryDialog.h"
 #include "ui/dialogs/MessageBox.h"
 #include "ui/dialogs/SpeedDialog.h"
 
@@ -23,14 +24,22 @@ QString ThrowAwayQuestion(const WordTable& question) {
 
 } // namespace
 
-DialogPresenter::DialogPresenter(QWidget* parentWindow) : window(parentWindow) {}
+DialogPresenter::DialogPresenter(QWidget* parentWindow, std::function<void()> beforeBox)
+    : window(parentWindow), beforeEachBox(std::move(beforeBox)) {}
+
+void DialogPresenter::BeforeBox() const {
+    if (beforeEachBox)
+        beforeEachBox();
+}
 
 void DialogPresenter::Show(const MatchEvent& event) {
     if (const auto* failure = std::get_if<match_event::RecordFailure>(&event)) {
+        BeforeBox();
         ErrorBox(window, ScreenText(Text(failure->what == match_event::RecordFailure::What::History
                                              ? words::CantSaveHistory
                                              : words::ErrorOfDiskWriting)));
     } else if (const auto* end = std::get_if<match_event::EndOfCycle>(&event)) {
+        BeforeBox();
         const QString place =
             end->outcome.topTenPlace > 0
                 ? ScreenText(Text(words::PlaceLabel)) + QString::number(end->outcome.topTenPlace)
@@ -42,6 +51,7 @@ void DialogPresenter::Show(const MatchEvent& event) {
 }
 
 bool DialogPresenter::ShowStartupCheck(const StartupCheck& check) {
+    BeforeBox();
     switch (check.status) {
     case RecordFileStatus::Missing:
         ErrorBox(window, ScreenText(Text(words::CantFindTheFile)) + Quoted(check.failedFile) + "!");
@@ -59,29 +69,35 @@ bool DialogPresenter::ShowStartupCheck(const StartupCheck& check) {
 }
 
 void DialogPresenter::DiskWriteFailed() {
+    BeforeBox();
     ErrorBox(window, ScreenText(Text(words::ErrorOfDiskWriting)));
 }
 
 void DialogPresenter::SettingsNotSaved() {
+    BeforeBox();
     ErrorBox(window, ScreenText(Text(words::CantSaveOptions)));
 }
 
 bool DialogPresenter::ConfirmLeaveToMenu() {
+    BeforeBox();
     return QuestionBox(window, ThrowAwayQuestion(words::LeaveToMainMenuQuestion));
 }
 
 bool DialogPresenter::ConfirmLeaveGame() {
+    BeforeBox();
     return QuestionBox(window, ThrowAwayQuestion(words::LeaveGameQuestion));
 }
 
 bool DialogPresenter::Login(const QString& memberName, const QString& offeredName,
                             LoginDialog::Check check) {
+    BeforeBox();
     LoginDialog dialog(window, memberName, offeredName, static_cast<int>(LoginNameLength),
                        std::move(check));
     return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<DialogPresenter::NewName> DialogPresenter::AskNewName(const QString& currentName) {
+    BeforeBox();
     NewName typed;
     LoginDialog dialog(
         window, QString(), currentName, static_cast<int>(LoginNameLength),
@@ -95,15 +111,18 @@ std::optional<DialogPresenter::NewName> DialogPresenter::AskNewName(const QStrin
 }
 
 void DialogPresenter::NameChanged(const QString& newName) {
+    BeforeBox();
     InformationBox(window, ScreenText(Text(words::NameChanged)) + newName);
 }
 
 void DialogPresenter::ChooseSpeed(int speed, const QImage& card, std::function<void(int)> changed) {
+    BeforeBox();
     SpeedDialog dialog(window, speed, card, std::move(changed));
     dialog.exec();
 }
 
 void DialogPresenter::About() {
+    BeforeBox();
     InformationBox(window, ScreenText(Text(words::GameTitle)) + "\nV 5.7f\n\n" +
                                ScreenText(Text(words::TitleAuthorLine)));
 }
@@ -122,6 +141,14 @@ HelpWindow& DialogPresenter::HelpShown() {
     if (!help)
         help = new HelpWindow(window);
     return *help;
+}
+
+void DialogPresenter::ShowHistory(const std::filesystem::path& historyFolder) {
+    BeforeBox();
+    HistoryDialog dialog(window, historyFolder, std::string(RecordFileStem), historyFileShown);
+    dialog.exec();
+    if (const std::optional<int> shown = dialog.SelectedFile())
+        historyFileShown = shown;
 }
 
 } // namespace tavlira

@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,8 +21,9 @@ class HelpWindow;
 
 class DialogPresenter {
   public:
-    // The dialogs open over `window`.
-    explicit DialogPresenter(QWidget* window);
+    // The dialogs open over `window`; `beforeEachBox` runs just before any
+    // box or dialog shows, to take away what must not stay behind it.
+    DialogPresenter(QWidget* window, std::function<void()> beforeEachBox);
 
     // The box a match event opens; events that open none are ignored.
     void Show(const MatchEvent& event);
@@ -57,12 +59,20 @@ class DialogPresenter {
     // its contents. Both reuse one window, which stays open beside the game.
     void Help(int topic);
     void HelpContents();
+    // The history of games from `historyFolder`, showing the file shown the
+    // last time, or the newest one the first time.
+    void ShowHistory(const std::filesystem::path& historyFolder);
 
   private:
     HelpWindow& HelpShown();
+    // Runs `beforeEachBox`: every public function that opens something calls
+    // it first.
+    void BeforeBox() const;
 
     QWidget* window;
+    std::function<void()> beforeEachBox;
     HelpWindow* help = nullptr;
+    std::optional<int> historyFileShown;
 };
 
 } // namespace tavlira

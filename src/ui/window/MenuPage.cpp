@@ -27,7 +27,7 @@ MenuPage::MenuPage(const QImage& backgroundPicture, const Settings& windowSettin
     setAttribute(Qt::WA_OpaquePaintEvent);
     SkinButton(*heading, TColorSB::QBlue, Qt::white);
     heading->setEnabled(false);
-    for (int number : {1, 2, 3, 4, 5, NewPlayerButton, ExitButton}) {
+    for (int number : {1, 2, 3, 4, 5, NewPlayerButton, ExitButton, HistoryButton}) {
         auto* button = new SkinnedButton(this);
         const bool player = number <= NewPlayerButton;
         SkinButton(*button, player ? TColorSB::QNavy : TColorSB::QRed,
@@ -36,6 +36,8 @@ MenuPage::MenuPage(const QImage& backgroundPicture, const Settings& windowSettin
         buttons[static_cast<std::size_t>(number)] = button;
         if (number == ExitButton)
             connect(button, &QPushButton::clicked, this, &MenuPage::ExitChosen);
+        else if (number == HistoryButton)
+            connect(button, &QPushButton::clicked, this, &MenuPage::HistoryChosen);
         else
             connect(button, &QPushButton::clicked, this,
                     [this, number] { emit PlayerChosen(number); });
@@ -62,15 +64,17 @@ void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFil
     place(Button(NewPlayerButton), 280, 265, 200, 5 * rowH + scale.S(10));
     place(heading, 180, 265, 400, -rowH - scale.S(10));
     place(Button(ExitButton), 330, 465, 100);
+    place(Button(HistoryButton), 40, 255, 100);
 
     const double k = settings.WindowSize == 1 ? 1.0 : 0.9;
     QFont buttonFont = FontFace(settings, FontLine::Large);
     buttonFont.setPixelSize(Round(Percent(settings, FontLine::Large, 20) * scale.Scale() * k));
     buttonFont.setBold(true);
-    for (int number : {NewPlayerButton, ExitButton})
+    for (int number : {NewPlayerButton, ExitButton, HistoryButton})
         Button(number)->setFont(buttonFont);
     Button(NewPlayerButton)->setText(ScreenText(Text(words::NewPlayer)));
     Button(ExitButton)->setText(ScreenText(Text(words::Exit)));
+    Button(HistoryButton)->setText(ScreenText(Text(words::History)));
     FillClubList(records);
     update();
 }

@@ -57,6 +57,7 @@ class TableView : public QWidget {
     void ApplyButtons(const TableButtons& buttons);
     // "Please, wait..." over the table while the match is recorded.
     void ShowWaitBanner(bool on);
+    bool WaitBannerShown() const { return waitBanner; }
     // Prepares the flight of `flight`; false when nothing is to fly.
     bool StartFlight(const event::FlyCards& flight);
     // Shows the next frame: the pause before the one after it in
