@@ -1,16 +1,20 @@
 // One frame of a card flight at 1520 x 1000, the largest fixed window size:
 // the frame is composed into the work picture and that rectangle of the
-// window is repainted, as the table view does for every frame. Run it on the
-// platform to be measured (QT_QPA_PLATFORM=xcb under a display, or offscreen).
+// window is repainted, as the table view does for every frame. And one tick
+// of the title screen at 760 x 500 and 1520 x 1000: what the tick changed is
+// painted again. Run it on the platform to be measured (QT_QPA_PLATFORM=xcb
+// under a display, or offscreen).
 
 #include "ui/table/CardFlight.h"
 #include "ui/table/TableScale.h"
 #include "ui/window/TableDrawing.h"
+#include "ui/window/TitleScreen.h"
 
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
+#include <array>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -63,6 +67,32 @@ void OneFlightFrame(benchmark::State& state) {
     state.counters["frames per flight"] = static_cast<double>(frames.size());
 }
 BENCHMARK(OneFlightFrame)->Unit(benchmark::kMicrosecond);
+
+// The argument is the window size setting, 1 or 5.
+void OneTitleTick(benchmark::State& state) {
+    const auto mode = static_cast<WindowSizeMode>(state.range(0));
+    const TableScale scale = TableScale::ForMode(mode, QSize());
+    const QSize window = scale.ClientSize();
+    std::array<QImage, TitleAnimation::CardCount> cards;
+    for (QImage& card : cards) {
+        card = QImage((QSizeF(TitleAnimation::CardSize) * scale.Scale()).toSize(),
+                      QImage::Format_ARGB32_Premultiplied);
+        card.fill(Qt::darkRed);
+    }
+    QImage shown(window, QImage::Format_RGB32);
+    TitleAnimation animation;
+    TitleScreenPainter screen;
+    {
+        QPainter painter(&shown);
+        screen.Paint(painter, shown.rect(), window, scale.Scale(), animation, cards);
+    }
+    for (auto _ : state) {
+        QPainter painter(&shown);
+        screen.Paint(painter, WindowArea(animation.Tick(), window, scale.Scale()), window,
+                     scale.Scale(), animation, cards);
+    }
+}
+BENCHMARK(OneTitleTick)->Arg(1)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace tavlira

@@ -3,13 +3,21 @@
 # x11-utils and xdotool):
 #   - process start to the window being shown (median of 5 starts),
 #   - resident memory 5 s after the start,
-#   - CPU while idle in the menu and at the table waiting for the person.
-# usage: bench/window/window-figures.sh [build dir]   (default: build)
+#   - CPU while idle on the title screen, in the menu and at the table
+#     waiting for the person.
+# usage: bench/window/window-figures.sh [build dir] [window size]
+#   build dir defaults to build; window size is the setting's number, 1 (the
+#   default, 760 x 500) or 5 (1520 x 1000).
 # It runs itself under xvfb-run when no display is set.
 set -e
 build=$(cd "${1:-build}" && pwd)
+size=${2:-1}
+case $size in
+1 | 5) ;;
+*) echo "window size 1 or 5, not $size" >&2; exit 2 ;;
+esac
 if [ -z "$DISPLAY" ]; then
-    exec xvfb-run -a -s "-screen 0 1600x1100x24" sh "$0" "$build"
+    exec xvfb-run -a -s "-screen 0 1600x1100x24" sh "$0" "$build" "$size"
 fi
 export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
@@ -17,6 +25,11 @@ trap 'rm -rf "$work"' EXIT
 cp "$build"/run/Tavlira/Tavlira-Duo/tavlira-duo "$build"/run/Tavlira/Tavlira-Duo/Tavlira2.clb \
    "$build"/run/Tavlira/Tavlira-Duo/Tavlira2.net "$work"/
 game="$work/tavlira-duo"
+# The settings file: the window size is the ninth sign of its second line;
+# "#" leaves a setting at its default.
+if [ "$size" != 1 ]; then
+    { echo; echo "########$size"; for line in $(seq 33); do echo; done; } >"$work/Tavlira2.ini"
+fi
 hz=$(getconf CLK_TCK)
 
 now_ms() { date +%s%3N; }
@@ -53,19 +66,25 @@ await_window "$pid"
 sleep 5
 echo "resident memory 5 s after start: $(awk '/VmRSS/ {printf "%.1f MiB", $2 / 1024}' /proc/$pid/status)"
 
+echo "idle CPU on the title screen over 10 s: $(idle_cpu "$pid" 10) %"
+
 window=$(xdotool search --onlyvisible --name Tavlira-Duo | head -1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove $((X + 380)) $((Y + 250)) click 1 # leaves the title screen
+echo "window: ${WIDTH} x ${HEIGHT}"
+# Clicks at a point of the 760 x 500 design; size 5 doubles it.
+factor=$((size == 5 ? 2 : 1))
+click_at() { xdotool mousemove $((X + factor * $1)) $((Y + factor * $2)) click 1; }
+click_at 380 250 # leaves the title screen
 sleep 1
 echo "idle CPU in the menu over 10 s: $(idle_cpu "$pid" 10) %"
 
-# "New Player", the login dialog, "To Begin"; the table in window size 1.
-xdotool mousemove $((X + 380)) $((Y + 440)) click 1
+# "New Player", the login dialog, "To Begin".
+click_at 380 440
 sleep 1
 xdotool type Bench; xdotool key Tab; xdotool type 1; xdotool key Tab; xdotool type 1
 xdotool key Return
 sleep 1
-xdotool mousemove $((X + 685)) $((Y + 325)) click 1
+click_at 685 325
 # The computer may open the game; its flights and pause are over well before this.
 sleep 8
 echo "idle CPU at the table over 10 s: $(idle_cpu "$pid" 10) %"

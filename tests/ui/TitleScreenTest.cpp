@@ -2,6 +2,7 @@
 
 #include "ui/window/TitleScreen.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace tavlira {
@@ -52,6 +53,61 @@ TEST(TitleAnimation, TheCardsRunClockwiseRoundTheBoxAndKeepTheirDistance) {
     // A whole lap brings every card back to its corner.
     Ticks(animation, 2 * (395 + 294) - 395);
     EXPECT_EQ(animation.Cards(), corners);
+}
+
+// Cards with a pattern, so that a card drawn in a wrong place or half
+// painted over shows.
+std::array<QImage, TitleAnimation::CardCount> PatternCards(double scale) {
+    std::array<QImage, TitleAnimation::CardCount> cards;
+    const QSize size = (QSizeF(TitleAnimation::CardSize) * scale).toSize();
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        cards[i] = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        cards[i].fill(QColor::fromHsv(static_cast<int>(i) * 80, 200, 230));
+        QPainter painter(&cards[i]);
+        painter.setPen(Qt::black);
+        for (int x = 0; x < size.width(); x += 7)
+            painter.drawLine(x, 0, size.width() - x, size.height());
+    }
+    return cards;
+}
+
+QImage Fresh(QSize window, double scale, const TitleAnimation& animation,
+             const std::array<QImage, TitleAnimation::CardCount>& cards) {
+    QImage picture(window, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&picture);
+    PaintTitleScreen(painter, window, scale, animation, cards);
+    return picture;
+}
+
+TEST(TitleScreenPainter, RepaintingOnlyWhatTicksChangedShowsTheWholePictureOfThatPhase) {
+    struct Case {
+        QSize window;
+        double scale;
+    };
+    // The small and large windows, and a scale that puts edges between pixels.
+    const Case cases[] = {{{760, 500}, 1.0}, {{1520, 1000}, 2.0}, {{1100, 700}, 1.3}};
+    for (const Case& c : cases) {
+        const auto cards = PatternCards(c.scale);
+        TitleAnimation animation;
+        TitleScreenPainter screen;
+        QImage shown(c.window, QImage::Format_ARGB32_Premultiplied);
+        {
+            QPainter painter(&shown);
+            screen.Paint(painter, shown.rect(), c.window, c.scale, animation, cards);
+        }
+        EXPECT_EQ(shown, Fresh(c.window, c.scale, animation, cards)) << c.scale;
+        int phase = 0;
+        // Phases past the colours' moves and past the cards' corners.
+        for (int checkpoint : {1, 10, 11, 12, 57, 300, 700}) {
+            for (; phase < checkpoint; ++phase) {
+                const QRegion changed = WindowArea(animation.Tick(), c.window, c.scale);
+                QPainter painter(&shown);
+                screen.Paint(painter, changed, c.window, c.scale, animation, cards);
+            }
+            EXPECT_EQ(shown, Fresh(c.window, c.scale, animation, cards))
+                << "scale " << c.scale << ", phase " << phase;
+        }
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tavlira {
@@ -326,6 +327,52 @@ TEST_F(ButtonFixture, FocusMarks) {
     button.SetKontur(false);
     shown = button.grab().toImage();
     EXPECT_NE(QColor(shown.pixel(11, 14)), QColor(0, 0, 255));
+}
+
+// The mean saturation and the spread of the brightness (as the eye weighs
+// the channels) of a button's opaque pixels, both 0..1.
+struct Liveliness {
+    double saturation;
+    double contrast;
+};
+
+Liveliness Measure(const QImage& picture) {
+    double saturation = 0, sum = 0, squares = 0;
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor colour = picture.pixelColor(x, y);
+            if (colour.alpha() < 255)
+                continue;
+            saturation += colour.hsvSaturationF();
+            const double lightness = qGray(colour.rgb()) / 255.0;
+            sum += lightness;
+            squares += lightness * lightness;
+            ++count;
+        }
+    const double mean = sum / count;
+    return {saturation / count, std::sqrt(squares / count - mean * mean)};
+}
+
+// Disabled, the whole button loses its colour and its pieces most of their
+// contrast; the caption keeps standing out so that it can still be read.
+TEST(SkinnedButtonLook, DisabledIsClearlyMutedInEverySkin) {
+    for (bool alternativeSet : {false, true})
+        for (int s = 0; s < SkinCount; ++s) {
+            SkinnedButton button("Take");
+            button.SetPieceSet(SyntheticPieces());
+            button.resize(120, 30);
+            SkinButton(button, static_cast<TColorSB>(s), Qt::white);
+            button.SetGrayDis(true);
+            button.SetPlenk(alternativeSet);
+            const double enabledSaturation = Measure(button.grab().toImage()).saturation;
+            const double enabledContrast = Measure(button.FaceImage()).contrast;
+            button.setEnabled(false);
+            EXPECT_LT(Measure(button.grab().toImage()).saturation, 0.5 * enabledSaturation)
+                << "skin " << s << ", alternative " << alternativeSet;
+            EXPECT_LT(Measure(button.FaceImage()).contrast, 0.5 * enabledContrast)
+                << "skin " << s << ", alternative " << alternativeSet;
+        }
 }
 
 } // namespace

@@ -172,6 +172,19 @@ QImage Recolour(const QImage& piece, SkinTone tone) {
     return out;
 }
 
+QImage Muted(const QImage& face) {
+    QImage out = face.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            // Lightness 0..255 becomes 80..169.
+            const int grey = 80 + Round(0.35 * qGray(line[x]));
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+        }
+    }
+    return out;
+}
+
 QRgb GradientRow(int classIndex, int row) {
     const std::vector<QRgb>& table = Gradients().at(classIndex);
     return table.at(row);

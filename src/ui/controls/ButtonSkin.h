@@ -41,6 +41,10 @@ struct SkinTone {
 QRgb Recolour(QRgb pixel, SkinTone tone);
 QImage Recolour(const QImage& piece, SkinTone tone);
 
+// The face of a disabled button, alike in every skin: gray, darker and with
+// little contrast, so that it is told apart from an enabled one at a glance.
+QImage Muted(const QImage& face);
+
 // Colour of row `row` of the middle gradient of a piece class, still red.
 QRgb GradientRow(int classIndex, int row);
 

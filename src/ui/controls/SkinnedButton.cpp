@@ -109,7 +109,7 @@ QImage SkinnedButton::FaceImage() const {
     DrawCaps(painter, pieces, q);
     DrawMiddle(painter, pieces, q);
     DrawGlyph(painter, q);
-    return face;
+    return isEnabled() ? face : Muted(face);
 }
 
 // The caps are drawn 1:1 at a standard height and scaled to the cap width

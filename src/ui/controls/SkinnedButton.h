@@ -61,7 +61,8 @@ class SkinnedButton : public QPushButton {
     // The built-in pieces are used unless another set is given.
     void SetPieceSet(std::shared_ptr<const ButtonPieceSet> set);
 
-    // The button's face without caption and focus marks, as painted.
+    // The button's face without caption and focus marks, as painted; muted
+    // while the button is disabled.
     QImage FaceImage() const;
     // The colour the caption is drawn in now; the caption's own colour is
     // the palette's button text.

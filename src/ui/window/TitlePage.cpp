@@ -15,7 +15,8 @@ TitlePage::TitlePage(const PictureStore& store, const TableScale& tableScale, QW
 }
 
 // The four aces of the chosen deck run round the title, resized once to
-// their size on the screen so that no frame resamples them.
+// their size on the screen and in the format the window paints fastest, so
+// that no frame resamples or converts them.
 void TitlePage::Start() {
     const char suits[] = {suit::Hearts, suit::Spades, suit::Diamonds, suit::Clubs};
     const QSize shown = (QSizeF(TitleAnimation::CardSize) * scale.Scale()).toSize();
@@ -24,8 +25,11 @@ void TitlePage::Start() {
         QImage face = pictures.FaceBitmap(ace);
         if (face.isNull())
             face = pictures.FacePicture(ace);
-        cards[i] = face.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        cards[i] = face.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
+    // The lines of text may be in another language now.
+    screen.Forget();
     timer.start();
 }
 
@@ -33,19 +37,14 @@ void TitlePage::Stop() {
     timer.stop();
 }
 
+// Only what the tick changed is painted again.
 void TitlePage::Tick() {
-    const QRegion before = animation.MovingParts();
-    animation.Tick();
-    // Only the title and the cards are painted again.
-    const QTransform toWindow = TitleTransform(size(), scale.Scale());
-    for (const QRect& part : before + animation.MovingParts())
-        update(toWindow.mapRect(part).adjusted(-1, -1, 1, 1));
+    update(WindowArea(animation.Tick(), size(), scale.Scale()));
 }
 
 void TitlePage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    PaintTitleScreen(painter, size(), scale.Scale(), animation, cards);
+    screen.Paint(painter, event->region(), size(), scale.Scale(), animation, cards);
 }
 
 void TitlePage::mouseReleaseEvent(QMouseEvent* /*event*/) {

@@ -37,6 +37,7 @@ class TitlePage : public QWidget {
     const PictureStore& pictures;
     const TableScale& scale;
     TitleAnimation animation;
+    TitleScreenPainter screen;
     std::array<QImage, TitleAnimation::CardCount> cards;
     QTimer timer;
 };

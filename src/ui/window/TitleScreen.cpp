@@ -72,13 +72,16 @@ TitleAnimation::TitleAnimation()
       cards{QPoint(PathLeft, PathTop), QPoint(PathRight, PathTop), QPoint(PathLeft, PathBottom),
             QPoint(PathRight, PathBottom)} {}
 
-void TitleAnimation::Tick() {
+QRegion TitleAnimation::Tick() {
+    QRegion changed;
     if (ticks == 10) {
         std::rotate(colourSlots.begin(), colourSlots.begin() + 1, colourSlots.end());
         ticks = 0;
+        changed += TitleRow;
     }
     ++ticks;
     for (QPoint& card : cards) {
+        changed += QRect(card, CardSize);
         if (card.y() == PathTop && card.x() < PathRight)
             card.rx() += 1;
         else if (card.x() == PathRight && card.y() < PathBottom)
@@ -87,7 +90,9 @@ void TitleAnimation::Tick() {
             card.rx() -= 1;
         else
             card.ry() -= 1;
+        changed += QRect(card, CardSize);
     }
+    return changed;
 }
 
 // Letter 1 takes slot 9, letter 2 slot 8 ... letter 9 slot 1, letter 10
@@ -95,13 +100,6 @@ void TitleAnimation::Tick() {
 QColor TitleAnimation::LetterColour(int index) const {
     const int letter = index % 10;
     return colourSlots[static_cast<std::size_t>(letter == 9 ? 9 : 8 - letter)];
-}
-
-QRegion TitleAnimation::MovingParts() const {
-    QRegion parts(TitleRow);
-    for (const QPoint& card : cards)
-        parts += QRect(card, TitleAnimation::CardSize).adjusted(-1, -1, 1, 1);
-    return parts;
 }
 
 QTransform TitleTransform(QSize window, double scale) {
@@ -112,23 +110,83 @@ QTransform TitleTransform(QSize window, double scale) {
     return transform;
 }
 
-void PaintTitleScreen(QPainter& painter, QSize window, double scale,
-                      const TitleAnimation& animation,
-                      const std::array<QImage, TitleAnimation::CardCount>& cards) {
+QRegion WindowArea(const QRegion& parts, QSize window, double scale) {
+    const QTransform toWindow = TitleTransform(window, scale);
+    QRegion area;
+    // A pixel more on each side covers what smoothing and rounding touch.
+    for (const QRect& part : parts)
+        area += toWindow.mapRect(QRectF(part)).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return area;
+}
+
+namespace {
+
+void PaintStill(QPainter& painter, QSize window, double scale) {
     painter.fillRect(QRect(QPoint(0, 0), window), Qt::black);
     painter.save();
     painter.setTransform(TitleTransform(window, scale), true);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     FramedBox(painter, QRect(130, 50, 501, 401));
     FramedBox(painter, QRect(230, 150, 301, 201));
     CentredLine(painter, ScreenText(Text(words::TitleReleaseLine)), 240, QColor(255, 0, 0));
     CentredLine(painter, ScreenText(Text(words::TitleAuthorLine)), 265, QColor(0, 0, 255));
     CentredLine(painter, QStringLiteral("V 5.7f"), 315, QColor(0, 100, 100));
+    painter.restore();
+}
+
+// Draws the letters and the cards that touch `area`, in window pixels; most
+// ticks only move the cards, and laying out the title costs more than the
+// cards' pixels. The cards are already as large as they are shown, so they
+// are copied 1:1 instead of being resampled.
+void PaintMoving(QPainter& painter, const QRegion& area, QSize window, double scale,
+                 const TitleAnimation& animation,
+                 const std::array<QImage, TitleAnimation::CardCount>& cards) {
+    const auto touches = [&](QRect part) {
+        return area.intersects(WindowArea(QRegion(part), window, scale));
+    };
+    const QTransform toWindow = TitleTransform(window, scale);
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        const QPoint card = animation.Cards()[i];
+        if (!cards[i].isNull() && touches(QRect(card, TitleAnimation::CardSize)))
+            painter.drawImage(toWindow.map(QPointF(card)).toPoint(), cards[i]);
+    }
+    if (!touches(TitleRow))
+        return;
+    painter.save();
+    painter.setTransform(toWindow, true);
+    painter.setRenderHint(QPainter::TextAntialiasing);
     ColouredTitle(painter, animation);
-    for (std::size_t i = 0; i < cards.size(); ++i)
-        if (!cards[i].isNull())
-            painter.drawImage(QRect(animation.Cards()[i], TitleAnimation::CardSize), cards[i]);
+    painter.restore();
+}
+
+} // namespace
+
+void PaintTitleScreen(QPainter& painter, QSize window, double scale,
+                      const TitleAnimation& animation,
+                      const std::array<QImage, TitleAnimation::CardCount>& cards) {
+    PaintStill(painter, window, scale);
+    PaintMoving(painter, QRect(QPoint(0, 0), window), window, scale, animation, cards);
+}
+
+void TitleScreenPainter::Paint(QPainter& painter, const QRegion& area, QSize window, double scale,
+                               const TitleAnimation& animation,
+                               const std::array<QImage, TitleAnimation::CardCount>& cards) {
+    const qreal pixelRatio = painter.device()->devicePixelRatioF();
+    if (still.isNull() || still.deviceIndependentSize() != QSizeF(window) ||
+        still.devicePixelRatio() != pixelRatio || stillScale != scale) {
+        still = QImage(window * pixelRatio, QImage::Format_RGB32);
+        still.setDevicePixelRatio(pixelRatio);
+        QPainter stillPainter(&still);
+        PaintStill(stillPainter, window, scale);
+        stillScale = scale;
+    }
+    painter.save();
+    // Rectangle by rectangle the still parts are plain copies.
+    for (const QRect& part : area)
+        painter.drawImage(part, still,
+                          QRectF(part.topLeft() * pixelRatio, part.size() * pixelRatio));
+    painter.setClipRegion(area, Qt::IntersectClip);
+    PaintMoving(painter, area, window, scale, animation, cards);
     painter.restore();
 }
 

@@ -25,13 +25,13 @@ class TitleAnimation {
     static constexpr QSize CardSize{60, 70}; // in base pixels
 
     TitleAnimation();
-    void Tick();
+    // Advances one tick and returns what it changed, in base pixels: where
+    // the cards were and are now, and the title when its colours moved.
+    QRegion Tick();
     // The colour of letter `index` (0-based) of the title.
     QColor LetterColour(int index) const;
     // Top left corners of the cards, in base pixels.
     const std::array<QPoint, CardCount>& Cards() const { return cards; }
-    // What a tick may change, in base pixels: the title and the cards.
-    QRegion MovingParts() const;
 
   private:
     std::array<QColor, 10> colourSlots; // colour slots 1..10 at indices 0..9
@@ -42,9 +42,31 @@ class TitleAnimation {
 // From the 760 x 500 design to a window of `window` pixels at `scale`.
 QTransform TitleTransform(QSize window, double scale);
 
-// `cards` are drawn `CardSize` at the animation's card positions.
+// The window pixels a region of base pixels touches, drawn at `scale`.
+QRegion WindowArea(const QRegion& parts, QSize window, double scale);
+
+// `cards` are drawn 1:1 at the animation's card positions; they are
+// `CardSize` at `scale`.
 void PaintTitleScreen(QPainter& painter, QSize window, double scale,
                       const TitleAnimation& animation,
                       const std::array<QImage, TitleAnimation::CardCount>& cards);
+
+// Paints the title screen like PaintTitleScreen, but keeps what never moves
+// (the black, the boxes and the lines of text) pre-drawn for one window size,
+// so that a tick only draws the letters and the cards again.
+class TitleScreenPainter {
+  public:
+    // Paints `area` of the window, in window pixels.
+    void Paint(QPainter& painter, const QRegion& area, QSize window, double scale,
+               const TitleAnimation& animation,
+               const std::array<QImage, TitleAnimation::CardCount>& cards);
+    // Draws the still parts again at the next paint, e.g. after the language
+    // changed.
+    void Forget() { still = QImage(); }
+
+  private:
+    QImage still;
+    double stillScale = 0;
+};
 
 } // namespace tavlira
