@@ -375,5 +375,17 @@ TEST(SkinnedButtonLook, DisabledIsClearlyMutedInEverySkin) {
         }
 }
 
+// A disabled button serving as a caption panel keeps its skin's face.
+TEST(SkinnedButtonLook, ACaptionPanelKeepsItsColours) {
+    SkinnedButton button("The members of club");
+    button.SetPieceSet(SyntheticPieces());
+    button.resize(200, 30);
+    SkinButton(button, TColorSB::QBlue, Qt::white);
+    const QImage enabledFace = button.FaceImage();
+    button.setEnabled(false);
+    button.SetCaptionPanel(true);
+    EXPECT_EQ(button.FaceImage(), enabledFace);
+}
+
 } // namespace
 } // namespace tavlira

@@ -49,6 +49,9 @@ void SkinnedButton::SetLightFont(bool on) {
 void SkinnedButton::SetGrayDis(bool on) {
     Assign(grayDis, on);
 }
+void SkinnedButton::SetCaptionPanel(bool on) {
+    Assign(captionPanel, on);
+}
 void SkinnedButton::SetKLightSB(int percent) {
     Assign(kLightSB, std::clamp(percent, 0, 100));
 }
@@ -109,7 +112,7 @@ QImage SkinnedButton::FaceImage() const {
     DrawCaps(painter, pieces, q);
     DrawMiddle(painter, pieces, q);
     DrawGlyph(painter, q);
-    return isEnabled() ? face : Muted(face);
+    return isEnabled() || captionPanel ? face : Muted(face);
 }
 
 // The caps are drawn 1:1 at a standard height and scaled to the cap width

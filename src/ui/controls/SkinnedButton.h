@@ -38,6 +38,11 @@ class SkinnedButton : public QPushButton {
     // Silver caption while disabled.
     bool GrayDis() const { return grayDis; }
     void SetGrayDis(bool on);
+    // A disabled button that serves as a caption panel (the club list's
+    // heading) keeps the colours of its skin instead of the gray, flat face
+    // that tells an unavailable button apart.
+    bool CaptionPanel() const { return captionPanel; }
+    void SetCaptionPanel(bool on);
     // Setting a standard height also gives the button that height.
     THeightSB HeightSB() const { return heightSB; }
     void SetHeightSB(THeightSB height);
@@ -99,6 +104,7 @@ class SkinnedButton : public QPushButton {
     QColor colorMouse = Qt::black;
     bool lightFont = false;
     bool grayDis = false;
+    bool captionPanel = false;
     THeightSB heightSB = THeightSB::Q30;
     int kLightSB = 0;
     bool kontur = true;

@@ -27,6 +27,7 @@ MenuPage::MenuPage(const QImage& backgroundPicture, const Settings& windowSettin
     setAttribute(Qt::WA_OpaquePaintEvent);
     SkinButton(*heading, TColorSB::QBlue, Qt::white);
     heading->setEnabled(false);
+    heading->SetCaptionPanel(true);
     for (int number : {1, 2, 3, 4, 5, NewPlayerButton, ExitButton, HistoryButton}) {
         auto* button = new SkinnedButton(this);
         const bool player = number <= NewPlayerButton;
