@@ -27,7 +27,7 @@ IconTextDialog::IconTextDialog(QWidget* parent, const QString& caption, const QS
     icon->setPixmap(QPixmap::fromImage(picture));
     icon->setFixedSize(PictureSide, PictureSide);
     body->setWordWrap(true);
-    body->setMinimumWidth(320);
+    body->setMinimumWidth(400);
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addSpacing(12);
