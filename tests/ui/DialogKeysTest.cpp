@@ -119,7 +119,7 @@ HelpWindow* OnlyHelpWindow() {
     return found;
 }
 
-// F1 and the "?" button open the dialog's page. The help window opens over
+// F1 and the "?" button, pressed with Enter, open the dialog's page. The help window opens over
 // the dialog, which would otherwise keep it from the keyboard and the mouse,
 // and stays open beside the game when the dialog ends.
 TEST(DialogHelp, F1AndTheHelpButtonOpenTheDialogsPage) {
@@ -146,8 +146,10 @@ TEST(DialogHelp, F1AndTheHelpButtonOpenTheDialogsPage) {
                 } else {
                     const QList<SkinnedButton*> buttons = dialog->findChildren<SkinnedButton*>();
                     for (SkinnedButton* button : buttons)
-                        if (button->text() == "?")
-                            button->click();
+                        if (button->text() == "?") {
+                            button->setFocus();
+                            QTest::keyClick(button, Qt::Key_Return);
+                        }
                 }
                 if (HelpWindow* help = OnlyHelpWindow()) {
                     page = help->Browser()->source().fileName();

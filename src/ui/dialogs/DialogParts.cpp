@@ -54,8 +54,6 @@ SkinnedButton* HelpButton(QDialog& dialog, std::function<void()> openHelp) {
     button->setMinimumWidth(0);
     button->setFixedWidth(button->sizeHint().height() + 10);
     button->setToolTip(ScreenText(Text(words::Help)));
-    // The button never takes Enter from the dialog's default button.
-    button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, &dialog, openHelp);
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), &dialog), &QShortcut::activated,
                      &dialog, std::move(openHelp));
