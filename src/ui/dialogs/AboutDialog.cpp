@@ -70,8 +70,7 @@ QHBoxLayout* TitleBlock(QWidget* parent) {
 } // namespace
 
 AboutDialog::AboutDialog(QWidget* parent, std::function<void()> openHelp)
-    : QDialog(parent), heading(CaptionHeading(this)), ok(OkOnlyButton(*this)),
-      help(tavlira::HelpButton(*this, std::move(openHelp))) {
+    : QDialog(parent), heading(CaptionHeading(this)), ok(OkOnlyButton(*this)) {
     setWindowTitle(ScreenText(Text(words::About)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -85,7 +84,7 @@ AboutDialog::AboutDialog(QWidget* parent, std::function<void()> openHelp)
     layout->addSpacing(8);
     auto* moreInHelp = new QHBoxLayout;
     moreInHelp->addWidget(TextLabel(ScreenText(Text(words::MoreInHelp)), this), 1);
-    moreInHelp->addWidget(help);
+    moreInHelp->addWidget(HelpButton(*this, std::move(openHelp)));
     layout->addLayout(moreInHelp);
     layout->addSpacing(8);
     layout->addLayout(ButtonRow({ok}));

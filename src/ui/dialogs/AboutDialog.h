@@ -22,12 +22,10 @@ class AboutDialog : public QDialog {
     // written out when the picture is missing.
     QLabel* Heading() const { return heading; }
     SkinnedButton* OkButton() const { return ok; }
-    SkinnedButton* HelpButton() const { return help; }
 
   private:
     QLabel* heading;
     SkinnedButton* ok;
-    SkinnedButton* help;
 };
 
 } // namespace tavlira

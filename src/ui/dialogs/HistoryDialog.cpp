@@ -58,7 +58,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const std::filesystem::path& histo
     : QDialog(parent), folder(historyFolder), stem(std::move(clubFileStem)),
       fileSystem(historyFiles), files(new QListWidget(this)),
       games(new QTableWidget(0, static_cast<int>(ColumnWidths.size()), this)),
-      ok(OkOnlyButton(*this)), help(tavlira::HelpButton(*this, std::move(openHelp))) {
+      ok(OkOnlyButton(*this)) {
     setWindowTitle(ScreenText(Text(words::HistoryOfGames)));
     setModal(true);
 
@@ -108,7 +108,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const std::filesystem::path& histo
     panes->addWidget(files);
     panes->addWidget(games, 1);
     QHBoxLayout* buttonRow = ButtonRow({ok});
-    buttonRow->addWidget(help);
+    buttonRow->addWidget(HelpButton(*this, std::move(openHelp)));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes);
     layout->addLayout(buttonRow);

@@ -44,7 +44,6 @@ class HistoryDialog : public QDialog {
     QListWidget* FileList() const { return files; }
     QTableWidget* Games() const { return games; }
     SkinnedButton* OkButton() const { return ok; }
-    SkinnedButton* HelpButton() const { return help; }
 
   private:
     void ShowFile(int number);
@@ -55,7 +54,6 @@ class HistoryDialog : public QDialog {
     QListWidget* files;
     QTableWidget* games;
     SkinnedButton* ok;
-    SkinnedButton* help;
 };
 
 } // namespace tavlira

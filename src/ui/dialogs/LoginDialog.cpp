@@ -55,15 +55,14 @@ LoginDialog::LoginDialog(QWidget* parent, const QString& memberName, const QStri
     }
 
     ok = new SkinnedButton(ScreenText(Text(words::Ok)), this);
-    cancel = new SkinnedButton(ScreenText(Text(words::Cancel)), this);
+    auto* cancel = new SkinnedButton(ScreenText(Text(words::Cancel)), this);
     for (SkinnedButton* button : {ok, cancel})
         SkinDialogButton(*button);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &LoginDialog::TryOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    help = tavlira::HelpButton(*this, std::move(openHelp));
     QHBoxLayout* buttons = ButtonRow({ok, cancel});
-    buttons->addWidget(help);
+    buttons->addWidget(HelpButton(*this, std::move(openHelp)));
     layout->addSpacing(8);
     layout->addLayout(buttons);
 

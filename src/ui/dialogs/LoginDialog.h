@@ -35,8 +35,6 @@ class LoginDialog : public QDialog {
     QLineEdit* PasswordBox() const { return password; }
     QLineEdit* PasswordAgainBox() const { return passwordAgain; }
     SkinnedButton* OkButton() const { return ok; }
-    SkinnedButton* CancelButton() const { return cancel; }
-    SkinnedButton* HelpButton() const { return help; }
 
   private:
     void TryOk();
@@ -45,8 +43,6 @@ class LoginDialog : public QDialog {
     QLineEdit* password;
     QLineEdit* passwordAgain = nullptr;
     SkinnedButton* ok;
-    SkinnedButton* cancel;
-    SkinnedButton* help;
     Check check;
 };
 
