@@ -111,6 +111,22 @@ TEST(DialogKeys, TabReachesEveryButton) {
     }
 }
 
+// The arrows move between the buttons, and Enter presses the one with the
+// focus: Left from "No" and Enter answer a question "Yes".
+TEST(DialogKeys, ArrowsMoveBetweenTheButtons) {
+    MessageBox question(nullptr, MessageBox::Kind::Question, "Leave?");
+    question.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&question));
+    const QList<SkinnedButton*> buttons = question.Buttons();
+    ASSERT_EQ(buttons.size(), 2);
+    ASSERT_EQ(QApplication::focusWidget(), buttons[1]);
+    QTest::keyClick(buttons[1], Qt::Key_Left);
+    ASSERT_EQ(QApplication::focusWidget(), buttons[0]);
+    QTest::keyClick(buttons[0], Qt::Key_Return);
+    EXPECT_FALSE(question.isVisible());
+    EXPECT_EQ(question.result(), QDialog::Accepted);
+}
+
 HelpWindow* OnlyHelpWindow() {
     HelpWindow* found = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())
