@@ -35,11 +35,13 @@ TEST(LoginDialog, RefusalsShowTheirTextAndKeepTheDialogOpen) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         std::string typedName;
-        LoginDialog dialog(nullptr, QString(), "Mr.X", 20,
-                           [&](const std::string& name, const std::string&, const std::string&) {
-                               typedName = name;
-                               return c.error;
-                           });
+        LoginDialog dialog(
+            nullptr, QString(), "Mr.X", 20,
+            [&](const std::string& name, const std::string&, const std::string&) {
+                typedName = name;
+                return c.error;
+            },
+            [] {});
         dialog.show();
         QString shown;
         test::AnswerNextModal([&shown](QWidget* box) {
@@ -58,10 +60,10 @@ TEST(LoginDialog, RefusalsShowTheirTextAndKeepTheDialogOpen) {
 }
 
 TEST(LoginDialog, BoxesKeepTheirLengthsAndHidePasswords) {
-    LoginDialog dialog(nullptr, QString(), "Mr.X", 9,
-                       [](const std::string&, const std::string&, const std::string&) {
-                           return LoginError::None;
-                       });
+    LoginDialog dialog(
+        nullptr, QString(), "Mr.X", 9,
+        [](const std::string&, const std::string&, const std::string&) { return LoginError::None; },
+        [] {});
     EXPECT_EQ(dialog.NameBox()->text(), "Mr.X");
     EXPECT_EQ(dialog.NameBox()->maxLength(), 9);
     EXPECT_EQ(dialog.PasswordBox()->maxLength(), 5);
@@ -92,10 +94,10 @@ void Type(QLineEdit* box, const QString& text) {
 // Record files and move messages are code page 1251: a character it cannot
 // hold is refused as it is typed, with a hint that says why, in every box.
 TEST(LoginDialog, RefusesCharactersTheRecordFilesCannotHold) {
-    LoginDialog dialog(nullptr, QString(), "Mr.X", 20,
-                       [](const std::string&, const std::string&, const std::string&) {
-                           return LoginError::None;
-                       });
+    LoginDialog dialog(
+        nullptr, QString(), "Mr.X", 20,
+        [](const std::string&, const std::string&, const std::string&) { return LoginError::None; },
+        [] {});
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     for (QLineEdit* box : {dialog.NameBox(), dialog.PasswordBox(), dialog.PasswordAgainBox()}) {

@@ -69,7 +69,7 @@ TEST(HistoryDialog, ShowsTheGamesOfTheSelectedFile) {
     HistoryFolder folder;
     folder.Put(1, Kind::Valid);
     folder.Put(2, Kind::Valid);
-    HistoryDialog dialog(nullptr, folder.Path(), std::string(RecordFileStem), std::nullopt);
+    HistoryDialog dialog(nullptr, folder.Path(), std::string(RecordFileStem), std::nullopt, [] {});
 
     EXPECT_EQ(ListTexts(dialog), QStringList({"File I0001 14.03.2026", "File I0002 14.03.2026"}));
     EXPECT_EQ(dialog.FileList()->width(), HistoryDialog::ListWidth);
@@ -99,7 +99,7 @@ TEST(HistoryDialog, ShowsTheGamesOfTheSelectedFile) {
     const HisStr solo{"Solo", 1, 5, 0.5, PlayKind::Computer};
     std::ofstream(folder.File(3), std::ios::binary)
         << AppendHistory("", {&solo, 1}, "8:00", "02.01.2026");
-    HistoryDialog again(nullptr, folder.Path(), std::string(RecordFileStem), 3);
+    HistoryDialog again(nullptr, folder.Path(), std::string(RecordFileStem), 3, [] {});
     EXPECT_EQ(again.SelectedFile(), 3);
     ASSERT_EQ(again.Games()->rowCount(), 1);
     EXPECT_EQ(again.Games()->item(0, 2)->text(), "Solo");
@@ -131,7 +131,7 @@ TEST(HistoryDialog, ADamagedFileEndsTheList) {
         HistoryFolder folder;
         for (std::size_t i = 0; i < c.files.size(); ++i)
             folder.Put(static_cast<int>(i) + 1, c.files[i]);
-        HistoryDialog dialog(nullptr, folder.Path(), std::string(RecordFileStem), 3);
+        HistoryDialog dialog(nullptr, folder.Path(), std::string(RecordFileStem), 3, [] {});
         EXPECT_EQ(ListTexts(dialog), c.listed);
         EXPECT_EQ(dialog.SelectedFile(), c.selected);
         EXPECT_EQ(dialog.Games()->rowCount(), c.rows);
@@ -145,7 +145,7 @@ TEST(HistoryDialog, TheListMakesRoomForAScrollBarBeyondSixteenFiles) {
     HistoryFolder folder;
     for (int number = 1; number <= HistoryDialog::FilesWithoutScrollBar + 1; ++number)
         folder.Put(number, Kind::Valid);
-    HistoryDialog dialog(nullptr, folder.Path(), std::string(RecordFileStem), std::nullopt);
+    HistoryDialog dialog(nullptr, folder.Path(), std::string(RecordFileStem), std::nullopt, [] {});
     EXPECT_EQ(dialog.FileList()->count(), HistoryDialog::FilesWithoutScrollBar + 1);
     EXPECT_EQ(dialog.FileList()->width(), HistoryDialog::ListWidthWithScrollBar);
 }

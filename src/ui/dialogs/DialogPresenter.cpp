@@ -5,11 +5,17 @@
 #include "i18n/words/Options.h"
 #include "i18n/words/Records.h"
 #include "i18n/words/Table.h"
+#include "match/Match.h"
 #include "ui/common/ToScreen.h"
+#include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/HistoryDialog.h"
+#include "ui/dialogs/IconTextDialog.h"
 #include "ui/dialogs/MessageBox.h"
+#include "ui/dialogs/NoticeDialog.h"
 #include "ui/dialogs/SpeedDialog.h"
+
+#include <QApplication>
 
 namespace tavlira {
 namespace {
@@ -92,7 +98,7 @@ bool DialogPresenter::Login(const QString& memberName, const QString& offeredNam
                             LoginDialog::Check check) {
     BeforeBox();
     LoginDialog dialog(window, memberName, offeredName, static_cast<int>(LoginNameLength),
-                       std::move(check));
+                       std::move(check), HelpOf(HelpMenu));
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -104,7 +110,8 @@ std::optional<DialogPresenter::NewName> DialogPresenter::AskNewName(const QStrin
         [&typed](const std::string& name, const std::string& password, const std::string& again) {
             typed = {name, password};
             return CheckNewPlayer(name, password, again);
-        });
+        },
+        HelpOf(HelpMenu));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return typed;
@@ -123,16 +130,58 @@ void DialogPresenter::ChooseSpeed(int speed, const QImage& card, std::function<v
 
 void DialogPresenter::About() {
     BeforeBox();
-    InformationBox(window, ScreenText(Text(words::GameTitle)) + "\nV 5.7f\n\n" +
-                               ScreenText(Text(words::TitleAuthorLine)));
+    AboutDialog(window, [this] { HelpContents(); }).exec();
+}
+
+void DialogPresenter::Notice(const QString& line1, const QString& line2, const QString& link) {
+    BeforeBox();
+    NoticeDialog(window, line1, line2, link).exec();
+}
+
+void DialogPresenter::Advertising() {
+    BeforeBox();
+    AdvertisingDialog(window)->exec();
+}
+
+void DialogPresenter::Support() {
+    BeforeBox();
+    SupportDialog(window)->exec();
 }
 
 void DialogPresenter::Help(int topic) {
-    HelpShown().Open(HelpPage(topic, CurrentLanguage()));
+    OpenHelp(HelpPage(topic, CurrentLanguage()));
 }
 
 void DialogPresenter::HelpContents() {
-    HelpShown().Open(HelpContentsPage(CurrentLanguage()));
+    OpenHelp(HelpContentsPage(CurrentLanguage()));
+}
+
+// The language is read when the help opens, not when the dialog was made.
+std::function<void()> DialogPresenter::HelpOf(int topic) {
+    return [this, topic] { Help(topic); };
+}
+
+std::function<void()> DialogPresenter::RecordsHelp() {
+    return [this] { OpenHelp(HelpRecordsPage(CurrentLanguage())); };
+}
+
+// A modal dialog blocks every window but its own children, so the help a
+// dialog asks for becomes that dialog's child while it is open; when the
+// dialog ends, the help goes back to the main window and stays open there.
+void DialogPresenter::OpenHelp(const QUrl& page) {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* owner = modal ? modal : window;
+    HelpWindow& shown = HelpShown();
+    if (shown.parentWidget() != owner) {
+        shown.setParent(owner, shown.windowFlags());
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            QObject::connect(dialog, &QDialog::finished, &shown, [this, &shown] {
+                const bool wasOpen = shown.isVisible();
+                shown.setParent(window, shown.windowFlags());
+                shown.setVisible(wasOpen);
+            });
+    }
+    shown.Open(page);
 }
 
 // The window is made on first use and kept, so a second press brings the
@@ -145,7 +194,8 @@ HelpWindow& DialogPresenter::HelpShown() {
 
 void DialogPresenter::ShowHistory(const std::filesystem::path& historyFolder) {
     BeforeBox();
-    HistoryDialog dialog(window, historyFolder, std::string(RecordFileStem), historyFileShown);
+    HistoryDialog dialog(window, historyFolder, std::string(RecordFileStem), historyFileShown,
+                         RecordsHelp());
     dialog.exec();
     if (const std::optional<int> shown = dialog.SelectedFile())
         historyFileShown = shown;

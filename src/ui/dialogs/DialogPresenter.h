@@ -9,7 +9,9 @@
 #include "ui/dialogs/LoginDialog.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QString>
+#include <QUrl>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -54,7 +56,14 @@ class DialogPresenter {
 
     // The speed dialog; `changed` runs on every move of its bar.
     void ChooseSpeed(int speed, const QImage& card, std::function<void(int)> changed);
+    // The about box.
     void About();
+    // The notice "Attention" with up to three lines, the last a link that
+    // opens in the browser; an empty text shows no line.
+    void Notice(const QString& line1, const QString& line2, const QString& link);
+    // The dialogs of the menu's "More games!" and "Support us!" icons.
+    void Advertising();
+    void Support();
     // The help window at the page of a help topic (Match::HelpTopic()), or at
     // its contents. Both reuse one window, which stays open beside the game.
     void Help(int topic);
@@ -64,6 +73,13 @@ class DialogPresenter {
     void ShowHistory(const std::filesystem::path& historyFolder);
 
   private:
+    // Shows the help window at `page`. Asked for from a dialog, the window
+    // opens over that dialog.
+    void OpenHelp(const QUrl& page);
+    // What a dialog's "?" button and F1 run: the help at `topic`, or at the
+    // page of the records.
+    std::function<void()> HelpOf(int topic);
+    std::function<void()> RecordsHelp();
     HelpWindow& HelpShown();
     // Runs `beforeEachBox`: every public function that opens something calls
     // it first.
@@ -71,7 +87,7 @@ class DialogPresenter {
 
     QWidget* window;
     std::function<void()> beforeEachBox;
-    HelpWindow* help = nullptr;
+    QPointer<HelpWindow> help;
     std::optional<int> historyFileShown;
 };
 

@@ -39,6 +39,10 @@ QUrl HelpContentsPage(LanguageIndex language) {
     return PageUrl("contents", language);
 }
 
+QUrl HelpRecordsPage(LanguageIndex language) {
+    return PageUrl("records", language);
+}
+
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser(new QTextBrowser(this)) {
     // A help window stays open beside the game, so it is never modal.
     setModal(false);

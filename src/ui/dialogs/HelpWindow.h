@@ -18,6 +18,9 @@ namespace tavlira {
 QUrl HelpPage(int topic, LanguageIndex language);
 // The contents page in `language`.
 QUrl HelpContentsPage(LanguageIndex language);
+// The page of the records (the club, top ten, history, general count) in
+// `language`.
+QUrl HelpRecordsPage(LanguageIndex language);
 
 class HelpWindow : public QDialog {
     Q_OBJECT

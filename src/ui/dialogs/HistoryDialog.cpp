@@ -8,6 +8,7 @@
 #include "records/History.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/DialogParts.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -53,11 +54,11 @@ QString FileItemText(const HistoryListItem& item) {
 
 HistoryDialog::HistoryDialog(QWidget* parent, const std::filesystem::path& historyFolder,
                              std::string clubFileStem, std::optional<int> selectedFile,
-                             FileSystem& historyFiles)
+                             std::function<void()> openHelp, FileSystem& historyFiles)
     : QDialog(parent), folder(historyFolder), stem(std::move(clubFileStem)),
       fileSystem(historyFiles), files(new QListWidget(this)),
       games(new QTableWidget(0, static_cast<int>(ColumnWidths.size()), this)),
-      ok(new SkinnedButton(ScreenText(Text(words::Ok)), this)) {
+      ok(OkOnlyButton(*this)) {
     setWindowTitle(ScreenText(Text(words::HistoryOfGames)));
     setModal(true);
 
@@ -101,18 +102,13 @@ HistoryDialog::HistoryDialog(QWidget* parent, const std::filesystem::path& histo
     games->setMinimumSize(tableWidth + games->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
                           300);
 
-    SkinDialogButton(*ok);
     ok->setMinimumWidth(100);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* panes = new QHBoxLayout;
     panes->addWidget(files);
     panes->addWidget(games, 1);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(ok);
-    buttonRow->addStretch();
+    QHBoxLayout* buttonRow = ButtonRow({ok});
+    buttonRow->addWidget(HelpButton(*this, std::move(openHelp)));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes);
     layout->addLayout(buttonRow);

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,10 +32,11 @@ class HistoryDialog : public QDialog {
     static constexpr int FilesWithoutScrollBar = 16;
 
     // Lists the files "<clubFileStem>_I0001.hst", ... of `historyFolder` and
-    // selects file `selectedFile` when it is listed, else the last one.
+    // selects file `selectedFile` when it is listed, else the last one. The
+    // "?" button and F1 run `openHelp`.
     HistoryDialog(QWidget* parent, const std::filesystem::path& historyFolder,
                   std::string clubFileStem, std::optional<int> selectedFile,
-                  FileSystem& fileSystem = RealFileSystem());
+                  std::function<void()> openHelp, FileSystem& fileSystem = RealFileSystem());
 
     // The number of the file shown; nothing when no file is listed.
     std::optional<int> SelectedFile() const;

@@ -4,6 +4,7 @@
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/Cp1251Validator.h"
+#include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/MessageBox.h"
 #include "util/Cp1251.h"
 
@@ -30,18 +31,12 @@ std::string Bytes(const QLineEdit* edit) {
 } // namespace
 
 LoginDialog::LoginDialog(QWidget* parent, const QString& memberName, const QString& offeredName,
-                         int nameLength, Check nameCheck)
+                         int nameLength, Check nameCheck, std::function<void()> openHelp)
     : QDialog(parent), check(std::move(nameCheck)) {
     setWindowTitle(ScreenText(Text(words::Welcome)));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(ScreenText(Text(words::Welcome)), this);
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.5);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-    heading->setAlignment(Qt::AlignCenter);
-    layout->addWidget(heading);
+    layout->addWidget(DialogHeading(ScreenText(Text(words::Welcome)), this));
 
     name = new QLineEdit(memberName.isEmpty() ? offeredName : memberName, this);
     name->setMaxLength(nameLength);
@@ -66,11 +61,8 @@ LoginDialog::LoginDialog(QWidget* parent, const QString& memberName, const QStri
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &LoginDialog::TryOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
+    QHBoxLayout* buttons = ButtonRow({ok, cancel});
+    buttons->addWidget(HelpButton(*this, std::move(openHelp)));
     layout->addSpacing(8);
     layout->addLayout(buttons);
 

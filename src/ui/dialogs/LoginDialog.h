@@ -26,9 +26,10 @@ class LoginDialog : public QDialog {
 
     // `memberName` (UTF-8) fills a member's name, which cannot be changed;
     // empty for a new player, who gets `offeredName` and the second box.
-    // `nameLength` is 20, or 9 in network mode.
+    // `nameLength` is 20, or 9 in network mode. The "?" button and F1 run
+    // `openHelp`.
     LoginDialog(QWidget* parent, const QString& memberName, const QString& offeredName,
-                int nameLength, Check check);
+                int nameLength, Check check, std::function<void()> openHelp);
 
     QLineEdit* NameBox() const { return name; }
     QLineEdit* PasswordBox() const { return password; }

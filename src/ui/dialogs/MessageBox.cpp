@@ -4,6 +4,7 @@
 #include "i18n/words/Menu.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/DialogParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,7 +46,9 @@ MessageBox::MessageBox(QWidget* parent, Kind boxKind, const QString& text)
         no->setDefault(true);
         no->setFocus();
     } else {
-        addButton(words::Ok, QDialog::Accepted)->setDefault(true);
+        SkinnedButton* ok = addButton(words::Ok, QDialog::Accepted);
+        ok->setDefault(true);
+        EscapePresses(*this, *ok);
     }
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);

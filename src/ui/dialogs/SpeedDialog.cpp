@@ -1,9 +1,9 @@
 #include "ui/dialogs/SpeedDialog.h"
 
-#include "i18n/words/Login.h"
 #include "i18n/words/Options.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/DialogParts.h"
 #include "ui/table/CardFlight.h"
 
 #include <QLabel>
@@ -58,19 +58,13 @@ SpeedDialog::SpeedDialog(QWidget* parent, int speed, const QImage& cardPicture,
     layout->addWidget(numberRow);
     layout->addSpacing(LaneHeight);
 
-    ok = new SkinnedButton(ScreenText(Text(words::Ok)), this);
-    SkinDialogButton(*ok);
+    ok = OkOnlyButton(*this);
     ok->SetHeightSB(THeightSB::Q45);
     QFont font = ok->font();
     font.setPixelSize(20);
     ok->setFont(font);
     ok->setMinimumWidth(140);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addStretch();
-    layout->addLayout(row);
+    layout->addLayout(ButtonRow({ok}));
 
     connect(bar, &QSlider::valueChanged, this, [this, changed = std::move(changed)](int value) {
         changed(value);
