@@ -103,11 +103,8 @@ std::vector<QImage> CardFan() {
     return Frames({160, 200}, kFrames, [](QPainter& p, int frame) {
         FramedFelt(p, {160, 200});
         const double open = (1 - std::cos(kTurn * frame / kFrames)) / 2;
-        const std::array<std::pair<const char*, QChar>, 5> cards = {{{"10", QChar(0x2665)},
-                                                                     {"J", QChar(0x2663)},
-                                                                     {"Q", QChar(0x2666)},
-                                                                     {"K", QChar(0x2665)},
-                                                                     {"A", QChar(0x2660)}}};
+        const std::array<std::pair<const char*, QChar>, 5> cards = {
+            {{"10", kHeart}, {"J", kClub}, {"Q", kDiamond}, {"K", kHeart}, {"A", kSpade}}};
         const QPointF pivot(80, 150);
         for (size_t i = 0; i < cards.size(); ++i) {
             p.save();
@@ -152,7 +149,7 @@ std::vector<QImage> TurningCard() {
         p.scale(std::max(0.04, std::abs(width)), 1);
         const QRectF card(-40, -56, 80, 112);
         if (width >= 0)
-            DrawCardFace(p, card, "A", QChar(0x2665));
+            DrawCardFace(p, card, "A", kHeart);
         else
             DrawCardBack(p, card);
         p.restore();
@@ -432,12 +429,12 @@ bool WriteAnimationArt(ResourceWriter& out) {
     // Club emblems: A and B online, C and F against the computer, E the
     // tournament, G the network duel.
     const std::array<std::tuple<const char*, QColor, QChar>, 6> clubs = {{
-        {"GClubA", QColor(40, 80, 170), QChar(0x2666)},
-        {"GClubB", QColor(120, 20, 40), QChar(0x265B)},
-        {"GClubC", QColor(30, 120, 60), QChar(0x2663)},
-        {"GClubE", QColor(100, 40, 140), QChar(0x265C)},
-        {"GClubF", QColor(180, 24, 30), QChar(0x2665)},
-        {"GClubG", QColor(20, 110, 120), QChar(0x2660)},
+        {"GClubA", QColor(40, 80, 170), kDiamond},
+        {"GClubB", QColor(120, 20, 40), QChar(0x265B)}, // a crowned queen
+        {"GClubC", QColor(30, 120, 60), kClub},
+        {"GClubE", QColor(100, 40, 140), QChar(0x265C)}, // a rook
+        {"GClubF", QColor(180, 24, 30), kHeart},
+        {"GClubG", QColor(20, 110, 120), kSpade},
     }};
     for (const auto& [name, field, sign] : clubs)
         if (!AddGif(out, name, ClubEmblem(field, sign), 90, GifLoop::Forever))

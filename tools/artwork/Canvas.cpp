@@ -48,8 +48,11 @@ QPainterPath TextInBox(const QString& text, const QFont& font, const QRectF& box
     return FitInBox(path, box);
 }
 
-QFont CaptionFont(bool chinese, int pixelSize, bool serif) {
-    QFont font(chinese ? "WenQuanYi Micro Hei" : serif ? "DejaVu Serif" : "DejaVu Sans");
+QFont CaptionFont(const QString& text, int pixelSize) {
+    // CJK ideographs and punctuation start at U+2E80.
+    const bool ideographs =
+        std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x2E80; });
+    QFont font(ideographs ? "WenQuanYi Micro Hei" : "DejaVu Serif");
     font.setPixelSize(pixelSize);
     font.setBold(true);
     return font;
@@ -64,10 +67,8 @@ QLinearGradient Gilt(QPointF from, QPointF to, const QColor& metal) {
     return gilt;
 }
 
-// A playing card face up: white with a rim, the rank in the corners and a
-// large pip in the middle. Used by the logo and the menu animations.
 void DrawCardFace(QPainter& p, const QRectF& card, const QString& rank, QChar suit) {
-    const bool red = suit == QChar(0x2665) || suit == QChar(0x2666);
+    const bool red = suit == kHeart || suit == kDiamond;
     const QColor ink = red ? QColor(200, 20, 30) : QColor(20, 20, 30);
     const double radius = card.width() * 0.1;
     p.setPen(QPen(QColor(90, 90, 90), std::max(0.6, card.width() / 40)));

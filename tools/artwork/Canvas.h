@@ -35,9 +35,9 @@ QPainterPath FitInBox(const QPainterPath& path, const QRectF& box);
 // its ink, not by the font's line box).
 QPainterPath TextInBox(const QString& text, const QFont& font, const QRectF& box);
 
-// A bold face that has the letters of every caption language: a serif face,
-// with a sans-serif CJK face for Chinese.
-QFont CaptionFont(bool chinese, int pixelSize, bool serif = true);
+// The bold face captions are lettered in: a serif face, or a CJK face for a
+// text with ideographs.
+QFont CaptionFont(const QString& text, int pixelSize);
 
 // The metals of frames, stands and medals.
 inline const QColor kGold(212, 168, 60);
@@ -46,6 +46,12 @@ inline const QColor kSilver(196, 200, 210);
 
 // A polished metal surface lit from `from`.
 QLinearGradient Gilt(QPointF from, QPointF to, const QColor& metal);
+
+// The suit signs, as characters of the card faces' font.
+inline constexpr QChar kSpade(0x2660);
+inline constexpr QChar kHeart(0x2665);
+inline constexpr QChar kDiamond(0x2666);
+inline constexpr QChar kClub(0x2663);
 
 // A playing card face up: white with a rim, the rank and suit in the top
 // corner and a large pip in the middle.

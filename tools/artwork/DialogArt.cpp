@@ -162,7 +162,7 @@ QImage SmallMedal(int place) {
 
 // The header of the gray concise design: a brushed steel plate with an
 // engraved caption.
-QImage GrayPlate(QSize size, const QString& caption, bool chinese) {
+QImage GrayPlate(QSize size, const QString& caption) {
     QImage picture = Blank(size);
     QPainter p(&picture);
     Begin(p);
@@ -184,7 +184,7 @@ QImage GrayPlate(QSize size, const QString& caption, bool chinese) {
     }
     const QRectF textBox = plate.adjusted(22, 7, -22, -7);
     const QPainterPath text =
-        TextInBox(caption, CaptionFont(chinese, qRound(textBox.height())), textBox);
+        TextInBox(caption, CaptionFont(caption, qRound(textBox.height())), textBox);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 190));
     p.drawPath(text.translated(0.8, 1));
@@ -288,7 +288,7 @@ QImage RedRibbon(QSize size) {
 
 // The lettering laid over a red ribbon of the same size: gold letters on the
 // band.
-QImage RibbonLettering(QSize size, const QString& caption, bool chinese) {
+QImage RibbonLettering(QSize size, const QString& caption) {
     QImage picture = Blank(size);
     QPainter p(&picture);
     Begin(p);
@@ -296,7 +296,7 @@ QImage RibbonLettering(QSize size, const QString& caption, bool chinese) {
     const double h = size.height();
     const double tail = RibbonTail(size);
     const QRectF band(tail + 3, h * 0.08 + 3, w - 2 * tail - 6, h * 0.66 - 8);
-    DrawGoldLettering(p, band, caption, chinese, QColor(70, 0, 0));
+    DrawGoldLettering(p, band, caption, QColor(70, 0, 0));
     return picture;
 }
 
@@ -311,7 +311,7 @@ bool WriteDialogArt(ResourceWriter& out) {
         !out.Add(ResourceType::RcData, "GLenta280x090", RedRibbon({280, 90})) ||
         !out.Add(ResourceType::RcData, "GLenta200x100", RedRibbon({200, 100})) ||
         !out.Add(ResourceType::RcData, "CountInfo",
-                 GrayPlate({300, 48}, Lettered(words::Info, LanguageIndex::English), false)))
+                 GrayPlate({300, 48}, Lettered(words::Info, LanguageIndex::English))))
         return false;
     for (int place = 1; place <= 10; ++place)
         if (!out.Add(ResourceType::RcData, QString("GPlace%1").arg(place, 2, 10, QChar('0')),
@@ -324,12 +324,11 @@ bool WriteDialogArt(ResourceWriter& out) {
     for (const PictureLanguage& language : PictureLanguages()) {
         const QString completion = Lettered(words::CompletionOfGame, language.language);
         if (!out.Add(ResourceType::RcData, "EndGame" + language.suffix,
-                     GrayPlate({400, 48}, completion, language.chinese)) ||
+                     GrayPlate({400, 48}, completion)) ||
             !out.Add(ResourceType::RcData, "GFormEndG" + language.suffix,
-                     RibbonLettering({380, 120}, completion, language.chinese)) ||
+                     RibbonLettering({380, 120}, completion)) ||
             !out.Add(ResourceType::RcData, "GFormCountL" + language.suffix,
-                     RibbonLettering({200, 100}, Lettered(words::Info, language.language),
-                                     language.chinese)))
+                     RibbonLettering({200, 100}, Lettered(words::Info, language.language))))
             return false;
     }
     return true;

@@ -17,10 +17,8 @@ std::vector<PictureLanguage> PictureLanguages() {
         const bool taken =
             std::any_of(languages.begin(), languages.end(),
                         [&](const PictureLanguage& l) { return l.suffix == suffix; });
-        if (!taken) {
-            const auto language = static_cast<LanguageIndex>(i);
-            languages.push_back({language, suffix, language == LanguageIndex::Chinese});
-        }
+        if (!taken)
+            languages.push_back({static_cast<LanguageIndex>(i), suffix});
     }
     return languages;
 }
@@ -40,9 +38,8 @@ constexpr double kSmallestShare = 0.66;
 // The caption's outline fitted into `box`, on one line or, when one line
 // would have to shrink too far, on two lines split at the blank nearest the
 // middle; with the height of one line.
-std::pair<QPainterPath, double> FittedCaption(const QString& text, bool chinese,
-                                              const QRectF& box) {
-    const QFont font = CaptionFont(chinese, qRound(box.height() * 0.9));
+std::pair<QPainterPath, double> FittedCaption(const QString& text, const QRectF& box) {
+    const QFont font = CaptionFont(text, qRound(box.height() * 0.9));
     QPainterPath line;
     line.addText(0, 0, font, text);
     const QRectF ink = line.boundingRect();
@@ -56,7 +53,7 @@ std::pair<QPainterPath, double> FittedCaption(const QString& text, bool chinese,
         const QPainterPath fitted = FitInBox(line, box);
         return {fitted, fitted.boundingRect().height()};
     }
-    const QFont half = CaptionFont(chinese, qRound(box.height() * 0.45));
+    const QFont half = CaptionFont(text, qRound(box.height() * 0.45));
     const QFontMetricsF metrics(half);
     QPainterPath lines;
     const QString parts[] = {text.left(split), text.mid(split + 1)};
@@ -67,10 +64,10 @@ std::pair<QPainterPath, double> FittedCaption(const QString& text, bool chinese,
     return {fitted, fitted.boundingRect().height() / 2};
 }
 
-void DrawLettering(QPainter& painter, const QRectF& box, const QString& text, bool chinese,
-                   const QColor& top, const QColor& bottom, const QColor& outline) {
+void DrawLettering(QPainter& painter, const QRectF& box, const QString& text, const QColor& top,
+                   const QColor& bottom, const QColor& outline) {
     // Room for the outline and the shadow inside the box.
-    const auto [path, lineHeight] = FittedCaption(text, chinese, box.adjusted(2, 2, -4, -4));
+    const auto [path, lineHeight] = FittedCaption(text, box.adjusted(2, 2, -4, -4));
     const double outlineWidth = std::clamp(lineHeight / 16, 1.0, 4.0);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -90,15 +87,13 @@ void DrawLettering(QPainter& painter, const QRectF& box, const QString& text, bo
 
 } // namespace
 
-void DrawRedLettering(QPainter& painter, const QRectF& box, const QString& text, bool chinese) {
-    DrawLettering(painter, box, text, chinese, QColor(255, 92, 72), QColor(196, 0, 0),
-                  QColor(92, 0, 0));
+void DrawRedLettering(QPainter& painter, const QRectF& box, const QString& text) {
+    DrawLettering(painter, box, text, QColor(255, 92, 72), QColor(196, 0, 0), QColor(92, 0, 0));
 }
 
-void DrawGoldLettering(QPainter& painter, const QRectF& box, const QString& text, bool chinese,
+void DrawGoldLettering(QPainter& painter, const QRectF& box, const QString& text,
                        const QColor& outline) {
-    DrawLettering(painter, box, text, chinese, QColor(255, 244, 170), QColor(214, 150, 30),
-                  outline);
+    DrawLettering(painter, box, text, QColor(255, 244, 170), QColor(214, 150, 30), outline);
 }
 
 } // namespace tavlira

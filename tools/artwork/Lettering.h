@@ -15,7 +15,6 @@ namespace tavlira {
 struct PictureLanguage {
     LanguageIndex language;
     QString suffix;
-    bool chinese;
 };
 std::vector<PictureLanguage> PictureLanguages();
 
@@ -26,11 +25,11 @@ QString Lettered(const WordTable& table, LanguageIndex language);
 // Red lettering for the captions the menu tints by swapping channels: a body
 // close to pure red, lighter at the top, a dark red outline and a soft dark
 // shadow; the text shrinks to fit `box`.
-void DrawRedLettering(QPainter& painter, const QRectF& box, const QString& text, bool chinese);
+void DrawRedLettering(QPainter& painter, const QRectF& box, const QString& text);
 
 // Gold lettering with a dark outline, for the captions laid over the red
 // ribbons and the gray headers.
-void DrawGoldLettering(QPainter& painter, const QRectF& box, const QString& text, bool chinese,
+void DrawGoldLettering(QPainter& painter, const QRectF& box, const QString& text,
                        const QColor& outline);
 
 } // namespace tavlira

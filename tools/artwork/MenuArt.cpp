@@ -29,7 +29,7 @@ QImage Logo() {
     p.setPen(QPen(QColor(110, 80, 20), 1));
     p.drawEllipse(QRectF(6, 6, 52, 52));
     const std::array<std::tuple<double, double, QString, QChar>, 2> cards = {
-        {{-16, 24.5, "A", QChar(0x2660)}, {14, 39.5, "A", QChar(0x2665)}}};
+        {{-16, 24.5, "A", kSpade}, {14, 39.5, "A", kHeart}}};
     for (const auto& [angle, x, rank, suit] : cards) {
         p.save();
         p.translate(x, 36);
@@ -84,13 +84,13 @@ QImage TitlePlate() {
 
 // A caption of the menu in red (the menu tints it), with a thin flourish
 // under the text.
-QImage RedCaption(QSize size, const QString& text, bool chinese) {
+QImage RedCaption(QSize size, const QString& text) {
     QImage picture = Blank(size);
     QPainter p(&picture);
     Begin(p);
     const double h = size.height();
     const double w = size.width();
-    DrawRedLettering(p, QRectF(w * 0.04, 2, w * 0.92, h * 0.78), text, chinese);
+    DrawRedLettering(p, QRectF(w * 0.04, 2, w * 0.92, h * 0.78), text);
     QPainterPath flourish;
     flourish.moveTo(w * 0.18, h * 0.88);
     flourish.cubicTo(w * 0.35, h * 0.80, w * 0.42, h * 0.96, w * 0.5, h * 0.86);
@@ -313,8 +313,9 @@ QImage LedColon(const QColor& colour) {
     Begin(p);
     p.setPen(Qt::NoPen);
     p.setBrush(colour.lighter(125));
-    p.drawEllipse(QRectF(0, 5, 3, 3));
-    p.drawEllipse(QRectF(0, 19, 3, 3));
+    // Drawn at y = 24 of the clock, the dots sit round the digits' middle.
+    p.drawEllipse(QRectF(0, 3, 3, 3));
+    p.drawEllipse(QRectF(0, 17, 3, 3));
     return picture;
 }
 
@@ -669,11 +670,11 @@ bool WriteMenuArt(ResourceWriter& out) {
             return Lettered(table, language.language);
         };
         if (!out.Add(ResourceType::RcData, "Cap" + language.suffix,
-                     RedCaption({800, 140}, text(words::GameTitle), language.chinese)) ||
+                     RedCaption({800, 140}, text(words::GameTitle))) ||
             !out.Add(ResourceType::RcData, "Elite" + language.suffix,
-                     RedCaption({700, 80}, text(words::EliteClubCaption), language.chinese)) ||
+                     RedCaption({700, 80}, text(words::EliteClubCaption))) ||
             !out.Add(ResourceType::RcData, "Net__" + language.suffix,
-                     RedCaption({700, 80}, text(words::NetworkClubCaption), language.chinese)))
+                     RedCaption({700, 80}, text(words::NetworkClubCaption))))
             return false;
     }
     return true;
