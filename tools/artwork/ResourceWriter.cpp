@@ -7,6 +7,9 @@
 namespace tavlira {
 namespace {
 
+constexpr ResourceType kAllTypes[] = {ResourceType::RcData, ResourceType::Bitmap,
+                                      ResourceType::Jpeg, ResourceType::Gif};
+
 const char* FolderOf(ResourceType type) {
     switch (type) {
     case ResourceType::RcData:
@@ -14,27 +17,56 @@ const char* FolderOf(ResourceType type) {
     case ResourceType::Bitmap:
         return "BITMAP";
     case ResourceType::Jpeg:
+        return "JPEG";
+    case ResourceType::Gif:
         break;
     }
-    return "JPEG";
+    return "GIF";
+}
+
+const char* ExtensionOf(ResourceType type) {
+    switch (type) {
+    case ResourceType::Jpeg:
+        return ".jpg";
+    case ResourceType::Gif:
+        return ".gif";
+    case ResourceType::RcData:
+    case ResourceType::Bitmap:
+        break;
+    }
+    return ".png";
 }
 
 } // namespace
 
 ResourceWriter::ResourceWriter(const QDir& dir) : outputDir(dir) {}
 
-bool ResourceWriter::Add(ResourceType type, const QString& name, const QImage& picture) {
-    QStringList& names = entries[static_cast<int>(type)];
-    if (picture.isNull() || names.contains(name))
-        return false;
+QString ResourceWriter::PathFor(ResourceType type, const QString& name) {
     const QString folder = FolderOf(type);
-    if (!outputDir.mkpath(folder))
+    if (entries[static_cast<int>(type)].contains(name) || !outputDir.mkpath(folder))
+        return {};
+    return outputDir.filePath(folder + '/' + name + ExtensionOf(type));
+}
+
+bool ResourceWriter::Add(ResourceType type, const QString& name, const QImage& picture) {
+    if (picture.isNull() || type == ResourceType::Gif)
         return false;
+    const QString path = PathFor(type, name);
     const bool jpeg = type == ResourceType::Jpeg;
-    const QString path = outputDir.filePath(folder + '/' + name + (jpeg ? ".jpg" : ".png"));
-    if (!picture.save(path, jpeg ? "JPEG" : "PNG", jpeg ? 90 : -1))
+    if (path.isEmpty() || !picture.save(path, jpeg ? "JPEG" : "PNG", jpeg ? 90 : -1))
         return false;
-    names.append(name);
+    entries[static_cast<int>(type)].append(name);
+    return true;
+}
+
+bool ResourceWriter::AddEncoded(ResourceType type, const QString& name, const QByteArray& data) {
+    const QString path = PathFor(type, name);
+    if (data.isEmpty() || path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        return false;
+    entries[static_cast<int>(type)].append(name);
     return true;
 }
 
@@ -44,12 +76,11 @@ bool ResourceWriter::WriteCollection(const QString& fileName) const {
         return false;
     QTextStream out(&file);
     out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n";
-    for (ResourceType type : {ResourceType::RcData, ResourceType::Bitmap, ResourceType::Jpeg}) {
+    for (ResourceType type : kAllTypes) {
         const QString folder = FolderOf(type);
-        const QString extension = type == ResourceType::Jpeg ? ".jpg" : ".png";
         out << "<qresource prefix=\"/" << folder << "\">\n";
         for (const QString& name : entries[static_cast<int>(type)])
-            out << "  <file alias=\"" << name << "\">" << folder << '/' << name << extension
+            out << "  <file alias=\"" << name << "\">" << folder << '/' << name << ExtensionOf(type)
                 << "</file>\n";
         out << "</qresource>\n";
     }

@@ -5,7 +5,9 @@
 //   :/RCDATA/<name>  PNG data (larger card pictures, icons, table pictures)
 //   :/BITMAP/<name>  small bitmaps, kept as PNG files
 //   :/JPEG/<name>    JPEG backgrounds
+//   :/GIF/<name>     GIF animations, played with QMovie
 
+#include <QByteArray>
 #include <QDir>
 #include <QImage>
 #include <QString>
@@ -13,7 +15,7 @@
 
 namespace tavlira {
 
-enum class ResourceType { RcData, Bitmap, Jpeg };
+enum class ResourceType { RcData, Bitmap, Jpeg, Gif };
 
 class ResourceWriter {
   public:
@@ -23,12 +25,19 @@ class ResourceWriter {
     // it could not be written or the name was already used for that type.
     bool Add(ResourceType type, const QString& name, const QImage& picture);
 
+    // Saves an already encoded file (a GIF animation) the same way.
+    bool AddEncoded(ResourceType type, const QString& name, const QByteArray& data);
+
     // Writes the collection file (.qrc) of every picture added so far.
     bool WriteCollection(const QString& fileName) const;
 
   private:
+    // The path of a new resource file, or an empty string when the name was
+    // already used for that type or its folder cannot be made.
+    QString PathFor(ResourceType type, const QString& name);
+
     QDir outputDir;
-    QStringList entries[3];
+    QStringList entries[4];
 };
 
 } // namespace tavlira

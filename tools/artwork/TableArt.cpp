@@ -1,5 +1,6 @@
 #include "TableArt.h"
 
+#include "Canvas.h"
 #include "ui/artwork/PictureNames.h"
 
 #include <QLinearGradient>
@@ -13,19 +14,6 @@
 
 namespace tavlira {
 namespace {
-
-// A transparent picture for artwork designed once in base pixels and drawn
-// at `scale` times that size.
-QImage Blank(QSize base, double scale) {
-    QImage picture(base * scale, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    return picture;
-}
-
-void Begin(QPainter& painter, double scale) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-}
 
 // "FonG", the gradient background of design 2 in green: a lit centre fading
 // into darker edges with a faint felt grain. The grain comes from a fixed

@@ -3,8 +3,11 @@
 //
 //   tavlira-artwork <card theme .svgz> <output folder>
 
+#include "AnimationArt.h"
 #include "ButtonArt.h"
 #include "CardArt.h"
+#include "DialogArt.h"
+#include "MenuArt.h"
 #include "ResourceWriter.h"
 #include "TableArt.h"
 
@@ -26,7 +29,8 @@ int main(int argc, char** argv) {
     tavlira::ResourceWriter out(outputDir);
     const bool written = tavlira::WriteCardArt(QString::fromLocal8Bit(argv[1]), out) &&
                          tavlira::WriteTableArt(out) && tavlira::WriteButtonArt(out) &&
-                         out.WriteCollection("artwork.qrc");
+                         tavlira::WriteMenuArt(out) && tavlira::WriteDialogArt(out) &&
+                         tavlira::WriteAnimationArt(out) && out.WriteCollection("artwork.qrc");
     if (!written) {
         std::fprintf(stderr, "artwork: could not write every picture into %s\n", argv[2]);
         return 1;

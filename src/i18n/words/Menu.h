@@ -19,6 +19,15 @@ inline constexpr WordTable TitleAuthorLine{{"Made by the Tavlira team", "Соз�
                                             "Realizzato dal team Tavlira", "Vytvořil tým Tavlira",
                                             "Tavlira チーム制作", "Tavlira 팀 제작"}};
 
+// The second caption of the menu screen: games against the computer count
+// for the elite club, network duels for the network club.
+inline constexpr WordTable EliteClubCaption{
+    {"Elite Club", "Элитный клуб", "Elite-Club", "Club d`élite", "Club de élite", "精英俱樂部",
+     "Club esclusivo", "Elitní klub", "エリートクラブ", "엘리트 클럽"}};
+inline constexpr WordTable NetworkClubCaption{
+    {"Network Club", "Сетевой клуб", "Netzwerk-Club", "Club en réseau", "Club en red", "網路俱樂部",
+     "Club in rete", "Síťový klub", "ネットワーククラブ", "네트워크 클럽"}};
+
 // Buttons of the menu screen.
 inline constexpr WordTable NewPlayer{
     {"New Player", "Новый Игрок", "Neuer Spieler", "Nouveau joueur", "Nuevo jugador", "新玩家",
@@ -198,6 +207,8 @@ constexpr const WordTable& ClubListHeading(int clubListMode) {
 inline constexpr const WordTable* MenuWords[] = {&GameTitle,
                                                  &TitleReleaseLine,
                                                  &TitleAuthorLine,
+                                                 &EliteClubCaption,
+                                                 &NetworkClubCaption,
                                                  &NewPlayer,
                                                  &TopTen,
                                                  &Options,
