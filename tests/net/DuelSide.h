@@ -9,7 +9,14 @@
 #include "net/DuelRules.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <vector>
+
+namespace tavlira::net {
+inline void PrintTo(const Disconnect& disconnect, std::ostream* os) {
+    *os << "Disconnect(" << FaultName(disconnect.fault) << ")";
+}
+} // namespace tavlira::net
 
 namespace tavlira::net::testing {
 
