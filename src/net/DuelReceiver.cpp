@@ -146,14 +146,16 @@ std::optional<DuelFault> DuelReceiver::AcceptWelcome(const DuelMessage&, const G
 std::optional<DuelFault> DuelReceiver::AcceptDeal(const DuelMessage&, const GameState& game) {
     if (self_ != DuelRole::Client || !joined_ || (game.BeginState == UnderWay && !game.GameOver))
         return DuelFault::Unexpected;
+    dealt_ = true;
     return std::nullopt;
 }
 
-// Moves are the peer's, on seat 1 of this machine; only the host begins.
+// Moves are the peer's, on seat 1 of this machine; only the host begins, and
+// only a game it has dealt.
 std::optional<DuelFault> DuelReceiver::AcceptMove(const DuelMessage& message,
                                                   const GameState& game) {
     const bool begin = std::holds_alternative<BeginFrame>(message);
-    if (!joined_ || (begin && self_ != DuelRole::Client))
+    if (!joined_ || (begin && (self_ != DuelRole::Client || !dealt_)))
         return DuelFault::Unexpected;
     if (const auto sender = SenderOf(message); sender && *sender != PeerRole(self_))
         return DuelFault::WrongRole;

@@ -11,10 +11,10 @@
 //
 // Every message is checked before it is handed on: its bytes by its decoder,
 // its moment by the link (a handshake first, a deal only to a client between
-// games, frames only with the peer's role digit), and a move by the game's
-// own rules (MoveIsLegal for the peer's seat on this machine's state).
-// Whatever fails ends the connection, here and only here: Next() returns
-// Disconnect with the fault, and keeps returning it.
+// games, a begin only after a deal, frames only with the peer's role digit),
+// and a move by the game's own rules (MoveIsLegal for the peer's seat on this
+// machine's state). Whatever fails ends the connection, here and only here:
+// Next() returns Disconnect with the fault, and keeps returning it.
 
 #include "game/GameState.h"
 #include "net/DuelMessages.h"
@@ -79,6 +79,7 @@ class DuelReceiver {
 
     DuelRole self_;
     bool joined_ = false;
+    bool dealt_ = false; // a client has received a deal
     std::optional<DuelFault> fault_;
     std::string pending_;
     std::size_t handled_ = 0; // bytes at the front of pending_ already handled

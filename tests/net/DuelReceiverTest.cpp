@@ -198,7 +198,6 @@ TEST(DuelReceiver, MalformedOrIllegalInputEndsTheConnection) {
         {"a take with nothing played", "htake##1", 0, DuelFault::IllegalMove},
         {"a move out of turn", "hputs141hputs151", 1, DuelFault::IllegalMove},
         {"the client's own role digit", "hputs142", 0, DuelFault::WrongRole},
-        {"a begin while under way", "hbegin#1", 0, DuelFault::IllegalMove},
         {"a deal while under way", Encode(DealStarting({})), 0, DuelFault::Unexpected},
         {"a deal with a card twice", duplicate, 0, DuelFault::DuplicateCard},
         {"a client's handshake", Hello, 0, DuelFault::Unexpected},
@@ -214,6 +213,19 @@ TEST(DuelReceiver, MalformedOrIllegalInputEndsTheConnection) {
         client.receiver.Feed("hputs141");
         EXPECT_EQ(client.receiver.Next(client.state), Received(Disconnect{c.fault})) << c.what;
     }
+}
+
+TEST(DuelReceiver, OneBeginForEachDeal) {
+    // A client waiting for its first deal shows a dealt table with no cards.
+    GameState waiting;
+    waiting.BeginState = Dealt;
+    EXPECT_EQ(ClientReceives({Welcome + "hbegin#1"}, waiting).last,
+              Received(Disconnect{DuelFault::Unexpected}));
+
+    GameState state;
+    const Drained drained = ClientReceives({HostOpening() + "hbegin#1"}, state);
+    EXPECT_EQ(drained.messages.size(), 7u);
+    EXPECT_EQ(drained.last, Received(Disconnect{DuelFault::IllegalMove}));
 }
 
 TEST(DuelReceiver, HostRefusesWhatOnlyAHostSends) {
