@@ -7,12 +7,6 @@ namespace {
 constexpr char FiguresOnFlag = '\xC8';
 constexpr char FiguresOffFlag = '\xCB';
 
-constexpr std::size_t HelloSize = 35;
-constexpr std::size_t WelcomeSize = 28;
-constexpr std::size_t DealSize = 314;
-constexpr std::size_t FrameSize = 8;
-constexpr std::string_view AbortBytes = "abort";
-
 // A number 0..99 as two digits, with a leading "0" below 10.
 std::string TwoDigits(int number) {
     return {static_cast<char>('0' + number / 10 % 10), static_cast<char>('0' + number % 10)};
@@ -52,8 +46,12 @@ std::optional<DuelRole> ParseRole(char digit) {
     return std::nullopt;
 }
 
-bool HasShape(std::string_view bytes, std::size_t size, std::string_view prefix) {
-    return bytes.size() == size && bytes.starts_with(prefix);
+bool HasShape(std::string_view bytes, Framing framing) {
+    return bytes.size() == framing.size && bytes.starts_with(framing.prefix);
+}
+
+std::string Prefix(Framing framing) {
+    return std::string(framing.prefix);
 }
 
 // The deal's three blocks of 52 entries, one after another behind the "b".
@@ -117,12 +115,12 @@ std::string ShownName(std::string_view nameField) {
 //   8..15  "connect1"
 //   16..35 the client's name field, padded with spaces
 std::string Encode(const Hello& hello) {
-    return "qel" + TwoDigits(hello.gameCode) + TwoDigits(hello.revision) + "connect1" +
-           NameField(hello.nameField);
+    return Prefix(HelloFraming) + TwoDigits(hello.gameCode) + TwoDigits(hello.revision) +
+           "connect1" + NameField(hello.nameField);
 }
 
 Decoded<Hello> DecodeHello(std::string_view bytes) {
-    if (!HasShape(bytes, HelloSize, "qel") || bytes.substr(7, 8) != "connect1")
+    if (!HasShape(bytes, HelloFraming) || bytes.substr(7, 8) != "connect1")
         return DuelFault::Malformed;
     const auto code = ParseTwoDigits(bytes.substr(3, 2));
     const auto revision = ParseTwoDigits(bytes.substr(5, 2));
@@ -135,11 +133,11 @@ Decoded<Hello> DecodeHello(std::string_view bytes) {
 //   1..8   "connect2"
 //   9..28  the host's name field, padded with spaces
 std::string Encode(const Welcome& welcome) {
-    return "connect2" + NameField(welcome.nameField);
+    return Prefix(WelcomeFraming) + NameField(welcome.nameField);
 }
 
 Decoded<Welcome> DecodeWelcome(std::string_view bytes) {
-    if (!HasShape(bytes, WelcomeSize, "connect2"))
+    if (!HasShape(bytes, WelcomeFraming))
         return DuelFault::Malformed;
     return Welcome{std::string(bytes.substr(8))};
 }
@@ -152,8 +150,8 @@ Decoded<Welcome> DecodeWelcome(std::string_view bytes) {
 //            king carry "00" unless court cards carry points
 //   314      "И" when court cards carry points, "Л" when not
 std::string Encode(const DealMessage& deal) {
-    std::string bytes = "b";
-    bytes.reserve(DealSize);
+    std::string bytes = Prefix(DealFraming);
+    bytes.reserve(DealFraming.size);
     for (const CardSlot& card : deal.deck)
         bytes += card.code.Bytes();
     for (const CardSlot& card : deal.deck)
@@ -165,7 +163,7 @@ std::string Encode(const DealMessage& deal) {
 }
 
 Decoded<DealMessage> DecodeDeal(std::string_view bytes) {
-    if (!HasShape(bytes, DealSize, "b"))
+    if (!HasShape(bytes, DealFraming))
         return DuelFault::Malformed;
     DealMessage deal;
     const char flag = bytes[FlagAt];
@@ -197,11 +195,11 @@ Decoded<DealMessage> DecodeDeal(std::string_view bytes) {
 //          host does not name it (a receiver that reads only "hbegin" is
 //          not disturbed by either)
 std::string Encode(const BeginFrame& begin) {
-    return std::string("hbegin#") + (begin.leader ? RoleDigit(*begin.leader) : '#');
+    return Prefix(BeginFraming) + '#' + (begin.leader ? RoleDigit(*begin.leader) : '#');
 }
 
 Decoded<BeginFrame> DecodeBegin(std::string_view bytes) {
-    if (!HasShape(bytes, FrameSize, "hbegin#"))
+    if (!HasShape(bytes, BeginFraming) || bytes[6] != '#')
         return DuelFault::Malformed;
     if (bytes[7] == '#')
         return BeginFrame{};
@@ -217,12 +215,12 @@ Decoded<BeginFrame> DecodeBegin(std::string_view bytes) {
 //   7      the table place, "1".."9" (9 the capture area)
 //   8      the sender's role digit
 std::string Encode(const PlayFrame& play) {
-    return std::string("hputs") + Digit(play.handPlace) + Digit(play.tablePlace) +
+    return Prefix(PlayFraming) + Digit(play.handPlace) + Digit(play.tablePlace) +
            RoleDigit(play.sender);
 }
 
 Decoded<PlayFrame> DecodePlay(std::string_view bytes) {
-    if (!HasShape(bytes, FrameSize, "hputs"))
+    if (!HasShape(bytes, PlayFraming))
         return DuelFault::Malformed;
     const auto hand = ParsePlace(bytes[5], 1, HandPlaces);
     const auto table = ParsePlace(bytes[6], 1, CaptureArea);
@@ -238,11 +236,11 @@ Decoded<PlayFrame> DecodePlay(std::string_view bytes) {
 //   7      "#"
 //   8      the sender's role digit
 std::string Encode(const SelectFrame& select) {
-    return std::string("hsell") + Digit(select.tablePlace) + '#' + RoleDigit(select.sender);
+    return Prefix(SelectFraming) + Digit(select.tablePlace) + '#' + RoleDigit(select.sender);
 }
 
 Decoded<SelectFrame> DecodeSelect(std::string_view bytes) {
-    if (!HasShape(bytes, FrameSize, "hsell") || bytes[6] != '#')
+    if (!HasShape(bytes, SelectFraming) || bytes[6] != '#')
         return DuelFault::Malformed;
     const auto table = ParsePlace(bytes[5], 1, TablePlaces);
     const auto sender = ParseRole(bytes[7]);
@@ -255,11 +253,11 @@ Decoded<SelectFrame> DecodeSelect(std::string_view bytes) {
 //   1..7   "htake##"
 //   8      the sender's role digit
 std::string Encode(const TakeFrame& take) {
-    return std::string("htake##") + RoleDigit(take.sender);
+    return Prefix(TakeFraming) + "##" + RoleDigit(take.sender);
 }
 
 Decoded<TakeFrame> DecodeTake(std::string_view bytes) {
-    if (!HasShape(bytes, FrameSize, "htake##"))
+    if (!HasShape(bytes, TakeFraming) || bytes.substr(5, 2) != "##")
         return DuelFault::Malformed;
     const auto sender = ParseRole(bytes[7]);
     if (!sender)
@@ -271,22 +269,23 @@ Decoded<TakeFrame> DecodeTake(std::string_view bytes) {
 //   1      "s"
 //   2..    the text, 1 to 15 bytes, as typed (longer text is cut)
 std::string Encode(const ChatLine& chat) {
-    return "s" + chat.text.substr(0, ChatTextMax);
+    return Prefix(ChatFraming) + chat.text.substr(0, ChatTextMax);
 }
 
 Decoded<ChatLine> DecodeChat(std::string_view bytes) {
-    if (!bytes.starts_with('s') || bytes.size() < 2 || bytes.size() > 1 + ChatTextMax)
+    if (!bytes.starts_with(ChatFraming.prefix) || bytes.size() < 2 ||
+        bytes.size() > 1 + ChatTextMax)
         return DuelFault::Malformed;
     return ChatLine{std::string(bytes.substr(1))};
 }
 
 // --- Abort, 5 bytes: "abort". Never sent; a receiver ignores it.
 std::string Encode(const AbortMessage&) {
-    return std::string(AbortBytes);
+    return Prefix(AbortFraming);
 }
 
 Decoded<AbortMessage> DecodeAbort(std::string_view bytes) {
-    if (bytes != AbortBytes)
+    if (!HasShape(bytes, AbortFraming))
         return DuelFault::Malformed;
     return AbortMessage{};
 }

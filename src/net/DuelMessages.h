@@ -47,6 +47,22 @@ inline constexpr std::size_t NameFieldSize = 20;
 // A chat line holds at most this many bytes of text (the chat box's limit).
 inline constexpr std::size_t ChatTextMax = 15;
 
+// How a message begins on the wire and its whole size in bytes. A chat
+// line's size is 0 here: nothing in it says where its text ends.
+struct Framing {
+    std::string_view prefix;
+    std::size_t size;
+};
+inline constexpr Framing HelloFraming{"qel", 35};
+inline constexpr Framing WelcomeFraming{"connect2", 28};
+inline constexpr Framing DealFraming{"b", 314};
+inline constexpr Framing BeginFraming{"hbegin", 8};
+inline constexpr Framing PlayFraming{"hputs", 8};
+inline constexpr Framing SelectFraming{"hsell", 8};
+inline constexpr Framing TakeFraming{"htake", 8};
+inline constexpr Framing ChatFraming{"s", 0};
+inline constexpr Framing AbortFraming{"abort", 5};
+
 // The client's handshake, the first message on a connection.
 struct Hello {
     int gameCode = GameCode;

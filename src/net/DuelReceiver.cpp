@@ -28,33 +28,32 @@ std::optional<DuelRole> SenderOf(const DuelMessage& message) {
 
 } // namespace
 
-// One kind of message: the bytes it begins with, its whole size (0 for the
-// chat line, whose end ChatSize finds), its decoder, and what checks whether
-// it may be handled now (none: read and ignored).
+// One kind of message: how it begins and its size (ChatSize finds where a
+// chat line ends), its decoder, and what checks whether it may be handled
+// now (none: read and ignored).
 struct DuelReceiver::Kind {
-    std::string_view prefix;
-    std::size_t size;
+    Framing framing;
     Decoded<DuelMessage> (*decode)(std::string_view);
     std::optional<DuelFault> (DuelReceiver::*accept)(const DuelMessage&, const GameState&);
 };
 
 const DuelReceiver::Kind* DuelReceiver::KindOf(std::string_view bytes, bool& mayComplete) {
     static constexpr Kind kinds[] = {
-        {"qel", 35, DecodeAs<Hello, DecodeHello>, &DuelReceiver::AcceptHello},
-        {"connect2", 28, DecodeAs<Welcome, DecodeWelcome>, &DuelReceiver::AcceptWelcome},
-        {"b", 314, DecodeAs<DealMessage, DecodeDeal>, &DuelReceiver::AcceptDeal},
-        {"hbegin", 8, DecodeAs<BeginFrame, DecodeBegin>, &DuelReceiver::AcceptMove},
-        {"hputs", 8, DecodeAs<PlayFrame, DecodePlay>, &DuelReceiver::AcceptMove},
-        {"hsell", 8, DecodeAs<SelectFrame, DecodeSelect>, &DuelReceiver::AcceptMove},
-        {"htake", 8, DecodeAs<TakeFrame, DecodeTake>, &DuelReceiver::AcceptMove},
-        {"s", 0, DecodeAs<ChatLine, DecodeChat>, &DuelReceiver::AcceptChat},
-        {"abort", 5, DecodeAs<AbortMessage, DecodeAbort>, nullptr},
+        {HelloFraming, DecodeAs<Hello, DecodeHello>, &DuelReceiver::AcceptHello},
+        {WelcomeFraming, DecodeAs<Welcome, DecodeWelcome>, &DuelReceiver::AcceptWelcome},
+        {DealFraming, DecodeAs<DealMessage, DecodeDeal>, &DuelReceiver::AcceptDeal},
+        {BeginFraming, DecodeAs<BeginFrame, DecodeBegin>, &DuelReceiver::AcceptMove},
+        {PlayFraming, DecodeAs<PlayFrame, DecodePlay>, &DuelReceiver::AcceptMove},
+        {SelectFraming, DecodeAs<SelectFrame, DecodeSelect>, &DuelReceiver::AcceptMove},
+        {TakeFraming, DecodeAs<TakeFrame, DecodeTake>, &DuelReceiver::AcceptMove},
+        {ChatFraming, DecodeAs<ChatLine, DecodeChat>, &DuelReceiver::AcceptChat},
+        {AbortFraming, DecodeAs<AbortMessage, DecodeAbort>, nullptr},
     };
     mayComplete = false;
     for (const Kind& kind : kinds) {
-        if (bytes.starts_with(kind.prefix))
+        if (bytes.starts_with(kind.framing.prefix))
             return &kind;
-        mayComplete = mayComplete || kind.prefix.starts_with(bytes);
+        mayComplete = mayComplete || kind.framing.prefix.starts_with(bytes);
     }
     return nullptr;
 }
@@ -62,8 +61,9 @@ const DuelReceiver::Kind* DuelReceiver::KindOf(std::string_view bytes, bool& may
 bool DuelReceiver::WholeMessageAt(std::string_view bytes) {
     bool mayComplete = false;
     const Kind* kind = KindOf(bytes, mayComplete);
-    return kind != nullptr && kind->size != 0 && bytes.size() >= kind->size &&
-           std::holds_alternative<DuelMessage>(kind->decode(bytes.substr(0, kind->size)));
+    const std::size_t size = kind != nullptr ? kind->framing.size : 0;
+    return size != 0 && bytes.size() >= size &&
+           std::holds_alternative<DuelMessage>(kind->decode(bytes.substr(0, size)));
 }
 
 std::size_t DuelReceiver::ChatSize(std::string_view bytes) {
@@ -97,7 +97,7 @@ Received DuelReceiver::Next(const GameState& game) {
         const Kind* kind = KindOf(rest, mayComplete);
         if (kind == nullptr)
             return mayComplete ? Received(NeedMore{}) : End(DuelFault::UnknownMessage);
-        const std::size_t size = kind->size != 0 ? kind->size : ChatSize(rest);
+        const std::size_t size = kind->framing.size != 0 ? kind->framing.size : ChatSize(rest);
         if (size == 0 || rest.size() < size)
             return NeedMore{};
         handled_ += size;
