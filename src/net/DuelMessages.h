@@ -148,7 +148,7 @@ std::string_view FaultName(DuelFault fault);
 
 template <class Message> using Decoded = std::variant<Message, DuelFault>;
 
-// Encoders: the exact bytes of one message.
+// Encoders: the exact bytes of one message, from values within their ranges.
 std::string Encode(const Hello& hello);
 std::string Encode(const Welcome& welcome);
 std::string Encode(const DealMessage& deal);
