@@ -1,0 +1,32 @@
+#include "net/DuelRules.h"
+
+#include "game/Deal.h"
+
+#include <utility>
+
+namespace tavlira::net {
+
+DealMessage DealOf(const GameState& host) {
+    return {host.Deck, host.FiguresHavePoints};
+}
+
+void DealReceived(GameState& client, const DealMessage& deal) {
+    client.Deck = deal.deck;
+    client.FiguresHavePoints = deal.figuresHavePoints;
+    // The host's opening deal gives deck cards 1..4 to its seat 1, the client.
+    OpeningDeal(client);
+    std::swap(client.Hand[OpponentSeat], client.Hand[LocalSeat]);
+}
+
+Seat ClientLeader(const GameState& client, const BeginFrame& begin) {
+    return begin.leader ? SeatOfRole(*begin.leader, DuelRole::Client) : FirstMover(client);
+}
+
+std::string EncodeLocalMove(const Move& move, const GameState& state, DuelRole self) {
+    std::optional<DuelRole> leader;
+    if (move.kind == Move::Kind::Begin && IsSeatTurn(state.Mover))
+        leader = RoleOfSeat(SeatOf(state.Mover), self);
+    return Encode(FrameOf(move, self, leader));
+}
+
+} // namespace tavlira::net
