@@ -4,6 +4,7 @@
 
 #include "records/RecordFile.h"
 #include "ui/WindowFixture.h"
+#include "ui/controls/BalloonHint.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/DialogDesign.h"
 #include "ui/dialogs/DialogPage.h"
@@ -12,6 +13,7 @@
 #include "ui/dialogs/GeneralCountDialog.h"
 #include "ui/dialogs/SpeedDialog.h"
 #include "ui/dialogs/TopTenDialog.h"
+#include "ui/window/TableView.h"
 
 #include <QTest>
 #include <QVBoxLayout>
@@ -343,6 +345,27 @@ TEST(RecordsDialogs, GeneralScoreOpensFromThePopUpMenuAtTheTable) {
     form.GeneralScoreAction()->trigger();
     EXPECT_EQ(title, "Player:  Dana");
     EXPECT_EQ(games, "1");
+}
+
+// The score hint over the game plate counts the games in the large font.
+TEST(RecordsDialogs, TheScoreHintSpeaksInTheLargeFont) {
+    Settings settings;
+    settings.Font(FontLine::Large).name = "DejaVu Serif";
+    auto window = test::StartWindow(settings);
+    MainWindow& form = *window->form;
+    test::EnterAsNewPlayer(form, "Hover", "1");
+    // Not the plate's centre, where the pointer, left there, would keep a
+    // later test that hovers the centre from entering the plate.
+    QTest::mouseMove(form.Table(),
+                     form.Table()->ElementRect(TableView::Element::gamePlate).topLeft() +
+                         QPoint(5, 5));
+    auto* balloon = form.findChild<BalloonHint*>();
+    ASSERT_NE(balloon, nullptr);
+    ASSERT_TRUE(balloon->isVisible());
+    EXPECT_EQ(balloon->Title(), "Current game");
+    EXPECT_EQ(balloon->Text(),
+              "General number of game: 1\nNumber of round in a current cycle: 1 / 20");
+    EXPECT_EQ(balloon->font().family(), "DejaVu Serif");
 }
 
 } // namespace
