@@ -4,6 +4,7 @@
 
 #include "records/RecordFile.h"
 #include "ui/WindowFixture.h"
+#include "ui/common/ToScreen.h"
 #include "ui/controls/BalloonHint.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/DialogDesign.h"
@@ -15,6 +16,7 @@
 #include "ui/dialogs/TopTenDialog.h"
 #include "ui/window/TableView.h"
 
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 #include <fstream>
@@ -63,11 +65,15 @@ QStringList AnimationNames(const DialogPage& page) {
     return names;
 }
 
-// Whether the page, as drawn, has a pixel of `colour` inside `area`.
-bool PageShows(DialogPage& page, QRect area, QColor colour) {
+// Whether the scroll page, as drawn, has a pixel of `colour` inside `area`
+// of the scroll, which may be drawn smaller than its 450 pixels width.
+bool ScrollShows(DialogPage& page, QRect area, QColor colour) {
     const QImage drawn = page.grab().toImage();
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    const double zoom = page.width() / 450.0;
+    const QRect shown(QPoint(Round(area.left() * zoom), Round(area.top() * zoom)),
+                      QPoint(Round(area.right() * zoom), Round(area.bottom() * zoom)));
+    for (int y = shown.top(); y <= shown.bottom(); ++y)
+        for (int x = shown.left(); x <= shown.right(); ++x)
             if (drawn.pixelColor(x, y) == colour)
                 return true;
     return false;
@@ -141,9 +147,12 @@ TEST(TopTenDialog, ShowsThePlacesOfTheCurrentRecordFile) {
     EXPECT_EQ(AnimationNames(*club.Page()), QStringList({"GTopTen", "GClubF"}));
     EXPECT_EQ(club.Page()->Movie(0), nullptr) << "still while animations are off";
     // Places 1..3 in red, 4..10 in navy.
-    EXPECT_TRUE(PageShows(*club.Page(), QRect(60, 150, 330, 30), QColor(255, 0, 0)));
-    EXPECT_FALSE(PageShows(*club.Page(), QRect(60, 250, 330, 30), QColor(255, 0, 0)));
-    EXPECT_TRUE(PageShows(*club.Page(), QRect(60, 250, 330, 30), QColor(0, 0, 128)));
+    EXPECT_TRUE(ScrollShows(*club.Page(), QRect(60, 150, 330, 30), QColor(255, 0, 0)));
+    EXPECT_FALSE(ScrollShows(*club.Page(), QRect(60, 250, 330, 30), QColor(255, 0, 0)));
+    EXPECT_TRUE(ScrollShows(*club.Page(), QRect(60, 250, 330, 30), QColor(0, 0, 128)));
+    // The scroll, 700 pixels high, is drawn smaller on a screen too low for
+    // the dialog (the test screen is 800 pixels high).
+    EXPECT_LE(club.sizeHint().height(), club.screen()->availableGeometry().height());
 
     settings.GifAnimation = true;
     TopTenDialog net(nullptr, records, RecordFileKind::Net, settings);
