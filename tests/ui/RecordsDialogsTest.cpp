@@ -79,6 +79,35 @@ bool ScrollShows(DialogPage& page, QRect area, QColor colour) {
     return false;
 }
 
+// An animation stands on its still frame while animations are off, and one
+// that plays once comes to rest on its last frame.
+TEST(DialogPage, AnimationsRestOnTheirFrames) {
+    EXPECT_EQ(GifFrame("TestFrames", 0).pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(GifFrame("TestFrames", 2).pixelColor(0, 0), QColor(0, 0, 255));
+    EXPECT_TRUE(GifFrame("TestFrames", 3).isNull());
+    EXPECT_TRUE(GifFrame("Missing", 0).isNull());
+
+    const auto shownColour = [](DialogPage& page) {
+        return page.grab().toImage().pixelColor(5, 5);
+    };
+    const QRect place(0, 0, 10, 10);
+    DialogPage still(
+        QSize(20, 20), QImage(), [](QPainter&) {}, nullptr);
+    still.AddAnimation({"TestFrames", place, false, 1});
+    EXPECT_EQ(still.Movie(0), nullptr);
+    EXPECT_EQ(shownColour(still), QColor(0, 255, 0));
+
+    DialogPage once(
+        QSize(20, 20), QImage(), [](QPainter&) {}, nullptr);
+    once.AddAnimation({"TestFrames", place, true, 0, 1});
+    QMovie* movie = once.Movie(0);
+    ASSERT_NE(movie, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([movie] { return movie->state() == QMovie::Paused; }, 3000));
+    EXPECT_EQ(movie->currentFrameNumber(), 1);
+    QTest::qWait(250); // longer than two frames
+    EXPECT_EQ(shownColour(once), QColor(0, 255, 0));
+}
+
 TEST(DialogDesign, TheHeaderFollowsTheDesignAndPurpleFallsBackToAristocratic) {
     const struct {
         bool purple;
