@@ -28,7 +28,7 @@ QString ThrowAwayQuestion(const WordTable& question) {
 
 // The header of the current design over a dialog laid out in one box,
 // titled by its caption.
-void Design(QDialog& dialog, Settings& settings) {
+void AddDesignHeader(QDialog& dialog, Settings& settings) {
     if (auto* layout = qobject_cast<QBoxLayout*>(dialog.layout()))
         ApplyDialogDesign(dialog, *layout, {dialog.windowTitle()}, settings);
 }
@@ -107,7 +107,7 @@ bool DialogPresenter::Login(const QString& memberName, const QString& offeredNam
     BeforeBox();
     LoginDialog dialog(window, memberName, offeredName, static_cast<int>(LoginNameLength),
                        std::move(check));
-    Design(dialog, settings);
+    AddDesignHeader(dialog, settings);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -120,7 +120,7 @@ std::optional<DialogPresenter::NewName> DialogPresenter::AskNewName(const QStrin
             typed = {name, password};
             return CheckNewPlayer(name, password, again);
         });
-    Design(dialog, settings);
+    AddDesignHeader(dialog, settings);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return typed;
@@ -134,7 +134,7 @@ void DialogPresenter::NameChanged(const QString& newName) {
 void DialogPresenter::ChooseSpeed(int speed, const QImage& card, std::function<void(int)> changed) {
     BeforeBox();
     SpeedDialog dialog(window, speed, card, std::move(changed));
-    Design(dialog, settings);
+    AddDesignHeader(dialog, settings);
     dialog.exec();
 }
 
@@ -163,7 +163,7 @@ HelpWindow& DialogPresenter::HelpShown() {
 void DialogPresenter::ShowHistory(const std::filesystem::path& historyFolder) {
     BeforeBox();
     HistoryDialog dialog(window, historyFolder, std::string(RecordFileStem), historyFileShown);
-    Design(dialog, settings);
+    AddDesignHeader(dialog, settings);
     dialog.exec();
     if (const std::optional<int> shown = dialog.SelectedFile())
         historyFileShown = shown;
