@@ -23,7 +23,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
                        QWidget* parent)
     : QWidget(parent), session(std::move(folder), seed, *this),
       // The "Please, wait..." banner never stays behind a box.
-      dialogs(this,
+      dialogs(this, session.CurrentSettings(),
               [this] {
                   if (tableView->WaitBannerShown())
                       tableView->ShowWaitBanner(false);
@@ -81,12 +81,14 @@ void MainWindow::ConnectTable() {
 
 void MainWindow::CreatePopupMenu() {
     popupMenu = new QMenu(this);
+    generalScoreAction = popupMenu->addAction(QString(), this, &MainWindow::ShowGeneralCount);
     quitAction = popupMenu->addAction(QString(), this, &MainWindow::QuitToMenu);
     changeNameAction = popupMenu->addAction(QString(), this, &MainWindow::ChangeName);
     speedAction = popupMenu->addAction(QString(), this, &MainWindow::ShowSpeed);
     popupMenu->addSeparator();
     helpAction = popupMenu->addAction(QString(), this, [this] { dialogs.HelpContents(); });
     aboutAction = popupMenu->addAction(QString(), this, [this] { dialogs.About(); });
+    generalScoreAction->setEnabled(false);
     quitAction->setEnabled(false);
     changeNameAction->setEnabled(false);
 }
@@ -94,6 +96,7 @@ void MainWindow::CreatePopupMenu() {
 // The captions of the window and its pop-up menu in the current language.
 void MainWindow::ApplyLanguage() {
     setWindowTitle(ScreenText(Text(words::GameTitle)));
+    generalScoreAction->setText(ScreenText(Text(words::GeneralScore)));
     quitAction->setText(ScreenText(Text(words::ExitToMenu)));
     changeNameAction->setText(ScreenText(Text(words::ChangeName)));
     speedAction->setText(ScreenText(Text(words::Speed)));
@@ -147,6 +150,7 @@ void MainWindow::resizeEvent(QResizeEvent* /*event*/) {
 void MainWindow::ShowScreen(Screen next) {
     screen = next;
     const bool atTable = next == Screen::Table;
+    generalScoreAction->setEnabled(atTable);
     quitAction->setEnabled(atTable);
     changeNameAction->setEnabled(atTable);
     if (next == Screen::Title)
@@ -270,6 +274,12 @@ void MainWindow::ShowHistory() {
     if (screen != Screen::Menu || session.Queue().Busy())
         return;
     dialogs.ShowHistory(session.HistoryFolder());
+}
+
+void MainWindow::ShowGeneralCount() {
+    if (screen != Screen::Table || session.Queue().Busy())
+        return;
+    dialogs.ShowGeneralCount(session.CurrentMatch().Figures(), session.CurrentMatch().PlayerName());
 }
 
 void MainWindow::ShowSpeed() {

@@ -45,6 +45,7 @@ class MainWindow : public QWidget, private EventStage {
     // Menu buttons 1..5 (members), 6 "New Player", 11 "Exit", 12 "History".
     SkinnedButton* MenuButton(int number) const;
     QMenu* PopupMenu() const { return popupMenu; }
+    QAction* GeneralScoreAction() const { return generalScoreAction; }
     QAction* QuitAction() const { return quitAction; }
     QAction* ChangeNameAction() const { return changeNameAction; }
     QAction* SpeedAction() const { return speedAction; }
@@ -78,6 +79,7 @@ class MainWindow : public QWidget, private EventStage {
     void ShowSpeed();
     void ShowHelpTopic();
     void ShowHistory();
+    void ShowGeneralCount();
 
     Session session;
     DialogPresenter dialogs;
@@ -90,6 +92,7 @@ class MainWindow : public QWidget, private EventStage {
     MenuPage* menuPage;
     TableView* tableView;
     QMenu* popupMenu;
+    QAction* generalScoreAction;
     QAction* quitAction;
     QAction* changeNameAction;
     QAction* speedAction;

@@ -10,6 +10,22 @@
 #include <utility>
 
 namespace tavlira {
+namespace {
+
+// The end-of-game dialog sounds the outcome of the cycle as it opens.
+Effect OutcomeSound(CycleOutcome outcome) {
+    switch (outcome) {
+    case CycleOutcome::Best:
+        return Effect::ResultBest;
+    case CycleOutcome::Good:
+        return Effect::ResultGood;
+    case CycleOutcome::Bad:
+        break;
+    }
+    return Effect::ResultBad;
+}
+
+} // namespace
 
 Match::Match(MatchServices services) : services_(std::move(services)) {
     SetPlayMode(PlayMode::Computer);
@@ -302,8 +318,11 @@ void Match::RecordDone(const RecordOutcome& outcome) {
         StoreResultOrShowMenu();
         break;
     case RecordStep::Result:
-        if (state_.GameCounter % CycleGames == 0)
+        if (state_.GameCounter % CycleGames == 0) {
+            outbox_.emplace_back(
+                Event{event::PlaySound{OutcomeSound(OutcomeOfPlace(outcome.topTenPlace)), false}});
             outbox_.emplace_back(match_event::EndOfCycle{outcome, state_.ShownScore});
+        }
         ShowMenu();
         break;
     case RecordStep::ForfeitThenMenu:

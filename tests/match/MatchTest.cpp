@@ -21,6 +21,7 @@ class FakeRecords final : public RecordStore {
     std::vector<HisStr> history;
     bool historyFails = false;
     int loads = 0;
+    int topTenPlace = 0; // reached by a cycle that ends
 
     std::optional<MemberRecord> LoadMember(RecordFileKind, int slot) override {
         ++loads;
@@ -34,6 +35,8 @@ class FakeRecords final : public RecordStore {
         StoreOutcome outcome;
         outcome.status = WriteStatus::Written;
         outcome.cycleEnded = result.gameCounter % 20 == 0;
+        if (outcome.cycleEnded)
+            outcome.topTenPlace = topTenPlace;
         return outcome;
     }
     WriteStatus RemoveMember(RecordFileKind, int slot, std::string_view name) override {
@@ -257,6 +260,42 @@ TEST_F(MatchTest, TwentiethGameEndsTheCycleAndRefusesTheNextGame) {
     for (const MatchEvent& m : leaving)
         endOfCycle = endOfCycle || std::holds_alternative<match_event::EndOfCycle>(m);
     EXPECT_TRUE(endOfCycle);
+}
+
+// The end-of-game dialog sounds its outcome: the sound is played just before
+// the dialog, and a world place beyond the ten is no place.
+TEST_F(MatchTest, TheEndOfACycleSoundsItsOutcomeBeforeTheDialog) {
+    const struct {
+        int place;
+        Effect sound;
+    } cases[] = {{0, Effect::ResultBad},
+                 {1, Effect::ResultBest},
+                 {2, Effect::ResultGood},
+                 {10, Effect::ResultGood},
+                 {11, Effect::ResultBad}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.place);
+        records.members[1].games = 19;
+        records.topTenPlace = c.place;
+        ASSERT_EQ(match.Login(MemberSlot(1), "", "pw", ""), LoginError::None);
+        PlayWholeGame();
+        ASSERT_FALSE(HasFatalFailure());
+        match.TakeOutbox();
+        match.PressSecond();
+        const MatchOutbox leaving = Played();
+        const auto end = std::find_if(leaving.begin(), leaving.end(), [](const MatchEvent& m) {
+            return std::holds_alternative<match_event::EndOfCycle>(m);
+        });
+        ASSERT_NE(end, leaving.end());
+        EXPECT_EQ(std::get<match_event::EndOfCycle>(*end).outcome.topTenPlace, c.place);
+        ASSERT_NE(end, leaving.begin());
+        const auto* sound = std::get_if<Event>(&*(end - 1));
+        ASSERT_NE(sound, nullptr);
+        ASSERT_TRUE(std::holds_alternative<event::PlaySound>(*sound));
+        EXPECT_EQ(std::get<event::PlaySound>(*sound).effect, c.sound);
+        EXPECT_FALSE(std::get<event::PlaySound>(*sound).wait);
+        EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
+    }
 }
 
 TEST_F(MatchTest, QuittingForfeitsTheMemberButNotANewPlayer) {

@@ -140,7 +140,8 @@ HelpWindow* OnlyHelpWindow() {
 // and stays open beside the game when the dialog ends.
 TEST(DialogHelp, F1AndTheHelpButtonOpenTheDialogsPage) {
     QWidget window;
-    DialogPresenter dialogs(&window, [] {});
+    Settings settings;
+    DialogPresenter dialogs(&window, settings, [] {});
     const struct {
         const char* name;
         std::function<void()> open;

@@ -86,7 +86,8 @@ TEST(HelpPages, BothLanguagesHoldTheSamePagesAndTheirLinksLeadSomewhere) {
 // German the English one.
 TEST(HelpWindow, OpensInTheInterfaceLanguage) {
     QWidget parent;
-    DialogPresenter dialogs(&parent, [] {});
+    Settings settings;
+    DialogPresenter dialogs(&parent, settings, [] {});
     SetLanguage(LanguageIndex::Russian);
     dialogs.Help(HelpMenu);
     HelpWindow* help = OnlyHelpWindow(parent);
@@ -106,7 +107,8 @@ TEST(HelpWindow, OpensInTheInterfaceLanguage) {
 // page in the same window.
 TEST(HelpWindow, ContentsLinksOpenTheirPages) {
     QWidget parent;
-    DialogPresenter dialogs(&parent, [] {});
+    Settings settings;
+    DialogPresenter dialogs(&parent, settings, [] {});
     dialogs.HelpContents();
     HelpWindow* help = OnlyHelpWindow(parent);
     ASSERT_NE(help, nullptr);

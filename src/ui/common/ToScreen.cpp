@@ -3,6 +3,8 @@
 #include "util/Cp1251.h"
 #include "util/NumberFormat.h"
 
+#include <algorithm>
+
 namespace tavlira {
 
 int Round(double x) {
@@ -29,6 +31,17 @@ const FontChoice& FontOf(const Settings& settings, FontLine line) {
 
 QFont FontFace(const Settings& settings, FontLine line) {
     return QFont(FromBytes(FontOf(settings, line).name));
+}
+
+int FontSize(const Settings& settings, FontLine line, double pixels) {
+    return std::max(1, Round(pixels * FontOf(settings, line).scale / 100.0));
+}
+
+QFont SizedFont(const Settings& settings, FontLine line, double pixels, bool bold) {
+    QFont font = FontFace(settings, line);
+    font.setPixelSize(FontSize(settings, line, pixels));
+    font.setBold(bold);
+    return font;
 }
 
 } // namespace tavlira

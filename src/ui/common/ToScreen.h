@@ -30,5 +30,9 @@ QString ShortDate(const QDate& date);
 const FontChoice& FontOf(const Settings& settings, FontLine line);
 // A font of the face the settings give `line`.
 QFont FontFace(const Settings& settings, FontLine line);
+// A length of text in `line`: `pixels` times the line's scale, at least 1.
+int FontSize(const Settings& settings, FontLine line, double pixels);
+// The face of `line` at FontSize(`pixels`).
+QFont SizedFont(const Settings& settings, FontLine line, double pixels, bool bold = false);
 
 } // namespace tavlira

@@ -8,12 +8,16 @@
 #include "match/Match.h"
 #include "ui/common/ToScreen.h"
 #include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/DialogDesign.h"
+#include "ui/dialogs/EndOfGameDialog.h"
+#include "ui/dialogs/GeneralCountDialog.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/HistoryDialog.h"
 #include "ui/dialogs/IconTextDialog.h"
 #include "ui/dialogs/MessageBox.h"
 #include "ui/dialogs/NoticeDialog.h"
 #include "ui/dialogs/SpeedDialog.h"
+#include "ui/dialogs/TopTenDialog.h"
 
 #include <QApplication>
 
@@ -28,10 +32,18 @@ QString ThrowAwayQuestion(const WordTable& question) {
     return ScreenText(Text(question)) + "\n" + ScreenText(Text(words::AllDataWillBeLost));
 }
 
+// The header of the current design over a dialog laid out in one box,
+// titled by its caption.
+void AddDesignHeader(QDialog& dialog, Settings& settings) {
+    if (auto* layout = qobject_cast<QBoxLayout*>(dialog.layout()))
+        ApplyDialogDesign(dialog, *layout, {dialog.windowTitle()}, settings);
+}
+
 } // namespace
 
-DialogPresenter::DialogPresenter(QWidget* parentWindow, std::function<void()> beforeBox)
-    : window(parentWindow), beforeEachBox(std::move(beforeBox)) {}
+DialogPresenter::DialogPresenter(QWidget* parentWindow, Settings& playerSettings,
+                                 std::function<void()> beforeBox)
+    : window(parentWindow), settings(playerSettings), beforeEachBox(std::move(beforeBox)) {}
 
 void DialogPresenter::BeforeBox() const {
     if (beforeEachBox)
@@ -45,15 +57,17 @@ void DialogPresenter::Show(const MatchEvent& event) {
                                              ? words::CantSaveHistory
                                              : words::ErrorOfDiskWriting)));
     } else if (const auto* end = std::get_if<match_event::EndOfCycle>(&event)) {
-        BeforeBox();
-        const QString place =
-            end->outcome.topTenPlace > 0
-                ? ScreenText(Text(words::PlaceLabel)) + QString::number(end->outcome.topTenPlace)
-                : ScreenText(Text(words::NotInTopTen));
-        InformationBox(window, ScreenText(Text(words::CompletionOfGame)) + "\n" +
-                                   ScreenText(Text(words::ResultLabel)) +
-                                   QString::number(end->outcome.cycleScore) + "\n" + place);
+        ShowEndOfGame(*end);
     }
+}
+
+void DialogPresenter::ShowEndOfGame(const match_event::EndOfCycle& end) {
+    BeforeBox();
+    EndOfGameDialog dialog(window,
+                           MakeEndOfGameView(end.outcome.topTenPlace, end.outcome.cycleScore,
+                                             settings.NetworkMode, settings.GifAnimation),
+                           settings);
+    dialog.exec();
 }
 
 bool DialogPresenter::ShowStartupCheck(const StartupCheck& check) {
@@ -99,6 +113,7 @@ bool DialogPresenter::Login(const QString& memberName, const QString& offeredNam
     BeforeBox();
     LoginDialog dialog(window, memberName, offeredName, static_cast<int>(LoginNameLength),
                        std::move(check), HelpOf(HelpMenu));
+    AddDesignHeader(dialog, settings);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -112,6 +127,7 @@ std::optional<DialogPresenter::NewName> DialogPresenter::AskNewName(const QStrin
             return CheckNewPlayer(name, password, again);
         },
         HelpOf(HelpMenu));
+    AddDesignHeader(dialog, settings);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return typed;
@@ -125,6 +141,7 @@ void DialogPresenter::NameChanged(const QString& newName) {
 void DialogPresenter::ChooseSpeed(int speed, const QImage& card, std::function<void(int)> changed) {
     BeforeBox();
     SpeedDialog dialog(window, speed, card, std::move(changed));
+    AddDesignHeader(dialog, settings);
     dialog.exec();
 }
 
@@ -196,9 +213,22 @@ void DialogPresenter::ShowHistory(const std::filesystem::path& historyFolder) {
     BeforeBox();
     HistoryDialog dialog(window, historyFolder, std::string(RecordFileStem), historyFileShown,
                          RecordsHelp());
+    AddDesignHeader(dialog, settings);
     dialog.exec();
     if (const std::optional<int> shown = dialog.SelectedFile())
         historyFileShown = shown;
+}
+
+void DialogPresenter::ShowTopTen(RecordStore& records, RecordFileKind kind) {
+    BeforeBox();
+    TopTenDialog dialog(window, records, kind, settings);
+    dialog.exec();
+}
+
+void DialogPresenter::ShowGeneralCount(const MatchFigures& match, const std::string& playerName) {
+    BeforeBox();
+    GeneralCountDialog dialog(window, match, playerName, settings);
+    dialog.exec();
 }
 
 } // namespace tavlira

@@ -5,7 +5,9 @@
 // in the checks and acts on the answers.
 
 #include "match/MatchEvent.h"
+#include "records/GeneralCount.h"
 #include "records/RecordStore.h"
+#include "records/Settings.h"
 #include "ui/dialogs/LoginDialog.h"
 
 #include <QImage>
@@ -23,9 +25,11 @@ class HelpWindow;
 
 class DialogPresenter {
   public:
-    // The dialogs open over `window`; `beforeEachBox` runs just before any
-    // box or dialog shows, to take away what must not stay behind it.
-    DialogPresenter(QWidget* window, std::function<void()> beforeEachBox);
+    // The dialogs open over `window` and follow `settings` (their design, the
+    // language of their pictures, the animations); `beforeEachBox` runs just
+    // before any box or dialog shows, to take away what must not stay behind
+    // it.
+    DialogPresenter(QWidget* window, Settings& settings, std::function<void()> beforeEachBox);
 
     // The box a match event opens; events that open none are ignored.
     void Show(const MatchEvent& event);
@@ -71,8 +75,13 @@ class DialogPresenter {
     // The history of games from `historyFolder`, showing the file shown the
     // last time, or the newest one the first time.
     void ShowHistory(const std::filesystem::path& historyFolder);
+    // The top ten of the record file `kind`, read from `records` now.
+    void ShowTopTen(RecordStore& records, RecordFileKind kind);
+    // Where the running match stands; `playerName` in code page 1251.
+    void ShowGeneralCount(const MatchFigures& match, const std::string& playerName);
 
   private:
+    void ShowEndOfGame(const match_event::EndOfCycle& end);
     // Shows the help window at `page`. Asked for from a dialog, the window
     // opens over that dialog.
     void OpenHelp(const QUrl& page);
@@ -86,6 +95,7 @@ class DialogPresenter {
     void BeforeBox() const;
 
     QWidget* window;
+    Settings& settings;
     std::function<void()> beforeEachBox;
     QPointer<HelpWindow> help;
     std::optional<int> historyFileShown;

@@ -105,6 +105,8 @@ void TableView::CreateDrawing() {
     buttonFont.setBold(true);
     startButton->setFont(buttonFont);
     secondButton->setFont(buttonFont);
+    // The score hint over the game plate is written in the large font.
+    balloon->setFont(QFont(fonts.decor));
 }
 
 void TableView::DrawBanners() {

@@ -1,0 +1,72 @@
+#pragma once
+// The look every auxiliary dialog takes when it is shown: a header strip
+// across the top whose height and pictures follow the design the player
+// chose, with the dialog's own controls moved down below it.
+
+#include "records/Settings.h"
+
+#include <QBoxLayout>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <string_view>
+
+namespace tavlira {
+
+enum class DialogDesign { GrayConcise = 1, GrayAristocratic = 2, RedRibbons = 3 };
+
+// The design the settings ask for. The purple design needs the graph
+// library, which this system does not ship: its setting, like a design
+// number out of range, returns the settings to gray aristocratic.
+DialogDesign ChooseDialogDesign(Settings& settings);
+
+// The height of the header strip without pictures (a ribbon taller than
+// that makes it taller).
+int HeaderHeight(DialogDesign design);
+
+// The name of a picture drawn in each language: `name` and the suffix of
+// the current language ("EndGameRus").
+std::string LocalizedName(std::string_view name);
+
+// What a dialog shows in its header, in each design. A picture that is
+// missing is not drawn; where it would have carried lettering, `title` is
+// written instead.
+struct DialogHeader {
+    QString title;
+    std::string concisePicture{};         // gray concise: the title as a picture
+    std::string cap = "GCap300";          // gray aristocratic, `title` written on it
+    std::string ribbon = "GLenta280x090"; // red ribbons
+    std::string ribbonLettering{};        // the title as a picture over the ribbon
+};
+
+// The strip at the top of a dialog.
+class DialogHeaderStrip : public QWidget {
+    Q_OBJECT
+
+  public:
+    DialogHeaderStrip(DialogDesign design, const DialogHeader& header, const Settings& settings,
+                      QWidget* parent);
+
+    DialogDesign Design() const { return design; }
+    // The text written on the strip; empty when a picture carries it.
+    const QString& WrittenTitle() const { return writtenTitle; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    DialogDesign design;
+    QImage picture;
+    QImage lettering;
+    QString writtenTitle;
+    QFont titleFont;
+};
+
+// Puts the header strip of the current design at the top of `layout`, the
+// dialog's outermost layout, so every other control moves down by its
+// height. Returns the strip.
+DialogHeaderStrip* ApplyDialogDesign(QWidget& dialog, QBoxLayout& layout,
+                                     const DialogHeader& header, Settings& settings);
+
+} // namespace tavlira
