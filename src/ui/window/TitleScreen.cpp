@@ -1,6 +1,7 @@
 #include "ui/window/TitleScreen.h"
 
 #include "i18n/words/Menu.h"
+#include "ui/artwork/PictureSource.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/FittedFont.h"
 #include "ui/table/TableScale.h"
@@ -43,18 +44,28 @@ void CentredLine(QPainter& painter, const QString& text, int y, const QColor& co
     painter.drawText(230 + (300 - width) / 2, y + painter.fontMetrics().ascent(), text);
 }
 
+// The letters' font: bold Arial whose letter cells are at most 44 pixels
+// tall, so that its letters fit the 26-pixel pitch of the title.
+QFont TitleFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    int size = 44;
+    do
+        font.setPixelSize(size--);
+    while (size > 1 && QFontMetrics(font).height() > 44);
+    return font;
+}
+
 // The title's letters, one colour each.
 void ColouredTitle(QPainter& painter, const TitleAnimation& animation) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(44);
-    font.setBold(true);
+    static const QFont font = TitleFont();
     const QString title = ScreenText(Text(words::GameTitle));
-    painter.setFont(FittedFont(font, title, InnerWidth));
-    int x = 230 + (300 - painter.fontMetrics().horizontalAdvance(title)) / 2;
+    const std::vector<int> lefts = TitleLetterPositions(title);
+    painter.setFont(font);
+    const int baseline = 175 + painter.fontMetrics().ascent();
     for (qsizetype i = 0; i < title.size(); ++i) {
         painter.setPen(animation.LetterColour(static_cast<int>(i)));
-        painter.drawText(x, 175 + painter.fontMetrics().ascent(), QString(title[i]));
-        x += painter.fontMetrics().horizontalAdvance(title[i]);
+        painter.drawText(lefts[static_cast<std::size_t>(i)], baseline, QString(title[i]));
     }
 }
 
@@ -95,11 +106,60 @@ QRegion TitleAnimation::Tick() {
     return changed;
 }
 
+QRegion TitleAnimation::Frame() {
+    QRegion changed;
+    for (int tick = 0; tick < TicksPerFrame; ++tick)
+        changed += Tick();
+    return changed;
+}
+
 // Letter 1 takes slot 9, letter 2 slot 8 ... letter 9 slot 1, letter 10
 // slot 10; a longer title starts over.
 QColor TitleAnimation::LetterColour(int index) const {
     const int letter = index % 10;
     return colourSlots[static_cast<std::size_t>(letter == 9 ? 9 : 8 - letter)];
+}
+
+namespace {
+
+// How a letter moves the row: what it adds to the left edge of every later
+// letter, to the start of the row, and to its own left edge.
+struct LetterWidth {
+    char16_t letter;
+    int later;
+    int start;
+    int own;
+};
+
+// Wide letters push the rest to the right and the row's start to the left;
+// narrow ones the other way, and stand a little to the right in their cell.
+constexpr LetterWidth UnevenLetters[] = {
+    {u'W', 8, -5, 0}, {u'M', 8, -5, 0},  {u'М', 8, -5, 0},  {u'Ж', 8, -5, 0},  {u'Ю', 8, -5, 0},
+    {u'Q', 6, -4, 0}, {u'I', -12, 6, 3}, {u'Í', -12, 6, 3}, {u'-', -10, 6, 3},
+};
+
+constexpr int LetterPitch = 26, TitleCentre = 368;
+
+} // namespace
+
+std::vector<int> TitleLetterPositions(const QString& title) {
+    const auto count = static_cast<int>(title.size());
+    int start = TitleCentre - LetterPitch / 2 * (count - 1);
+    int shift = 0; // what the letters so far add to the next one
+    std::vector<int> lefts;
+    for (int i = 0; i < count; ++i) {
+        const auto uneven =
+            std::find_if(std::begin(UnevenLetters), std::end(UnevenLetters),
+                         [&](const LetterWidth& w) { return title[i] == QChar(w.letter); });
+        const LetterWidth width =
+            uneven == std::end(UnevenLetters) ? LetterWidth{0, 0, 0, 0} : *uneven;
+        lefts.push_back(LetterPitch * i + shift + width.own);
+        shift += width.later;
+        start += width.start;
+    }
+    for (int& left : lefts)
+        left += start;
+    return lefts;
 }
 
 QTransform TitleTransform(QSize window, double scale) {
@@ -131,6 +191,14 @@ void PaintStill(QPainter& painter, QSize window, double scale) {
     CentredLine(painter, ScreenText(Text(words::TitleReleaseLine)), 240, QColor(255, 0, 0));
     CentredLine(painter, ScreenText(Text(words::TitleAuthorLine)), 265, QColor(0, 0, 255));
     CentredLine(painter, QStringLiteral("V 5.7f"), 315, QColor(0, 100, 100));
+    // The logo on both sides of the version; without its picture the title
+    // shows the rest.
+    static const QImage logo = PictureSource::BuiltIn().Data("Logo");
+    if (!logo.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (const QPoint at : {QPoint(250, 270), QPoint(445, 270)})
+            painter.drawImage(QRect(at, QSize(64, 64)), logo);
+    }
     painter.restore();
 }
 

@@ -10,17 +10,25 @@
 #include <QPoint>
 #include <QRegion>
 #include <QSize>
+#include <QString>
 #include <QTransform>
 #include <array>
+#include <vector>
 
 namespace tavlira {
 
-// The moving parts of the title screen, advanced once every 20 ms: the
+// The moving parts of the title screen, advanced by a tick of 20 ms: the
 // letters' colours move one letter to the right every ten ticks, and each
 // card moves one pixel clockwise round the rectangle (155, 68)-(550, 362).
 class TitleAnimation {
   public:
     static constexpr int TickMs = 20;
+    // The screen shows every second tick: the cards move 2 pixels every
+    // 40 ms at the same speed, and half the frames halve what the idle title
+    // screen costs (each frame wakes the program, paints and sends its pixels
+    // to the display, which waits for the display's answer).
+    static constexpr int FrameMs = 40;
+    static constexpr int TicksPerFrame = FrameMs / TickMs;
     static constexpr int CardCount = 4;
     static constexpr QSize CardSize{60, 70}; // in base pixels
 
@@ -28,6 +36,8 @@ class TitleAnimation {
     // Advances one tick and returns what it changed, in base pixels: where
     // the cards were and are now, and the title when its colours moved.
     QRegion Tick();
+    // Advances the ticks of one frame and returns what they changed.
+    QRegion Frame();
     // The colour of letter `index` (0-based) of the title.
     QColor LetterColour(int index) const;
     // Top left corners of the cards, in base pixels.
@@ -38,6 +48,11 @@ class TitleAnimation {
     int ticks = 0;                      // since the colours last moved
     std::array<QPoint, CardCount> cards;
 };
+
+// The left edge of each letter of `title` on the title screen, in base
+// pixels: the letters stand 26 pixels apart and the row is centred on 368,
+// with corrections for the letters that are much wider or narrower than that.
+std::vector<int> TitleLetterPositions(const QString& title);
 
 // From the 760 x 500 design to a window of `window` pixels at `scale`.
 QTransform TitleTransform(QSize window, double scale);
