@@ -87,6 +87,7 @@ QRegion TitleAnimation::Tick() {
     QRegion changed;
     if (ticks == 10) {
         std::rotate(colourSlots.begin(), colourSlots.begin() + 1, colourSlots.end());
+        colourPhase = (colourPhase + 1) % ColourSlots;
         ticks = 0;
         changed += TitleRow;
     }
@@ -202,29 +203,28 @@ void PaintStill(QPainter& painter, QSize window, double scale) {
     painter.restore();
 }
 
-// Draws the letters and the cards that touch `area`, in window pixels; most
-// ticks only move the cards, and laying out the title costs more than the
-// cards' pixels. The cards are already as large as they are shown, so they
-// are copied 1:1 instead of being resampled.
-void PaintMoving(QPainter& painter, const QRegion& area, QSize window, double scale,
-                 const TitleAnimation& animation,
-                 const std::array<QImage, TitleAnimation::CardCount>& cards) {
-    const auto touches = [&](QRect part) {
-        return area.intersects(WindowArea(QRegion(part), window, scale));
-    };
-    const QTransform toWindow = TitleTransform(window, scale);
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-        const QPoint card = animation.Cards()[i];
-        if (!cards[i].isNull() && touches(QRect(card, TitleAnimation::CardSize)))
-            painter.drawImage(toWindow.map(QPointF(card)).toPoint(), cards[i]);
-    }
-    if (!touches(TitleRow))
-        return;
+// Draws the letters of the title in their colours of now.
+void PaintTitle(QPainter& painter, QSize window, double scale, const TitleAnimation& animation) {
     painter.save();
-    painter.setTransform(toWindow, true);
+    painter.setTransform(TitleTransform(window, scale), true);
     painter.setRenderHint(QPainter::TextAntialiasing);
     ColouredTitle(painter, animation);
     painter.restore();
+}
+
+// Draws the cards that touch `area`, in window pixels. The cards are already
+// as large as they are shown, so they are copied 1:1 instead of being
+// resampled.
+void PaintCards(QPainter& painter, const QRegion& area, QSize window, double scale,
+                const TitleAnimation& animation,
+                const std::array<QImage, TitleAnimation::CardCount>& cards) {
+    const QTransform toWindow = TitleTransform(window, scale);
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        const QPoint card = animation.Cards()[i];
+        if (!cards[i].isNull() &&
+            area.intersects(WindowArea(QRect(card, TitleAnimation::CardSize), window, scale)))
+            painter.drawImage(toWindow.map(QPointF(card)).toPoint(), cards[i]);
+    }
 }
 
 } // namespace
@@ -233,7 +233,8 @@ void PaintTitleScreen(QPainter& painter, QSize window, double scale,
                       const TitleAnimation& animation,
                       const std::array<QImage, TitleAnimation::CardCount>& cards) {
     PaintStill(painter, window, scale);
-    PaintMoving(painter, QRect(QPoint(0, 0), window), window, scale, animation, cards);
+    PaintTitle(painter, window, scale, animation);
+    PaintCards(painter, QRect(QPoint(0, 0), window), window, scale, animation, cards);
 }
 
 void TitleScreenPainter::Paint(QPainter& painter, const QRegion& area, QSize window, double scale,
@@ -247,15 +248,40 @@ void TitleScreenPainter::Paint(QPainter& painter, const QRegion& area, QSize win
         QPainter stillPainter(&still);
         PaintStill(stillPainter, window, scale);
         stillScale = scale;
+        titleArea = WindowArea(TitleRow, window, scale).boundingRect() & still.rect();
+        titles = {};
     }
+    // Rectangle by rectangle the still parts and the title are plain copies.
+    const auto copy = [&](const QRegion& part, const QImage& from, QPoint origin) {
+        for (const QRect& r : part)
+            painter.drawImage(r, from,
+                              QRectF((r.topLeft() - origin) * pixelRatio, r.size() * pixelRatio));
+    };
+    copy(area - titleArea, still, QPoint(0, 0));
+    const QRegion titlePart = area & titleArea;
+    if (!titlePart.isEmpty())
+        copy(titlePart, Title(animation, window, scale), titleArea.topLeft());
     painter.save();
-    // Rectangle by rectangle the still parts are plain copies.
-    for (const QRect& part : area)
-        painter.drawImage(part, still,
-                          QRectF(part.topLeft() * pixelRatio, part.size() * pixelRatio));
     painter.setClipRegion(area, Qt::IntersectClip);
-    PaintMoving(painter, area, window, scale, animation, cards);
+    PaintCards(painter, area, window, scale, animation, cards);
     painter.restore();
+}
+
+// Laying out and drawing the letters costs more than all the rest of a
+// frame, so the title row is drawn once for each of the ten ways its colours
+// stand, over the still parts under it.
+const QImage& TitleScreenPainter::Title(const TitleAnimation& animation, QSize window,
+                                        double scale) {
+    QImage& title = titles[static_cast<std::size_t>(animation.ColourPhase())];
+    if (title.isNull()) {
+        const qreal pixelRatio = still.devicePixelRatio();
+        title = still.copy(QRect(titleArea.topLeft() * pixelRatio, titleArea.size() * pixelRatio));
+        title.setDevicePixelRatio(pixelRatio);
+        QPainter titlePainter(&title);
+        titlePainter.translate(-titleArea.topLeft());
+        PaintTitle(titlePainter, window, scale, animation);
+    }
+    return title;
 }
 
 } // namespace tavlira

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QRect>
 #include <QRegion>
 #include <QSize>
 #include <QString>
@@ -31,6 +32,7 @@ class TitleAnimation {
     static constexpr int TicksPerFrame = FrameMs / TickMs;
     static constexpr int CardCount = 4;
     static constexpr QSize CardSize{60, 70}; // in base pixels
+    static constexpr int ColourSlots = 10;
 
     TitleAnimation();
     // Advances one tick and returns what it changed, in base pixels: where
@@ -40,12 +42,16 @@ class TitleAnimation {
     QRegion Frame();
     // The colour of letter `index` (0-based) of the title.
     QColor LetterColour(int index) const;
+    // How often the colours have moved, modulo ColourSlots: the letters look
+    // the same in the same phase.
+    int ColourPhase() const { return colourPhase; }
     // Top left corners of the cards, in base pixels.
     const std::array<QPoint, CardCount>& Cards() const { return cards; }
 
   private:
-    std::array<QColor, 10> colourSlots; // colour slots 1..10 at indices 0..9
-    int ticks = 0;                      // since the colours last moved
+    std::array<QColor, ColourSlots> colourSlots; // colour slots 1..10 at indices 0..9
+    int ticks = 0;                               // since the colours last moved
+    int colourPhase = 0;
     std::array<QPoint, CardCount> cards;
 };
 
@@ -67,8 +73,9 @@ void PaintTitleScreen(QPainter& painter, QSize window, double scale,
                       const std::array<QImage, TitleAnimation::CardCount>& cards);
 
 // Paints the title screen like PaintTitleScreen, but keeps what never moves
-// (the black, the boxes and the lines of text) pre-drawn for one window size,
-// so that a tick only draws the letters and the cards again.
+// (the black, the boxes and the lines of text) and the title in each of its
+// colourings pre-drawn for one window size, so that a frame only copies
+// pictures and draws the cards.
 class TitleScreenPainter {
   public:
     // Paints `area` of the window, in window pixels.
@@ -80,8 +87,12 @@ class TitleScreenPainter {
     void Forget() { still = QImage(); }
 
   private:
+    const QImage& Title(const TitleAnimation& animation, QSize window, double scale);
+
     QImage still;
     double stillScale = 0;
+    QRect titleArea;                                        // the title row, in window pixels
+    std::array<QImage, TitleAnimation::ColourSlots> titles; // by ColourPhase()
 };
 
 } // namespace tavlira
