@@ -251,19 +251,23 @@ void TitleScreenPainter::Paint(QPainter& painter, const QRegion& area, QSize win
         titleArea = WindowArea(TitleRow, window, scale).boundingRect() & still.rect();
         titles = {};
     }
-    // Rectangle by rectangle the still parts and the title are plain copies.
-    const auto copy = [&](const QRegion& part, const QImage& from, QPoint origin) {
-        for (const QRect& r : part)
-            painter.drawImage(r, from,
-                              QRectF((r.topLeft() - origin) * pixelRatio, r.size() * pixelRatio));
+    // Rectangle by rectangle, each clipped to itself alone: then the still
+    // parts and the title are plain copies, and so are the cards. Under a
+    // clip of several rectangles Qt's raster engine blends a picture line by
+    // line and hands every 64 lines to a worker thread, and at the larger
+    // window sizes the wake-ups of those threads cost more than the pixels.
+    const auto copy = [&](QRect part, const QImage& from, QPoint origin) {
+        painter.drawImage(part, from,
+                          QRectF((part.topLeft() - origin) * pixelRatio, part.size() * pixelRatio));
     };
-    copy(area - titleArea, still, QPoint(0, 0));
-    const QRegion titlePart = area & titleArea;
-    if (!titlePart.isEmpty())
-        copy(titlePart, Title(animation, window, scale), titleArea.topLeft());
     painter.save();
-    painter.setClipRegion(area, Qt::IntersectClip);
-    PaintCards(painter, area, window, scale, animation, cards);
+    for (const QRect& part : area) {
+        painter.setClipRect(part, Qt::ReplaceClip);
+        copy(part, still, QPoint(0, 0));
+        if (part.intersects(titleArea))
+            copy(part & titleArea, Title(animation, window, scale), titleArea.topLeft());
+        PaintCards(painter, part, window, scale, animation, cards);
+    }
     painter.restore();
 }
 
