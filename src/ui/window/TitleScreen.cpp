@@ -271,9 +271,10 @@ void TitleScreenPainter::Paint(QPainter& painter, const QRegion& area, QSize win
     painter.restore();
 }
 
-// Laying out and drawing the letters costs more than all the rest of a
-// frame, so the title row is drawn once for each of the ten ways its colours
-// stand, over the still parts under it.
+// Drawing the letters each time their colours move cost about a quarter of
+// the idle title screen at the large window size (letters that large are
+// drawn from their outlines), so the title row is drawn once for each of the
+// ten ways its colours stand, over the still parts under it.
 const QImage& TitleScreenPainter::Title(const TitleAnimation& animation, QSize window,
                                         double scale) {
     QImage& title = titles[static_cast<std::size_t>(animation.ColourPhase())];
