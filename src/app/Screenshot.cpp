@@ -96,7 +96,7 @@ bool FillProgramFolder(const std::filesystem::path& folder, const ScreenshotRequ
 }
 
 // Lets the window play its queue; the time scale 0 makes flights and pauses
-// instant. False when `done` is not reached within a few seconds.
+// instant. False when `done` is not reached within ten seconds.
 bool Settle(MainWindow& window, const std::function<bool()>& done = {}) {
     const QDeadlineTimer deadline(10000);
     do {
@@ -117,16 +117,19 @@ QImage Title(MainWindow& window) {
     return Grab(window);
 }
 
-QImage Menu(MainWindow& window) {
+bool LeaveTitle(MainWindow& window) {
     window.CurrentSession().Input([](Match& m) { m.LeaveTitle(); });
-    return Settle(window) ? Grab(window) : QImage();
+    return Settle(window);
+}
+
+QImage Menu(MainWindow& window) {
+    return LeaveTitle(window) ? Grab(window) : QImage();
 }
 
 // A new player at the table after "To Begin", when the person is to move.
 QImage Table(MainWindow& window) {
     Session& session = window.CurrentSession();
-    session.Input([](Match& m) { m.LeaveTitle(); });
-    if (!Settle(window))
+    if (!LeaveTitle(window))
         return {};
     session.Input([&](Match&) { session.Login(NewPlayerSlot, SamplePlayer, "1", "1"); });
     if (!Settle(window))
