@@ -248,7 +248,8 @@ void TitleScreenPainter::Paint(QPainter& painter, const QRegion& area, QSize win
         QPainter stillPainter(&still);
         PaintStill(stillPainter, window, scale);
         stillScale = scale;
-        titleArea = WindowArea(TitleRow, window, scale).boundingRect() & still.rect();
+        titleArea =
+            WindowArea(TitleRow, window, scale).boundingRect() & QRect(QPoint(0, 0), window);
         titles = {};
     }
     // Rectangle by rectangle, each clipped to itself alone: then the still
