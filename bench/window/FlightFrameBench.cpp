@@ -69,7 +69,7 @@ void OneFlightFrame(benchmark::State& state) {
 BENCHMARK(OneFlightFrame)->Unit(benchmark::kMicrosecond);
 
 // The argument is the window size setting, 1 or 5.
-void OneTitleTick(benchmark::State& state) {
+void OneTitleFrame(benchmark::State& state) {
     const auto mode = static_cast<WindowSizeMode>(state.range(0));
     const TableScale scale = TableScale::ForMode(mode, QSize());
     const QSize window = scale.ClientSize();
@@ -88,11 +88,11 @@ void OneTitleTick(benchmark::State& state) {
     }
     for (auto _ : state) {
         QPainter painter(&shown);
-        screen.Paint(painter, WindowArea(animation.Tick(), window, scale.Scale()), window,
+        screen.Paint(painter, WindowArea(animation.Frame(), window, scale.Scale()), window,
                      scale.Scale(), animation, cards);
     }
 }
-BENCHMARK(OneTitleTick)->Arg(1)->Arg(5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(OneTitleFrame)->Arg(1)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace tavlira

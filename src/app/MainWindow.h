@@ -42,6 +42,7 @@ class MainWindow : public QWidget, private EventStage {
     const EventQueue& Queue() const { return session.Queue(); }
     Screen CurrentScreen() const { return screen; }
     TableView* Table() const { return tableView; }
+    DialogPresenter& Dialogs() { return dialogs; }
     // Menu buttons 1..5 (members), 6 "New Player", 11 "Exit", 12 "History".
     SkinnedButton* MenuButton(int number) const;
     QMenu* PopupMenu() const { return popupMenu; }

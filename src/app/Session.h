@@ -61,6 +61,8 @@ class Session : public QObject, private EventStage {
 
     // The folder of the history files.
     std::filesystem::path HistoryFolder() const { return records.HistoryFolder(); }
+    // The record files, for the dialogs that show them.
+    RecordStore& Records() { return records; }
 
     struct CloseOutcome {
         bool recordFailed = false;

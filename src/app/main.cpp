@@ -2,12 +2,36 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
+#include "app/Screenshot.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// A screenshot is drawn offscreen, with or without a display; the platform
+// is chosen before the application starts, so this looks at the raw
+// arguments.
+bool AsksForScreenshot(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--screenshot") == 0 ||
+            std::strncmp(argv[i], "--screenshot=", 13) == 0)
+            return true;
+    return false;
+}
+
+int Refuse(const QString& message) {
+    std::fprintf(stderr, "tavlira-duo: %s; see --help\n", qPrintable(message));
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (AsksForScreenshot(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavlira-Duo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tavlira-Duo"));
@@ -19,12 +43,48 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(QStringLiteral("A capture card game for two players."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Draws one screen into the PNG file FILE and ends, without touching the "
+                       "player's settings or records. Screens: %1.")
+            .arg(tavlira::ScreenshotScreens().join(QStringLiteral(", "))),
+        QStringLiteral("screen"));
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("The screenshot's window size, 1 (760 x 500, the "
+                                                 "default) to 5 (1520 x 1000)."),
+                                  QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("The screenshot's language: %1 (default en).")
+            .arg(tavlira::LanguageCodeList().join(QStringLiteral(", "))),
+        QStringLiteral("code"), QStringLiteral("en"));
+    parser.addOptions({screenshot, size, language});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The PNG file of --screenshot."),
+                                 QStringLiteral("[FILE]"));
     parser.process(application);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "tavlira-duo: unexpected argument '%s'; see --help\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
-        return 2;
+
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(screenshot)) {
+        if (positional.size() != 1)
+            return Refuse(QStringLiteral("--screenshot takes one file name"));
+        bool sizeIsNumber = false;
+        const int windowSize = parser.value(size).toInt(&sizeIsNumber);
+        if (!sizeIsNumber || windowSize < 1 || windowSize > 5)
+            return Refuse(QStringLiteral("the size is 1 to 5, not '%1'").arg(parser.value(size)));
+        const std::optional<tavlira::LanguageIndex> chosen =
+            tavlira::LanguageOfCode(parser.value(language));
+        if (!chosen)
+            return Refuse(QStringLiteral("unknown language '%1'").arg(parser.value(language)));
+        return tavlira::TakeScreenshot(
+                   {parser.value(screenshot), positional.constFirst(), windowSize, *chosen})
+                   ? 0
+                   : 1;
     }
+    if (!positional.isEmpty())
+        return Refuse(QStringLiteral("unexpected argument '%1'").arg(positional.constFirst()));
+    if (parser.isSet(size) || parser.isSet(language))
+        return Refuse(QStringLiteral("--size and --language go with --screenshot"));
 
     const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
     const tavlira::FolderChoice folder = tavlira::ChooseProgramFolder(

@@ -55,6 +55,25 @@ TEST(TitleAnimation, TheCardsRunClockwiseRoundTheBoxAndKeepTheirDistance) {
     EXPECT_EQ(animation.Cards(), corners);
 }
 
+TEST(TitleLetterPositions, LettersStand26ApartCentredOn368WithTheWideAndNarrowOnesCorrected) {
+    const struct {
+        const char* title;
+        std::vector<int> lefts;
+    } cases[] = {
+        {"A", {368}},
+        {"ABCDEFGHJK", {251, 277, 303, 329, 355, 381, 407, 433, 459, 485}},
+        // The row starts at 368 - 39 - 5 + 6 + 6; "W" pushes the later
+        // letters 8 to the right, "I" 12 and "-" 10 to the left, and both
+        // narrow letters stand 3 to the right in their own cell.
+        {"WI-A", {336, 373, 387, 400}},
+        // "Q" adds 6 after it, and a Cyrillic wide letter counts as "W".
+        {"QAЖB", {320, 352, 378, 412}},
+        {"", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TitleLetterPositions(QString::fromUtf8(c.title)), c.lefts) << c.title;
+}
+
 // Cards with a pattern, so that a card drawn in a wrong place or half
 // painted over shows.
 std::array<QImage, TitleAnimation::CardCount> PatternCards(double scale) {
@@ -79,7 +98,7 @@ QImage Fresh(QSize window, double scale, const TitleAnimation& animation,
     return picture;
 }
 
-TEST(TitleScreenPainter, RepaintingOnlyWhatTicksChangedShowsTheWholePictureOfThatPhase) {
+TEST(TitleScreenPainter, RepaintingOnlyWhatEachFrameChangedShowsTheWholePictureOfThatPhase) {
     struct Case {
         QSize window;
         double scale;
@@ -96,16 +115,17 @@ TEST(TitleScreenPainter, RepaintingOnlyWhatTicksChangedShowsTheWholePictureOfTha
             screen.Paint(painter, shown.rect(), c.window, c.scale, animation, cards);
         }
         EXPECT_EQ(shown, Fresh(c.window, c.scale, animation, cards)) << c.scale;
-        int phase = 0;
-        // Phases past the colours' moves and past the cards' corners.
-        for (int checkpoint : {1, 10, 11, 12, 57, 300, 700}) {
-            for (; phase < checkpoint; ++phase) {
-                const QRegion changed = WindowArea(animation.Tick(), c.window, c.scale);
+        int frame = 0;
+        // Frames past the colours' moves and past the cards' corners; a
+        // frame of two ticks runs a card round a corner.
+        for (int checkpoint : {1, 5, 6, 7, 29, 150, 350}) {
+            for (; frame < checkpoint; ++frame) {
+                const QRegion changed = WindowArea(animation.Frame(), c.window, c.scale);
                 QPainter painter(&shown);
                 screen.Paint(painter, changed, c.window, c.scale, animation, cards);
             }
             EXPECT_EQ(shown, Fresh(c.window, c.scale, animation, cards))
-                << "scale " << c.scale << ", phase " << phase;
+                << "scale " << c.scale << ", frame " << frame;
         }
     }
 }

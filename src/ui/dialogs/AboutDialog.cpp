@@ -3,6 +3,7 @@
 #include "i18n/words/About.h"
 #include "i18n/words/Menu.h"
 #include "ui/artwork/PictureSource.h"
+#include "ui/common/ShownVersion.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/DialogParts.h"
@@ -18,9 +19,6 @@ constexpr int DialogWidth = 460;
 // The caption picture is drawn for the menu's width; here it is shown at
 // half of that.
 constexpr int CaptionWidth = 400;
-
-// The version the game shows on its title screen and here.
-const QString Version = QStringLiteral("V 5.7f");
 
 std::string LocalizedName(const char* stem) {
     return stem + std::string(LanguageSuffix[static_cast<std::size_t>(CurrentLanguage())]);
@@ -57,8 +55,9 @@ QHBoxLayout* TitleBlock(QWidget* parent) {
     title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* lines = new QVBoxLayout;
     lines->addWidget(title);
-    for (const QString& text : {Version, ScreenText(Text(words::TitleReleaseLine)),
-                                ScreenText(Text(words::TitleAuthorLine))})
+    for (const QString& text :
+         {QString::fromLatin1(ShownVersion), ScreenText(Text(words::TitleReleaseLine)),
+          ScreenText(Text(words::TitleAuthorLine))})
         lines->addWidget(TextLabel(text, parent));
     auto* block = new QHBoxLayout;
     block->addWidget(logo, 0, Qt::AlignTop);

@@ -10,7 +10,7 @@ namespace tavlira {
 TitlePage::TitlePage(const PictureStore& store, const TableScale& tableScale, QWidget* parent)
     : QWidget(parent), pictures(store), scale(tableScale) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    timer.setInterval(TitleAnimation::TickMs);
+    timer.setInterval(TitleAnimation::FrameMs);
     connect(&timer, &QTimer::timeout, this, &TitlePage::Tick);
 }
 
@@ -37,9 +37,9 @@ void TitlePage::Stop() {
     timer.stop();
 }
 
-// Only what the tick changed is painted again.
+// Only what the frame changed is painted again.
 void TitlePage::Tick() {
-    update(WindowArea(animation.Tick(), size(), scale.Scale()));
+    update(WindowArea(animation.Frame(), size(), scale.Scale()));
 }
 
 void TitlePage::paintEvent(QPaintEvent* event) {

@@ -1,6 +1,8 @@
 #include "ui/window/TitleScreen.h"
 
 #include "i18n/words/Menu.h"
+#include "ui/artwork/PictureSource.h"
+#include "ui/common/ShownVersion.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/FittedFont.h"
 #include "ui/table/TableScale.h"
@@ -43,18 +45,28 @@ void CentredLine(QPainter& painter, const QString& text, int y, const QColor& co
     painter.drawText(230 + (300 - width) / 2, y + painter.fontMetrics().ascent(), text);
 }
 
+// The letters' font: bold Arial whose letter cells are at most 44 pixels
+// tall, so that its letters fit the 26-pixel pitch of the title.
+QFont TitleFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    int size = 44;
+    do
+        font.setPixelSize(size--);
+    while (size > 1 && QFontMetrics(font).height() > 44);
+    return font;
+}
+
 // The title's letters, one colour each.
 void ColouredTitle(QPainter& painter, const TitleAnimation& animation) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(44);
-    font.setBold(true);
+    static const QFont font = TitleFont();
     const QString title = ScreenText(Text(words::GameTitle));
-    painter.setFont(FittedFont(font, title, InnerWidth));
-    int x = 230 + (300 - painter.fontMetrics().horizontalAdvance(title)) / 2;
+    const std::vector<int> lefts = TitleLetterPositions(title);
+    painter.setFont(font);
+    const int baseline = 175 + painter.fontMetrics().ascent();
     for (qsizetype i = 0; i < title.size(); ++i) {
         painter.setPen(animation.LetterColour(static_cast<int>(i)));
-        painter.drawText(x, 175 + painter.fontMetrics().ascent(), QString(title[i]));
-        x += painter.fontMetrics().horizontalAdvance(title[i]);
+        painter.drawText(lefts[static_cast<std::size_t>(i)], baseline, QString(title[i]));
     }
 }
 
@@ -76,6 +88,7 @@ QRegion TitleAnimation::Tick() {
     QRegion changed;
     if (ticks == 10) {
         std::rotate(colourSlots.begin(), colourSlots.begin() + 1, colourSlots.end());
+        colourPhase = (colourPhase + 1) % ColourSlots;
         ticks = 0;
         changed += TitleRow;
     }
@@ -95,11 +108,60 @@ QRegion TitleAnimation::Tick() {
     return changed;
 }
 
+QRegion TitleAnimation::Frame() {
+    QRegion changed;
+    for (int tick = 0; tick < TicksPerFrame; ++tick)
+        changed += Tick();
+    return changed;
+}
+
 // Letter 1 takes slot 9, letter 2 slot 8 ... letter 9 slot 1, letter 10
 // slot 10; a longer title starts over.
 QColor TitleAnimation::LetterColour(int index) const {
     const int letter = index % 10;
     return colourSlots[static_cast<std::size_t>(letter == 9 ? 9 : 8 - letter)];
+}
+
+namespace {
+
+// How a letter moves the row: what it adds to the left edge of every later
+// letter, to the start of the row, and to its own left edge.
+struct LetterWidth {
+    char16_t letter;
+    int later;
+    int start;
+    int own;
+};
+
+// Wide letters push the rest to the right and the row's start to the left;
+// narrow ones the other way, and stand a little to the right in their cell.
+constexpr LetterWidth UnevenLetters[] = {
+    {u'W', 8, -5, 0}, {u'M', 8, -5, 0},  {u'М', 8, -5, 0},  {u'Ж', 8, -5, 0},  {u'Ю', 8, -5, 0},
+    {u'Q', 6, -4, 0}, {u'I', -12, 6, 3}, {u'Í', -12, 6, 3}, {u'-', -10, 6, 3},
+};
+
+constexpr int LetterPitch = 26, TitleCentre = 368;
+
+} // namespace
+
+std::vector<int> TitleLetterPositions(const QString& title) {
+    const auto count = static_cast<int>(title.size());
+    int start = TitleCentre - LetterPitch / 2 * (count - 1);
+    int shift = 0; // what the letters so far add to the next one
+    std::vector<int> lefts;
+    for (int i = 0; i < count; ++i) {
+        const auto uneven =
+            std::find_if(std::begin(UnevenLetters), std::end(UnevenLetters),
+                         [&](const LetterWidth& w) { return title[i] == QChar(w.letter); });
+        const LetterWidth width =
+            uneven == std::end(UnevenLetters) ? LetterWidth{0, 0, 0, 0} : *uneven;
+        lefts.push_back(LetterPitch * i + shift + width.own);
+        shift += width.later;
+        start += width.start;
+    }
+    for (int& left : lefts)
+        left += start;
+    return lefts;
 }
 
 QTransform TitleTransform(QSize window, double scale) {
@@ -130,33 +192,40 @@ void PaintStill(QPainter& painter, QSize window, double scale) {
     FramedBox(painter, QRect(230, 150, 301, 201));
     CentredLine(painter, ScreenText(Text(words::TitleReleaseLine)), 240, QColor(255, 0, 0));
     CentredLine(painter, ScreenText(Text(words::TitleAuthorLine)), 265, QColor(0, 0, 255));
-    CentredLine(painter, QStringLiteral("V 5.7f"), 315, QColor(0, 100, 100));
+    CentredLine(painter, QString::fromLatin1(ShownVersion), 315, QColor(0, 100, 100));
+    // The logo on both sides of the version; without its picture the title
+    // shows the rest.
+    static const QImage logo = PictureSource::BuiltIn().Data("Logo");
+    if (!logo.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (const QPoint at : {QPoint(250, 270), QPoint(445, 270)})
+            painter.drawImage(QRect(at, QSize(64, 64)), logo);
+    }
     painter.restore();
 }
 
-// Draws the letters and the cards that touch `area`, in window pixels; most
-// ticks only move the cards, and laying out the title costs more than the
-// cards' pixels. The cards are already as large as they are shown, so they
-// are copied 1:1 instead of being resampled.
-void PaintMoving(QPainter& painter, const QRegion& area, QSize window, double scale,
-                 const TitleAnimation& animation,
-                 const std::array<QImage, TitleAnimation::CardCount>& cards) {
-    const auto touches = [&](QRect part) {
-        return area.intersects(WindowArea(QRegion(part), window, scale));
-    };
-    const QTransform toWindow = TitleTransform(window, scale);
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-        const QPoint card = animation.Cards()[i];
-        if (!cards[i].isNull() && touches(QRect(card, TitleAnimation::CardSize)))
-            painter.drawImage(toWindow.map(QPointF(card)).toPoint(), cards[i]);
-    }
-    if (!touches(TitleRow))
-        return;
+// Draws the letters of the title in their colours of now.
+void PaintTitle(QPainter& painter, QSize window, double scale, const TitleAnimation& animation) {
     painter.save();
-    painter.setTransform(toWindow, true);
+    painter.setTransform(TitleTransform(window, scale), true);
     painter.setRenderHint(QPainter::TextAntialiasing);
     ColouredTitle(painter, animation);
     painter.restore();
+}
+
+// Draws the cards that touch `area`, in window pixels. The cards are already
+// as large as they are shown, so they are copied 1:1 instead of being
+// resampled.
+void PaintCards(QPainter& painter, const QRegion& area, QSize window, double scale,
+                const TitleAnimation& animation,
+                const std::array<QImage, TitleAnimation::CardCount>& cards) {
+    const QTransform toWindow = TitleTransform(window, scale);
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        const QPoint card = animation.Cards()[i];
+        if (!cards[i].isNull() &&
+            area.intersects(WindowArea(QRect(card, TitleAnimation::CardSize), window, scale)))
+            painter.drawImage(toWindow.map(QPointF(card)).toPoint(), cards[i]);
+    }
 }
 
 } // namespace
@@ -165,7 +234,8 @@ void PaintTitleScreen(QPainter& painter, QSize window, double scale,
                       const TitleAnimation& animation,
                       const std::array<QImage, TitleAnimation::CardCount>& cards) {
     PaintStill(painter, window, scale);
-    PaintMoving(painter, QRect(QPoint(0, 0), window), window, scale, animation, cards);
+    PaintTitle(painter, window, scale, animation);
+    PaintCards(painter, QRect(QPoint(0, 0), window), window, scale, animation, cards);
 }
 
 void TitleScreenPainter::Paint(QPainter& painter, const QRegion& area, QSize window, double scale,
@@ -179,15 +249,46 @@ void TitleScreenPainter::Paint(QPainter& painter, const QRegion& area, QSize win
         QPainter stillPainter(&still);
         PaintStill(stillPainter, window, scale);
         stillScale = scale;
+        titleArea =
+            WindowArea(TitleRow, window, scale).boundingRect() & QRect(QPoint(0, 0), window);
+        titles = {};
     }
+    // Rectangle by rectangle, each clipped to itself alone: then the still
+    // parts and the title are plain copies, and so are the cards. Under a
+    // clip of several rectangles Qt's raster engine blends a picture line by
+    // line and hands every 64 lines to a worker thread, and at the larger
+    // window sizes the wake-ups of those threads cost more than the pixels.
+    const auto copy = [&](QRect part, const QImage& from, QPoint origin) {
+        painter.drawImage(part, from,
+                          QRectF((part.topLeft() - origin) * pixelRatio, part.size() * pixelRatio));
+    };
     painter.save();
-    // Rectangle by rectangle the still parts are plain copies.
-    for (const QRect& part : area)
-        painter.drawImage(part, still,
-                          QRectF(part.topLeft() * pixelRatio, part.size() * pixelRatio));
-    painter.setClipRegion(area, Qt::IntersectClip);
-    PaintMoving(painter, area, window, scale, animation, cards);
+    for (const QRect& part : area) {
+        painter.setClipRect(part, Qt::ReplaceClip);
+        copy(part, still, QPoint(0, 0));
+        if (part.intersects(titleArea))
+            copy(part & titleArea, Title(animation, window, scale), titleArea.topLeft());
+        PaintCards(painter, part, window, scale, animation, cards);
+    }
     painter.restore();
+}
+
+// Drawing the letters each time their colours move cost about a quarter of
+// the idle title screen at the large window size (letters that large are
+// drawn from their outlines), so the title row is drawn once for each of the
+// ten ways its colours stand, over the still parts under it.
+const QImage& TitleScreenPainter::Title(const TitleAnimation& animation, QSize window,
+                                        double scale) {
+    QImage& title = titles[static_cast<std::size_t>(animation.ColourPhase())];
+    if (title.isNull()) {
+        const qreal pixelRatio = still.devicePixelRatio();
+        title = still.copy(QRect(titleArea.topLeft() * pixelRatio, titleArea.size() * pixelRatio));
+        title.setDevicePixelRatio(pixelRatio);
+        QPainter titlePainter(&title);
+        titlePainter.translate(-titleArea.topLeft());
+        PaintTitle(titlePainter, window, scale, animation);
+    }
+    return title;
 }
 
 } // namespace tavlira

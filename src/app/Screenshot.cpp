@@ -1,0 +1,295 @@
+#include "app/Screenshot.h"
+
+#include "app/MainWindow.h"
+#include "i18n/words/Menu.h"
+#include "records/History.h"
+#include "records/RecordFile.h"
+#include "records/RecordStore.h"
+#include "records/Settings.h"
+#include "ui/common/ShownVersion.h"
+#include "ui/common/ToScreen.h"
+#include "ui/dialogs/HelpWindow.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <utility>
+
+namespace tavlira {
+namespace {
+
+constexpr std::array<std::pair<const char*, LanguageIndex>, LanguageCount> IsoCodes{{
+    {"en", LanguageIndex::English},
+    {"ru", LanguageIndex::Russian},
+    {"de", LanguageIndex::German},
+    {"fr", LanguageIndex::French},
+    {"es", LanguageIndex::Spanish},
+    {"zh", LanguageIndex::Chinese},
+    {"it", LanguageIndex::Italian},
+    {"cs", LanguageIndex::Czech},
+    {"ja", LanguageIndex::Japanese},
+    {"ko", LanguageIndex::Korean},
+}};
+
+// The same every time, so that the table shows the same deal.
+constexpr std::uint32_t SampleSeed = 2026;
+
+// A club with four members and a top ten of six, so that the menu and the
+// dialogs show full lines and the sixth place onwards empty.
+struct SampleMember {
+    const char* name;
+    double rating;
+    int games;
+    int cycleScore;
+};
+constexpr SampleMember SampleMembers[] = {{"Marta", 2.35, 64, 41},
+                                          {"Jonas", 1.8, 40, 27},
+                                          {"Elena", 0.95, 23, 12},
+                                          {"Pavel", -0.4, 18, 5}};
+constexpr std::pair<const char*, int> SampleTopTen[] = {
+    {"Marta", 58}, {"Jonas", 51}, {"Irene", 44}, {"Marta", 39}, {"Elena", 30}, {"Pavel", 22}};
+// The player who sits down at the table.
+constexpr const char* SamplePlayer = "Alex";
+
+bool WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream out(file, std::ios::binary);
+    out << bytes;
+    return static_cast<bool>(out.flush());
+}
+
+RecordFile SampleClub() {
+    RecordFile club = InitialRecordFile('0', "LNX");
+    for (const SampleMember& m : SampleMembers)
+        EnterClub(club, FormatMemberLine(MemberRecord{m.name, m.rating, m.games, m.cycleScore,
+                                                      EncodePassword("1")}));
+    for (const auto& [name, score] : SampleTopTen)
+        EnterTopTen(club, name, score);
+    return club;
+}
+
+// Sample history: three matches of two evenings.
+bool WriteSampleHistory(DiskRecordStore& records) {
+    const HisStr first[] = {{"Marta", 6, 14, 2.35, PlayKind::Computer},
+                            {"Jonas", 4, -3, 1.8, PlayKind::Computer}};
+    const HisStr second[] = {{"Elena", 5, 9, 0.95, PlayKind::Computer}};
+    return records.WriteHistory(first, "19:40", "09.12.2026") &&
+           records.WriteHistory(second, "20:15", "10.12.2026");
+}
+
+// The program folder of the screenshot: sample record files, history and the
+// settings of the request.
+bool FillProgramFolder(const std::filesystem::path& folder, const ScreenshotRequest& request) {
+    Settings settings;
+    settings.WindowSize = request.windowSize;
+    settings.LanguageIndex = static_cast<int>(request.language);
+    DiskRecordStore records(folder);
+    return WriteBytes(folder / RecordFileName(RecordFileKind::Club),
+                      FormatRecordFile(SampleClub())) &&
+           WriteBytes(folder / RecordFileName(RecordFileKind::Net),
+                      FormatRecordFile(InitialRecordFile('0', "LNX"))) &&
+           WriteBytes(folder / SettingsFileName, FormatSettings(settings)) &&
+           WriteSampleHistory(records);
+}
+
+// Lets the window play its queue; the time scale 0 makes flights and pauses
+// instant. False when `done` is not reached within ten seconds.
+bool Settle(MainWindow& window, const std::function<bool()>& done = {}) {
+    const QDeadlineTimer deadline(10000);
+    do {
+        QCoreApplication::processEvents();
+        if (!window.Queue().Busy() && (!done || done()))
+            return true;
+        QThread::msleep(1);
+    } while (!deadline.hasExpired());
+    return false;
+}
+
+QImage Grab(QWidget& widget) {
+    QCoreApplication::processEvents();
+    return widget.grab().toImage();
+}
+
+QImage Title(MainWindow& window) {
+    return Grab(window);
+}
+
+bool LeaveTitle(MainWindow& window) {
+    window.CurrentSession().Input([](Match& m) { m.LeaveTitle(); });
+    return Settle(window);
+}
+
+QImage Menu(MainWindow& window) {
+    return LeaveTitle(window) ? Grab(window) : QImage();
+}
+
+// A new player at the table after "To Begin", when the person is to move.
+QImage Table(MainWindow& window) {
+    Session& session = window.CurrentSession();
+    if (!LeaveTitle(window))
+        return {};
+    session.Input([&](Match&) { session.Login(NewPlayerSlot, SamplePlayer, "1", "1"); });
+    if (!Settle(window))
+        return {};
+    session.Input([](Match& m) { m.PressStart(); });
+    const GameState& s = window.CurrentMatch().State();
+    const bool personsTurn =
+        Settle(window, [&] { return s.BeginState == UnderWay && s.Mover == LocalSeat; });
+    return personsTurn ? Grab(window) : QImage();
+}
+
+// Opens a dialog the way the game does, through the window's presenter, and
+// grabs it once it shows; the dialog is then closed, which ends `open`.
+QImage GrabDialog(const std::function<void()>& open) {
+    QImage picture;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        poll.stop();
+        picture = Grab(*dialog);
+        dialog->close();
+    });
+    poll.start(10);
+    open();
+    return picture;
+}
+
+QImage History(MainWindow& window) {
+    return GrabDialog(
+        [&] { window.Dialogs().ShowHistory(window.CurrentSession().HistoryFolder()); });
+}
+
+QImage TopTen(MainWindow& window) {
+    return GrabDialog([&] {
+        window.Dialogs().ShowTopTen(window.CurrentSession().Records(), RecordFileKind::Club);
+    });
+}
+
+// The end of a cycle that reached the third place.
+QImage EndOfGame(MainWindow& window) {
+    match_event::EndOfCycle end;
+    end.outcome.cycleEnded = true;
+    end.outcome.topTenPlace = 3;
+    end.outcome.cycleScore = 47;
+    end.shownScore = 47;
+    return GrabDialog([&] { window.Dialogs().Show(end); });
+}
+
+// The general count of the player at the table of the table screen.
+QImage GeneralCount(MainWindow& window) {
+    if (Table(window).isNull())
+        return {};
+    const Match& match = window.CurrentMatch();
+    return GrabDialog(
+        [&] { window.Dialogs().ShowGeneralCount(match.Figures(), match.PlayerName()); });
+}
+
+QImage Notice(MainWindow& window) {
+    return GrabDialog([&] {
+        window.Dialogs().Notice(ScreenText(Text(words::GameTitle)),
+                                QString::fromLatin1(ShownVersion),
+                                QStringLiteral("https://example.org/"));
+    });
+}
+
+QImage About(MainWindow& window) {
+    return GrabDialog([&] { window.Dialogs().About(); });
+}
+
+QImage Advertising(MainWindow& window) {
+    return GrabDialog([&] { window.Dialogs().Advertising(); });
+}
+
+QImage Support(MainWindow& window) {
+    return GrabDialog([&] { window.Dialogs().Support(); });
+}
+
+QImage Help(MainWindow& window) {
+    HelpWindow help(&window);
+    help.Open(HelpContentsPage(CurrentLanguage()));
+    return Grab(help);
+}
+
+// Each screen by its name. A dialog is grabbed on its own, without the
+// window behind it.
+const std::pair<const char*, QImage (*)(MainWindow&)> Screens[] = {
+    {"title", Title},
+    {"menu", Menu},
+    {"table", Table},
+    {"topten", TopTen},
+    {"endofgame", EndOfGame},
+    {"history", History},
+    {"generalcount", GeneralCount},
+    {"notice", Notice},
+    {"help", Help},
+    {"about", About},
+    {"advertising", Advertising},
+    {"support", Support},
+};
+
+} // namespace
+
+QStringList ScreenshotScreens() {
+    QStringList names;
+    for (const auto& [name, take] : Screens)
+        names << QString::fromLatin1(name);
+    return names;
+}
+
+std::optional<LanguageIndex> LanguageOfCode(const QString& code) {
+    for (const auto& [iso, language] : IsoCodes)
+        if (code == QLatin1String(iso))
+            return language;
+    return std::nullopt;
+}
+
+QStringList LanguageCodeList() {
+    QStringList codes;
+    for (const auto& [iso, language] : IsoCodes)
+        codes << QString::fromLatin1(iso);
+    return codes;
+}
+
+bool TakeScreenshot(const ScreenshotRequest& request) {
+    const auto screen = std::find_if(std::begin(Screens), std::end(Screens), [&](const auto& s) {
+        return request.screen == QLatin1String(s.first);
+    });
+    if (screen == std::end(Screens)) {
+        std::fprintf(stderr, "tavlira-duo: unknown screen '%s'; the screens are %s\n",
+                     qPrintable(request.screen), qPrintable(ScreenshotScreens().join(", ")));
+        return false;
+    }
+    const QTemporaryDir folder;
+    if (!folder.isValid() || !FillProgramFolder(folder.path().toStdString(), request)) {
+        std::fprintf(stderr, "tavlira-duo: cannot make the sample program folder\n");
+        return false;
+    }
+    MainWindow window(folder.path().toStdString(), SampleSeed);
+    if (!window.Start()) {
+        std::fprintf(stderr, "tavlira-duo: the game did not start\n");
+        return false;
+    }
+    window.SetTimeScale(0);
+    window.show();
+    const QImage picture = screen->second(window);
+    if (picture.isNull()) {
+        std::fprintf(stderr, "tavlira-duo: the %s screen did not come up\n", screen->first);
+        return false;
+    }
+    if (!picture.save(request.file, "PNG")) {
+        std::fprintf(stderr, "tavlira-duo: cannot write '%s'\n", qPrintable(request.file));
+        return false;
+    }
+    return true;
+}
+
+} // namespace tavlira
