@@ -155,6 +155,8 @@ TEST(WordTables, BlanksForJoinedValuesAreKept) {
 const std::set<const WordTable*>& NamesKeptInEnglish() {
     static const std::set<const WordTable*> names = {
         &words::GameTitle,
+        &words::TitleScreenTitle,
+        &words::TitleCreditLine,
         &words::DefaultPlayerName,
         &words::Qels,
     };

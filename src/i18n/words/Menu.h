@@ -19,6 +19,16 @@ inline constexpr WordTable TitleAuthorLine{{"Made by the Tavlira team", "Соз�
                                             "Realizzato dal team Tavlira", "Vytvořil tým Tavlira",
                                             "Tavlira チーム制作", "Tavlira 팀 제작"}};
 
+// The title screen's own lines: the title in capitals (its letters stand on
+// a fixed pitch, so it has at most ten) and a credit short enough to stand
+// between the two logos.
+inline constexpr WordTable TitleScreenTitle{{"TAVLIRA", "ТАВЛИРА", "TAVLIRA", "TAVLIRA", "TAVLIRA",
+                                             "TAVLIRA", "TAVLIRA", "TAVLIRA", "TAVLIRA",
+                                             "TAVLIRA"}};
+inline constexpr WordTable TitleCreditLine{{"© Tavlira", "© Tavlira", "© Tavlira", "© Tavlira",
+                                            "© Tavlira", "© Tavlira", "© Tavlira", "© Tavlira",
+                                            "© Tavlira", "© Tavlira"}};
+
 // The second caption of the menu screen: games against the computer count
 // for the elite club, network duels for the network club.
 inline constexpr WordTable EliteClubCaption{
@@ -207,6 +217,8 @@ constexpr const WordTable& ClubListHeading(int clubListMode) {
 inline constexpr const WordTable* MenuWords[] = {&GameTitle,
                                                  &TitleReleaseLine,
                                                  &TitleAuthorLine,
+                                                 &TitleScreenTitle,
+                                                 &TitleCreditLine,
                                                  &EliteClubCaption,
                                                  &NetworkClubCaption,
                                                  &NewPlayer,

@@ -60,7 +60,7 @@ QFont TitleFont() {
 // The title's letters, one colour each.
 void ColouredTitle(QPainter& painter, const TitleAnimation& animation) {
     static const QFont font = TitleFont();
-    const QString title = ScreenText(Text(words::GameTitle));
+    const QString title = ScreenText(Text(words::TitleScreenTitle));
     const std::vector<int> lefts = TitleLetterPositions(title);
     painter.setFont(font);
     const int baseline = 175 + painter.fontMetrics().ascent();
@@ -191,7 +191,7 @@ void PaintStill(QPainter& painter, QSize window, double scale) {
     FramedBox(painter, QRect(130, 50, 501, 401));
     FramedBox(painter, QRect(230, 150, 301, 201));
     CentredLine(painter, ScreenText(Text(words::TitleReleaseLine)), 240, QColor(255, 0, 0));
-    CentredLine(painter, ScreenText(Text(words::TitleAuthorLine)), 265, QColor(0, 0, 255));
+    CentredLine(painter, ScreenText(Text(words::TitleCreditLine)), 265, QColor(0, 0, 255));
     CentredLine(painter, QString::fromLatin1(ShownVersion), 315, QColor(0, 100, 100));
     // The logo on both sides of the version; without its picture the title
     // shows the rest.
