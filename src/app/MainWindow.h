@@ -44,6 +44,7 @@ class MainWindow : public QWidget, private EventStage {
     TableView* Table() const { return tableView; }
     // Menu buttons 1..5 (members), 6 "New Player", 11 "Exit", 12 "History".
     SkinnedButton* MenuButton(int number) const;
+    MenuPage* Menu() const { return menuPage; }
     QMenu* PopupMenu() const { return popupMenu; }
     QAction* QuitAction() const { return quitAction; }
     QAction* ChangeNameAction() const { return changeNameAction; }
