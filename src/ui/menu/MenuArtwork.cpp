@@ -3,6 +3,7 @@
 #include "ui/menu/TitleTint.h"
 
 #include <QFont>
+#include <algorithm>
 #include <string>
 
 namespace tavlira {
@@ -67,6 +68,12 @@ MenuArtwork::MenuArtwork(PictureSource pictures)
       colon(source.Data("GBClockP")) {
     for (std::size_t frame = 0; frame < flames.size(); ++frame)
         flames[frame] = WithoutGreenKey(source.Data("GFlame" + std::to_string(frame)));
+    for (std::size_t icon = 0; icon < icons.size(); ++icon)
+        icons[icon] = source.Data(IconPicture(static_cast<MenuIcon>(icon)));
+    for (std::size_t state = 0; state < lamps.size(); ++state)
+        lamps[state] = source.Data(AccountLampOf(static_cast<AccountState>(state + 1)).picture);
+    for (std::size_t variant = 0; variant < boardIcons.size(); ++variant)
+        boardIcons[variant] = source.Data(StatsBoardLookOf(static_cast<int>(variant) + 1).icon);
 }
 
 void MenuArtwork::Prepare(const MenuLayout& layout, std::string_view suffix, bool network,
@@ -89,12 +96,13 @@ const QImage& MenuArtwork::Flame(int frame) const {
 }
 
 QImage MenuArtwork::Icon(MenuIcon icon, AccountState account) const {
-    QImage picture = source.Data(IconPicture(icon));
+    QImage picture = icons[static_cast<std::size_t>(icon)];
     if (icon != MenuIcon::Account || picture.isNull())
         return picture;
     picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&picture);
-    painter.drawImage(QPoint(24, 0), source.Data(AccountLampOf(account).picture));
+    const int state = std::clamp(static_cast<int>(account), 1, 3);
+    painter.drawImage(QPoint(24, 0), lamps[static_cast<std::size_t>(state - 1)]);
     return picture;
 }
 
@@ -121,7 +129,8 @@ void MenuArtwork::PaintStatsBoard(QPainter& painter, QPoint at, int variant,
                                   std::string_view value) const {
     const StatsBoardLook look = StatsBoardLookOf(variant);
     painter.drawImage(at, clockBackground);
-    const QImage icon = source.Data(look.icon);
+    const QImage& icon =
+        boardIcons[static_cast<std::size_t>(std::clamp(variant, 1, StatsBoardVariants) - 1)];
     if (!icon.isNull())
         painter.drawImage(QRect(at + QPoint(10, 10), QSize(16, 16)), icon);
     for (const FaceGlyph& glyph : BoardGlyphs(value))

@@ -55,6 +55,9 @@ class MenuArtwork {
     std::array<QImage, 6> flames;
     QImage clockBackground;
     QImage colon;
+    std::array<QImage, MenuIcons> icons;
+    std::array<QImage, 3> lamps; // by account state
+    std::array<QImage, StatsBoardVariants> boardIcons;
     mutable std::map<std::pair<char, char>, QImage> glyphs;
 };
 

@@ -24,6 +24,7 @@ enum class MenuIcon {
     Statistics,
     Account,
 };
+inline constexpr int MenuIcons = 9;
 
 struct MenuLayout {
     int rowHeight = 0; // every button, and the pitch of the member rows

@@ -74,6 +74,8 @@ MenuPage::MenuPage(const QImage& backgroundPicture, Settings& windowSettings, QW
         const QString name =
             i == 0 ? QStringLiteral(":/GIF/GifMenu1") : QStringLiteral(":/GIF/GifMenu2");
         animations[i] = new QMovie(name, QByteArray(), this);
+        // The frames are decoded once, not again on every round.
+        animations[i]->setCacheMode(QMovie::CacheAll);
         connect(animations[i], &QMovie::frameChanged, this,
                 [this, i] { update(layout.animations[i]); });
     }
@@ -291,7 +293,8 @@ void MenuPage::paintEvent(QPaintEvent* event) {
             DrawIn(painter, area, where, artwork.Candelabrum());
         PaintFlames(painter, area);
         for (std::size_t i = 0; i < animations.size(); ++i)
-            DrawIn(painter, area, layout.animations[i], animations[i]->currentImage());
+            if (layout.animations[i].intersects(area))
+                painter.drawPixmap(layout.animations[i].topLeft(), animations[i]->currentPixmap());
         PaintClockAndBoard(painter, area);
         PaintIcons(painter, area);
     }
