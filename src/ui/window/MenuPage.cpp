@@ -168,8 +168,7 @@ void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFil
     clockFace = ClockFaceAt(now.hour(), now.minute(), now.msec());
     boardVariant = StatsBoardVariant(now.minute(), account);
     FillClubList();
-    if (isVisible())
-        StartAnimations();
+    RewindAnimations();
     update();
 }
 
@@ -224,25 +223,40 @@ void MenuPage::CycleTitleVariant() {
 
 // --- Animation
 
-// With the animated pictures switched off both stand on their first frame.
-void MenuPage::StartAnimations() {
-    for (QMovie* movie : animations) {
-        if (!movie->isValid())
+// Both animated pictures start on their first frame; with the animation
+// switched off they stay there.
+void MenuPage::RewindAnimations() {
+    for (std::size_t i = 0; i < animations.size(); ++i) {
+        animations[i]->jumpToFrame(0);
+        frameWait[i] = animations[i]->nextFrameDelay();
+    }
+}
+
+// The animated pictures move on with the menu tick, each frame after its own
+// delay, so that one repaint serves them and the flames together.
+void MenuPage::AdvanceAnimations() {
+    if (!settings.GifAnimation)
+        return;
+    for (std::size_t i = 0; i < animations.size(); ++i) {
+        QMovie* movie = animations[i];
+        if (movie->frameCount() < 2)
             continue;
-        if (settings.GifAnimation) {
-            if (movie->state() != QMovie::Running)
-                movie->start();
-        } else {
-            movie->stop();
-            movie->jumpToFrame(0);
-        }
+        frameWait[i] -= TickMs;
+        if (frameWait[i] > 0)
+            continue;
+        movie->jumpToFrame((movie->currentFrameNumber() + 1) % movie->frameCount());
+        frameWait[i] += std::max(TickMs, movie->nextFrameDelay());
     }
 }
 
 void MenuPage::Animate(const QTime& now) {
+    AdvanceAnimations();
+    // The three flames of a candelabrum are repainted as one piece, which
+    // costs less than three small ones.
     flamePhase = NextFlamePhase(flamePhase);
-    for (const QRect& flame : FlameRects(layout))
-        update(flame);
+    const std::array<QRect, FlamePlaces> flames = FlameRects(layout);
+    update(flames[0] | flames[1] | flames[2]);
+    update(flames[3] | flames[4] | flames[5]);
     if (!layout.clockShown)
         return;
     // The clock repaints only when its face changes: a minute, or the colon.
@@ -260,7 +274,6 @@ void MenuPage::Animate(const QTime& now) {
 void MenuPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     tick.start();
-    StartAnimations();
     // The keyboard starts on the first member, or on "New Player".
     if (!focusWidget() || !focusWidget()->isEnabled()) {
         const auto first = std::find_if(focusChain.begin() + 2, focusChain.end(),
@@ -272,8 +285,6 @@ void MenuPage::showEvent(QShowEvent* event) {
 
 void MenuPage::hideEvent(QHideEvent* event) {
     tick.stop();
-    for (QMovie* movie : animations)
-        movie->setPaused(true);
     QWidget::hideEvent(event);
 }
 

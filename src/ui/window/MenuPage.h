@@ -85,7 +85,8 @@ class MenuPage : public QWidget {
     void FillClubList();
     void SwitchClubListMode();
     void CycleTitleVariant();
-    void StartAnimations();
+    void RewindAnimations();
+    void AdvanceAnimations();
     void PaintFlames(QPainter& painter, QRect area) const;
     void PaintIcons(QPainter& painter, QRect area) const;
     void PaintClockAndBoard(QPainter& painter, QRect area) const;
@@ -102,6 +103,7 @@ class MenuPage : public QWidget {
     std::array<SkinnedButton*, ModeButton + 1> buttons{};
     std::vector<SkinnedButton*> focusChain;
     std::array<QMovie*, 2> animations{};
+    std::array<int, 2> frameWait{}; // milliseconds until the next frame
     QTimer tick;
     int flamePhase = 0;
     ClockFace clockFace;
