@@ -64,9 +64,11 @@ TEST(MenuPage, AClickOnTheCaptionCyclesItsStyleSevenToOneAndIsSaved) {
     EXPECT_EQ(window->form->CurrentSettings().TitleVariant, 7);
     test::ClickAt(menu, menu.Layout().caption);
     EXPECT_EQ(window->form->CurrentSettings().TitleVariant, 1);
+    test::ClickAt(menu, menu.Layout().clubCaption);
+    EXPECT_EQ(window->form->CurrentSettings().TitleVariant, 2);
     test::ClickAt(menu, menu.Layout().exit.translated(0, -menu.Layout().rowHeight));
-    EXPECT_EQ(window->form->CurrentSettings().TitleVariant, 1) << "a click elsewhere";
-    EXPECT_EQ(SavedSettings(*window).TitleVariant, 1);
+    EXPECT_EQ(window->form->CurrentSettings().TitleVariant, 2) << "a click elsewhere";
+    EXPECT_EQ(SavedSettings(*window).TitleVariant, 2);
 }
 
 TEST(MenuPage, ButtonsStandByTheLayoutAndOptionsSaysItIsNotThereYet) {

@@ -29,6 +29,12 @@ int Percent(const Settings& settings, FontLine line, double pixels) {
     return std::max(1, Round(pixels * FontOf(settings, line).scale / 100.0));
 }
 
+// The icons in the two columns. The Android package and the store page have
+// nothing to offer yet, so their icons are left out.
+constexpr std::array<MenuIcon, 7> ShownIcons{
+    MenuIcon::MoreGames,   MenuIcon::Help,       MenuIcon::Tournament, MenuIcon::Support,
+    MenuIcon::WorldTopTen, MenuIcon::Statistics, MenuIcon::Account};
+
 const WordTable& IconHint(MenuIcon icon, AccountState account) {
     switch (icon) {
     case MenuIcon::MoreGames:
@@ -57,10 +63,6 @@ void DrawIn(QPainter& painter, QRect area, QRect where, const QImage& picture) {
 }
 
 } // namespace
-
-const std::array<MenuIcon, 7> MenuPage::ShownIcons{
-    MenuIcon::MoreGames,   MenuIcon::Help,       MenuIcon::Tournament, MenuIcon::Support,
-    MenuIcon::WorldTopTen, MenuIcon::Statistics, MenuIcon::Account};
 
 MenuPage::MenuPage(const QImage& backgroundPicture, Settings& windowSettings, QWidget* parent)
     : QWidget(parent), background(backgroundPicture), settings(windowSettings),
@@ -366,7 +368,8 @@ void MenuPage::mousePressEvent(QMouseEvent* event) {
 
 void MenuPage::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    setCursor(IconAt(at) || layout.caption.contains(at) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    const bool onCaption = layout.caption.contains(at) || layout.clubCaption.contains(at);
+    setCursor(IconAt(at) || onCaption ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QWidget::mouseMoveEvent(event);
 }
 

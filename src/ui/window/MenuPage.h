@@ -12,6 +12,7 @@
 #include "ui/menu/MenuLayout.h"
 #include "ui/table/TableScale.h"
 
+#include <QTime>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -53,15 +54,6 @@ class MenuPage : public QWidget {
     // The buttons in the order Tab and the arrow keys move through them.
     const std::vector<SkinnedButton*>& FocusChain() const { return focusChain; }
     const MenuLayout& Layout() const { return layout; }
-    // The icons shown in the columns (the Android package and the store
-    // page have nothing to offer yet).
-    static const std::array<MenuIcon, 7> ShownIcons;
-
-    // One menu tick: the flames move on, the clock and, once a minute, the
-    // statistics board are drawn again. A timer calls it every 20 ms while
-    // the page is shown.
-    void Animate(const QTime& now);
-
   signals:
     // A member button (1..5) or "New Player" (6).
     void PlayerChosen(int slot);
@@ -80,6 +72,9 @@ class MenuPage : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    // One menu tick: the flames and the animated pictures move on, the
+    // clock and, once a minute, the statistics board are drawn again.
+    void Animate(const QTime& now);
     void CreateButtons();
     void SkinButtons();
     void FillClubList();
@@ -109,6 +104,7 @@ class MenuPage : public QWidget {
     ClockFace clockFace;
     MinuteLatch boardLatch;
     int boardVariant = 1;
+    // The online account comes with a later version.
     AccountState account = AccountState::LoggedOut;
 };
 
