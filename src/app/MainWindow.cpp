@@ -40,6 +40,10 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(menuPage, &MenuPage::PlayerChosen, this, &MainWindow::OpenLogin);
     connect(menuPage, &MenuPage::ExitChosen, this, &QWidget::close);
     connect(menuPage, &MenuPage::HistoryChosen, this, &MainWindow::ShowHistory);
+    connect(menuPage, &MenuPage::IconChosen, this, [this](MenuIcon icon) {
+        if (icon == MenuIcon::Help)
+            dialogs.HelpContents();
+    });
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     ConnectTable();
     CreatePopupMenu();

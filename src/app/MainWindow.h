@@ -45,6 +45,7 @@ class MainWindow : public QWidget, private EventStage {
     DialogPresenter& Dialogs() { return dialogs; }
     // Menu buttons 1..5 (members), 6 "New Player", 11 "Exit", 12 "History".
     SkinnedButton* MenuButton(int number) const;
+    MenuPage* Menu() const { return menuPage; }
     QMenu* PopupMenu() const { return popupMenu; }
     QAction* GeneralScoreAction() const { return generalScoreAction; }
     QAction* QuitAction() const { return quitAction; }

@@ -128,24 +128,29 @@ TEST(WindowStart, AWindowLargerThanTheScreenStaysOnIt) {
                                           std::max(0, (screen.height() - client.height()) / 2)));
 }
 
-// "Please, wait..." grows with the window like everything on it.
+// "Please, wait..." grows with the window like everything on it, its red
+// text inside the banner.
 TEST(WindowTable, TheWaitBannerGrowsWithTheWindow) {
-    const auto bannerWidth = [](WindowSizeMode mode) {
+    const auto banner = [](WindowSizeMode mode) {
         Settings settings;
         settings.WindowSize = static_cast<int>(mode);
         auto window = test::StartWindow(settings);
         test::EnterAsNewPlayer(*window->form, "Tester", "pw");
-        window->form->Table()->ShowWaitBanner(true);
-        const QImage shown = window->form->grab().toImage();
-        const int y = shown.height() / 2 - shown.height() / 25; // above the text
-        int width = 0;
-        for (int x = 0; x < shown.width(); ++x)
-            width += shown.pixel(x, y) == qRgb(255, 240, 200) ? 1 : 0;
-        return width;
+        TableView& table = *window->form->Table();
+        table.ShowWaitBanner(true);
+        const QImage shown = table.grab().toImage();
+        const QRect where = table.WaitBannerRect();
+        int red = 0;
+        for (int y = where.top(); y <= where.bottom(); ++y)
+            for (int x = where.left(); x <= where.right(); ++x)
+                red += shown.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+        EXPECT_GT(red, 50) << "the text";
+        const QPoint middle = QRect(QPoint(), table.size()).center();
+        EXPECT_LE((where.center() - middle).manhattanLength(), 2);
+        return where.size();
     };
-    const int small = bannerWidth(WindowSizeMode::Small);
-    EXPECT_GT(small, 300);
-    EXPECT_NEAR(bannerWidth(WindowSizeMode::Medium1), 1.3 * small, 6);
+    EXPECT_EQ(banner(WindowSizeMode::Small), QSize(350, 80));
+    EXPECT_EQ(banner(WindowSizeMode::Medium1), QSize(455, 104));
 }
 
 TEST(WindowTable, InputWaitsWhileACardFlies) {

@@ -309,15 +309,23 @@ TEST_F(ButtonFixture, FocusMarks) {
     button.setText(QString());
     button.SetColorSB(TColorSB::QGreen);
     button.show();
+    const QImage unfocused = button.grab().toImage();
     QApplication::setActiveWindow(&button);
     button.setFocus();
     ASSERT_TRUE(button.hasFocus());
-    // Normal set: the outline from (7, 4) to (92, 25), corner 7.
+    // Normal set: the outline from (7, 4) to (92, 25), corner 7, and a
+    // softer line just inside it.
     QImage shown = button.grab().toImage();
     EXPECT_EQ(QColor(shown.pixel(50, 4)), QColor(200, 200, 255));
     EXPECT_EQ(QColor(shown.pixel(50, 25)), QColor(200, 200, 255));
     EXPECT_EQ(QColor(shown.pixel(7, 15)), QColor(200, 200, 255));
     EXPECT_EQ(QColor(shown.pixel(92, 15)), QColor(200, 200, 255));
+    for (const QPoint inside : {QPoint(50, 5), QPoint(8, 15), QPoint(91, 15)}) {
+        EXPECT_NE(shown.pixel(inside), unfocused.pixel(inside)) << inside.x();
+        EXPECT_GT(QColor(shown.pixel(inside)).lightness(),
+                  QColor(unfocused.pixel(inside)).lightness());
+    }
+    EXPECT_EQ(shown.pixel(50, 8), unfocused.pixel(50, 8)) << "the face inside stays";
     // Alternative set: two dots of 4 pixels, 10 pixels in from each side.
     button.SetPlenk(true);
     shown = button.grab().toImage();

@@ -52,6 +52,13 @@ inline constexpr WordTable History{{"History", "История", "Verlauf", "His
                                     "歷史", "Cronologia", "Historie", "履歴", "기록"}};
 inline constexpr WordTable Mode{
     {"Mode", "Режим", "Modus", "Mode", "Modo", "模式", "Modalità", "Režim", "モード", "모드"}};
+// The hint of a menu button whose feature this version does not have yet.
+inline constexpr WordTable NotAvailableYet{
+    {"Not available in this version", "Недоступно в этой версии",
+     "In dieser Version nicht verfügbar", "Non disponible dans cette version",
+     "No disponible en esta versión", "此版本尚未提供", "Non disponibile in questa versione",
+     "V této verzi není k dispozici", "このバージョンでは利用できません",
+     "이 버전에서는 사용할 수 없습니다"}};
 
 // Items of the pop-up menu.
 inline constexpr WordTable GeneralScore{
@@ -227,6 +234,7 @@ inline constexpr const WordTable* MenuWords[] = {&GameTitle,
                                                  &Exit,
                                                  &History,
                                                  &Mode,
+                                                 &NotAvailableYet,
                                                  &GeneralScore,
                                                  &ChangeName,
                                                  &Speed,

@@ -228,8 +228,14 @@ void SkinnedButton::DrawFocus(QPainter& painter, int q, int p) const {
         // The outline runs from (p + insetX, p + insetY) up to, not
         // including, (width + p - insetX, height + p - insetY).
         const QRect outline(p + insetX, p + insetY, width() - 2 * insetX - 1, h - 2 * insetY - 1);
-        painter.setPen(OutlineColour(colorSB));
         painter.setBrush(Qt::NoBrush);
+        // A softer second line just inside makes the frame a glow that is
+        // seen at a glance, on every skin.
+        QColor glow = OutlineColour(colorSB);
+        glow.setAlpha(140);
+        painter.setPen(glow);
+        painter.drawRoundedRect(outline.adjusted(1, 1, -1, -1), corner / 2.0, corner / 2.0);
+        painter.setPen(OutlineColour(colorSB));
         painter.drawRoundedRect(outline, corner / 2.0, corner / 2.0);
         return;
     }

@@ -5,44 +5,114 @@
 #include "ui/common/ToScreen.h"
 #include "ui/controls/FittedFont.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/menu/StatsBoard.h"
+#include "ui/menu/TitleTint.h"
 #include "ui/window/TableDrawing.h"
 
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QMovie>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTime>
+#include <QToolTip>
 
 namespace tavlira {
 namespace {
 
 const QColor Aqua(0, 255, 255);
+const QColor PurpleCaption(200, 175, 50);
+constexpr int TickMs = 20;
 
 int Percent(const Settings& settings, FontLine line, double pixels) {
     return std::max(1, Round(pixels * FontOf(settings, line).scale / 100.0));
 }
 
+// The icons in the two columns. The Android package and the store page have
+// nothing to offer yet, so their icons are left out.
+constexpr std::array<MenuIcon, 7> ShownIcons{
+    MenuIcon::MoreGames,   MenuIcon::Help,       MenuIcon::Tournament, MenuIcon::Support,
+    MenuIcon::WorldTopTen, MenuIcon::Statistics, MenuIcon::Account};
+
+const WordTable& IconHint(MenuIcon icon, AccountState account) {
+    switch (icon) {
+    case MenuIcon::MoreGames:
+        return words::MoreGames;
+    case MenuIcon::Help:
+        return words::Help;
+    case MenuIcon::Tournament:
+        return words::OnlineTournament;
+    case MenuIcon::Support:
+        return words::SupportUs;
+    case MenuIcon::WorldTopTen:
+        return words::WorldTopTen;
+    case MenuIcon::Statistics:
+        return words::Statistics;
+    case MenuIcon::AndroidPackage:
+    case MenuIcon::GooglePlay:
+    case MenuIcon::Account:
+        break;
+    }
+    return *AccountLampOf(account).hint;
+}
+
+void DrawIn(QPainter& painter, QRect area, QRect where, const QImage& picture) {
+    if (!picture.isNull() && where.intersects(area))
+        painter.drawImage(where.topLeft(), picture);
+}
+
 } // namespace
 
-MenuPage::MenuPage(const QImage& backgroundPicture, const Settings& windowSettings, QWidget* parent)
+MenuPage::MenuPage(const QImage& backgroundPicture, Settings& windowSettings, QWidget* parent)
     : QWidget(parent), background(backgroundPicture), settings(windowSettings),
       scale(TableScale::ForMode(WindowSizeMode::Small, QSize())), heading(new SkinnedButton(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    SkinButton(*heading, TColorSB::QBlue, Qt::white);
+    setMouseTracking(true);
     heading->setEnabled(false);
     heading->SetCaptionPanel(true);
-    for (int number : {1, 2, 3, 4, 5, NewPlayerButton, ExitButton, HistoryButton}) {
-        auto* button = new SkinnedButton(this);
-        const bool player = number <= NewPlayerButton;
-        SkinButton(*button, player ? TColorSB::QNavy : TColorSB::QRed,
-                   player ? Aqua : QColor(Qt::white));
-        button->setFocusPolicy(Qt::NoFocus);
-        buttons[static_cast<std::size_t>(number)] = button;
-        if (number == ExitButton)
-            connect(button, &QPushButton::clicked, this, &MenuPage::ExitChosen);
-        else if (number == HistoryButton)
-            connect(button, &QPushButton::clicked, this, &MenuPage::HistoryChosen);
-        else
-            connect(button, &QPushButton::clicked, this,
-                    [this, number] { emit PlayerChosen(number); });
+    CreateButtons();
+    for (std::size_t i = 0; i < animations.size(); ++i) {
+        const QString name =
+            i == 0 ? QStringLiteral(":/GIF/GifMenu1") : QStringLiteral(":/GIF/GifMenu2");
+        animations[i] = new QMovie(name, QByteArray(), this);
+        // The frames are decoded once, not again on every round.
+        animations[i]->setCacheMode(QMovie::CacheAll);
+        connect(animations[i], &QMovie::frameChanged, this,
+                [this, i] { update(layout.animations[i]); });
     }
+    tick.setInterval(TickMs);
+    connect(&tick, &QTimer::timeout, this, [this] { Animate(QTime::currentTime()); });
+}
+
+MenuPage::~MenuPage() = default;
+
+void MenuPage::CreateButtons() {
+    for (int number : {1, 2, 3, 4, 5, NewPlayerButton, TopTenButton, OptionsButton, ExitButton,
+                       HistoryButton, ModeButton}) {
+        auto* button = new SkinnedButton(this);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->installEventFilter(this);
+        buttons[static_cast<std::size_t>(number)] = button;
+    }
+    const auto on = [this](int number, auto action) {
+        connect(Button(number), &QPushButton::clicked, this, action);
+    };
+    for (int number = 1; number <= NewPlayerButton; ++number)
+        on(number, [this, number] { emit PlayerChosen(number); });
+    on(TopTenButton, &MenuPage::TopTenChosen);
+    on(HistoryButton, &MenuPage::HistoryChosen);
+    on(ExitButton, &MenuPage::ExitChosen);
+    on(ModeButton, &MenuPage::SwitchClubListMode);
+    // The options come with a later version; the button says so when the
+    // pointer rests on it.
+    Button(OptionsButton)->setEnabled(false);
+    // Left column, the club list, right column, then "Exit" below.
+    for (int number : {TopTenButton, HistoryButton, 1, 2, 3, 4, 5, NewPlayerButton, OptionsButton,
+                       ModeButton, ExitButton})
+        focusChain.push_back(Button(number));
+    for (std::size_t i = 1; i < focusChain.size(); ++i)
+        setTabOrder(focusChain[i - 1], focusChain[i]);
 }
 
 SkinnedButton* MenuPage::Button(int number) const {
@@ -51,36 +121,60 @@ SkinnedButton* MenuPage::Button(int number) const {
                : nullptr;
 }
 
-// Positions follow the window's two scales without centring; every row is
-// S(30) high.
-void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFile>& records) {
-    scale = windowScale;
-    const int rowH = scale.S(30);
-    const auto place = [&](QWidget* widget, int x, int y, int w, int extraTop = 0) {
-        widget->setGeometry(Round(scale.ScaleX() * x), Round(scale.ScaleY() * y) + extraTop,
-                            Round(scale.ScaleX() * w), rowH);
-    };
-    for (int row = 1; row <= MemberSlots; ++row)
-        place(Button(row), 180, 265, 400, (row - 1) * rowH);
-    place(Button(NewPlayerButton), 280, 265, 200, 5 * rowH + scale.S(10));
-    place(heading, 180, 265, 400, -rowH - scale.S(10));
-    place(Button(ExitButton), 330, 465, 100);
-    place(Button(HistoryButton), 40, 255, 100);
+// The purple design gives every button the card skin with golden captions.
+void MenuPage::SkinButtons() {
+    const bool purple = settings.MenuDesign == 1;
+    for (int number = 1; number <= NewPlayerButton; ++number)
+        SkinButton(*Button(number), purple ? TColorSB::QCards : TColorSB::QNavy,
+                   purple ? PurpleCaption : Aqua);
+    for (int number : {TopTenButton, OptionsButton, ExitButton, HistoryButton, ModeButton})
+        SkinButton(*Button(number), purple ? TColorSB::QCards : TColorSB::QRed,
+                   purple ? PurpleCaption : QColor(Qt::white));
+    SkinButton(*heading, purple ? TColorSB::QCards : TColorSB::QBlue,
+               purple ? QColor(128, 50, 50) : QColor(Qt::white));
+    heading->SetKLightSB(purple ? 50 : 0);
+}
 
+void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFile>& clubRecords) {
+    scale = windowScale;
+    records = &clubRecords;
+    const auto mode = static_cast<WindowSizeMode>(std::clamp(settings.WindowSize, 1, 5));
+    layout = LayOutMenu(scale, mode);
+    SkinButtons();
+    for (int row = 1; row <= MenuMemberRows; ++row)
+        Button(row)->setGeometry(layout.memberRows[static_cast<std::size_t>(row - 1)]);
+    heading->setGeometry(layout.clubHeading);
+    const std::pair<int, QRect> places[] = {
+        {NewPlayerButton, layout.newPlayer}, {TopTenButton, layout.topTen},
+        {HistoryButton, layout.history},     {OptionsButton, layout.options},
+        {ModeButton, layout.mode},           {ExitButton, layout.exit}};
     const double k = settings.WindowSize == 1 ? 1.0 : 0.9;
     QFont buttonFont = FontFace(settings, FontLine::Large);
     buttonFont.setPixelSize(Round(Percent(settings, FontLine::Large, 20) * scale.Scale() * k));
     buttonFont.setBold(true);
-    for (int number : {NewPlayerButton, ExitButton, HistoryButton})
+    for (const auto& [number, where] : places) {
+        Button(number)->setGeometry(where);
         Button(number)->setFont(buttonFont);
-    Button(NewPlayerButton)->setText(ScreenText(Text(words::NewPlayer)));
-    Button(ExitButton)->setText(ScreenText(Text(words::Exit)));
-    Button(HistoryButton)->setText(ScreenText(Text(words::History)));
-    FillClubList(records);
+    }
+    const std::pair<int, const WordTable*> captions[] = {
+        {NewPlayerButton, &words::NewPlayer}, {TopTenButton, &words::TopTen},
+        {HistoryButton, &words::History},     {OptionsButton, &words::Options},
+        {ModeButton, &words::Mode},           {ExitButton, &words::Exit}};
+    for (const auto& [number, caption] : captions)
+        Button(number)->setText(ScreenText(Text(*caption)));
+    Button(OptionsButton)->setToolTip(ScreenText(Text(words::NotAvailableYet)));
+
+    const auto language = static_cast<std::size_t>(CurrentLanguage());
+    artwork.Prepare(layout, LanguageSuffix[language], settings.NetworkMode, settings.TitleVariant);
+    const QTime now = QTime::currentTime();
+    clockFace = ClockFaceAt(now.hour(), now.minute(), now.msec());
+    boardVariant = StatsBoardVariant(now.minute(), account);
+    FillClubList();
+    RewindAnimations();
     update();
 }
 
-void MenuPage::FillClubList(const std::optional<RecordFile>& records) {
+void MenuPage::FillClubList() {
     // Fixed pitch: the first special font in the small window, the second
     // one, growing with the window, in the others.
     const bool small = settings.WindowSize == 1;
@@ -101,12 +195,12 @@ void MenuPage::FillClubList(const std::optional<RecordFile>& records) {
         return metrics.horizontalAdvance(FromBytes(text));
     };
     std::optional<ClubListView> view;
-    if (records) {
+    if (records && *records) {
         const auto mode = settings.ClubListMode == 2 ? ClubDisplay::Rating : ClubDisplay::Score;
-        view = MakeClubListView(*records, mode, width,
+        view = MakeClubListView(**records, mode, width,
                                 {Text(words::ClubHeadingScore), Text(words::ClubHeadingRating)});
     }
-    for (int row = 1; row <= MemberSlots; ++row) {
+    for (int row = 1; row <= MenuMemberRows; ++row) {
         SkinnedButton* button = Button(row);
         button->setFont(listFont);
         const MemberButton* member =
@@ -116,21 +210,228 @@ void MenuPage::FillClubList(const std::optional<RecordFile>& records) {
     }
 }
 
-// The background and the game's title above the club list.
+// "Mode" shows the club list by rating instead of by score, or back.
+void MenuPage::SwitchClubListMode() {
+    settings.ClubListMode = settings.ClubListMode == 2 ? 1 : 2;
+    FillClubList();
+}
+
+void MenuPage::CycleTitleVariant() {
+    settings.TitleVariant = NextTitleVariant(settings.TitleVariant);
+    artwork.SetTitleVariant(settings.TitleVariant);
+    update(layout.caption);
+    update(layout.clubCaption);
+}
+
+// --- Animation
+
+// Both animated pictures start on their first frame; with the animation
+// switched off they stay there.
+void MenuPage::RewindAnimations() {
+    for (std::size_t i = 0; i < animations.size(); ++i) {
+        animations[i]->jumpToFrame(0);
+        frameWait[i] = animations[i]->nextFrameDelay();
+    }
+}
+
+// The animated pictures move on with the menu tick, each frame after its own
+// delay, so that one repaint serves them and the flames together.
+void MenuPage::AdvanceAnimations() {
+    if (!settings.GifAnimation)
+        return;
+    for (std::size_t i = 0; i < animations.size(); ++i) {
+        QMovie* movie = animations[i];
+        if (movie->frameCount() < 2)
+            continue;
+        frameWait[i] -= TickMs;
+        if (frameWait[i] > 0)
+            continue;
+        movie->jumpToFrame((movie->currentFrameNumber() + 1) % movie->frameCount());
+        frameWait[i] += std::max(TickMs, movie->nextFrameDelay());
+    }
+}
+
+void MenuPage::Animate(const QTime& now) {
+    AdvanceAnimations();
+    // The three flames of a candelabrum are repainted as one piece, which
+    // costs less than three small ones.
+    flamePhase = NextFlamePhase(flamePhase);
+    const std::array<QRect, FlamePlaces> flames = FlameRects(layout);
+    update(flames[0] | flames[1] | flames[2]);
+    update(flames[3] | flames[4] | flames[5]);
+    if (!layout.clockShown)
+        return;
+    // The clock repaints only when its face changes: a minute, or the colon.
+    const ClockFace face = ClockFaceAt(now.hour(), now.minute(), now.msec());
+    if (face != clockFace) {
+        clockFace = face;
+        update(layout.clock);
+    }
+    if (boardLatch.Due(now.second())) {
+        boardVariant = StatsBoardVariant(now.minute(), account);
+        update(layout.statsBoard);
+    }
+}
+
+void MenuPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    tick.start();
+    // The keyboard starts on the first member, or on "New Player".
+    if (!focusWidget() || !focusWidget()->isEnabled()) {
+        const auto first = std::find_if(focusChain.begin() + 2, focusChain.end(),
+                                        [](SkinnedButton* button) { return button->isEnabled(); });
+        if (first != focusChain.end())
+            (*first)->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MenuPage::hideEvent(QHideEvent* event) {
+    tick.stop();
+    QWidget::hideEvent(event);
+}
+
+// --- Painting
+
 void MenuPage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    PaintBackground(painter, background, event->rect());
-    QFont font = FontFace(settings, FontLine::Large);
-    font.setPixelSize(scale.S(64));
-    font.setBold(true);
-    const QString title = ScreenText(Text(words::GameTitle));
-    const QRect caption(scale.X(180, 400), scale.Y(60, 90), scale.S(400), scale.S(90));
-    painter.setFont(FittedFont(font, title, caption.width() - scale.S(3)));
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(QColor(60, 0, 0));
-    painter.drawText(caption.translated(scale.S(3), scale.S(3)), Qt::AlignCenter, title);
-    painter.setPen(QColor(255, 215, 0));
-    painter.drawText(caption, Qt::AlignCenter, title);
+    // The tick invalidates a few small places far apart: each is drawn on
+    // its own rather than everything in the rectangle that bounds them.
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
+        PaintBackground(painter, background, area);
+        DrawIn(painter, area, layout.titlePicture, artwork.Title());
+        DrawIn(painter, area, layout.caption, artwork.Caption());
+        DrawIn(painter, area, layout.clubCaption, artwork.ClubCaption());
+        for (const QRect& where : layout.candelabra)
+            DrawIn(painter, area, where, artwork.Candelabrum());
+        PaintFlames(painter, area);
+        for (std::size_t i = 0; i < animations.size(); ++i)
+            if (layout.animations[i].intersects(area))
+                painter.drawPixmap(layout.animations[i].topLeft(), animations[i]->currentPixmap());
+        PaintClockAndBoard(painter, area);
+        PaintIcons(painter, area);
+    }
+}
+
+// Each flame stands in a box of the background over its candelabrum.
+void MenuPage::PaintFlames(QPainter& painter, QRect area) const {
+    const std::array<QRect, FlamePlaces> places = FlameRects(layout);
+    for (int place = 0; place < FlamePlaces; ++place) {
+        const QRect& where = places[static_cast<std::size_t>(place)];
+        if (!where.intersects(area))
+            continue;
+        PaintBackground(painter, background, where & area);
+        DrawIn(painter, area, where, artwork.Flame(FlameFrame(flamePhase, place)));
+    }
+}
+
+void MenuPage::PaintClockAndBoard(QPainter& painter, QRect area) const {
+    if (!layout.clockShown)
+        return;
+    if (layout.clock.intersects(area))
+        artwork.PaintClock(painter, layout.clock.topLeft(), clockFace);
+    // The online figures are not fetched yet: every variant shows its
+    // value as when the service does not answer.
+    if (layout.statsBoard.intersects(area))
+        artwork.PaintStatsBoard(painter, layout.statsBoard.topLeft(), boardVariant,
+                                NoConnectionValue);
+}
+
+void MenuPage::PaintIcons(QPainter& painter, QRect area) const {
+    for (MenuIcon icon : ShownIcons) {
+        const QRect where = MenuIconRect(icon, width());
+        if (where.intersects(area))
+            DrawIn(painter, area, where, artwork.Icon(icon, account));
+    }
+}
+
+// --- Pointer and keys
+
+std::optional<MenuIcon> MenuPage::IconAt(QPoint point) const {
+    for (MenuIcon icon : ShownIcons)
+        if (MenuIconRect(icon, width()).contains(point))
+            return icon;
+    return std::nullopt;
+}
+
+void MenuPage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    const QPoint at = event->position().toPoint();
+    if (const std::optional<MenuIcon> icon = IconAt(at))
+        emit IconChosen(*icon);
+    else if (layout.caption.contains(at) || layout.clubCaption.contains(at))
+        CycleTitleVariant();
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void MenuPage::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const bool onCaption = layout.caption.contains(at) || layout.clubCaption.contains(at);
+    setCursor(IconAt(at) || onCaption ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QWidget::mouseMoveEvent(event);
+}
+
+// The hints of the icons and of the statistics board.
+bool MenuPage::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    QString hint;
+    QRect over;
+    if (const std::optional<MenuIcon> icon = IconAt(help->pos())) {
+        hint = ScreenText(Text(IconHint(*icon, account)));
+        over = MenuIconRect(*icon, width());
+    } else if (layout.clockShown && layout.statsBoard.contains(help->pos())) {
+        hint = ScreenText(NoConnectionHint(boardVariant));
+        over = layout.statsBoard;
+    }
+    if (hint.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), hint, this, over);
+    return true;
+}
+
+// Tab, Shift+Tab and the arrow keys go round the buttons in the order of the
+// focus chain; Enter presses the button as Space does.
+bool MenuPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* button = static_cast<SkinnedButton*>(watched);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        MoveFocus(button, 1);
+        return true;
+    case Qt::Key_Backtab:
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        MoveFocus(button, -1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        button->click();
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void MenuPage::MoveFocus(SkinnedButton* from, int step) {
+    const auto count = static_cast<int>(focusChain.size());
+    const auto found = std::find(focusChain.begin(), focusChain.end(), from);
+    int index = found == focusChain.end() ? 0 : static_cast<int>(found - focusChain.begin());
+    for (int tried = 0; tried < count; ++tried) {
+        index = (index + step + count) % count;
+        SkinnedButton* next = focusChain[static_cast<std::size_t>(index)];
+        if (next->isEnabled() && next->isVisible()) {
+            next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
 }
 
 } // namespace tavlira

@@ -4,6 +4,7 @@
 #include "i18n/words/Menu.h"
 #include "i18n/words/Records.h"
 #include "i18n/words/Table.h"
+#include "ui/artwork/PictureSource.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/BalloonHint.h"
 #include "ui/controls/FittedFont.h"
@@ -13,7 +14,6 @@
 #include <QDate>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace tavlira {
 namespace {
@@ -291,25 +291,27 @@ void TableView::PaintScene(QPainter& painter, QRect area) const {
         PaintWaitBanner(painter);
 }
 
-// "Please, wait..." centred on the window, growing with it like the table.
-void TableView::PaintWaitBanner(QPainter& painter) const {
+QRect TableView::WaitBannerRect() const {
     const QSize size(scale.S(350), scale.S(80));
-    const QRect banner(
+    return QRect(
         QPoint(Round((width() - size.width()) / 2.0), Round((height() - size.height()) / 2.0)),
         size);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shape;
-    shape.addRoundedRect(banner, scale.S(12), scale.S(12));
-    painter.fillPath(shape, QColor(255, 240, 200));
-    painter.setPen(QPen(QColor(128, 0, 0), scale.S(3)));
-    painter.drawPath(shape);
+}
+
+// "Please, wait..." on its banner picture; the text shrinks to fit it.
+void TableView::PaintWaitBanner(QPainter& painter) const {
+    static const QImage bar = PictureSource::BuiltIn().Data("AdvBar3");
+    const QRect banner = WaitBannerRect();
+    if (!bar.isNull())
+        painter.drawImage(
+            banner, bar.scaled(banner.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     QFont font = FontFace(settings, FontLine::Large);
     font.setPixelSize(
         std::max(1, Round(scale.S(32) * FontOf(settings, FontLine::Small).scale / 100.0)));
     const QString wait = ScreenText(Text(words::PleaseWait));
-    painter.setFont(FittedFont(font, wait, banner.width() - scale.S(24)));
+    painter.setFont(FittedFont(font, wait, banner.width() - scale.S(10)));
     painter.setPen(QColor(255, 0, 0));
-    painter.drawText(banner, Qt::AlignCenter, wait);
+    painter.drawText(banner.adjusted(0, scale.S(22), 0, 0), Qt::AlignHCenter | Qt::AlignTop, wait);
 }
 
 QImage TableView::SceneImage() const {

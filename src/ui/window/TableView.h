@@ -58,6 +58,8 @@ class TableView : public QWidget {
     // "Please, wait..." over the table while the match is recorded.
     void ShowWaitBanner(bool on);
     bool WaitBannerShown() const { return waitBanner; }
+    // Where the banner stands: in the middle, growing with the window.
+    QRect WaitBannerRect() const;
     // Prepares the flight of `flight`; false when nothing is to fly.
     bool StartFlight(const event::FlyCards& flight);
     // Shows the next frame: the pause before the one after it in
