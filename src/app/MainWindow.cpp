@@ -40,10 +40,9 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(menuPage, &MenuPage::PlayerChosen, this, &MainWindow::OpenLogin);
     connect(menuPage, &MenuPage::ExitChosen, this, &QWidget::close);
     connect(menuPage, &MenuPage::HistoryChosen, this, &MainWindow::ShowHistory);
-    connect(menuPage, &MenuPage::IconChosen, this, [this](MenuIcon icon) {
-        if (icon == MenuIcon::Help)
-            dialogs.HelpContents();
-    });
+    connect(menuPage, &MenuPage::TopTenChosen, this,
+            [this] { dialogs.ShowTopTen(session.Records(), session.CurrentMatch().RecordKind()); });
+    connect(menuPage, &MenuPage::IconChosen, this, &MainWindow::OpenMenuIcon);
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     ConnectTable();
     CreatePopupMenu();
@@ -52,6 +51,27 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
 }
 
 MainWindow::~MainWindow() = default;
+
+// The icons of the menu's two columns. No account can be logged in to yet,
+// so the tournament answers as it does for a player who is not logged in.
+void MainWindow::OpenMenuIcon(MenuIcon icon) {
+    switch (icon) {
+    case MenuIcon::Help:
+        return dialogs.HelpContents();
+    case MenuIcon::MoreGames:
+        return dialogs.Advertising();
+    case MenuIcon::Support:
+        return dialogs.Support();
+    case MenuIcon::Tournament:
+        return dialogs.Notice(ScreenText(Text(words::LogInToYourAccount)), {}, {});
+    case MenuIcon::AndroidPackage:
+    case MenuIcon::GooglePlay:
+    case MenuIcon::WorldTopTen:
+    case MenuIcon::Statistics:
+    case MenuIcon::Account:
+        return; // not shown, or shown muted without a click
+    }
+}
 
 bool MainWindow::Start() {
     if (!dialogs.ShowStartupCheck(session.Start()))

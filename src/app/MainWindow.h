@@ -7,6 +7,7 @@
 #include "app/Session.h"
 #include "ui/artwork/PictureStore.h"
 #include "ui/dialogs/DialogPresenter.h"
+#include "ui/menu/MenuLayout.h"
 #include "ui/table/TableScale.h"
 #include "ui/window/EventQueue.h"
 
@@ -70,6 +71,7 @@ class MainWindow : public QWidget, private EventStage {
     void QueueIdle() override {}
 
     void ConnectTable();
+    void OpenMenuIcon(MenuIcon icon);
     void CreatePopupMenu();
     void ApplyLanguage();
     void ApplyWindowSize();

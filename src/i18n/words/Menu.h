@@ -220,7 +220,14 @@ constexpr const WordTable& ClubListHeading(int clubListMode) {
     return clubListMode == 2 ? ClubHeadingRating : ClubHeadingScore;
 }
 
-// Every table above, for the checks that run over all texts.
+// Every table above, for the checks that run over all texts.// The notice of an online feature
+// opened without a logged-in account.
+inline constexpr WordTable LogInToYourAccount{
+    {"Log in to your account!", "Войдите в свою учётную запись!",
+     "Melden Sie sich bei Ihrem Konto an!", "Connectez-vous à votre compte !",
+     "¡Inicie sesión en su cuenta!", "請登入您的帳戶！", "Accedi al tuo account!",
+     "Přihlaste se ke svému účtu!", "アカウントにログインしてください！", "계정에 로그인하세요!"}};
+
 inline constexpr const WordTable* MenuWords[] = {&GameTitle,
                                                  &TitleReleaseLine,
                                                  &TitleAuthorLine,
@@ -235,6 +242,7 @@ inline constexpr const WordTable* MenuWords[] = {&GameTitle,
                                                  &History,
                                                  &Mode,
                                                  &NotAvailableYet,
+                                                 &LogInToYourAccount,
                                                  &GeneralScore,
                                                  &ChangeName,
                                                  &Speed,

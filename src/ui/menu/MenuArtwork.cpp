@@ -1,5 +1,6 @@
 #include "ui/menu/MenuArtwork.h"
 
+#include "ui/controls/ButtonSkin.h"
 #include "ui/menu/TitleTint.h"
 
 #include <QFont>
@@ -97,13 +98,13 @@ const QImage& MenuArtwork::Flame(int frame) const {
 
 QImage MenuArtwork::Icon(MenuIcon icon, AccountState account) const {
     QImage picture = icons[static_cast<std::size_t>(icon)];
-    if (icon != MenuIcon::Account || picture.isNull())
-        return picture;
-    picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&picture);
-    const int state = std::clamp(static_cast<int>(account), 1, 3);
-    painter.drawImage(QPoint(24, 0), lamps[static_cast<std::size_t>(state - 1)]);
-    return picture;
+    if (icon == MenuIcon::Account && !picture.isNull()) {
+        picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&picture);
+        const int state = std::clamp(static_cast<int>(account), 1, 3);
+        painter.drawImage(QPoint(24, 0), lamps[static_cast<std::size_t>(state - 1)]);
+    }
+    return MenuIconAvailable(icon) ? picture : Muted(picture);
 }
 
 const QImage& MenuArtwork::Glyph(char colour, char glyph) const {

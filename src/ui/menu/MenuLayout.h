@@ -26,6 +26,14 @@ enum class MenuIcon {
 };
 inline constexpr int MenuIcons = 9;
 
+// The world top ten, the statistics and the account live on the online
+// services, which this version does not reach yet: their icons are shown
+// muted, say so in their hints and answer no click.
+constexpr bool MenuIconAvailable(MenuIcon icon) {
+    return icon != MenuIcon::WorldTopTen && icon != MenuIcon::Statistics &&
+           icon != MenuIcon::Account;
+}
+
 struct MenuLayout {
     int rowHeight = 0; // every button, and the pitch of the member rows
     QRect titlePicture;

@@ -358,9 +358,10 @@ void MenuPage::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     const QPoint at = event->position().toPoint();
-    if (const std::optional<MenuIcon> icon = IconAt(at))
-        emit IconChosen(*icon);
-    else if (layout.caption.contains(at) || layout.clubCaption.contains(at))
+    if (const std::optional<MenuIcon> icon = IconAt(at)) {
+        if (MenuIconAvailable(*icon))
+            emit IconChosen(*icon);
+    } else if (layout.caption.contains(at) || layout.clubCaption.contains(at))
         CycleTitleVariant();
     else
         QWidget::mousePressEvent(event);
@@ -369,7 +370,9 @@ void MenuPage::mousePressEvent(QMouseEvent* event) {
 void MenuPage::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const bool onCaption = layout.caption.contains(at) || layout.clubCaption.contains(at);
-    setCursor(IconAt(at) || onCaption ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    const std::optional<MenuIcon> icon = IconAt(at);
+    const bool clickable = (icon && MenuIconAvailable(*icon)) || onCaption;
+    setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QWidget::mouseMoveEvent(event);
 }
 
@@ -382,6 +385,8 @@ bool MenuPage::event(QEvent* event) {
     QRect over;
     if (const std::optional<MenuIcon> icon = IconAt(help->pos())) {
         hint = ScreenText(Text(IconHint(*icon, account)));
+        if (!MenuIconAvailable(*icon))
+            hint += "\n" + ScreenText(Text(words::NotAvailableYet));
         over = MenuIconRect(*icon, width());
     } else if (layout.clockShown && layout.statsBoard.contains(help->pos())) {
         hint = ScreenText(NoConnectionHint(boardVariant));
