@@ -187,14 +187,41 @@ GifEncoder::~GifEncoder() {
         EGifCloseFile(gif, nullptr);
 }
 
+namespace {
+
+// The smallest rectangle holding every pixel in which the two pictures
+// differ; at least one pixel, so that a frame is always written.
+QRect ChangedArea(const QImage& before, const QImage& after) {
+    int top = after.height(), bottom = -1, left = after.width(), right = -1;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        const auto* is = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+        if (std::equal(is, is + after.width(), was))
+            continue;
+        top = std::min(top, y);
+        bottom = y;
+        for (int x = 0; x < after.width(); ++x)
+            if (is[x] != was[x]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    }
+    return bottom < 0 ? QRect(0, 0, 1, 1) : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+} // namespace
+
 bool GifEncoder::Add(const QImage& image, int delayMs) {
     ok = ok && image.size() == size;
     if (!ok)
         return false;
-    const QImage frame = image.convertToFormat(QImage::Format_ARGB32);
+    QImage frame = image.convertToFormat(QImage::Format_ARGB32);
+    // An opaque frame is drawn over the one before, so only what changed is
+    // written; with transparency every frame is whole, the previous one
+    // cleared first instead of showing through.
+    const QRect area =
+        transparent || previous.isNull() ? frame.rect() : ChangedArea(previous, frame);
     GraphicsControlBlock control{};
-    // Each frame is whole, so with transparency the previous one is cleared
-    // first instead of showing through.
     control.DisposalMode = transparent ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
     control.UserInputFlag = false;
     control.DelayTime = (delayMs + 5) / 10;
@@ -202,11 +229,12 @@ bool GifEncoder::Add(const QImage& image, int delayMs) {
     GifByteType extension[4];
     EGifGCBToExtension(&control, extension);
     ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) == GIF_OK &&
-         EGifPutImageDesc(gif, 0, 0, size.width(), size.height(), false, nullptr) == GIF_OK;
-    std::vector<GifPixelType> indices(static_cast<std::size_t>(size.width()));
-    for (int y = 0; ok && y < size.height(); ++y) {
+         EGifPutImageDesc(gif, area.x(), area.y(), area.width(), area.height(), false, nullptr) ==
+             GIF_OK;
+    std::vector<GifPixelType> indices(static_cast<std::size_t>(area.width()));
+    for (int y = area.top(); ok && y <= area.bottom(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             int index = kTransparentIndex;
             if (Opaque(line[x])) {
                 int& found = nearest[static_cast<std::size_t>(CellOf(line[x]))];
@@ -214,10 +242,12 @@ bool GifEncoder::Add(const QImage& image, int delayMs) {
                     found = NearestIndex(colours, line[x]);
                 index = found;
             }
-            indices[static_cast<std::size_t>(x)] = static_cast<GifPixelType>(index);
+            indices[static_cast<std::size_t>(x - area.left())] = static_cast<GifPixelType>(index);
         }
-        ok = EGifPutLine(gif, indices.data(), size.width()) == GIF_OK;
+        ok = EGifPutLine(gif, indices.data(), area.width()) == GIF_OK;
     }
+    if (!transparent)
+        previous = std::move(frame);
     return ok;
 }
 

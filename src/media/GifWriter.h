@@ -3,8 +3,9 @@
 // most 255 colours, made by median cut over the colours of every frame, so
 // the palette is counted first (GifPalette) and the frames are encoded after
 // (GifEncoder), each with its own display time; a recording never needs all
-// its frames unpacked at once. A pixel less than half opaque becomes the
-// transparent colour; the others are drawn without their alpha.
+// its frames unpacked at once. After the first, an opaque frame is written
+// as the rectangle in which it differs from the one before. A pixel less than half opaque becomes
+// the transparent colour; the others are drawn without their alpha.
 
 #include <QByteArray>
 #include <QImage>
@@ -62,6 +63,7 @@ class GifEncoder {
     bool transparent = false;
     bool ok = false;
     std::vector<int> nearest; // palette index by colour cell, -1 until needed
+    QImage previous;          // the last opaque frame, ARGB32
 };
 
 // A whole animation at once, every frame shown `delayMs`: the file, or an
