@@ -94,5 +94,23 @@ TEST(WindowSound, ARightClickSpeaksTheCardEvenWithSoundOff) {
                   VoiceResourceName(s.Table[occupied].code, LanguageIndex::German)}));
 }
 
+// "Exit to menu" sounds as its question opens, not after it is answered.
+TEST(WindowSound, TheLeavingQuestionSoundsAsItOpens) {
+    auto window = test::StartWindow(Settings{});
+    MainWindow& form = *window->form;
+    RecordingOutput output;
+    form.CurrentSession().UseSoundOutput(output);
+    test::EnterAsNewPlayer(form, "Tester", "pw");
+    output.started.clear();
+    std::vector<std::string> heardWhileAsking;
+    test::AnswerNextModal([&](QWidget* box) {
+        heardWhileAsking = output.started;
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    form.QuitAction()->trigger();
+    EXPECT_EQ(heardWhileAsking, (std::vector<std::string>{"WOpenFo"}));
+    EXPECT_EQ(output.started, (std::vector<std::string>{"WOpenFo"}));
+}
+
 } // namespace
 } // namespace tavlira
