@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "ui/WindowFixture.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/MessageBox.h"
 #include "ui/window/TableView.h"
 
 #include <QImageReader>
@@ -122,6 +123,28 @@ TEST(GifRecorder, AWholeGameIsSavedAsOneGif) {
     EXPECT_EQ(back.delays.front(), 200);
     EXPECT_EQ(back.delays.back(), 5000);
     EXPECT_FALSE(form.Recorder().Recording());
+}
+
+// Leaving a game under way by "Exit to menu" writes it as it stands.
+TEST(GifRecorder, AGameLeftForTheMenuIsWrittenAsItStands) {
+    Settings settings;
+    settings.SaveGamesAsGif = true;
+    auto window = test::StartWindow(settings);
+    MainWindow& form = *window->form;
+    test::EnterAsNewPlayer(form, "Tester", "pw");
+    ASSERT_TRUE(form.Recorder().Recording());
+    test::AnswerNextModal([](QWidget* dialog) {
+        auto* box = qobject_cast<MessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        box->Buttons().at(0)->click(); // "Yes"
+    });
+    form.QuitAction()->trigger();
+    test::WaitIdle(form);
+    ASSERT_EQ(form.CurrentScreen(), Screen::Menu);
+    EXPECT_FALSE(form.Recorder().Recording());
+    const auto files = GifFiles(window->folder.Path());
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(ReadGif(files.front()).frames, 1); // the dealt table, never changed
 }
 
 TEST(GifRecorder, OnlyTheSmallestWindowRecords) {
