@@ -18,6 +18,7 @@
 #include <QShortcut>
 
 namespace tavlira {
+namespace {} // namespace
 
 MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t> seed,
                        QWidget* parent)
@@ -28,8 +29,9 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
                   if (tableView->WaitBannerShown())
                       tableView->ShowWaitBanner(false);
               }),
-      scale(TableScale::ForMode(WindowSizeMode::Small, QSize())), pages(new QStackedWidget(this)),
-      titlePage(new TitlePage(pictures, scale)),
+      scale(TableScale::ForMode(WindowSizeMode::Small, QSize())),
+      gifRecorder(*this, session.CurrentSettings(), session.ProgramFolder()),
+      pages(new QStackedWidget(this)), titlePage(new TitlePage(pictures, scale)),
       menuPage(new MenuPage(pictures.Background(), session.CurrentSettings())),
       tableView(new TableView(session.CurrentMatch(), session.CurrentSettings(), pictures, scale)) {
     setFocusPolicy(Qt::StrongFocus);
@@ -110,8 +112,14 @@ void MainWindow::CreatePopupMenu() {
     changeNameAction = popupMenu->addAction(QString(), this, &MainWindow::ChangeName);
     speedAction = popupMenu->addAction(QString(), this, &MainWindow::ShowSpeed);
     popupMenu->addSeparator();
-    helpAction = popupMenu->addAction(QString(), this, [this] { dialogs.HelpContents(); });
-    aboutAction = popupMenu->addAction(QString(), this, [this] { dialogs.About(); });
+    helpAction = popupMenu->addAction(QString(), this, [this] {
+        SoundOfOpening();
+        dialogs.HelpContents();
+    });
+    aboutAction = popupMenu->addAction(QString(), this, [this] {
+        SoundOfOpening();
+        dialogs.About();
+    });
     generalScoreAction->setEnabled(false);
     quitAction->setEnabled(false);
     changeNameAction->setEnabled(false);
@@ -133,6 +141,9 @@ void MainWindow::ApplyLanguage() {
 void MainWindow::ApplyWindowSize() {
     Settings& settings = session.CurrentSettings();
     settings.WindowSize = std::clamp(settings.WindowSize, 1, 5);
+    // Games are recorded only in the smallest window.
+    if (settings.WindowSize != 1)
+        settings.SaveGamesAsGif = false;
     const auto mode = static_cast<WindowSizeMode>(settings.WindowSize);
     const QScreen* desktop = QGuiApplication::primaryScreen();
     const QSize screenSize = desktop ? desktop->geometry().size() : QSize(1920, 1080);
@@ -202,22 +213,38 @@ void MainWindow::Apply(const MatchEvent& event) {
     std::visit(
         [this, &event](const auto& e) {
             using E = std::decay_t<decltype(e)>;
-            if constexpr (std::is_same_v<E, Event>)
+            if constexpr (std::is_same_v<E, Event>) {
                 tableView->ApplyGameEvent(e);
-            else if constexpr (std::is_same_v<E, match_event::Buttons>)
+                gifFinishDue |= std::holds_alternative<event::GameFinished>(e);
+            } else if constexpr (std::is_same_v<E, match_event::Buttons>)
                 tableView->ApplyButtons(e.buttons);
-            else if constexpr (std::is_same_v<E, match_event::ShowScreen>)
+            else if constexpr (std::is_same_v<E, match_event::ShowScreen>) {
                 ShowScreen(e.screen);
-            else if constexpr (std::is_same_v<E, match_event::LeavingTable>)
+                gifStartDue |= e.screen == Screen::Table; // every new game shows the table
+            } else if constexpr (std::is_same_v<E, match_event::LeavingTable>)
                 tableView->ShowWaitBanner(true);
             else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
                 tableView->DrawBanners();
                 dialogs.NameChanged(FromBytes(session.CurrentMatch().PlayerName()));
             } else
                 dialogs.Show(event);
-            // A spoken card stays silent until sound exists.
         },
         event);
+}
+
+void MainWindow::QueueIdle() {
+    const bool saveGames = session.CurrentSettings().SaveGamesAsGif;
+    if (std::exchange(gifStartDue, false) && saveGames)
+        gifRecorder.Start();
+    if (std::exchange(gifFinishDue, false) && saveGames) {
+        gifRecorder.Capture();
+        gifRecorder.Finish();
+    }
+}
+
+void MainWindow::FinishLeftGame() {
+    if (gifRecorder.Recording() && session.CurrentMatch().State().TableActive)
+        gifRecorder.Finish();
 }
 
 bool MainWindow::StartFlight(const event::FlyCards& flight) {
@@ -249,10 +276,13 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainWindow::QuitToMenu() {
-    if (session.Queue().Busy() || !session.CurrentMatch().RequestQuitToMenu())
+    // The match's sound of the question plays as the question opens.
+    bool atTable = false;
+    if (!session.Input([&](Match& m) { atTable = m.RequestQuitToMenu(); }) || !atTable)
         return;
     if (!dialogs.ConfirmLeaveToMenu())
         return;
+    FinishLeftGame();
     session.Input([](Match& m) { m.QuitToMenu(); });
 }
 
@@ -274,6 +304,7 @@ void MainWindow::OpenLogin(int number) {
     const QString offered = lastName == Settings().PlayerName
                                 ? ScreenText(Text(words::DefaultPlayerName))
                                 : FromBytes(lastName);
+    SoundOfOpening();
     session.Input([&](Match&) {
         dialogs.Login(memberName, offered,
                       [this, slot](const std::string& name, const std::string& password,
@@ -288,6 +319,7 @@ void MainWindow::OpenLogin(int number) {
 void MainWindow::ChangeName() {
     if (screen != Screen::Table || session.Queue().Busy())
         return;
+    SoundOfOpening();
     const std::optional<DialogPresenter::NewName> typed =
         dialogs.AskNewName(FromBytes(session.CurrentMatch().PlayerName()));
     if (typed)
@@ -297,12 +329,14 @@ void MainWindow::ChangeName() {
 void MainWindow::ShowHistory() {
     if (screen != Screen::Menu || session.Queue().Busy())
         return;
+    SoundOfOpening();
     dialogs.ShowHistory(session.HistoryFolder());
 }
 
 void MainWindow::ShowGeneralCount() {
     if (screen != Screen::Table || session.Queue().Busy())
         return;
+    SoundOfOpening();
     dialogs.ShowGeneralCount(session.CurrentMatch().Figures(), session.CurrentMatch().PlayerName());
 }
 
@@ -310,7 +344,12 @@ void MainWindow::ShowSpeed() {
     const QImage card =
         tableView->Drawing() ? tableView->Drawing()->Cards().Back() : pictures.Back();
     Settings& settings = session.CurrentSettings();
+    SoundOfOpening();
     dialogs.ChooseSpeed(settings.Speed, card, [&settings](int speed) { settings.Speed = speed; });
+}
+
+void MainWindow::SoundOfOpening() {
+    session.Media().PlayEffect(Effect::OpenForm, false);
 }
 
 // F1 opens the help page of what the player is doing: the menu, a dealt
@@ -318,6 +357,7 @@ void MainWindow::ShowSpeed() {
 void MainWindow::ShowHelpTopic() {
     if (screen == Screen::Title)
         return;
+    SoundOfOpening();
     dialogs.Help(session.CurrentMatch().HelpTopic());
 }
 
@@ -326,10 +366,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (session.CurrentMatch().CloseNeedsQuestion() && !dialogs.ConfirmLeaveGame()) {
-        event->ignore();
-        return;
+    if (session.CurrentMatch().CloseNeedsQuestion()) {
+        SoundOfOpening();
+        if (!dialogs.ConfirmLeaveGame()) {
+            event->ignore();
+            return;
+        }
     }
+    FinishLeftGame();
     const Session::CloseOutcome outcome = session.Close();
     if (outcome.recordFailed)
         dialogs.DiskWriteFailed();

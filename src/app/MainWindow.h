@@ -8,6 +8,7 @@
 #include "ui/artwork/PictureStore.h"
 #include "ui/dialogs/DialogPresenter.h"
 #include "ui/menu/MenuLayout.h"
+#include "ui/recording/GifRecorder.h"
 #include "ui/table/TableScale.h"
 #include "ui/window/EventQueue.h"
 
@@ -53,6 +54,7 @@ class MainWindow : public QWidget, private EventStage {
     QAction* ChangeNameAction() const { return changeNameAction; }
     QAction* SpeedAction() const { return speedAction; }
     QAction* HelpAction() const { return helpAction; }
+    GifRecorder& Recorder() { return gifRecorder; }
 
     // See Session::SetTimeScale.
     void SetTimeScale(double factor) { session.SetTimeScale(factor); }
@@ -68,7 +70,7 @@ class MainWindow : public QWidget, private EventStage {
     void Apply(const MatchEvent& event) override;
     bool StartFlight(const event::FlyCards& flight) override;
     std::optional<int> NextFlightFrame() override;
-    void QueueIdle() override {}
+    void QueueIdle() override;
 
     void ConnectTable();
     void OpenMenuIcon(MenuIcon icon);
@@ -84,12 +86,21 @@ class MainWindow : public QWidget, private EventStage {
     void ShowHelpTopic();
     void ShowHistory();
     void ShowGeneralCount();
+    // The sound of a dialog opening or a menu command chosen.
+    void SoundOfOpening();
+    // A game left by "Exit to menu" or by closing is written as it stands.
+    void FinishLeftGame();
 
     Session session;
     DialogPresenter dialogs;
     PictureStore pictures;
     TableScale scale;
     Screen screen = Screen::Title;
+    GifRecorder gifRecorder;
+    // The recording starts on the dealt table and ends on the scored one,
+    // each once the queue has shown the whole step.
+    bool gifStartDue = false;
+    bool gifFinishDue = false;
 
     QStackedWidget* pages;
     TitlePage* titlePage;

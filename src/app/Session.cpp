@@ -30,9 +30,15 @@ MatchServices Services(RecordStore& records, std::optional<std::uint32_t> seed) 
 
 Session::Session(std::filesystem::path folder, std::optional<std::uint32_t> seed, EventStage& stage)
     : programFolder(std::move(folder)), view(stage), records(programFolder),
-      match(Services(records, seed)), queue(*this) {
+      match(Services(records, seed)), queue(*this), speakers(programFolder) {
+    UseSoundOutput(speakers);
     gameTick.setTimerType(Qt::CoarseTimer);
     connect(&gameTick, &QTimer::timeout, this, [this] { Input([](Match& m) { m.Tick(); }); });
+}
+
+void Session::UseSoundOutput(SoundOutput& output) {
+    sounds = std::make_unique<Sounds>(output, [this] { return settings.SoundOn; });
+    queue.SetMedia(*sounds);
 }
 
 StartupCheck Session::Start() {

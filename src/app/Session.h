@@ -6,6 +6,8 @@
 // plays and opens the dialogs.
 
 #include "match/Match.h"
+#include "media/DeviceSoundOutput.h"
+#include "media/Sounds.h"
 #include "records/RecordStore.h"
 #include "records/Settings.h"
 #include "ui/window/EventQueue.h"
@@ -13,6 +15,7 @@
 #include <QObject>
 #include <QTimer>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace tavlira {
@@ -36,6 +39,12 @@ class Session : public QObject, private EventStage {
     Settings& CurrentSettings() { return settings; }
     const Settings& CurrentSettings() const { return settings; }
     const EventQueue& Queue() const { return queue; }
+    const std::filesystem::path& ProgramFolder() const { return programFolder; }
+
+    // The speakers: effects while "SoundOn" is set, spoken cards always.
+    MediaOutput& Media() { return *sounds; }
+    // Sounds go to `output` instead of the audio device; tests record them.
+    void UseSoundOutput(SoundOutput& output);
 
     // Runs `step` on the match and plays its outbox, unless the queue is
     // still playing: then the input is dropped and false returned.
@@ -100,6 +109,8 @@ class Session : public QObject, private EventStage {
     DiskRecordStore records;
     Match match;
     EventQueue queue;
+    DeviceSoundOutput speakers;
+    std::unique_ptr<Sounds> sounds;
     QTimer gameTick;
     std::optional<RecordFile> clubList;
     Screen shownScreen = Screen::Title;

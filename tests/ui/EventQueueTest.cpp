@@ -96,6 +96,21 @@ TEST(EventQueue, WithFlightsOffTheCardsAppearAtOnce) {
     EXPECT_EQ(stage.log, (std::vector<std::string>{"table", "idle"}));
 }
 
+// Records the sounds the queue starts; each effect lasts `effectMs`.
+class RecordingMedia : public MediaOutput {
+  public:
+    int PlayEffect(Effect effect, bool wait) override {
+        log.emplace_back(EffectResourceName(effect));
+        return wait ? effectMs : 0;
+    }
+    bool SpeakCard(CardCode card) override {
+        log.push_back("speak " + card.Bytes());
+        return true;
+    }
+    std::vector<std::string> log;
+    int effectMs = 0;
+};
+
 // A pause and a sound the game waits for hold the queue; a sound that does
 // not wait does not.
 TEST(EventQueue, PausesAndWaitingSoundsHoldTheQueue) {
@@ -130,6 +145,28 @@ TEST(EventQueue, ATimeScaleShortensPausesButKeepsTheirOrder) {
     EXPECT_TRUE(stage.log.empty());
     PlayOut(queue);
     EXPECT_EQ(stage.log, (std::vector<std::string>{"table", "idle"}));
+}
+
+// The sounds play in the order of the outbox; a waiting one holds the next
+// event for the sound's length, the others and spoken cards hold nothing.
+TEST(EventQueue, AWaitingSoundHoldsTheQueueForItsLength) {
+    RecordingStage stage;
+    RecordingMedia media;
+    media.effectMs = 80;
+    EventQueue queue(stage);
+    queue.SetMedia(media);
+    queue.Play(
+        Events({Event{event::PlaySound{Effect::Shuffle, false}},
+                match_event::SpeakCard{{rank::Queen, suit::Hearts}}, Event{event::RedrawHand{}},
+                Event{event::PlaySound{Effect::CardLands, true}}, Event{event::RedrawTable{}}}));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(media.log, (std::vector<std::string>{"WTasoKo", "speak \xC4\xF7", "WHodsDo"}));
+    EXPECT_EQ(stage.log, (std::vector<std::string>{"hand"}));
+    EXPECT_TRUE(queue.Busy());
+    PlayOut(queue);
+    EXPECT_GE(clock.elapsed(), 80);
+    EXPECT_EQ(stage.log, (std::vector<std::string>{"hand", "table", "idle"}));
 }
 
 } // namespace

@@ -40,6 +40,10 @@ void ClickAt(QWidget& widget, QRect where, Qt::MouseButton button = Qt::LeftButt
 // Leaves the title screen and logs in a new player with a name and password.
 void EnterAsNewPlayer(MainWindow& form, const QString& name, const QString& password);
 
+// Plays the dealt game to its end: "To Begin", then the person's moves, by
+// clicks, as the computer would choose them, while the computer plays its own.
+void PlayGameByClicks(MainWindow& form);
+
 // A window in a fresh folder, started and shown, with the given settings.
 struct StartedWindow {
     ProgramFolder folder;

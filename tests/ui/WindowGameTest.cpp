@@ -16,53 +16,8 @@
 namespace tavlira {
 namespace {
 
-using test::ClickAt;
+using test::PlayGameByClicks;
 using test::WaitIdle;
-
-bool PersonsTurn(const GameState& s) {
-    return s.TableActive && s.Mover == LocalSeat && s.BeginState == UnderWay && !s.GameOver &&
-           s.HandCount[LocalSeat] > 0;
-}
-
-// The person's move as the computer would choose it, made by clicks.
-void PlayTurnByClicks(MainWindow& form) {
-    const GameState& s = form.CurrentMatch().State();
-    const CaptureChoice choice = FindCapture(s.Hand[LocalSeat], s.Table, s.FiguresHavePoints);
-    if (choice.chosen != 0) {
-        ClickAt(*form.Table(), form.Table()->HandCardRect(choice.chosen));
-        ASSERT_EQ(s.PickedHandSlot, choice.chosen);
-        ClickAt(*form.Table(), form.Table()->TableSlotRect(CaptureArea));
-        WaitIdle(form);
-        choice.bestTakeSet.ForEach([&](int place) {
-            ClickAt(*form.Table(), form.Table()->TableSlotRect(place));
-            WaitIdle(form);
-        });
-        ASSERT_TRUE(form.Table()->StartButton()->isEnabled()) << "the selection is a legal capture";
-        form.Table()->StartButton()->click();
-    } else if (TableHasFree(s)) {
-        ClickAt(*form.Table(),
-                form.Table()->HandCardRect(ChooseLayOff(s.Hand[LocalSeat], s.FiguresHavePoints)));
-        ClickAt(*form.Table(), form.Table()->TableSlotRect(LowestFreeTablePlace(s)));
-    } else {
-        QTest::qWait(5); // no move: the next tick ends the game
-    }
-    WaitIdle(form);
-}
-
-void PlayGameByClicks(MainWindow& form) {
-    const GameState& s = form.CurrentMatch().State();
-    ASSERT_EQ(form.Table()->StartButton()->text(), "To Begin");
-    form.Table()->StartButton()->click();
-    WaitIdle(form);
-    for (int step = 0; step < 2000 && !s.GameOver; ++step) {
-        if (PersonsTurn(s))
-            PlayTurnByClicks(form);
-        else
-            QTest::qWait(2); // the computer moves on the ticks of gameTick
-        WaitIdle(form);
-    }
-    ASSERT_TRUE(s.GameOver);
-}
 
 TEST(WindowGame, ANewPlayerPlaysAMatchAndJoinsTheClub) {
     Settings settings;

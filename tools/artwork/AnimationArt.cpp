@@ -1,7 +1,7 @@
 #include "AnimationArt.h"
 
 #include "Canvas.h"
-#include "GifWriter.h"
+#include "media/GifWriter.h"
 
 #include <QPainterPath>
 #include <QRadialGradient>

@@ -43,8 +43,11 @@ void EventQueue::Run() {
             Hold(pause->milliseconds);
         } else if (const auto* sound =
                        gameEvent ? std::get_if<event::PlaySound>(gameEvent) : nullptr) {
+            const int length = media->PlayEffect(sound->effect, sound->wait);
             if (sound->wait)
-                Hold(WaitingSoundMs);
+                Hold(length);
+        } else if (const auto* speak = std::get_if<match_event::SpeakCard>(&event)) {
+            media->SpeakCard(speak->card);
         } else {
             stage.Apply(event);
         }

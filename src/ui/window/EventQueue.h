@@ -1,12 +1,13 @@
 #pragma once
 // The one first-in-first-out queue that plays the match's outbox on the
-// screen. Snapshots, buttons and screens apply at once; a flight shows one
-// frame per timer shot; a pause or a sound the game waits for holds the queue
-// for its time. While the queue is busy the window hands the match no tick
-// and no click, so game steps never interleave, and the window keeps
+// screen and the speakers. Snapshots, buttons and screens apply at once; a
+// flight shows one frame per timer shot; a pause holds the queue for its
+// time, and a sound the game waits for for the sound's length. While the queue is busy the window
+// hands the match no tick and no click, so game steps never interleave, and the window keeps
 // painting because nothing here blocks.
 
 #include "match/MatchEvent.h"
+#include "media/MediaOutput.h"
 
 #include <QObject>
 #include <QTimer>
@@ -34,11 +35,11 @@ class EventQueue : public QObject {
     Q_OBJECT
 
   public:
-    // Sounds do not play yet; a sound the game waits for holds the queue
-    // this long.
-    static constexpr int WaitingSoundMs = 60;
-
     explicit EventQueue(EventStage& stage, QObject* parent = nullptr);
+
+    // Sounds and spoken cards go to `output`, which must outlive the queue;
+    // until this is called they are silent and take no time.
+    void SetMedia(MediaOutput& output) { media = &output; }
 
     // Every pause, waiting sound and flight frame holds the queue for its
     // time multiplied by `factor`: 1, the default, is real time. Tests
@@ -57,6 +58,8 @@ class EventQueue : public QObject {
     void Hold(int milliseconds);
 
     EventStage& stage;
+    SilentMedia silence;
+    MediaOutput* media = &silence;
     std::deque<MatchEvent> queue;
     QTimer timer;
     bool running = false; // inside Run: events are being applied
