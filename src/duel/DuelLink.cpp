@@ -29,6 +29,7 @@ DuelLink::Step DuelLink::Next(Match& match) {
     if (atTable && match.Tick())
         return GameStep{};
     Received received = receiver_.Next(match.State());
+    awaitsRest_ = std::holds_alternative<NeedMore>(received) && receiver_.Unhandled() > 0;
     if (const auto* end = std::get_if<Disconnect>(&received)) {
         ended_ = true;
         return Ended{end->fault};

@@ -64,6 +64,11 @@ class DuelLink {
     // The bytes to write to the socket, in order.
     std::string TakeOutgoing();
 
+    // The last step found only the start of a message: the rest is due from
+    // the peer, which sends each message whole. A connection that stays so
+    // for long has stalled.
+    bool AwaitsRest() const { return awaitsRest_; }
+
   private:
     Step Handle(const net::DuelMessage& message, Match& match);
 
@@ -72,6 +77,7 @@ class DuelLink {
     std::string peerName_;
     std::string outgoing_;
     bool ended_ = false;
+    bool awaitsRest_ = false;
 };
 
 } // namespace tavlira

@@ -20,11 +20,11 @@ bool IsIdle(const DuelLink::Step& step) {
 // Hands what `from` sent to `to` in reads of 1 to 40 bytes, `to` taking in
 // whatever is whole after each read. Returns whether anything was sent.
 bool Carry(DuelMachine& from, DuelMachine& to, RandomSource& reads) {
-    std::string bytes = from.link.TakeOutgoing();
+    std::string bytes = from.link->TakeOutgoing();
     const bool sent = !bytes.empty();
     while (!bytes.empty()) {
         const std::size_t size = std::min<std::size_t>(bytes.size(), 1 + reads.Below(40));
-        to.link.Feed(std::string_view(bytes).substr(0, size));
+        to.link->Feed(std::string_view(bytes).substr(0, size));
         bytes.erase(0, size);
         const DuelLink::Step step = to.Settle();
         EXPECT_TRUE(IsIdle(step)) << to.name << " did not take the bytes in";
@@ -35,13 +35,13 @@ bool Carry(DuelMachine& from, DuelMachine& to, RandomSource& reads) {
 // The client connects, the host welcomes it, and both log in: the client's
 // table waits for the deal, the host deals.
 void Join(DuelMachine& host, DuelMachine& client) {
-    client.link.Connected();
-    host.link.Feed(client.link.TakeOutgoing());
+    client.link->Connected();
+    host.link->Feed(client.link->TakeOutgoing());
     ASSERT_TRUE(std::holds_alternative<DuelLink::PeerJoined>(host.Settle()));
-    EXPECT_EQ(host.link.PeerName(), net::ShownName(net::NameField(client.name)));
-    client.link.Feed(host.link.TakeOutgoing());
+    EXPECT_EQ(host.link->PeerName(), net::ShownName(net::NameField(client.name)));
+    client.link->Feed(host.link->TakeOutgoing());
     ASSERT_TRUE(std::holds_alternative<DuelLink::PeerJoined>(client.Settle()));
-    EXPECT_EQ(client.link.PeerName(), net::ShownName(net::NameField(host.name)));
+    EXPECT_EQ(client.link->PeerName(), net::ShownName(net::NameField(host.name)));
     client.LogIn();
     host.LogIn();
 }
@@ -105,10 +105,10 @@ TEST(DuelLink, TheClientWaitsForTheDealAndOnlyTheHostBeginsAndDealsAgain) {
     DuelMachine host(DuelRole::Host, "Hostess", 4, 7);
     DuelMachine client(DuelRole::Client, "Guest", 9, 8);
     SeededRandom reads(3);
-    client.link.Connected();
-    host.link.Feed(client.link.TakeOutgoing());
+    client.link->Connected();
+    host.link->Feed(client.link->TakeOutgoing());
     host.Settle();
-    client.link.Feed(host.link.TakeOutgoing());
+    client.link->Feed(host.link->TakeOutgoing());
     client.Settle();
     client.LogIn();
     // The client's table waits; its first game is counted once, here.
@@ -177,10 +177,10 @@ TEST(DuelLink, ChatLinesCrossBothWays) {
     DuelMachine host(DuelRole::Host, "Hostess", 4, 7);
     DuelMachine client(DuelRole::Client, "Guest", 9, 8);
     Join(host, client);
-    EXPECT_TRUE(client.link.SendChat("hello there"));
-    EXPECT_FALSE(client.link.SendChat(""));
-    EXPECT_FALSE(client.link.SendChat("sixteen bytes!!!"));
-    host.link.Feed(client.link.TakeOutgoing());
+    EXPECT_TRUE(client.link->SendChat("hello there"));
+    EXPECT_FALSE(client.link->SendChat(""));
+    EXPECT_FALSE(client.link->SendChat("sixteen bytes!!!"));
+    host.link->Feed(client.link->TakeOutgoing());
     const DuelLink::Step step = host.Settle();
     ASSERT_TRUE(std::holds_alternative<DuelLink::Chat>(step));
     EXPECT_EQ(std::get<DuelLink::Chat>(step).text, "hello there");
@@ -190,15 +190,15 @@ TEST(DuelLink, WhatTheMatchRefusesEndsTheLinkOnce) {
     DuelMachine host(DuelRole::Host, "Hostess", 4, 7);
     DuelMachine client(DuelRole::Client, "Guest", 9, 8);
     Join(host, client);
-    client.link.Feed(host.link.TakeOutgoing()); // the first deal
+    client.link->Feed(host.link->TakeOutgoing()); // the first deal
     EXPECT_TRUE(IsIdle(client.Settle()));
     // A second deal while the dealt game waits for its begin.
-    client.link.Feed(net::Encode(net::DealOf(host.match.State())));
+    client.link->Feed(net::Encode(net::DealOf(host.match.State())));
     EXPECT_TRUE(std::holds_alternative<DuelLink::Ended>(client.Settle()));
     EXPECT_TRUE(IsIdle(client.Settle()));
     // The host's person leads its odd game: a client's move is refused.
     host.PersonActs(); // "To Begin"
-    host.link.Feed(net::Encode(net::PlayFrame{1, 5, DuelRole::Client}));
+    host.link->Feed(net::Encode(net::PlayFrame{1, 5, DuelRole::Client}));
     EXPECT_TRUE(std::holds_alternative<DuelLink::Ended>(host.Settle()));
 }
 

@@ -38,7 +38,7 @@ struct DuelMachine {
     DuelMachine(net::DuelRole role, const std::string& playerName, int gamesPlayed,
                 std::uint32_t seed)
         : folder(FreshFolder(playerName)), records(folder), shuffles(seed), name(playerName),
-          link(role, playerName) {
+          ownLink(role, playerName) {
         RecordFile net = InitialRecordFile('0', "tst");
         net.Member(1) = FormatMemberLine({playerName, 0.0, gamesPlayed, 0, EncodePassword("")});
         EXPECT_TRUE(ReplaceFile(folder / RecordFileName(RecordFileKind::Club),
@@ -67,14 +67,14 @@ struct DuelMachine {
     // the peer; record effects are carried out.
     void Take() {
         const MatchOutbox events = TakeOutboxRunningRecords(match, records);
-        link.Send(events, match);
+        link->Send(events, match);
         played.insert(played.end(), events.begin(), events.end());
     }
 
     // Steps until nothing is due; returns the step that was not a game step.
     DuelLink::Step Settle() {
         for (;;) {
-            DuelLink::Step step = link.Next(match);
+            DuelLink::Step step = link->Next(match);
             if (!std::holds_alternative<DuelLink::GameStep>(step))
                 return step;
             Take();
@@ -115,7 +115,9 @@ struct DuelMachine {
     Match match{MatchServices{
         &records, [] { return std::pair<std::string, std::string>("12:00", "10.12.2026"); },
         [this] { return std::make_unique<SeededRandom>(shuffles.Next32()); }}};
-    DuelLink link;
+    // The link to the peer: its own, or a socket's.
+    DuelLink ownLink;
+    DuelLink* link = &ownLink;
     MatchOutbox played;
 };
 
