@@ -1,10 +1,24 @@
 #include "app/DuelSocket.h"
 
 #include <QHostAddress>
+#include <QNetworkInterface>
 #include <QTcpServer>
 #include <QTcpSocket>
 
 namespace tavlira {
+
+QStringList LocalAddresses() {
+    QStringList found;
+    for (const QNetworkInterface& net : QNetworkInterface::allInterfaces()) {
+        if (!net.flags().testFlag(QNetworkInterface::IsUp) ||
+            net.flags().testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry& entry : net.addressEntries())
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol)
+                found.append(entry.ip().toString());
+    }
+    return found;
+}
 
 DuelSocket::DuelSocket(net::DuelRole role, std::string ownName, QObject* parent)
     : QObject(parent), role_(role), ownName_(std::move(ownName)),

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -21,6 +22,10 @@ class QTcpServer;
 class QTcpSocket;
 
 namespace tavlira {
+
+// The IPv4 addresses of this machine's network interfaces that are up,
+// the loopback left out.
+QStringList LocalAddresses();
 
 class DuelSocket : public QObject {
     Q_OBJECT

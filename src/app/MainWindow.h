@@ -14,10 +14,13 @@
 #include <QStackedWidget>
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace tavlira {
 
+class ChatPanel;
+class DuelTable;
 class MenuPage;
 class SkinnedButton;
 class TableView;
@@ -49,6 +52,8 @@ class MainWindow : public QWidget, private EventStage {
     QAction* ChangeNameAction() const { return changeNameAction; }
     QAction* SpeedAction() const { return speedAction; }
     QAction* HelpAction() const { return helpAction; }
+    DuelTable& Duel() { return *duel; }
+    ChatPanel* Chat() const { return chatPanel; }
 
     // See Session::SetTimeScale.
     void SetTimeScale(double factor) { session.SetTimeScale(factor); }
@@ -95,6 +100,8 @@ class MainWindow : public QWidget, private EventStage {
     QAction* speedAction;
     QAction* helpAction;
     QAction* aboutAction;
+    std::unique_ptr<DuelTable> duel;
+    ChatPanel* chatPanel;
 };
 
 } // namespace tavlira

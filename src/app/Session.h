@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace tavlira {
@@ -44,8 +45,14 @@ class Session : public QObject, private EventStage {
             return false;
         emit InputOpen(false);
         step(match);
-        queue.Play(match.TakeOutbox());
+        Play(match.TakeOutbox());
         return true;
+    }
+
+    // Sees every outbox as it is taken from the match, before it is played
+    // (a duel sends what the person did from there).
+    void SetOutboxWatcher(std::function<void(const MatchOutbox&)> watcher) {
+        outboxWatcher = std::move(watcher);
     }
 
     // The login check for a member's slot or a new player; a new player's
@@ -90,6 +97,7 @@ class Session : public QObject, private EventStage {
     void QueueIdle() override;
 
     void UpdateGameTick();
+    void Play(MatchOutbox events);
 
     std::filesystem::path programFolder;
     EventStage& view;
@@ -102,6 +110,7 @@ class Session : public QObject, private EventStage {
     std::optional<RecordFile> clubList;
     Screen shownScreen = Screen::Title;
     double timeScale = 1.0;
+    std::function<void(const MatchOutbox&)> outboxWatcher;
 };
 
 } // namespace tavlira

@@ -2,14 +2,9 @@
 // machines, a second client turned away, and peers that send garbage, stall
 // in the middle of a message, or leave during a game.
 
-#include "app/DuelSocket.h"
+#include "app/SocketPlayer.h"
 
-#include "duel/DuelMachine.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTcpSocket>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace tavlira::testing {
@@ -17,51 +12,12 @@ namespace {
 
 using net::DuelRole;
 
-// Runs the event loop until `done` or a few seconds have passed.
-bool RunUntil(const std::function<bool()>& done, int milliseconds = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
-// A machine with its socket; the window's part is played here: each step
-// of the link taken, the outbox sent, the socket flushed.
-struct Player {
-    Player(DuelRole role, const std::string& name, int games, std::uint32_t seed)
-        : machine(role, name, games, seed), socket(role, name) {
-        QObject::connect(&socket, &DuelSocket::Opened, [this] { machine.link = &socket.Link(); });
-        QObject::connect(&socket, &DuelSocket::Ended, [this] {
-            ++ended;
-            machine.link = &machine.ownLink;
-        });
-    }
-
-    // Returns the step that was not a game step.
-    DuelLink::Step Settle() {
-        DuelLink::Step step = machine.Settle();
-        if (std::holds_alternative<DuelLink::Ended>(step))
-            socket.EndConnection();
-        else
-            socket.Flush();
-        return step;
-    }
-
-    DuelMachine machine;
-    DuelSocket socket;
-    int ended = 0;
-};
-
-bool Joined(Player& p) {
+bool Joined(SocketPlayer& p) {
     return p.socket.HasPeer() && p.socket.Link().Joined();
 }
 
 // The client connects and both log in once the handshake is done.
-void Join(Player& host, Player& client) {
+void Join(SocketPlayer& host, SocketPlayer& client) {
     ASSERT_TRUE(host.socket.Listen(0));
     client.socket.Connect(QStringLiteral("127.0.0.1"), host.socket.ListeningPort());
     ASSERT_TRUE(RunUntil([&] {
@@ -75,10 +31,10 @@ void Join(Player& host, Player& client) {
 }
 
 // Plays on until `done`; each side steps, then its person acts.
-bool PlayUntil(Player& host, Player& client, const std::function<bool()>& done) {
+bool PlayUntil(SocketPlayer& host, SocketPlayer& client, const std::function<bool()>& done) {
     return RunUntil(
         [&] {
-            for (Player* p : {&host, &client}) {
+            for (SocketPlayer* p : {&host, &client}) {
                 const DuelLink::Step step = p->Settle();
                 EXPECT_TRUE(std::holds_alternative<DuelLink::Idle>(step)) << p->machine.name;
                 p->machine.PersonActs();
@@ -89,14 +45,14 @@ bool PlayUntil(Player& host, Player& client, const std::function<bool()>& done) 
         20000);
 }
 
-bool BothInMenu(Player& host, Player& client) {
+bool BothInMenu(SocketPlayer& host, SocketPlayer& client) {
     return host.machine.match.MenuShown() && client.machine.match.MenuShown();
 }
 
 TEST(DuelSocket, TwoMachinesPlayWholeMatchesOverLoopback) {
     for (std::uint32_t seed = 1; seed <= 3; ++seed) {
-        Player host(DuelRole::Host, "Hostess", 10 + static_cast<int>(seed), seed);
-        Player client(DuelRole::Client, "Guest", 20, seed + 50);
+        SocketPlayer host(DuelRole::Host, "Hostess", 10 + static_cast<int>(seed), seed);
+        SocketPlayer client(DuelRole::Client, "Guest", 20, seed + 50);
         Join(host, client);
         ASSERT_TRUE(PlayUntil(host, client, [&] { return BothInMenu(host, client); }));
         EXPECT_EQ(host.machine.match.State().PointsLead, -client.machine.match.State().PointsLead);
@@ -106,8 +62,8 @@ TEST(DuelSocket, TwoMachinesPlayWholeMatchesOverLoopback) {
 }
 
 TEST(DuelSocket, ASecondClientIsTurnedAwayWithoutDisturbingTheFirst) {
-    Player host(DuelRole::Host, "Hostess", 4, 1);
-    Player client(DuelRole::Client, "Guest", 6, 2);
+    SocketPlayer host(DuelRole::Host, "Hostess", 4, 1);
+    SocketPlayer client(DuelRole::Client, "Guest", 6, 2);
     Join(host, client);
     QTcpSocket intruder;
     intruder.connectToHost(QStringLiteral("127.0.0.1"), host.socket.ListeningPort());
@@ -130,7 +86,7 @@ TEST(DuelSocket, GarbageAndAStalledMessageEndTheConnectionAndTheHostListensOn) {
     for (const QByteArray& bytes :
          {QByteArray("GET / HTTP/1.1\r\n\r\n"), QByteArray("qel6625conn")}) {
         SCOPED_TRACE(bytes.toStdString());
-        Player host(DuelRole::Host, "Hostess", 4, 1);
+        SocketPlayer host(DuelRole::Host, "Hostess", 4, 1);
         host.socket.SetStallTimeout(200);
         ASSERT_TRUE(host.socket.Listen(0));
         QTcpSocket stranger;
@@ -143,15 +99,15 @@ TEST(DuelSocket, GarbageAndAStalledMessageEndTheConnectionAndTheHostListensOn) {
         }));
         EXPECT_FALSE(host.socket.HasPeer());
 
-        Player client(DuelRole::Client, "Guest", 6, 2);
+        SocketPlayer client(DuelRole::Client, "Guest", 6, 2);
         Join(host, client);
         EXPECT_TRUE(Joined(host));
     }
 }
 
 TEST(DuelSocket, AClientThatLeavesMidGameInterruptsTheHostsGame) {
-    Player host(DuelRole::Host, "Hostess", 4, 1);
-    Player client(DuelRole::Client, "Guest", 6, 2);
+    SocketPlayer host(DuelRole::Host, "Hostess", 4, 1);
+    SocketPlayer client(DuelRole::Client, "Guest", 6, 2);
     Join(host, client);
     ASSERT_TRUE(PlayUntil(host, client,
                           [&] { return client.machine.match.State().BeginState == UnderWay; }));
