@@ -117,13 +117,9 @@ Settings NetworkSettings() {
     return settings;
 }
 
-TEST(WindowDuel, TheWindowHostsAMatchAgainstAClient) {
-    auto window = test::StartWindow(NetworkSettings());
-    MainWindow& form = *window->form;
-    form.SetTimeScale(0.02);
+// The window's person hosts from the menu; `bot` joins and logs in.
+void HostFromMenu(MainWindow& form, SocketPlayer& bot) {
     const quint16 port = FreePort();
-    SocketPlayer bot(DuelRole::Client, "Bot", 5, 9);
-
     QTest::keyClick(&form, Qt::Key_Space);
     AnswerNext<LoginDialog>([&](LoginDialog* login) {
         FillPlayer(login, "Hostess");
@@ -149,12 +145,66 @@ TEST(WindowDuel, TheWindowHostsAMatchAgainstAClient) {
     form.MenuButton(SlotNumber(NewPlayerSlot))->click();
     test::WaitIdle(form);
     ASSERT_EQ(form.CurrentScreen(), Screen::Table);
+}
+
+TEST(WindowDuel, TheWindowHostsAMatchAgainstAClient) {
+    auto window = test::StartWindow(NetworkSettings());
+    MainWindow& form = *window->form;
+    form.SetTimeScale(0.02);
+    SocketPlayer bot(DuelRole::Client, "Bot", 5, 9);
+    HostFromMenu(form, bot);
     EXPECT_EQ(form.Duel().PeerName().substr(0, 3), "Bot");
     Chat(form, bot, ChatColour::Client);
     PlayMatch(form, bot);
     const std::string net = window->folder.ReadFile(RecordFileName(RecordFileKind::Net));
     EXPECT_EQ(net.substr(0, 7), "Hostess");
     EXPECT_EQ(bot.machine.NetMember()->games, 5 + SeriesGames);
+}
+
+TEST(WindowDuel, AClientThatLeavesMidGameSendsTheHostToTheMenuWithABox) {
+    auto window = test::StartWindow(NetworkSettings());
+    MainWindow& form = *window->form;
+    form.SetTimeScale(0.02);
+    SocketPlayer bot(DuelRole::Client, "Bot", 5, 9);
+    HostFromMenu(form, bot);
+    form.Table()->StartButton()->click(); // "To Begin"
+    ASSERT_TRUE(RunUntil([&] {
+        bot.Settle();
+        return bot.machine.match.State().BeginState == UnderWay;
+    }));
+    QString told;
+    AnswerNext<MessageBox>([&](MessageBox* box) {
+        told = box->Message();
+        box->Buttons().front()->click();
+    });
+    bot.socket.Close();
+    ASSERT_TRUE(RunUntil([&] { return form.CurrentScreen() == Screen::Menu; }));
+    EXPECT_EQ(told, "Client has interrupted game!\nPress OK for exit to the main menu...");
+    // No record of the interrupted match.
+    EXPECT_EQ(window->folder.ReadFile(RecordFileName(RecordFileKind::Net)).substr(0, 7), "#######");
+}
+
+TEST(WindowDuel, AClientThatLeavesAfterAGameLeavesTheHostNoNextGame) {
+    auto window = test::StartWindow(NetworkSettings());
+    MainWindow& form = *window->form;
+    form.SetTimeScale(0.02);
+    SocketPlayer bot(DuelRole::Client, "Bot", 5, 9);
+    HostFromMenu(form, bot);
+    ASSERT_TRUE(RunUntil(
+        [&] {
+            bot.Settle();
+            bot.machine.PersonActs();
+            bot.socket.Flush();
+            if (!form.CurrentMatch().State().GameOver)
+                WindowPersonActs(form);
+            return form.CurrentMatch().State().GameOver && !form.Queue().Busy();
+        },
+        30000));
+    ASSERT_TRUE(form.Table()->StartButton()->isEnabled()); // "Next game"
+    bot.socket.Close();
+    ASSERT_TRUE(RunUntil([&] { return !form.Table()->StartButton()->isEnabled(); }));
+    EXPECT_EQ(form.CurrentScreen(), Screen::Table);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(WindowDuel, TheWindowJoinsAHostAfterARefusedAddress) {
