@@ -263,7 +263,12 @@ TEST(WindowDuel, AClientWithoutAHostSeesThatNoGameIsThere) {
     AnswerNext<LoginDialog>([&](LoginDialog* login) {
         FillPlayer(login, "Guest");
         login->ClientChoice()->click();
+        // A character a box does not take puts back its last text.
         login->PortBox()->setText(QString::number(port));
+        login->PortBox()->setText("80x");
+        EXPECT_EQ(login->PortBox()->text(), QString::number(port));
+        login->AddressBox()->setText("10.0.a");
+        EXPECT_EQ(login->AddressBox()->text(), "127.0.0.1");
         AnswerNext<WaitDialog>([&](WaitDialog* wait) {
             EXPECT_TRUE(RunUntil(
                 [&] { return wait->Line()->text() == "There are no accessible games"; }, 3000));
