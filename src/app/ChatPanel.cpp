@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace tavlira {
@@ -59,6 +60,7 @@ ChatPanel::ChatPanel(DuelTable& duel, QWidget* table) : QWidget(table), duel_(du
     connect(send_, &QPushButton::clicked, this, &ChatPanel::Send);
     connect(&duel_, &DuelTable::ChatChanged, this, &ChatPanel::ShowLines);
     table->installEventFilter(this);
+    send_->installEventFilter(this);
     hide();
     Place();
 }
@@ -97,6 +99,16 @@ void ChatPanel::ShowLines() {
 bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parent() && event->type() == QEvent::Resize)
         Place();
+    if (watched == send_) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            revealKeys_.Reset();
+        if (event->type() == QEvent::KeyPress) {
+            const QString typed = static_cast<QKeyEvent*>(event)->text();
+            for (const QChar key : typed)
+                if (key.unicode() < 128 && revealKeys_.Type(static_cast<char>(key.unicode())))
+                    emit RevealToggled();
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -25,6 +25,11 @@ class ChatPanel : public QWidget {
 
     void ShowAwaitingDeal(bool waiting);
 
+  signals:
+    // The keys typed on the send button read the reveal number.
+    void RevealToggled();
+
+  public:
     QLabel* LineLabel(std::size_t index) const { return lines_[index]; }
     QLineEdit* Box() const { return box_; }
     QPushButton* SendButton() const { return send_; }
@@ -38,6 +43,7 @@ class ChatPanel : public QWidget {
     void Place();
 
     DuelTable& duel_;
+    RevealKeys revealKeys_;
     std::array<QLabel*, ChatLines::Lines> lines_{};
     QLabel* waiting_;
     QLineEdit* box_;

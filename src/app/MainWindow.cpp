@@ -45,6 +45,8 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     duel = std::make_unique<DuelTable>(session, this);
     chatPanel = new ChatPanel(*duel, tableView);
+    connect(chatPanel, &ChatPanel::RevealToggled, this,
+            [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
     ConnectTable();
     CreatePopupMenu();
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::ShowHelpTopic);
@@ -254,6 +256,7 @@ void MainWindow::OpenLogin(int number) {
     const QString offered = lastName == Settings().PlayerName
                                 ? ScreenText(Text(words::DefaultPlayerName))
                                 : FromBytes(lastName);
+    tableView->SetOpponentRevealed(false); // a new match hides the opponent's hand
     const auto login = [this, slot](const std::string& name, const std::string& password,
                                     const std::string& again) {
         return session.Login(slot, name, password, again);

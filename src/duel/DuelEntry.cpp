@@ -44,6 +44,17 @@ std::optional<std::uint16_t> PortOf(std::string_view text) {
     return static_cast<std::uint16_t>(port);
 }
 
+bool RevealKeys::Type(char key) {
+    typed_ += key;
+    // Read as a number: digits only, leading zeros allowed.
+    const std::size_t first = typed_.find_first_not_of('0');
+    const bool reads = MayBePortText(typed_) && first != std::string::npos &&
+                       std::string_view(typed_).substr(first) == "86271";
+    if (reads)
+        typed_.clear();
+    return reads;
+}
+
 void ChatLines::Add(ChatEntry entry) {
     if (used_ == Lines) {
         std::move(lines_.begin() + 1, lines_.end(), lines_.begin());

@@ -21,6 +21,20 @@ bool IsAddress(std::string_view text);
 // The port of a non-empty port box (the largest port for digits beyond it).
 std::optional<std::uint16_t> PortOf(std::string_view text);
 
+// The hidden reveal of the opponent's hand: keys typed while the chat's
+// send button has the focus are collected (afresh each time it gains or
+// loses the focus), and when they read as the number 86271 the reveal
+// toggles and the collection starts again.
+class RevealKeys {
+  public:
+    // True when this key completes the number.
+    bool Type(char key);
+    void Reset() { typed_.clear(); }
+
+  private:
+    std::string typed_;
+};
+
 // Whose colour a chat line has: the host's (maroon) or the client's (navy).
 enum class ChatColour : std::uint8_t { Host = 1, Client = 2 };
 

@@ -25,6 +25,24 @@ TEST(DuelEntry, TheBoxesTakeDigitsAndTheAddressDots) {
     EXPECT_EQ(PortOf("99999999999"), 65535);
 }
 
+TEST(DuelEntry, TheRevealNumberTogglesOnlyWhenTheKeysReadAsIt) {
+    const auto completes = [](RevealKeys& keys, std::string_view typed) {
+        bool done = false;
+        for (const char key : typed)
+            done = keys.Type(key);
+        return done;
+    };
+    RevealKeys keys;
+    EXPECT_TRUE(completes(keys, "86271"));
+    EXPECT_TRUE(completes(keys, "0086271")); // collected afresh after a match
+    EXPECT_FALSE(completes(keys, "986271"));
+    keys.Reset();
+    EXPECT_FALSE(completes(keys, "8627"));
+    EXPECT_TRUE(completes(keys, "1"));
+    keys.Reset();
+    EXPECT_FALSE(completes(keys, "a86271"));
+}
+
 TEST(DuelEntry, ChatLinesFillFromTheTopThenScrollUp) {
     ChatLines chat;
     for (int i = 1; i <= 6; ++i)

@@ -155,6 +155,11 @@ TEST(WindowDuel, TheWindowHostsAMatchAgainstAClient) {
     HostFromMenu(form, bot);
     EXPECT_EQ(form.Duel().PeerName().substr(0, 3), "Bot");
     Chat(form, bot, ChatColour::Client);
+    // The hidden reveal: the number typed on the send button.
+    QTest::keyClicks(form.Chat()->SendButton(), "86271");
+    EXPECT_TRUE(form.Table()->OpponentRevealed());
+    QTest::keyClicks(form.Chat()->SendButton(), "86271");
+    EXPECT_FALSE(form.Table()->OpponentRevealed());
     PlayMatch(form, bot);
     const std::string net = window->folder.ReadFile(RecordFileName(RecordFileKind::Net));
     EXPECT_EQ(net.substr(0, 7), "Hostess");

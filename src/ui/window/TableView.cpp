@@ -170,8 +170,10 @@ void TableView::ApplyGameEvent(const Event& gameEvent) {
             if constexpr (std::is_same_v<E, event::RedrawHand>) {
                 std::vector<int> handX;
                 const bool person = e.seat == LocalSeat;
+                event::RedrawHand shown = e;
+                shown.faceUp = e.faceUp || (!person && opponentRevealed);
                 SetElement(person ? Element::playerHand : Element::opponentHand,
-                           drawing->Hand(e, handX));
+                           drawing->Hand(shown, handX));
                 if (person)
                     playerHandX = std::move(handX);
             } else if constexpr (std::is_same_v<E, event::RedrawTable>) {
@@ -189,6 +191,12 @@ void TableView::ApplyGameEvent(const Event& gameEvent) {
             // shows through the buttons that follow it.
         },
         gameEvent);
+}
+
+void TableView::SetOpponentRevealed(bool on) {
+    opponentRevealed = on;
+    if (drawing && atTable)
+        ApplyGameEvent(HandSnapshot(match.State(), OpponentSeat, false));
 }
 
 void TableView::ShowWaitBanner(bool on) {
