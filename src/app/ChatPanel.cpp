@@ -5,11 +5,13 @@
 #include "net/DuelMessages.h"
 #include "ui/common/ToScreen.h"
 #include "ui/dialogs/Cp1251Validator.h"
+#include "ui/table/TableLayout.h"
+#include "ui/window/TableDrawing.h"
+#include "ui/window/TableView.h"
 #include "util/Cp1251.h"
 
 #include <QEvent>
 #include <QFontMetrics>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -34,38 +36,36 @@ QString Fitted(const QString& text, const QFontMetrics& metrics, int width) {
 
 } // namespace
 
-ChatPanel::ChatPanel(DuelTable& duel, QWidget* table) : QWidget(table), duel_(duel) {
-    setAutoFillBackground(true);
-    setFixedSize(230, 150);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(1);
+ChatPanel::ChatPanel(DuelTable& duel, TableView& table)
+    : QWidget(&table), duel_(duel), table_(table), memo_(new QWidget(this)) {
+    memo_->setAutoFillBackground(true);
+    memo_->setPalette(QPalette(Qt::white));
+    auto* layout = new QVBoxLayout(memo_);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(0);
     for (QLabel*& line : lines_) {
-        line = new QLabel(this);
+        line = new QLabel(memo_);
         layout->addWidget(line);
     }
-    waiting_ = new QLabel(ScreenText(Text(words::WaitingForServer)), this);
+    // In the opponent's hand area, over the table.
+    waiting_ = new QLabel(ScreenText(Text(words::WaitingForServer)), &table);
+    waiting_->setAlignment(Qt::AlignCenter);
+    waiting_->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
     waiting_->hide();
-    layout->addWidget(waiting_);
     box_ = new QLineEdit(this);
     box_->setMaxLength(static_cast<int>(net::ChatTextMax));
     AcceptCp1251Only(*box_);
     send_ = new QPushButton(QStringLiteral(">"), this);
-    send_->setFixedWidth(28);
-    auto* row = new QHBoxLayout;
-    row->addWidget(box_);
-    row->addWidget(send_);
-    layout->addLayout(row);
     connect(box_, &QLineEdit::returnPressed, this, &ChatPanel::Send);
     connect(send_, &QPushButton::clicked, this, &ChatPanel::Send);
     connect(&duel_, &DuelTable::ChatChanged, this, &ChatPanel::ShowLines);
-    table->installEventFilter(this);
+    table.installEventFilter(this);
     send_->installEventFilter(this);
     hide();
-    Place();
 }
 
 void ChatPanel::ShowAwaitingDeal(bool waiting) {
+    Place();
     waiting_->setVisible(waiting);
     box_->setEnabled(!waiting);
     send_->setEnabled(!waiting);
@@ -112,9 +112,23 @@ bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void ChatPanel::showEvent(QShowEvent* event) {
+    Place();
+    QWidget::showEvent(event);
+}
+
+// Where the table's layout puts the chat lines, the box and the button.
 void ChatPanel::Place() {
-    const auto* table = parentWidget();
-    move(8, std::max(0, table->height() - height() - 8));
+    const TableDrawing* drawing = table_.Drawing();
+    if (drawing == nullptr)
+        return;
+    const TableLayout& layout = drawing->Layout();
+    const QRect all = layout.chatPanel.united(layout.chatEdit).united(layout.chatSend);
+    setGeometry(all);
+    memo_->setGeometry(layout.chatPanel.translated(-all.topLeft()));
+    box_->setGeometry(layout.chatEdit.translated(-all.topLeft()));
+    send_->setGeometry(layout.chatSend.translated(-all.topLeft()));
+    waiting_->setGeometry(table_.ElementRect(TableView::Element::opponentHand));
 }
 
 } // namespace tavlira

@@ -16,12 +16,13 @@
 namespace tavlira {
 
 class DuelTable;
+class TableView;
 
 class ChatPanel : public QWidget {
     Q_OBJECT
 
   public:
-    ChatPanel(DuelTable& duel, QWidget* table);
+    ChatPanel(DuelTable& duel, TableView& table);
 
     void ShowAwaitingDeal(bool waiting);
 
@@ -36,6 +37,7 @@ class ChatPanel : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Send();
@@ -43,7 +45,9 @@ class ChatPanel : public QWidget {
     void Place();
 
     DuelTable& duel_;
+    TableView& table_;
     RevealKeys revealKeys_;
+    QWidget* memo_;
     std::array<QLabel*, ChatLines::Lines> lines_{};
     QLabel* waiting_;
     QLineEdit* box_;

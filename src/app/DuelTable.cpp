@@ -108,7 +108,7 @@ void DuelTable::Pump() {
 
 void DuelTable::Handle(const DuelLink::Step& step) {
     if (std::holds_alternative<DuelLink::PeerJoined>(step)) {
-        peerName_ = socket_->Link().PeerName();
+        session_.CurrentMatch().SetPeerName(socket_->Link().PeerName());
         if (waiting_)
             waiting_->PeerJoined();
     } else if (const auto* chat = std::get_if<DuelLink::Chat>(&step)) {

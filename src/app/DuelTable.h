@@ -38,9 +38,6 @@ class DuelTable : public QObject {
     void SendChat(const std::string& text);
     const ChatLines& Chat() const { return chat_; }
 
-    // The opponent's name as the handshake gave it (code page 1251).
-    std::string PeerName() const { return peerName_; }
-
     // The wait dialog while it is open, for tests.
     WaitDialog* Waiting() const { return waiting_; }
 
@@ -61,7 +58,6 @@ class DuelTable : public QObject {
     std::unique_ptr<DuelSocket> socket_;
     QPointer<WaitDialog> waiting_;
     ChatLines chat_;
-    std::string peerName_;
     bool pumping_ = false;
     bool peerLost_ = false;      // the match has yet to learn that the peer left
     bool peerWasClient_ = false; // whom the box names

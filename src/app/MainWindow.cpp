@@ -44,7 +44,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(menuPage, &MenuPage::HistoryChosen, this, &MainWindow::ShowHistory);
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     duel = std::make_unique<DuelTable>(session, this);
-    chatPanel = new ChatPanel(*duel, tableView);
+    chatPanel = new ChatPanel(*duel, *tableView);
     connect(chatPanel, &ChatPanel::RevealToggled, this,
             [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
     ConnectTable();

@@ -278,6 +278,12 @@ bool Match::PeerLeft() {
     return !state_.GameOver;
 }
 
+std::string Match::OpponentName() const {
+    if (!IsNetworkDuel(state_.Mode))
+        return "PC";
+    return peerName_.substr(0, peerName_.find_last_not_of(' ') + 1);
+}
+
 void Match::LeaveInterruptedGame() {
     if (screen_ != Screen::Table)
         return;

@@ -120,6 +120,10 @@ class Match {
     // Back to the menu from a game the peer interrupted; the match is lost
     // without a record.
     void LeaveInterruptedGame();
+    // The peer's name from the duel's handshake (code page 1251).
+    void SetPeerName(std::string name) { peerName_ = std::move(name); }
+    // The opponent's name as the table shows it: "PC" against the computer.
+    std::string OpponentName() const;
     // A duel client that has not received its first deal yet.
     bool AwaitsFirstDeal() const { return awaitingFirstDeal_; }
     Player PlayerOf(Seat seat) const { return players_[seat]; }
@@ -215,6 +219,7 @@ class Match {
     std::string pendingPassword_; // Rename: the new password, encoded
     bool figuresHavePoints_ = false;
     bool networkMode_ = false;
+    std::string peerName_;
     bool awaitingFirstDeal_ = false; // a duel client before its first deal
     bool peerGone_ = false;          // the duel connection of this match ended
 };

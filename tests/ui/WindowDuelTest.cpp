@@ -153,7 +153,7 @@ TEST(WindowDuel, TheWindowHostsAMatchAgainstAClient) {
     form.SetTimeScale(0.02);
     SocketPlayer bot(DuelRole::Client, "Bot", 5, 9);
     HostFromMenu(form, bot);
-    EXPECT_EQ(form.Duel().PeerName().substr(0, 3), "Bot");
+    EXPECT_EQ(form.CurrentMatch().OpponentName(), "Bot");
     Chat(form, bot, ChatColour::Client);
     // The hidden reveal: the number typed on the send button.
     QTest::keyClicks(form.Chat()->SendButton(), "86271");

@@ -108,10 +108,11 @@ void TableView::CreateDrawing() {
 }
 
 void TableView::DrawBanners() {
-    SetElement(Element::opponentBanner,
-               noMove[OpponentSeat].isEmpty()
-                   ? drawing->Banner(OpponentSeat, QStringLiteral("PC"), BannerColour::Blue)
-                   : drawing->Banner(OpponentSeat, noMove[OpponentSeat], BannerColour::Red));
+    SetElement(
+        Element::opponentBanner,
+        noMove[OpponentSeat].isEmpty()
+            ? drawing->Banner(OpponentSeat, FromBytes(match.OpponentName()), BannerColour::Blue)
+            : drawing->Banner(OpponentSeat, noMove[OpponentSeat], BannerColour::Red));
     SetElement(Element::playerBanner,
                noMove[LocalSeat].isEmpty()
                    ? drawing->Banner(LocalSeat, FromBytes(match.PlayerName()), BannerColour::Green)
