@@ -59,6 +59,10 @@ ChatPanel::ChatPanel(DuelTable& duel, TableView& table)
     connect(box_, &QLineEdit::returnPressed, this, &ChatPanel::Send);
     connect(send_, &QPushButton::clicked, this, &ChatPanel::Send);
     connect(&duel_, &DuelTable::ChatChanged, this, &ChatPanel::ShowLines);
+    connect(&duel_, &DuelTable::Closed, this, [this] {
+        box_->setEnabled(false);
+        send_->setEnabled(false);
+    });
     table.installEventFilter(this);
     send_->installEventFilter(this);
     hide();

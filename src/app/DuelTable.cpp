@@ -66,6 +66,7 @@ void DuelTable::Close() {
     socket_->disconnect(this);
     socket_->Close();
     socket_.release()->deleteLater();
+    emit Closed();
 }
 
 ChatColour DuelTable::OwnColour() const {

@@ -44,6 +44,8 @@ class DuelTable : public QObject {
   signals:
     // The chat lines changed.
     void ChatChanged();
+    // The connection ended; chat is over until the next match.
+    void Closed();
 
   private:
     void Pump();

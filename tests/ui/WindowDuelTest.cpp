@@ -210,6 +210,8 @@ TEST(WindowDuel, AClientThatLeavesAfterAGameLeavesTheHostNoNextGame) {
     ASSERT_TRUE(RunUntil([&] { return !form.Table()->StartButton()->isEnabled(); }));
     EXPECT_EQ(form.CurrentScreen(), Screen::Table);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(form.Chat()->Box()->isEnabled());
+    EXPECT_FALSE(form.Chat()->SendButton()->isEnabled());
 }
 
 TEST(WindowDuel, TheWindowJoinsAHostAfterARefusedAddress) {
