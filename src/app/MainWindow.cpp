@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "app/ChatPanel.h"
+#include "app/DuelTable.h"
 #include "i18n/words/Login.h"
 #include "i18n/words/Menu.h"
 #include "i18n/words/Options.h"
@@ -46,6 +48,10 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
             [this] { dialogs.ShowTopTen(session.Records(), session.CurrentMatch().RecordKind()); });
     connect(menuPage, &MenuPage::IconChosen, this, &MainWindow::OpenMenuIcon);
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
+    duel = std::make_unique<DuelTable>(session, this);
+    chatPanel = new ChatPanel(*duel, *tableView);
+    connect(chatPanel, &ChatPanel::RevealToggled, this,
+            [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
     ConnectTable();
     CreatePopupMenu();
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::ShowHelpTopic);
@@ -221,7 +227,11 @@ void MainWindow::Apply(const MatchEvent& event) {
             else if constexpr (std::is_same_v<E, match_event::ShowScreen>) {
                 ShowScreen(e.screen);
                 gifStartDue |= e.screen == Screen::Table; // every new game shows the table
-            } else if constexpr (std::is_same_v<E, match_event::LeavingTable>)
+                chatPanel->setVisible(e.screen == Screen::Table && duel->Running());
+                chatPanel->ShowAwaitingDeal(false);
+            } else if constexpr (std::is_same_v<E, match_event::AwaitingDeal>)
+                chatPanel->ShowAwaitingDeal(true);
+            else if constexpr (std::is_same_v<E, match_event::LeavingTable>)
                 tableView->ShowWaitBanner(true);
             else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
                 tableView->DrawBanners();
@@ -305,12 +315,40 @@ void MainWindow::OpenLogin(int number) {
                                 ? ScreenText(Text(words::DefaultPlayerName))
                                 : FromBytes(lastName);
     SoundOfOpening();
+    tableView->SetOpponentRevealed(false); // a new match hides the opponent's hand
+    const auto login = [this, slot](const std::string& name, const std::string& password,
+                                    const std::string& again) {
+        return session.Login(slot, name, password, again);
+    };
+    if (!session.CurrentSettings().NetworkMode) {
+        session.CurrentMatch().SetPlayMode(PlayMode::Computer);
+        session.Input([&](Match&) { dialogs.Login(memberName, offered, login); });
+        return;
+    }
+    // A duel: the player is checked, the connection opened and the peer
+    // awaited, and only then does the match start.
+    LoginDialog::DuelControls controls;
+    Settings& settings = session.CurrentSettings();
+    controls.lastAddress = FromBytes(settings.ServerIp);
+    controls.lastPort = FromBytes(settings.ServerPort);
+    controls.localAddresses = LocalAddresses;
+    controls.connect = [this](bool host, const std::string& name, const QString& address,
+                              quint16 port) {
+        Settings& remembered = session.CurrentSettings();
+        if (!host)
+            remembered.ServerIp = address.toStdString();
+        remembered.ServerPort = std::to_string(port);
+        return duel->Open(host, name, address, port);
+    };
+    controls.start = login;
     session.Input([&](Match&) {
-        dialogs.Login(memberName, offered,
-                      [this, slot](const std::string& name, const std::string& password,
-                                   const std::string& again) {
-                          return session.Login(slot, name, password, again);
-                      });
+        dialogs.Login(
+            memberName, offered,
+            [this, slot](const std::string& name, const std::string& password,
+                         const std::string& again) {
+                return session.CurrentMatch().CheckLogin(slot, name, password, again);
+            },
+            std::move(controls));
     });
 }
 

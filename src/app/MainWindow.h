@@ -16,10 +16,13 @@
 #include <QStackedWidget>
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace tavlira {
 
+class ChatPanel;
+class DuelTable;
 class MenuPage;
 class SkinnedButton;
 class TableView;
@@ -55,6 +58,8 @@ class MainWindow : public QWidget, private EventStage {
     QAction* SpeedAction() const { return speedAction; }
     QAction* HelpAction() const { return helpAction; }
     GifRecorder& Recorder() { return gifRecorder; }
+    DuelTable& Duel() { return *duel; }
+    ChatPanel* Chat() const { return chatPanel; }
 
     // See Session::SetTimeScale.
     void SetTimeScale(double factor) { session.SetTimeScale(factor); }
@@ -113,6 +118,8 @@ class MainWindow : public QWidget, private EventStage {
     QAction* speedAction;
     QAction* helpAction;
     QAction* aboutAction;
+    std::unique_ptr<DuelTable> duel;
+    ChatPanel* chatPanel;
 };
 
 } // namespace tavlira

@@ -51,6 +51,7 @@ StartupCheck Session::Start() {
         SetLanguage(LanguageIndex::Russian);
     recordFilesSound = true;
     match.SetFiguresHavePoints(settings.FiguresHavePoints);
+    match.SetNetworkMode(settings.NetworkMode);
     return check;
 }
 
@@ -106,7 +107,7 @@ void Session::Apply(const MatchEvent& event) {
     if (const auto* record = std::get_if<match_event::Record>(&event)) {
         // The match waits for the outcome; what it does next joins the queue.
         match.RecordDone(RunRecordEffect(records, record->effect));
-        queue.Play(match.TakeOutbox());
+        Play(match.TakeOutbox());
         return;
     }
     view.Apply(event);
@@ -116,6 +117,12 @@ void Session::Apply(const MatchEvent& event) {
     } else if (std::holds_alternative<match_event::LeavingTable>(event)) {
         gameTick.stop();
     }
+}
+
+void Session::Play(MatchOutbox events) {
+    if (outboxWatcher)
+        outboxWatcher(events);
+    queue.Play(std::move(events));
 }
 
 bool Session::StartFlight(const event::FlyCards& flight) {

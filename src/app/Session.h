@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,8 +54,14 @@ class Session : public QObject, private EventStage {
             return false;
         emit InputOpen(false);
         step(match);
-        queue.Play(match.TakeOutbox());
+        Play(match.TakeOutbox());
         return true;
+    }
+
+    // Sees every outbox as it is taken from the match, before it is played
+    // (a duel sends what the person did from there).
+    void SetOutboxWatcher(std::function<void(const MatchOutbox&)> watcher) {
+        outboxWatcher = std::move(watcher);
     }
 
     // The login check for a member's slot or a new player; a new player's
@@ -101,6 +108,7 @@ class Session : public QObject, private EventStage {
     void QueueIdle() override;
 
     void UpdateGameTick();
+    void Play(MatchOutbox events);
 
     std::filesystem::path programFolder;
     EventStage& view;
@@ -115,6 +123,7 @@ class Session : public QObject, private EventStage {
     std::optional<RecordFile> clubList;
     Screen shownScreen = Screen::Title;
     double timeScale = 1.0;
+    std::function<void(const MatchOutbox&)> outboxWatcher;
 };
 
 } // namespace tavlira

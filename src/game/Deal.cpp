@@ -1,5 +1,7 @@
 #include "game/Deal.h"
 
+#include <utility>
+
 namespace tavlira {
 namespace {
 
@@ -62,6 +64,11 @@ void OpeningDeal(GameState& state) {
         state.Table[place] = state.Deck[2 * HandPlaces + place];
     state.StockLeft = 40;
     state.NextCard = 13;
+}
+
+void ClientOpeningDeal(GameState& state) {
+    OpeningDeal(state);
+    std::swap(state.Hand[OpponentSeat], state.Hand[LocalSeat]);
 }
 
 void ResetGameFields(GameState& state) {

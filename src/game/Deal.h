@@ -14,8 +14,12 @@ void Shuffle(GameState& state, RandomSource& random);
 
 // Empties both hands and the table, deals deck cards 1..4 to seat 1,
 // 5..8 to seat 2 and 9..12 to table places 1..4; 40 cards stay in the stock.
-// A network client that received the deck deals it the same way.
 void OpeningDeal(GameState& state);
+
+// The opening deal of a duel client from the deck its host dealt: the host's
+// seat 1 is this machine's person, so deck cards 1..4 go to seat 2 and 5..8
+// to seat 1; the table and the stock as in OpeningDeal.
+void ClientOpeningDeal(GameState& state);
 
 // Clears what a game leaves behind: tallies, selection, panel view, the
 // game-over mark. `LastTaker` carries over.

@@ -62,8 +62,12 @@ TableButtons Match::Buttons() const {
     if (screen_ != Screen::Table)
         return b;
     b.start.shown = b.second.shown = true;
-    if (state_.GameOver || state_.Mover == Turn::TimedOut) {
-        b.start = {&words::NextGame, state_.Buttons.nextGame, true};
+    if (awaitingFirstDeal_) {
+        b.start = {&words::ToBegin, false, true};
+        b.second = {&words::ExitToMenu, false, true};
+    } else if (state_.GameOver || state_.Mover == Turn::TimedOut) {
+        // Without its peer a duel has no next game.
+        b.start = {&words::NextGame, state_.Buttons.nextGame && !peerGone_, true};
         b.second = {&words::ExitToMenu, state_.Buttons.exitToMenu, true};
     } else if (state_.BeginState == Dealt) {
         b.start = {&words::ToBegin, SeatMayBegin(state_, LocalSeat), true};
@@ -115,23 +119,40 @@ void Match::ShowMenu() {
     EmitButtons();
 }
 
-LoginError Match::Login(Slot slot, const std::string& name, const std::string& password,
-                        const std::string& passwordAgain) {
+std::variant<MemberRecord, LoginError> Match::Admit(Slot slot, const std::string& name,
+                                                    const std::string& password,
+                                                    const std::string& passwordAgain) const {
     if (screen_ != Screen::Menu)
         return LoginError::IncorrectName;
     if (slot == NewPlayerSlot) {
         const LoginError error = CheckNewPlayer(name, password, passwordAgain);
-        if (error == LoginError::None)
-            StartMatch(slot, MemberRecord{name, 0.0, 0, 0, EncodePassword(password)});
-        return error;
+        if (error != LoginError::None)
+            return error;
+        return MemberRecord{name, 0.0, 0, 0, EncodePassword(password)};
     }
     // The member's record is read once: it checks the password and opens the match.
     const auto member = services_.records->LoadMember(RecordKind(), SlotNumber(slot));
     const auto stored = member ? DecodePassword(member->encodedPassword) : std::nullopt;
     const LoginError error = CheckMember(member ? member->name : name, password, stored);
-    if (error == LoginError::None)
-        StartMatch(slot, *member);
-    return error;
+    if (error != LoginError::None)
+        return error;
+    return *member;
+}
+
+LoginError Match::CheckLogin(Slot slot, const std::string& name, const std::string& password,
+                             const std::string& passwordAgain) const {
+    const auto admitted = Admit(slot, name, password, passwordAgain);
+    const auto* error = std::get_if<LoginError>(&admitted);
+    return error ? *error : LoginError::None;
+}
+
+LoginError Match::Login(Slot slot, const std::string& name, const std::string& password,
+                        const std::string& passwordAgain) {
+    const auto admitted = Admit(slot, name, password, passwordAgain);
+    if (const auto* error = std::get_if<LoginError>(&admitted))
+        return *error;
+    StartMatch(slot, std::get<MemberRecord>(admitted));
+    return LoginError::None;
 }
 
 void Match::SetPlayer(Slot slot, const std::string& name, const std::string& encodedPassword) {
@@ -151,6 +172,10 @@ void Match::StartMatch(Slot slot, const MemberRecord& record) {
     state_.GameCounter = record.games;
     state_.BaseScore = record.cycleScore;
     rating_ = record.rating;
+    peerGone_ = false;
+    // A duel client's table waits for the host's first deal; the game it
+    // deals is already counted here.
+    awaitingFirstDeal_ = state_.Mode == PlayMode::DuelClient;
     DealGame();
 }
 
@@ -167,19 +192,32 @@ void Match::DealGame() {
     }
     countNextGame_ = true;
 
-    state_.FiguresHavePoints = figuresHavePoints_;
+    // A duel client's court card values come with the host's deal.
+    if (state_.Mode != PlayMode::DuelClient)
+        state_.FiguresHavePoints = figuresHavePoints_;
     if (state_.Mode == PlayMode::Computer || state_.Mode == PlayMode::DuelHost) {
         const std::unique_ptr<RandomSource> random = services_.newRandom();
         Shuffle(state_, *random);
         OpeningDeal(state_);
+    } else if (state_.Mode == PlayMode::DuelClient && !awaitingFirstDeal_) {
+        ClientOpeningDeal(state_); // the deck and its values came with the deal
     }
     state_.Mover = TurnOf(FirstMover(state_));
     ResetGameFields(state_);
+    state_.BeginState = Dealt;
     state_.ShownScore = state_.BaseScore + state_.PointsLead;
 
     screen_ = Screen::Table;
-    state_.TableActive = true;
     outbox_.emplace_back(match_event::ShowScreen{Screen::Table});
+    if (awaitingFirstDeal_) {
+        state_.TableActive = false;
+        outbox_.emplace_back(match_event::AwaitingDeal{});
+        EmitButtons();
+        return;
+    }
+    if (state_.Mode == PlayMode::DuelHost)
+        outbox_.emplace_back(match_event::HostDealt{});
+    state_.TableActive = true;
     out.push_back(PanelsSnapshotOf(state_));
     out.push_back(TableSnapshot(state_));
     out.push_back(HandSnapshot(state_, OpponentSeat, false));
@@ -187,18 +225,18 @@ void Match::DealGame() {
     out.push_back(event::RedrawStock{state_.StockLeft});
     out.push_back(event::PlaySound{Effect::Shuffle, false});
     Emit(out);
-    state_.BeginState = Dealt;
     helpTopic_ = HelpDealt;
     EmitButtons();
 }
 
-void Match::Tick() {
+bool Match::Tick() {
     if (!state_.TableActive || state_.BeginState != UnderWay || state_.GameOver)
-        return;
+        return false;
     Outbox out;
-    GameTick(state_, players_, out);
+    const bool stepped = GameTick(state_, players_, out);
     Emit(out);
     EmitButtons();
+    return stepped;
 }
 
 void Match::PressStart() {
@@ -225,6 +263,48 @@ bool Match::Apply(Seat seat, const Move& move) {
 
 bool Match::PeerMove(const Move& move) {
     return players_[OpponentSeat] == Player::Peer && Apply(OpponentSeat, move);
+}
+
+bool Match::PeerDeal(const OneBased<CardSlot, DeckSize>& deck, bool figuresHavePoints) {
+    if (state_.Mode != PlayMode::DuelClient || screen_ != Screen::Table || peerGone_ ||
+        !(awaitingFirstDeal_ || state_.GameOver))
+        return false;
+    // The first deal of the match was counted when the match started.
+    if (std::exchange(awaitingFirstDeal_, false))
+        countNextGame_ = false;
+    state_.Deck = deck;
+    state_.FiguresHavePoints = figuresHavePoints;
+    DealGame();
+    return true;
+}
+
+bool Match::PeerBegin(Seat leader) {
+    if (!PeerMove(Move::Begin()))
+        return false;
+    state_.Mover = TurnOf(leader);
+    EmitButtons();
+    return true;
+}
+
+bool Match::PeerLeft() {
+    if (!IsNetworkDuel(state_.Mode) || screen_ != Screen::Table || peerGone_)
+        return false;
+    peerGone_ = true;
+    EmitButtons();
+    return !state_.GameOver;
+}
+
+std::string Match::OpponentName() const {
+    if (!IsNetworkDuel(state_.Mode))
+        return "PC";
+    return peerName_.substr(0, peerName_.find_last_not_of(' ') + 1);
+}
+
+void Match::LeaveInterruptedGame() {
+    if (screen_ != Screen::Table)
+        return;
+    awaitingFirstDeal_ = false;
+    ShowMenu();
 }
 
 void Match::PressSecond() {

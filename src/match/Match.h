@@ -26,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <variant>
 
 namespace tavlira {
 
@@ -81,9 +82,14 @@ class Match {
     // passwords are code page 1251 bytes. On success the match starts.
     LoginError Login(Slot slot, const std::string& name, const std::string& password,
                      const std::string& passwordAgain);
+    // The same checks as Login without starting the match: a duel checks the
+    // player before it connects, and starts the match once the peer joined.
+    LoginError CheckLogin(Slot slot, const std::string& name, const std::string& password,
+                          const std::string& passwordAgain) const;
 
     // --- The table
-    void Tick();
+    // Runs the game's next due step; returns whether anything happened.
+    bool Tick();
     void PressStart();  // Button7
     void PressSecond(); // Button8
     // `place` is the hand place of seat 2 under the pointer that holds a card (0 none).
@@ -100,6 +106,26 @@ class Match {
     // peer plays, so the network side can drop a peer that sends one.
     void SetPlayMode(PlayMode mode);
     bool PeerMove(const Move& move);
+    // A duel client's peer, the host, dealt the next game: `deck` in deal
+    // order, court card values by `figuresHavePoints`. Accepted while the
+    // client waits for its first deal or a game is over.
+    bool PeerDeal(const OneBased<CardSlot, DeckSize>& deck, bool figuresHavePoints);
+    // The host got the dealt game under way and named `leader` to move first.
+    bool PeerBegin(Seat leader);
+    // The duel connection ended. Returns true when a game was running: the
+    // window then tells the person that the peer interrupted it, and calls
+    // LeaveInterruptedGame. After a game nothing is said, and no next game
+    // can start.
+    bool PeerLeft();
+    // Back to the menu from a game the peer interrupted; the match is lost
+    // without a record.
+    void LeaveInterruptedGame();
+    // The peer's name from the duel's handshake (code page 1251).
+    void SetPeerName(std::string name) { peerName_ = std::move(name); }
+    // The opponent's name as the table shows it: "PC" against the computer.
+    std::string OpponentName() const;
+    // A duel client that has not received its first deal yet.
+    bool AwaitsFirstDeal() const { return awaitingFirstDeal_; }
     Player PlayerOf(Seat seat) const { return players_[seat]; }
 
     // --- Leaving
@@ -163,6 +189,10 @@ class Match {
         Rename,          // the member's record under the new name
     };
 
+    // The player's record when the login checks pass, else the refusal.
+    std::variant<MemberRecord, LoginError> Admit(Slot slot, const std::string& name,
+                                                 const std::string& password,
+                                                 const std::string& passwordAgain) const;
     void StartMatch(Slot slot, const MemberRecord& record);
     void SetPlayer(Slot slot, const std::string& name, const std::string& encodedPassword);
     void DealGame();
@@ -189,6 +219,9 @@ class Match {
     std::string pendingPassword_; // Rename: the new password, encoded
     bool figuresHavePoints_ = false;
     bool networkMode_ = false;
+    std::string peerName_;
+    bool awaitingFirstDeal_ = false; // a duel client before its first deal
+    bool peerGone_ = false;          // the duel connection of this match ended
 };
 
 // Takes the outbox, carrying out each record effect in it against `records`

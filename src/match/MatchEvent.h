@@ -71,12 +71,21 @@ struct EndOfCycle {
     std::int32_t shownScore = 0;
 };
 
+// A duel host dealt a game: the deal must go to the client before anything
+// else of the game.
+struct HostDealt {};
+
+// A duel client's table waits for the host's first deal ("Expectation of
+// the server...").
+struct AwaitingDeal {};
+
 } // namespace match_event
 
 using MatchEvent =
     std::variant<Event, match_event::Buttons, match_event::ShowScreen, match_event::LeavingTable,
                  match_event::SpeakCard, match_event::Record, match_event::NameChanged,
-                 match_event::RecordFailure, match_event::EndOfCycle>;
+                 match_event::RecordFailure, match_event::EndOfCycle, match_event::HostDealt,
+                 match_event::AwaitingDeal>;
 using MatchOutbox = std::vector<MatchEvent>;
 
 } // namespace tavlira

@@ -63,6 +63,8 @@ class DuelReceiver {
     // The handshake is done: a host accepted a Hello, a client got a Welcome.
     bool Joined() const { return joined_; }
     std::optional<DuelFault> Fault() const { return fault_; }
+    // Bytes kept that no message handed on has used yet.
+    std::size_t Unhandled() const { return pending_.size() - handled_; }
 
   private:
     struct Kind;

@@ -2,8 +2,6 @@
 
 #include "game/Deal.h"
 
-#include <utility>
-
 namespace tavlira::net {
 
 DealMessage DealOf(const GameState& host) {
@@ -13,9 +11,7 @@ DealMessage DealOf(const GameState& host) {
 void DealReceived(GameState& client, const DealMessage& deal) {
     client.Deck = deal.deck;
     client.FiguresHavePoints = deal.figuresHavePoints;
-    // The host's opening deal gives deck cards 1..4 to its seat 1, the client.
-    OpeningDeal(client);
-    std::swap(client.Hand[OpponentSeat], client.Hand[LocalSeat]);
+    ClientOpeningDeal(client);
 }
 
 Seat ClientLeader(const GameState& client, const BeginFrame& begin) {

@@ -109,10 +109,14 @@ bool DialogPresenter::ConfirmLeaveGame() {
 }
 
 bool DialogPresenter::Login(const QString& memberName, const QString& offeredName,
-                            LoginDialog::Check check) {
+                            LoginDialog::Check check,
+                            std::optional<LoginDialog::DuelControls> duel) {
     BeforeBox();
-    LoginDialog dialog(window, memberName, offeredName, static_cast<int>(LoginNameLength),
+    LoginDialog dialog(window, memberName, offeredName,
+                       static_cast<int>(duel ? NetworkLoginNameLength : LoginNameLength),
                        std::move(check), HelpOf(HelpMenu));
+    if (duel)
+        dialog.AddDuelControls(std::move(*duel));
     AddDesignHeader(dialog, settings);
     return dialog.exec() == QDialog::Accepted;
 }

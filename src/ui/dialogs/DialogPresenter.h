@@ -47,7 +47,9 @@ class DialogPresenter {
     // The login dialog for a member, whose name stands fixed, or for a new
     // player (`memberName` empty), whose box offers `offeredName`. True when
     // `check` accepted what was typed.
-    bool Login(const QString& memberName, const QString& offeredName, LoginDialog::Check check);
+    // In network mode `duel` adds the connection part.
+    bool Login(const QString& memberName, const QString& offeredName, LoginDialog::Check check,
+               std::optional<LoginDialog::DuelControls> duel = std::nullopt);
 
     // A new name and password in code page 1251 bytes.
     struct NewName {

@@ -1,6 +1,8 @@
 #include "ui/dialogs/LoginDialog.h"
 
+#include "duel/DuelEntry.h"
 #include "i18n/words/Login.h"
+#include "i18n/words/Network.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/Cp1251Validator.h"
@@ -8,6 +10,7 @@
 #include "ui/dialogs/MessageBox.h"
 #include "util/Cp1251.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -35,7 +38,7 @@ LoginDialog::LoginDialog(QWidget* parent, const QString& memberName, const QStri
     : QDialog(parent), check(std::move(nameCheck)) {
     setWindowTitle(ScreenText(Text(words::Welcome)));
     setModal(true);
-    auto* layout = new QVBoxLayout(this);
+    layout = new QVBoxLayout(this);
     layout->addWidget(DialogHeading(ScreenText(Text(words::Welcome)), this));
 
     name = new QLineEdit(memberName.isEmpty() ? offeredName : memberName, this);
@@ -75,9 +78,18 @@ LoginDialog::LoginDialog(QWidget* parent, const QString& memberName, const QStri
     setMinimumWidth(320);
 }
 
+LoginError LoginDialog::Checked(const Check& which) const {
+    return which(Bytes(name), Bytes(password),
+                 passwordAgain ? Bytes(passwordAgain) : std::string());
+}
+
 void LoginDialog::TryOk() {
-    const LoginError error =
-        check(Bytes(name), Bytes(password), passwordAgain ? Bytes(passwordAgain) : std::string());
+    LoginError error = Checked(check);
+    if (error == LoginError::None && duel) {
+        if (!ConnectDuel(Bytes(name)))
+            return;
+        error = Checked(duel->start);
+    }
     switch (error) {
     case LoginError::None:
         accept();
@@ -95,6 +107,98 @@ void LoginDialog::TryOk() {
         password->setFocus();
         return;
     }
+}
+
+// --- The duel's connection part
+
+void LoginDialog::AddDuelControls(DuelControls controls) {
+    duel = std::move(controls);
+    auto* roles = new QGroupBox(ScreenText(Text(words::ServerOrClient)), this);
+    auto* roleLayout = new QVBoxLayout(roles);
+    hostChoice = new QRadioButton(ScreenText(Text(words::ServerCreatesGame)), roles);
+    clientChoice = new QRadioButton(ScreenText(Text(words::ClientJoinsGame)), roles);
+    roleLayout->addWidget(hostChoice);
+    roleLayout->addWidget(clientChoice);
+
+    addressLabel = new QLabel(ScreenText(Text(words::EnterServerIp)), this);
+    address = new QLineEdit(this);
+    port = new QLineEdit(duel->lastPort, this);
+    auto* games = new QLineEdit(QStringLiteral("2"), this);
+    games->setEnabled(false);
+    // A character that does not belong puts back the last text of the box.
+    connect(address, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!MayBeAddressText(Bytes(address)))
+            address->setText(duel->lastAddress);
+        else if (clientChoice->isChecked())
+            duel->lastAddress = text;
+    });
+    connect(port, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!MayBePortText(Bytes(port)))
+            port->setText(duel->lastPort);
+        else
+            duel->lastPort = text;
+    });
+    connect(hostChoice, &QRadioButton::toggled, this, [this](bool host) { ChooseRole(host); });
+
+    addressesButton = new QPushButton(ScreenText(Text(words::GetIpAddresses)), this);
+    connect(addressesButton, &QPushButton::clicked, this, &LoginDialog::ShowAddresses);
+
+    auto* part = new QVBoxLayout;
+    part->addWidget(roles);
+    part->addWidget(addressLabel);
+    part->addWidget(address);
+    part->addWidget(new QLabel(ScreenText(Text(words::EnterServerPort)), this));
+    part->addWidget(port);
+    part->addWidget(new QLabel(ScreenText(Text(words::NumberOfGamesLabel)), this));
+    part->addWidget(games);
+    part->addWidget(addressesButton);
+    for (int box = 0; box < 6; ++box) {
+        auto* shown = new QLineEdit(this);
+        shown->setReadOnly(true);
+        shown->hide();
+        addressBoxes.append(shown);
+        part->addWidget(shown);
+    }
+    // Above the row of buttons.
+    layout->insertLayout(layout->count() - 2, part);
+    hostChoice->setChecked(true);
+}
+
+void LoginDialog::ChooseRole(bool host) {
+    addressLabel->setEnabled(!host);
+    address->setEnabled(!host);
+    address->setText(host ? QString() : duel->lastAddress);
+}
+
+// This machine's interface addresses, then its address on the internet
+// (empty until the online services exist), then the loopback.
+void LoginDialog::ShowAddresses() {
+    QStringList shown = duel->localAddresses();
+    shown.append(QString());
+    shown.append(QStringLiteral("127.0.0.1"));
+    shown = shown.mid(std::max<qsizetype>(0, shown.size() - addressBoxes.size()));
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        addressBoxes[i]->setText(shown[i]);
+        addressBoxes[i]->setToolTip(i + 1 == shown.size() ? ScreenText(Text(words::LoopbackHint))
+                                                          : QString());
+        addressBoxes[i]->show();
+    }
+}
+
+bool LoginDialog::ConnectDuel(const std::string& playerName) {
+    const bool host = hostChoice->isChecked();
+    if (!host && !IsAddress(Bytes(address))) {
+        ErrorBox(this, ScreenText(Text(words::IncorrectIpAddress)));
+        address->setFocus();
+        return false;
+    }
+    const auto portNumber = PortOf(Bytes(port));
+    if (!portNumber) {
+        ErrorBox(this, ScreenText(Text(words::IncorrectPort)));
+        port->setFocus();
+        return false;
+    }
+    return duel->connect(host, playerName, host ? QString() : address->text(), *portNumber);
 }
 
 } // namespace tavlira

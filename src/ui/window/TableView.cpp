@@ -110,10 +110,11 @@ void TableView::CreateDrawing() {
 }
 
 void TableView::DrawBanners() {
-    SetElement(Element::opponentBanner,
-               noMove[OpponentSeat].isEmpty()
-                   ? drawing->Banner(OpponentSeat, QStringLiteral("PC"), BannerColour::Blue)
-                   : drawing->Banner(OpponentSeat, noMove[OpponentSeat], BannerColour::Red));
+    SetElement(
+        Element::opponentBanner,
+        noMove[OpponentSeat].isEmpty()
+            ? drawing->Banner(OpponentSeat, FromBytes(match.OpponentName()), BannerColour::Blue)
+            : drawing->Banner(OpponentSeat, noMove[OpponentSeat], BannerColour::Red));
     SetElement(Element::playerBanner,
                noMove[LocalSeat].isEmpty()
                    ? drawing->Banner(LocalSeat, FromBytes(match.PlayerName()), BannerColour::Green)
@@ -172,8 +173,10 @@ void TableView::ApplyGameEvent(const Event& gameEvent) {
             if constexpr (std::is_same_v<E, event::RedrawHand>) {
                 std::vector<int> handX;
                 const bool person = e.seat == LocalSeat;
+                event::RedrawHand shown = e;
+                shown.faceUp = e.faceUp || (!person && opponentRevealed);
                 SetElement(person ? Element::playerHand : Element::opponentHand,
-                           drawing->Hand(e, handX));
+                           drawing->Hand(shown, handX));
                 if (person)
                     playerHandX = std::move(handX);
             } else if constexpr (std::is_same_v<E, event::RedrawTable>) {
@@ -191,6 +194,12 @@ void TableView::ApplyGameEvent(const Event& gameEvent) {
             // shows through the buttons that follow it.
         },
         gameEvent);
+}
+
+void TableView::SetOpponentRevealed(bool on) {
+    opponentRevealed = on;
+    if (drawing && atTable)
+        ApplyGameEvent(HandSnapshot(match.State(), OpponentSeat, false));
 }
 
 void TableView::ShowWaitBanner(bool on) {

@@ -73,6 +73,9 @@ class TableView : public QWidget {
     void CloseHint();
     // The banners anew, after the player's name changed.
     void DrawBanners();
+    // The opponent's hand drawn face up (the duel's hidden reveal) or down.
+    void SetOpponentRevealed(bool on);
+    bool OpponentRevealed() const { return opponentRevealed; }
 
     // The table's drawing, from the first deal on.
     TableDrawing* Drawing() { return drawing.get(); }
@@ -123,6 +126,7 @@ class TableView : public QWidget {
     bool atTable = false;
     bool waitBanner = false;
     bool inputOpen = true;
+    bool opponentRevealed = false;
     std::optional<Qt::MouseButton> pressed; // a press made while input was open
 
     struct Picture {
