@@ -116,6 +116,7 @@ void DuelTable::Handle(const DuelLink::Step& step) {
         const ChatColour peer =
             OwnColour() == ChatColour::Host ? ChatColour::Client : ChatColour::Host;
         chat_.Add({chat->text, peer});
+        session_.Media().PlayEffect(Effect::Success, false);
         emit ChatChanged();
     } else if (std::holds_alternative<DuelLink::Ended>(step)) {
         const bool joined = socket_->Link().Joined();
@@ -144,6 +145,7 @@ void DuelTable::TellInterrupted() {
     session_.Input([&](Match& match) { interrupted = match.PeerLeft(); });
     if (!interrupted)
         return;
+    session_.Media().PlayEffect(Effect::Failure, false);
     ErrorBox(window_, ScreenText(Text(peerWasClient_ ? words::Client : words::Server)) + ' ' +
                           ScreenText(Text(words::HasInterruptedGame)) + '\n' +
                           ScreenText(Text(words::PressOkForMainMenu)));
