@@ -6,7 +6,6 @@
 #include "records/RecordFile.h"
 #include "records/RecordStore.h"
 #include "records/Settings.h"
-#include "ui/common/ShownVersion.h"
 #include "ui/common/ToScreen.h"
 #include "ui/dialogs/HelpWindow.h"
 
@@ -193,12 +192,10 @@ QImage GeneralCount(MainWindow& window) {
         [&] { window.Dialogs().ShowGeneralCount(match.Figures(), match.PlayerName()); });
 }
 
+// The notice of the tournament icon for a player not logged in.
 QImage Notice(MainWindow& window) {
-    return GrabDialog([&] {
-        window.Dialogs().Notice(ScreenText(Text(words::GameTitle)),
-                                QString::fromLatin1(ShownVersion),
-                                QStringLiteral("https://example.org/"));
-    });
+    return GrabDialog(
+        [&] { window.Dialogs().Notice(ScreenText(Text(words::LogInToYourAccount)), {}, {}); });
 }
 
 QImage About(MainWindow& window) {

@@ -12,8 +12,9 @@
 
 namespace tavlira::testing {
 
-// Runs the event loop until `done` or a few seconds have passed.
-inline bool RunUntil(const std::function<bool()>& done, int milliseconds = 5000) {
+// Runs the event loop until `done`, or fails after half a minute: long
+// enough for a loaded machine, short enough to end a hung test.
+inline bool RunUntil(const std::function<bool()>& done, int milliseconds = 30000) {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {
