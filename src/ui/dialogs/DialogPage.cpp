@@ -1,7 +1,11 @@
 #include "ui/dialogs/DialogPage.h"
 
+#include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/DialogParts.h"
+
 #include <QImageReader>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <cmath>
 
 namespace tavlira {
@@ -79,6 +83,17 @@ void DialogPage::paintEvent(QPaintEvent* /*event*/) {
             painter.drawImage(animations[i].place, frame);
     }
     content(painter);
+}
+
+SkinnedButton* LayOutPageDialog(QDialog& dialog, DialogPage& page, const DialogHeader& header,
+                                Settings& settings) {
+    SkinnedButton* ok = OkOnlyButton(dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(&page, 0, Qt::AlignHCenter);
+    layout->addLayout(ButtonRow({ok}));
+    ApplyDialogDesign(dialog, *layout, header, settings);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return ok;
 }
 
 } // namespace tavlira

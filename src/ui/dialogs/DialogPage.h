@@ -4,6 +4,9 @@
 // animated pictures playing on it. A page higher than the screen leaves room
 // for is drawn smaller as a whole, so nothing of it is cut off.
 
+#include "ui/dialogs/DialogDesign.h"
+
+#include <QDialog>
 #include <QImage>
 #include <QMovie>
 #include <QPainter>
@@ -66,5 +69,14 @@ class DialogPage : public QWidget {
     std::vector<Shown> shown;
     double zoom = 1.0;
 };
+
+class SkinnedButton;
+
+// Lays out a dialog drawn on one page: the page, centred, over its "Ok"
+// (the default button, which Escape presses too), under the header of the
+// current design; the dialog keeps the size of its contents. Returns the
+// "Ok".
+SkinnedButton* LayOutPageDialog(QDialog& dialog, DialogPage& page, const DialogHeader& header,
+                                Settings& settings);
 
 } // namespace tavlira

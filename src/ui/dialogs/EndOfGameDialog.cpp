@@ -81,8 +81,7 @@ EndOfGameDialog::EndOfGameDialog(QWidget* parent, const EndOfGameView& shownView
                                  Settings& playerSettings)
     : QDialog(parent), view(shownView), settings(playerSettings),
       page(new DialogPage(
-          PageSize, QImage(), [this](QPainter& painter) { Paint(painter); }, this)),
-      ok(new SkinnedButton(ScreenText(Text(words::Ok)), this)) {
+          PageSize, QImage(), [this](QPainter& painter) { Paint(painter); }, this)) {
     const QString title = Words(words::CompletionOfGame);
     setWindowTitle(title);
     setModal(true);
@@ -93,21 +92,10 @@ EndOfGameDialog::EndOfGameDialog(QWidget* parent, const EndOfGameView& shownView
     page->AddAnimation(view.animation);
     page->AddAnimation(view.emblem);
 
-    SkinDialogButton(*ok);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(ok);
-    buttonRow->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(page, 0, Qt::AlignHCenter);
-    layout->addLayout(buttonRow);
-    ApplyDialogDesign(
-        *this, *layout,
+    ok = LayOutPageDialog(
+        *this, *page,
         {title, LocalizedName("EndGame"), "GCap550", "GLenta380x120", LocalizedName("GFormEndG")},
         playerSettings);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     page->FitDialogToScreen(*this);
     ok->setFocus();
 }

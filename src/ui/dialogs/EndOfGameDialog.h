@@ -56,7 +56,7 @@ class EndOfGameDialog : public QDialog {
     QImage medal;
     QImage medalPlace;
     DialogPage* page;
-    SkinnedButton* ok;
+    SkinnedButton* ok = nullptr;
 };
 
 } // namespace tavlira

@@ -66,8 +66,7 @@ GeneralCountDialog::GeneralCountDialog(QWidget* parent, const MatchFigures& matc
       lamp(PictureSource::BuiltIn().Data(Lamp(match.kind))),
       page(new DialogPage(
           ScrollSize, PictureSource::BuiltIn().Data("GSvitok"),
-          [this](QPainter& painter) { Paint(painter); }, this)),
-      ok(new SkinnedButton(ScreenText(Text(words::Ok)), this)) {
+          [this](QPainter& painter) { Paint(painter); }, this)) {
     setWindowTitle(Words(words::Player) + ":  " + FromBytes(playerName));
     setModal(true);
     const TCount count = MakeTCount(match);
@@ -85,21 +84,10 @@ GeneralCountDialog::GeneralCountDialog(QWidget* parent, const MatchFigures& matc
         page->AddAnimation(
             {QString::fromStdString(emblems[i]), EmblemPlaces[i], playerSettings.GifAnimation});
 
-    SkinDialogButton(*ok);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(ok);
-    buttonRow->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(page, 0, Qt::AlignHCenter);
-    layout->addLayout(buttonRow);
-    ApplyDialogDesign(
-        *this, *layout,
+    ok = LayOutPageDialog(
+        *this, *page,
         {Words(words::Info), "CountInfo", "GCap300", "GLenta200x100", LocalizedName("GFormCountL")},
         playerSettings);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     page->FitDialogToScreen(*this);
     ok->setFocus();
 }

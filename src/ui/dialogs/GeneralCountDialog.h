@@ -46,7 +46,7 @@ class GeneralCountDialog : public QDialog {
     QImage account;
     QImage lamp;
     DialogPage* page;
-    SkinnedButton* ok;
+    SkinnedButton* ok = nullptr;
 };
 
 } // namespace tavlira

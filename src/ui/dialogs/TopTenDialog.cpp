@@ -47,8 +47,7 @@ TopTenDialog::TopTenDialog(QWidget* parent, RecordStore& records, RecordFileKind
                                                      : Text(words::WindowsLocalGamesWithPc))),
       rows(ReadRows(records, kind)), page(new DialogPage(
                                          ScrollSize, PictureSource::BuiltIn().Data("GSvitok"),
-                                         [this](QPainter& painter) { Paint(painter); }, this)),
-      ok(new SkinnedButton(ScreenText(Text(words::Ok)), this)) {
+                                         [this](QPainter& painter) { Paint(painter); }, this)) {
     const QString title = ScreenText(Text(words::TopTen));
     setWindowTitle(title);
     setModal(true);
@@ -57,18 +56,7 @@ TopTenDialog::TopTenDialog(QWidget* parent, RecordStore& records, RecordFileKind
     page->AddAnimation({kind == RecordFileKind::Net ? "GClubG" : "GClubF", QRect(340, 565, 60, 75),
                         playerSettings.GifAnimation});
 
-    SkinDialogButton(*ok);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(ok);
-    buttonRow->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(page, 0, Qt::AlignHCenter);
-    layout->addLayout(buttonRow);
-    ApplyDialogDesign(*this, *layout, {title}, playerSettings);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ok = LayOutPageDialog(*this, *page, {title}, playerSettings);
     page->FitDialogToScreen(*this);
     ok->setFocus();
 }

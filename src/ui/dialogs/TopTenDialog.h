@@ -42,7 +42,7 @@ class TopTenDialog : public QDialog {
     QString heading;
     std::vector<Row> rows;
     DialogPage* page;
-    SkinnedButton* ok;
+    SkinnedButton* ok = nullptr;
 };
 
 } // namespace tavlira
