@@ -47,6 +47,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(menuPage, &MenuPage::TopTenChosen, this,
             [this] { dialogs.ShowTopTen(session.Records(), session.CurrentMatch().RecordKind()); });
     connect(menuPage, &MenuPage::IconChosen, this, &MainWindow::OpenMenuIcon);
+    connect(menuPage, &MenuPage::ClubListModeSwitched, this, &MainWindow::SoundOfOpening);
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     duel = std::make_unique<DuelTable>(session, this);
     chatPanel = new ChatPanel(*duel, *tableView);

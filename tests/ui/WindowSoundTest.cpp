@@ -6,6 +6,7 @@
 #include "media/Sounds.h"
 #include "ui/WindowFixture.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/window/MenuPage.h"
 #include "ui/window/TableView.h"
 
 #include <QTest>
@@ -109,6 +110,19 @@ TEST(WindowSound, TheLeavingQuestionSoundsAsItOpens) {
     });
     form.QuitAction()->trigger();
     EXPECT_EQ(heardWhileAsking, (std::vector<std::string>{"WOpenFo"}));
+    EXPECT_EQ(output.started, (std::vector<std::string>{"WOpenFo"}));
+}
+
+// "Mode" on the menu sounds as a menu command does.
+TEST(WindowSound, ModeSoundsAsItSwitchesTheClubList) {
+    auto window = test::StartWindow(Settings{});
+    MainWindow& form = *window->form;
+    RecordingOutput output;
+    form.CurrentSession().UseSoundOutput(output);
+    QTest::keyClick(&form, Qt::Key_Space);
+    ASSERT_EQ(form.CurrentScreen(), Screen::Menu);
+    output.started.clear();
+    form.Menu()->Button(MenuPage::ModeButton)->click();
     EXPECT_EQ(output.started, (std::vector<std::string>{"WOpenFo"}));
 }
 

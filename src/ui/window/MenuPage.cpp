@@ -220,6 +220,7 @@ void MenuPage::FillClubList() {
 void MenuPage::SwitchClubListMode() {
     settings.ClubListMode = settings.ClubListMode == 2 ? 1 : 2;
     FillClubList();
+    emit ClubListModeSwitched();
 }
 
 void MenuPage::CycleTitleVariant() {

@@ -61,6 +61,8 @@ class MenuPage : public QWidget {
     void HistoryChosen();
     void ExitChosen();
     void IconChosen(MenuIcon icon);
+    // "Mode" switched the club list between score and rating.
+    void ClubListModeSwitched();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
