@@ -25,7 +25,7 @@ class GifNotice : public QWidget {
         QPainter painter(this);
         painter.drawImage(rect(), plate);
         QFont font = FontFace(settings, FontLine::Large);
-        font.setPixelSize(std::max(1, Round(20 * FontOf(settings, FontLine::Small).scale / 100.0)));
+        font.setPixelSize(FontSize(settings, FontLine::Small, 20));
         painter.setFont(font);
         painter.setPen(QColor(255, 0, 0));
         painter.drawText(QRect(0, 10, width(), height() - 10), Qt::AlignHCenter | Qt::AlignTop,

@@ -31,10 +31,6 @@ constexpr int TickMs = 20;
 constexpr int TicksPerFrame = 2;
 constexpr int FrameMs = TickMs * TicksPerFrame;
 
-int Percent(const Settings& settings, FontLine line, double pixels) {
-    return std::max(1, Round(pixels * FontOf(settings, line).scale / 100.0));
-}
-
 // The icons in the two columns. The Android package and the store page have
 // nothing to offer yet, so their icons are left out.
 constexpr std::array<MenuIcon, 7> ShownIcons{
@@ -156,7 +152,7 @@ void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFil
         {ModeButton, layout.mode},           {ExitButton, layout.exit}};
     const double k = settings.WindowSize == 1 ? 1.0 : 0.9;
     QFont buttonFont = FontFace(settings, FontLine::Large);
-    buttonFont.setPixelSize(Round(Percent(settings, FontLine::Large, 20) * scale.Scale() * k));
+    buttonFont.setPixelSize(Round(FontSize(settings, FontLine::Large, 20) * scale.Scale() * k));
     buttonFont.setBold(true);
     for (const auto& [number, where] : places) {
         Button(number)->setGeometry(where);
@@ -188,7 +184,7 @@ void MenuPage::FillClubList() {
     QFont listFont = FontFace(settings, role);
     listFont.setStyleHint(QFont::Monospace);
     listFont.setFixedPitch(true);
-    listFont.setPixelSize(Percent(settings, role, small ? 11 : Round(scale.Scale() * 16)));
+    listFont.setPixelSize(FontSize(settings, role, small ? 11 : Round(scale.Scale() * 16)));
     heading->setFont(listFont);
     heading->setText(ScreenText(Text(words::ClubListHeading(settings.ClubListMode))));
 

@@ -315,8 +315,7 @@ void TableView::PaintWaitBanner(QPainter& painter) const {
         painter.drawImage(
             banner, bar.scaled(banner.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     QFont font = FontFace(settings, FontLine::Large);
-    font.setPixelSize(
-        std::max(1, Round(scale.S(32) * FontOf(settings, FontLine::Small).scale / 100.0)));
+    font.setPixelSize(FontSize(settings, FontLine::Small, scale.S(32)));
     const QString wait = ScreenText(Text(words::PleaseWait));
     painter.setFont(FittedFont(font, wait, banner.width() - scale.S(10)));
     painter.setPen(QColor(255, 0, 0));
