@@ -61,14 +61,15 @@ std::string_view YearSignPicture(int year) {
 }
 
 const WordTable& ZodiacSignOf(int month, int day) {
-    // The day each sign begins, from Capricorn's 22 December round to
-    // Sagittarius; words::ZodiacSigns starts at Aries (21 March).
+    // The day of each month on which the next sign begins: Aquarius on
+    // 20 January, Pisces on 19 February ... Capricorn on 22 December.
     constexpr std::array<int, 12> firstDay{20, 19, 21, 20, 21, 21, 23, 23, 23, 23, 22, 22};
-    const int m = month - 1;
-    // Aquarius begins in January; signs run one per month after it.
-    const int signFromAquarius = day >= firstDay[static_cast<std::size_t>(m)] ? m : m - 1;
-    const int aries = (signFromAquarius + 12 - 2) % 12;
-    return *words::ZodiacSigns[static_cast<std::size_t>(aries)];
+    // Counted from Aquarius, the sign that begins in January: before its
+    // first day a month still has the sign that began the month before.
+    const int fromAquarius =
+        day >= firstDay[static_cast<std::size_t>(month - 1)] ? month - 1 : month - 2;
+    // words::ZodiacSigns starts at Aries, two signs after Aquarius.
+    return *words::ZodiacSigns[static_cast<std::size_t>((fromAquarius + 10) % 12)];
 }
 
 std::string DateText(const Date& date, LanguageIndex language) {
@@ -94,7 +95,6 @@ CalendarDay CalendarFor(const Date& date, LanguageIndex language) {
     CalendarDay day;
     day.date = date;
     day.sunday = Weekday(date) == 1;
-    day.dayNumber = date.day;
     day.monthName = (*words::MonthNames[date.month - 1])[language];
     day.today = {MonthPicture(date.month),
                  DateText(date, language) + ", " +

@@ -26,7 +26,6 @@ struct CalendarPicture {
 struct CalendarDay {
     Date date;
     bool sunday = false;
-    int dayNumber = 1;
     std::string_view monthName; // the form that follows a day number
     CalendarPicture today;      // the month picture; the hint names the date and the zodiac sign
     CalendarPicture yearSign;

@@ -8,8 +8,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <QResource>
+#include <algorithm>
 
 namespace tavlira {
 namespace {
@@ -55,8 +57,13 @@ class OpenPack {
     bool IsOpen() const { return open; }
     // A null picture unless the pack holds a 60 x 100 picture of that name.
     QImage Picture(std::string_view name) const {
-        QImage picture(QStringLiteral(":") + PackRoot + QStringLiteral("/RCDATA/") +
-                       QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        QImageReader reader(QStringLiteral(":") + PackRoot + QStringLiteral("/RCDATA/") +
+                            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        // The size is read from the header first, so a picture that claims
+        // to be huge is never decoded.
+        if (reader.size() != PictureSize)
+            return {};
+        const QImage picture = reader.read();
         if (picture.size() != PictureSize)
             return {};
         return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -86,7 +93,7 @@ void WriteDate(QImage& page, const CalendarDay& day, const QFont& face) {
     number.setBold(true);
     painter.setFont(number);
     painter.setPen(day.sunday ? QColor(200, 0, 0) : QColor(Qt::black));
-    painter.drawText(QRect(5, 36, 50, 38), Qt::AlignCenter, QString::number(day.dayNumber));
+    painter.drawText(QRect(5, 36, 50, 38), Qt::AlignCenter, QString::number(day.date.day));
     const QString month = ScreenText(day.monthName);
     QFont monthFont = face;
     monthFont.setPixelSize(11);
