@@ -40,6 +40,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     for (QWidget* page : {static_cast<QWidget*>(titlePage), static_cast<QWidget*>(menuPage),
                           static_cast<QWidget*>(tableView)})
         pages->addWidget(page);
+    menuPage->SetCalendarPlaces(CalendarPackPlaces(session.ProgramFolder()));
     connect(titlePage, &TitlePage::Left, this, &MainWindow::LeaveTitle);
     connect(menuPage, &MenuPage::PlayerChosen, this, &MainWindow::OpenLogin);
     connect(menuPage, &MenuPage::ExitChosen, this, &QWidget::close);

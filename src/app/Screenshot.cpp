@@ -1,6 +1,7 @@
 #include "app/Screenshot.h"
 
 #include "app/MainWindow.h"
+#include "calendar/CalendarDate.h"
 #include "i18n/words/Menu.h"
 #include "records/History.h"
 #include "records/RecordFile.h"
@@ -8,6 +9,7 @@
 #include "records/Settings.h"
 #include "ui/common/ToScreen.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/window/MenuPage.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,6 +20,7 @@
 #include <QTimer>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <utility>
@@ -274,6 +277,15 @@ bool TakeScreenshot(const ScreenshotRequest& request) {
     if (!window.Start()) {
         std::fprintf(stderr, "tavlira-duo: the game did not start\n");
         return false;
+    }
+    // TAVLIRA_SCREENSHOT_DATE=YYYY-MM-DD shows the menu's calendar of that day.
+    if (const char* day = std::getenv("TAVLIRA_SCREENSHOT_DATE")) {
+        const std::optional<Date> date = ParseIsoDate(day);
+        if (!date) {
+            std::fprintf(stderr, "tavlira-duo: TAVLIRA_SCREENSHOT_DATE is YYYY-MM-DD\n");
+            return false;
+        }
+        window.findChild<MenuPage*>()->SetCalendarDay(date);
     }
     window.SetTimeScale(0);
     window.show();

@@ -88,4 +88,17 @@ inline constexpr std::array<std::string_view, LanguageCount> LanguageSuffix{
     "Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Eng", "Eng",
 };
 
+// The ISO 639-1 code of each language, as command lines name them.
+inline constexpr std::array<std::string_view, LanguageCount> LanguageIsoCodes{
+    "en", "ru", "de", "fr", "es", "zh", "it", "cs", "ja", "ko",
+};
+
+// The language of an ISO code ("ru"); none for any other text.
+constexpr std::optional<LanguageIndex> LanguageOfIsoCode(std::string_view code) {
+    for (std::size_t i = 0; i < LanguageCount; ++i)
+        if (LanguageIsoCodes[i] == code)
+            return static_cast<LanguageIndex>(i);
+    return std::nullopt;
+}
+
 } // namespace tavlira

@@ -3,6 +3,7 @@
 //   tavlira-sim best --hand CARDS --table CARDS [--figures]   the best capture
 //   tavlira-sim layoff --hand CARDS [--figures]          the computer's lay-off
 //   tavlira-sim match --games N --seed S   a club member's matches against the computer
+//   tavlira-sim calendar --date YYYY-MM-DD [--language CODE]   Easter dates and holidays
 // Output is key=value lines; a bad command line prints one line on stderr and
 // exits with status 2.
 

@@ -1,6 +1,7 @@
 #include "sim/Commands.h"
 
 #include "sim/Arguments.h"
+#include "sim/CalendarCommand.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -27,6 +28,19 @@ TEST(SimBest, PrintsChoiceSetsAndRatings) {
 TEST(SimLayOff, PrintsThePlace) {
     EXPECT_EQ(RunCommand(LayOffCommand, {"--hand", "Тк,5б,1п,Вч"}), "place=3\n");
     EXPECT_EQ(RunCommand(LayOffCommand, {"--hand", "Тк,5б,1п,Вч", "--figures"}), "place=4\n");
+}
+
+TEST(SimCalendar, PrintsBothEastersAndTheHolidaysOfTheDate) {
+    EXPECT_EQ(RunCommand(CalendarCommand, {"--date", "2025-05-09", "--language", "ru"}),
+              "western.easter=2025-04-20\northodox.easter=2025-04-20\n"
+              "holiday=День Победы (80-летие, Российский праздник)\n");
+    EXPECT_EQ(RunCommand(CalendarCommand, {"--date", "2100-01-02"}),
+              "western.easter=2100-03-28\northodox.easter=2100-05-02\n");
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--date", "2025-02-29"},
+                                                {"--date", "09.05.2025"},
+                                                {"--date", "2025-05-09", "--language", "xx"},
+                                                {"--language", "en"}})
+        EXPECT_THROW(RunCommand(CalendarCommand, bad), UsageError);
 }
 
 TEST(SimPlay, SameSeedSameGames) {
@@ -97,7 +111,7 @@ TEST(SimCommandLine, ABadLineGivesStatus2AndOneLineThatEchoesArgumentsEscaped) {
         std::vector<std::string> args;
         const char* err;
     } cases[] = {
-        {{}, "tavlira-sim: usage: tavlira-sim play|best|layoff|match [options]\n"},
+        {{}, "tavlira-sim: usage: tavlira-sim play|best|layoff|match|calendar [options]\n"},
         {{"da\nnce"}, "tavlira-sim: unknown command 'da\\nnce'\n"},
         {{"play", "--ga\nmes", "3"}, "tavlira-sim: unknown option --ga\\nmes\n"},
         {{"play", "--games", "3", "x\r\ty\\"}, "tavlira-sim: unexpected argument 'x\\r\\ty\\\\'\n"},

@@ -110,9 +110,16 @@ TEST(MenuLayoutTest, ClockOnlyInLargeWindows) {
 
 TEST(MenuLayoutTest, CalendarMovesTheCandelabraApart) {
     const TableScale small = TableScale::ForMode(WindowSizeMode::Small, {});
-    const MenuLayout l = LayOutMenu(small, WindowSizeMode::Small, 20);
+    const MenuLayout l = LayOutMenu(small, WindowSizeMode::Small, CalendarOffset);
     EXPECT_EQ(l.candelabra[0].left(), 40);
     EXPECT_EQ(l.candelabra[1].left(), 620);
+    EXPECT_EQ(l.calendarDate, QRect(150, 95, 60, 100));
+    EXPECT_EQ(l.calendarCycle, QRect(550, 95, 60, 100));
+    // The pictures keep their size and their distance to the scaled buttons.
+    const TableScale large = TableScale::ForMode(WindowSizeMode::Large, {});
+    const MenuLayout big = LayOutMenu(large, WindowSizeMode::Large, CalendarOffset);
+    EXPECT_EQ(big.calendarDate, QRect(330, 240, 60, 100));
+    EXPECT_EQ(big.calendarCycle, QRect(1130, 240, 60, 100));
 }
 
 TEST(MenuLayoutTest, ThreeFlamesOnEachCandelabrum) {

@@ -10,6 +10,7 @@ constexpr int CandelabrumHeight = 200;
 constexpr QSize AnimationSize(160, 200);
 constexpr QSize ClockSize(115, 64);
 constexpr QSize FlameSize(20, 30);
+constexpr QSize CalendarPictureSize(60, 100);
 constexpr int IconSize = 48;
 
 // Under a candelabrum, halfway down the gap to the button below it.
@@ -61,6 +62,11 @@ MenuLayout LayOutMenu(const TableScale& scale, WindowSizeMode mode, int calendar
         l.animations[static_cast<std::size_t>(side)] =
             QRect(QPoint(left, animationTop), AnimationSize);
     }
+    const int calendarTop = Round(sy * 95) + grow(sy, 50);
+    l.calendarDate =
+        QRect(QPoint(Round(sx * 150) + grow(sx, 30), calendarTop), CalendarPictureSize);
+    l.calendarCycle =
+        QRect(QPoint(Round(sx * 550) + grow(sx, 30), calendarTop), CalendarPictureSize);
     const int candelabrumTop = Round(sy * 30) + grow(sy, 100);
     const int d = calendarOffset;
     for (int side = 0; side < 2; ++side) {

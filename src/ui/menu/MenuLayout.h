@@ -55,10 +55,15 @@ struct MenuLayout {
     bool clockShown = false;
     QRect clock;
     QRect statsBoard;
+    // The calendar's two pictures above the candelabra: today's date, and
+    // the year sign and holidays in turn.
+    QRect calendarDate;
+    QRect calendarCycle;
 };
 
 // `calendarOffset` moves the candelabra apart to make room for the calendar
-// pictures: 20 on a day the calendar has an entry for, else 0.
+// pictures: CalendarOffset while the calendar is shown, else 0.
+inline constexpr int CalendarOffset = 20;
 MenuLayout LayOutMenu(const TableScale& scale, WindowSizeMode mode, int calendarOffset = 0);
 
 // The clock and the board need room below the candelabra: the two larger

@@ -9,6 +9,8 @@
 #include "ui/menu/TitleTint.h"
 #include "ui/window/TableDrawing.h"
 
+#include <QCoreApplication>
+#include <QDate>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -30,6 +32,8 @@ const QColor PurpleCaption(200, 175, 50);
 constexpr int TickMs = 20;
 constexpr int TicksPerFrame = 2;
 constexpr int FrameMs = TickMs * TicksPerFrame;
+// The calendar's second picture changes this often.
+constexpr int CalendarTickMs = 10000;
 
 // The icons in the two columns. The Android package and the store page have
 // nothing to offer yet, so their icons are left out.
@@ -85,6 +89,9 @@ MenuPage::MenuPage(const QImage& backgroundPicture, Settings& windowSettings, QW
     }
     tick.setInterval(FrameMs);
     connect(&tick, &QTimer::timeout, this, [this] { Animate(QTime::currentTime()); });
+    calendarPlaces = CalendarPackPlaces(QCoreApplication::applicationDirPath().toStdString());
+    calendarTimer.setInterval(CalendarTickMs);
+    connect(&calendarTimer, &QTimer::timeout, this, &MenuPage::CalendarTick);
 }
 
 MenuPage::~MenuPage() = default;
@@ -141,7 +148,10 @@ void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFil
     scale = windowScale;
     records = &clubRecords;
     const auto mode = static_cast<WindowSizeMode>(std::clamp(settings.WindowSize, 1, 5));
-    layout = LayOutMenu(scale, mode);
+    // The calendar is built again with every fill, so that it follows a new
+    // language or background.
+    BuildCalendarPictures();
+    layout = LayOutMenu(scale, mode, calendar ? CalendarOffset : 0);
     SkinButtons();
     for (int row = 1; row <= MenuMemberRows; ++row)
         Button(row)->setGeometry(layout.memberRows[static_cast<std::size_t>(row - 1)]);
@@ -226,6 +236,47 @@ void MenuPage::CycleTitleVariant() {
     update(layout.clubCaption);
 }
 
+// --- Calendar
+
+void MenuPage::SetCalendarPlaces(std::vector<std::filesystem::path> places) {
+    calendarPlaces = std::move(places);
+}
+
+void MenuPage::SetCalendarDay(std::optional<Date> day) {
+    calendarDay = day;
+}
+
+Date MenuPage::CalendarToday() const {
+    if (calendarDay)
+        return *calendarDay;
+    const QDate today = QDate::currentDate();
+    return {today.year(), today.month(), today.day()};
+}
+
+void MenuPage::BuildCalendarPictures() {
+    calendar = BuildCalendar(calendarPlaces, CalendarToday(), CurrentLanguage(),
+                             FontFace(settings, FontLine::Large));
+    calendarShown = 0;
+    if (calendar && isVisible())
+        calendarTimer.start();
+    else if (!calendar)
+        calendarTimer.stop();
+}
+
+void MenuPage::CalendarTick() {
+    if (calendar && calendar->date != CalendarToday()) {
+        // A new day: new pictures, and the candelabra move should the pack
+        // have gone meanwhile.
+        if (records)
+            Fill(scale, *records);
+        return;
+    }
+    if (!calendar || calendar->cycle.empty())
+        return;
+    calendarShown = (calendarShown + 1) % calendar->cycle.size();
+    update(layout.calendarCycle);
+}
+
 // --- Animation
 
 // Both animated pictures start on their first frame; with the animation
@@ -280,6 +331,8 @@ void MenuPage::Animate(const QTime& now) {
 void MenuPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     tick.start();
+    if (calendar)
+        calendarTimer.start();
     // The keyboard starts on the first member, or on "New Player".
     if (!focusWidget() || !focusWidget()->isEnabled()) {
         const auto first = std::find_if(focusChain.begin() + 2, focusChain.end(),
@@ -291,6 +344,7 @@ void MenuPage::showEvent(QShowEvent* event) {
 
 void MenuPage::hideEvent(QHideEvent* event) {
     tick.stop();
+    calendarTimer.stop();
     QWidget::hideEvent(event);
 }
 
@@ -313,8 +367,17 @@ void MenuPage::paintEvent(QPaintEvent* event) {
             if (layout.animations[i].intersects(area))
                 painter.drawPixmap(layout.animations[i].topLeft(), animations[i]->currentPixmap());
         PaintClockAndBoard(painter, area);
+        PaintCalendar(painter, area);
         PaintIcons(painter, area);
     }
+}
+
+void MenuPage::PaintCalendar(QPainter& painter, QRect area) const {
+    if (!calendar)
+        return;
+    DrawIn(painter, area, layout.calendarDate, calendar->today.image);
+    if (calendarShown < calendar->cycle.size())
+        DrawIn(painter, area, layout.calendarCycle, calendar->cycle[calendarShown].image);
 }
 
 // Each flame stands in a box of the background over its candelabrum.
@@ -380,7 +443,7 @@ void MenuPage::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
-// The hints of the icons and of the statistics board.
+// The hints of the icons, the calendar and the statistics board.
 bool MenuPage::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
@@ -392,6 +455,13 @@ bool MenuPage::event(QEvent* event) {
         if (!MenuIconAvailable(*icon))
             hint += "\n" + ScreenText(Text(words::NotAvailableYet));
         over = MenuIconRect(*icon, width());
+    } else if (calendar && layout.calendarDate.contains(help->pos())) {
+        hint = calendar->today.hint;
+        over = layout.calendarDate;
+    } else if (calendar && calendarShown < calendar->cycle.size() &&
+               layout.calendarCycle.contains(help->pos())) {
+        hint = calendar->cycle[calendarShown].hint;
+        over = layout.calendarCycle;
     } else if (layout.clockShown && layout.statsBoard.contains(help->pos())) {
         hint = ScreenText(NoConnectionHint(boardVariant));
         over = layout.statsBoard;

@@ -3,11 +3,12 @@
 // the club heading and the five member buttons filled from the current
 // record file, "New Player", "Top Ten", "History", "Options", "Mode" and
 // "Exit"; two animated pictures, two candelabra with flickering flames, in
-// large windows a clock and a statistics board, and the icon columns at the
-// window's edges.
+// large windows a clock and a statistics board, the calendar's two pictures
+// when the calendar pack is found, and the icon columns at the window's edges.
 
 #include "records/RecordFile.h"
 #include "records/Settings.h"
+#include "ui/menu/CalendarPictures.h"
 #include "ui/menu/MenuArtwork.h"
 #include "ui/menu/MenuLayout.h"
 #include "ui/table/TableScale.h"
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -54,6 +56,20 @@ class MenuPage : public QWidget {
     // The buttons in the order Tab and the arrow keys move through them.
     const std::vector<SkinnedButton*>& FocusChain() const { return focusChain; }
     const MenuLayout& Layout() const { return layout; }
+
+    // The calendar pack files to try, in order (see CalendarPackPlaces); the
+    // next Fill reads them. By default those of the program file's folder.
+    void SetCalendarPlaces(std::vector<std::filesystem::path> places);
+    // The day the calendar shows instead of today, for screenshots.
+    void SetCalendarDay(std::optional<Date> day);
+    // The calendar's pictures; none while no pack could be read.
+    const std::optional<CalendarPictures>& Calendar() const { return calendar; }
+    // Which of the year sign and holidays the second picture shows.
+    std::size_t CalendarCycleShown() const { return calendarShown; }
+    // One tick of the calendar timer (every 10 s while the menu is up): the
+    // calendar is built again once the day has changed, and the second
+    // picture moves on to the next of its pictures.
+    void CalendarTick();
   signals:
     // A member button (1..5) or "New Player" (6).
     void PlayerChosen(int slot);
@@ -87,6 +103,9 @@ class MenuPage : public QWidget {
     void PaintFlames(QPainter& painter, QRect area) const;
     void PaintIcons(QPainter& painter, QRect area) const;
     void PaintClockAndBoard(QPainter& painter, QRect area) const;
+    void PaintCalendar(QPainter& painter, QRect area) const;
+    void BuildCalendarPictures();
+    Date CalendarToday() const;
     std::optional<MenuIcon> IconAt(QPoint point) const;
     void MoveFocus(SkinnedButton* from, int step);
 
@@ -106,6 +125,11 @@ class MenuPage : public QWidget {
     ClockFace clockFace;
     MinuteLatch boardLatch;
     int boardVariant = 1;
+    std::vector<std::filesystem::path> calendarPlaces;
+    std::optional<Date> calendarDay;
+    std::optional<CalendarPictures> calendar;
+    std::size_t calendarShown = 0;
+    QTimer calendarTimer;
     // The online account comes with a later version.
     AccountState account = AccountState::LoggedOut;
 };
