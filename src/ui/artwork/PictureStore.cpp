@@ -1,6 +1,6 @@
 #include "ui/artwork/PictureStore.h"
 
-#include "ui/artwork/ArtworkLibraries.h"
+#include "ui/artwork/ArtworkTables.h"
 #include "ui/artwork/PictureNames.h"
 #include "ui/artwork/PictureSource.h"
 
