@@ -14,10 +14,18 @@ namespace {
 // No pack comes near this; a larger file is not read into memory.
 constexpr std::uintmax_t kLargestPack = 512ull * 1024 * 1024;
 
+// The folder without "." and ".." parts or a trailing separator.
+std::filesystem::path Clean(const std::filesystem::path& folder) {
+    std::filesystem::path normal = folder.lexically_normal();
+    if (!normal.has_filename() && normal.has_parent_path() && normal != normal.root_path())
+        normal = normal.parent_path();
+    return normal;
+}
+
 void AddOnce(PackFolders& folders, const std::filesystem::path& folder) {
     if (folder.empty())
         return;
-    const std::filesystem::path normal = folder.lexically_normal();
+    const std::filesystem::path normal = Clean(folder);
     if (std::find(folders.begin(), folders.end(), normal) == folders.end())
         folders.push_back(normal);
 }
@@ -40,13 +48,13 @@ PackFolders SearchFolders(const std::filesystem::path& programFolder,
                           const std::filesystem::path& applicationDir) {
     PackFolders folders;
     for (const std::filesystem::path& folder : {programFolder, applicationDir}) {
-        const std::filesystem::path normal = folder.lexically_normal();
-        AddOnce(folders, normal);
-        AddOnce(folders, normal.parent_path());
+        if (folder.empty())
+            continue;
+        AddOnce(folders, folder);
+        AddOnce(folders, Clean(folder).parent_path());
     }
     if (!applicationDir.empty())
-        AddOnce(folders, applicationDir.lexically_normal().parent_path() / "share" / "tavlira-duo" /
-                             "packs");
+        AddOnce(folders, Clean(applicationDir).parent_path() / "share" / "tavlira-duo" / "packs");
     return folders;
 }
 
@@ -60,19 +68,19 @@ std::unique_ptr<OpenPack> OpenPack::Open(const PackFolders& folders, const std::
             continue;
         const std::uintmax_t size = std::filesystem::file_size(file, error);
         if (error || size > kLargestPack)
-            return nullptr;
+            continue;
         QFile in(QString::fromStdString(file.string()));
         if (!in.open(QIODevice::ReadOnly))
-            return nullptr;
+            continue;
         QByteArray bytes = in.readAll();
         const auto* begin = reinterpret_cast<const unsigned char*>(bytes.constData());
         if (in.error() != QFileDevice::NoError ||
             !IsWellFormedPack({begin, static_cast<size_t>(bytes.size())}))
-            return nullptr;
+            continue;
         static std::atomic<int> opened{0};
         const QString root = QStringLiteral("/tavlira-pack-%1").arg(++opened);
         if (!QResource::registerResource(begin, root))
-            return nullptr;
+            continue;
         return std::unique_ptr<OpenPack>(new OpenPack(std::move(bytes), root));
     }
     return nullptr;

@@ -29,10 +29,9 @@ PackFolders SearchFolders(const std::filesystem::path& programFolder,
 
 class OpenPack {
   public:
-    // The pack `fileName` from the first folder that holds it as a regular
-    // file; null when none does or the file found cannot be read, is larger
-    // than any pack, or is damaged (the later folders are not tried then: the
-    // player is told about the file the game found).
+    // The pack `fileName` from the first folder that holds a sound copy of
+    // it: a regular file that can be read, is no larger than any pack and
+    // passes the checks of IsWellFormedPack. Null when no folder does.
     static std::unique_ptr<OpenPack> Open(const PackFolders& folders, const std::string& fileName);
     ~OpenPack();
     OpenPack(const OpenPack&) = delete;
