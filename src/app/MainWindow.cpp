@@ -5,7 +5,9 @@
 #include "i18n/words/Login.h"
 #include "i18n/words/Menu.h"
 #include "i18n/words/Options.h"
+#include "i18n/words/Records.h"
 #include "i18n/words/Table.h"
+#include "ui/artwork/ArtworkTables.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/window/MenuPage.h"
@@ -14,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -37,6 +40,8 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
       menuPage(new MenuPage(pictures.Background(), session.CurrentSettings())),
       tableView(new TableView(session.CurrentMatch(), session.CurrentSettings(), pictures, scale)) {
     setFocusPolicy(Qt::StrongFocus);
+    pictures.SetPackFolders(SearchFolders(session.ProgramFolder(),
+                                          QCoreApplication::applicationDirPath().toStdString()));
     for (QWidget* page : {static_cast<QWidget*>(titlePage), static_cast<QWidget*>(menuPage),
                           static_cast<QWidget*>(tableView)})
         pages->addWidget(page);
@@ -158,18 +163,13 @@ void MainWindow::ApplyWindowSize() {
     scale = TableScale::ForMode(mode, screenSize);
     tableView->ForgetDrawing();
     const QSize client = scale.ClientSize();
-    const ArtworkLoad faces = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
-                                                     PictureSizeClass(scale.Scale()));
-    const ArtworkLoad background = pictures.LoadBackground(
-        false, settings.Background, settings.BackgroundVariant, settings.WindowSize, client);
-    // A missing artwork pack is never fatal: the built-in pictures stand in
-    // and the settings follow what was loaded.
-    if (!faces.ok || !background.ok) {
-        settings.DeckFace = pictures.DeckFace();
-        settings.DeckBack = pictures.DeckBack();
-        settings.Background = pictures.BackgroundDesign();
-        settings.BackgroundVariant = pictures.BackgroundColour();
-    }
+    // The background of the screen shown: the table's design at the table.
+    const int design = screen == Screen::Table ? settings.TableDesign : settings.MenuDesign;
+    ArtworkLoad load = pictures.LoadBackground(
+        design == 1, settings.Background, settings.BackgroundVariant, settings.WindowSize, client);
+    load.Merge(pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
+                                      PictureSizeClass(scale.Scale())));
+    TakeArtworkLoad(load);
     if (mode == WindowSizeMode::FullScreen) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -186,12 +186,48 @@ void MainWindow::ApplyWindowSize() {
     pages->setGeometry(rect());
 }
 
+// A missing artwork pack is never fatal: the built-in pictures stand in, the
+// settings follow what was loaded, and the player hears of each pack once.
+void MainWindow::TakeArtworkLoad(const ArtworkLoad& load) {
+    if (load.ok)
+        return;
+    Settings& settings = session.CurrentSettings();
+    settings.DeckFace = pictures.DeckFace();
+    settings.DeckBack = pictures.DeckBack();
+    settings.Background = pictures.BackgroundDesign();
+    settings.BackgroundVariant = pictures.BackgroundColour();
+    for (const std::string& library : load.missingLibraries) {
+        if (library == GraphLibrary) {
+            settings.MenuDesign = 0;
+            settings.TableDesign = 0;
+            settings.AuxDesignPurple = false;
+        }
+        dialogs.Notice(ScreenText(Text(words::CantFindTheFile)) + ' ' +
+                           QString::fromStdString(library),
+                       {}, {});
+    }
+}
+
+// The menu and the table show different backgrounds when only one of them
+// is in the purple design.
+void MainWindow::LoadScreenBackground(Screen next) {
+    const Settings& settings = session.CurrentSettings();
+    if (settings.MenuDesign == settings.TableDesign || next == Screen::Title)
+        return;
+    const bool purple = (next == Screen::Table ? settings.TableDesign : settings.MenuDesign) == 1;
+    if (purple == pictures.PurpleBackground())
+        return;
+    TakeArtworkLoad(pictures.LoadBackground(purple, settings.Background, settings.BackgroundVariant,
+                                            settings.WindowSize, scale.ClientSize()));
+}
+
 void MainWindow::resizeEvent(QResizeEvent* /*event*/) {
     pages->setGeometry(rect());
 }
 
 void MainWindow::ShowScreen(Screen next) {
     screen = next;
+    LoadScreenBackground(next);
     const bool atTable = next == Screen::Table;
     generalScoreAction->setEnabled(atTable);
     quitAction->setEnabled(atTable);

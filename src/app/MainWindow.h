@@ -83,6 +83,8 @@ class MainWindow : public QWidget, private EventStage {
     void ApplyLanguage();
     void ApplyWindowSize();
     void ShowScreen(Screen next);
+    void TakeArtworkLoad(const ArtworkLoad& load);
+    void LoadScreenBackground(Screen next);
     void LeaveTitle();
     void OpenLogin(int slot);
     void QuitToMenu();
