@@ -5,6 +5,7 @@
 #include "game/SelfPlay.h"
 #include "sim/Arguments.h"
 #include "sim/MatchCommand.h"
+#include "sim/TableCommand.h"
 
 #include <cstdio>
 #include <map>
@@ -88,10 +89,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     static const std::map<std::string, Command> commands = {{"play", PlayCommand},
                                                             {"best", BestCommand},
                                                             {"layoff", LayOffCommand},
-                                                            {"match", MatchCommand}};
+                                                            {"match", MatchCommand},
+                                                            {"table", TableCommand}};
     try {
         if (args.empty())
-            throw UsageError("usage: tavlira-sim play|best|layoff|match [options]");
+            throw UsageError("usage: tavlira-sim play|best|layoff|match|table [options]");
         const auto command = commands.find(args[0]);
         if (command == commands.end())
             throw UsageError("unknown command '" + args[0] + "'");
