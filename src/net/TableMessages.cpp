@@ -240,15 +240,15 @@ Decoded<TableDeal> DecodeTableDeal(std::string_view bytes) {
         const auto card = CardCode::FromBytes(bytes.substr(EntryAt(CodesAt, position), 2));
         if (!card)
             return DuelFault::BadCardCode;
+        for (int earlier = 1; earlier < position; ++earlier)
+            if (deal.deck[earlier].code == *card)
+                return DuelFault::DuplicateCard;
         const std::string_view order = bytes.substr(EntryAt(OrdersAt, position), 2);
         const std::string_view value = bytes.substr(EntryAt(ValuesAt, position), 2);
         if (!TwoDigits(order) || !TwoDigits(value))
             return DuelFault::Malformed;
         if (TwoDigitValue(order) != RankOrder(*card))
             return DuelFault::WrongRankOrder;
-        for (int earlier = 1; earlier < position; ++earlier)
-            if (deal.deck[earlier].code == *card)
-                return DuelFault::DuplicateCard;
         deal.deck[position] = {*card, RankOrder(*card), GameValue(*card, false)};
     }
     return deal;

@@ -1,5 +1,6 @@
 #include "net/TableSeatGame.h"
 
+#include "game/Computer.h"
 #include "game/Play.h"
 
 namespace tavlira::net {
@@ -78,6 +79,21 @@ std::optional<std::string> TableSeatGame::ConfirmEnd() {
 
 std::string TableSeatGame::ChatFrame(std::string_view text) const {
     return Encode(TableFrame{TableChat{std::string(text)}, self_});
+}
+
+std::vector<Move> TableSeatGame::ComputerChoice() const {
+    if (!running_)
+        return {};
+    if (game_.BeginState == Dealt)
+        return self_ == TableSeat::First ? std::vector<Move>{Move::Begin()} : std::vector<Move>{};
+    GameState trial = game_;
+    Outbox out;
+    ComputerTurn(trial, LocalSeat, out);
+    std::vector<Move> moves;
+    for (const Event& e : out)
+        if (const auto* made = std::get_if<event::MoveMade>(&e); made && made->seat == LocalSeat)
+            moves.push_back(made->move);
+    return moves;
 }
 
 } // namespace tavlira::net

@@ -19,6 +19,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace tavlira::net {
 
@@ -64,6 +65,10 @@ class TableSeatGame {
     // The frame seat 1 sends to confirm the end of a game played out.
     std::optional<std::string> ConfirmEnd();
     std::string ChatFrame(std::string_view text) const;
+    // The moves the computer opponent would make for this seat now: the
+    // begin for seat 1, then on each turn a lay-off, or a play to the
+    // capture area with its selections and the take; none on the other's turn.
+    std::vector<Move> ComputerChoice() const;
 
   private:
     SeatEvent Handle(const TableFrame& frame);

@@ -1,6 +1,5 @@
 #include "sim/TableCommand.h"
 
-#include "game/Computer.h"
 #include "game/Scoring.h"
 #include "net/TableSeatGame.h"
 #include "sim/Arguments.h"
@@ -41,23 +40,6 @@ struct Options {
     int stallAfter = -1; // own moves before falling silent; -1 never
     int leaveAfter = -1; // own moves before leaving; -1 never
 };
-
-// The moves the computer would make for this seat now (a lay-off, or a
-// play, its selections and the take).
-std::vector<Move> ComputerMoves(const GameState& game) {
-    GameState trial = game;
-    Outbox out;
-    ComputerTurn(trial, LocalSeat, out);
-    std::vector<Move> moves;
-    for (const Event& e : out)
-        if (const auto* made = std::get_if<event::MoveMade>(&e); made && made->seat == LocalSeat)
-            moves.push_back(made->move);
-    return moves;
-}
-
-bool MyTurn(const GameState& game) {
-    return game.BeginState == UnderWay && !game.GameOver && game.Mover == LocalSeat;
-}
 
 class HeadlessSeat {
   public:
@@ -127,17 +109,12 @@ class HeadlessSeat {
 
     // This seat's moves now; returns how many went out.
     int MakeMoves(net::TableSeatGame& table) {
-        const GameState& game = table.Game();
         if (!table.Running())
             return 0;
-        if (game.BeginState == Dealt && options_.seat == TableSeat::First)
-            return SendMoves(table, {tavlira::Move::Begin()});
-        if (MyTurn(game))
-            return SendMoves(table, ComputerMoves(game));
-        if (game.GameOver)
-            if (const auto frame = table.ConfirmEnd())
-                Send(*frame);
-        return 0;
+        const int sent = SendMoves(table, table.ComputerChoice());
+        if (const auto frame = table.ConfirmEnd())
+            Send(*frame);
+        return sent;
     }
 
     int SendMoves(net::TableSeatGame& table, const std::vector<tavlira::Move>& moves) {
@@ -148,9 +125,6 @@ class HeadlessSeat {
                 break;
             ++sent;
         }
-        if (table.Game().GameOver)
-            if (const auto frame = table.ConfirmEnd())
-                Send(*frame);
         return sent;
     }
 
