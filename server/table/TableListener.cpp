@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <random>
 #include <stdexcept>
@@ -183,6 +184,9 @@ void TableListener::Accept(int listener, int table) {
         close(fd);
         return;
     }
+    // Frames are small and each one waits for an answer: send them at once.
+    const int yes = 1;
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
     const ConnectionId id = nextId_++;
     clients_[fd] = Client{id, {}, false, 0};
     fds_[id] = fd;

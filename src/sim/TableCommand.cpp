@@ -18,6 +18,7 @@ using net::TableSeat;
 // How long a seat waits for its place (seat 2 while seat 1 is not there).
 constexpr auto SeatWait = std::chrono::seconds(60);
 constexpr int ConnectTimeoutMs = 5000;
+constexpr auto RetryPause = std::chrono::milliseconds(10);
 
 struct Totals {
     int games = 0;
@@ -48,14 +49,16 @@ class HeadlessSeat {
     // Plays one game from taking the seat to its close.
     void PlayGame() {
         net::TableSeatGame table(options_.seat);
-        TakeSeat(table);
+        const auto giveUp = std::chrono::steady_clock::now() + SeatWait;
+        TakeSeat(table, giveUp);
+        bool dealt = false;
         int ownMoves = 0;
         std::string bytes;
         for (;;) {
-            for (;;) {
-                const net::SeatEvent event = table.Next();
-                if (std::holds_alternative<net::NeedMore>(event))
-                    break;
+            for (net::SeatEvent event = table.Next(); !std::holds_alternative<net::NeedMore>(event);
+                 event = table.Next()) {
+                ++totals_.framesReceived;
+                dealt = dealt || std::holds_alternative<net::GameDealt>(event);
                 if (const auto* end = std::get_if<net::Disconnect>(&event))
                     throw std::runtime_error("the table server sent " +
                                              std::string(net::FaultName(end->fault)));
@@ -75,34 +78,30 @@ class HeadlessSeat {
                 ownMoves += MakeMoves(table);
             bytes.clear();
             const auto read = socket_.Receive(bytes, 120'000);
+            if (read == TableSocket::Read::Closed && !dealt) {
+                // The seat was refused (seat 1 is not there yet): ask again.
+                std::this_thread::sleep_for(RetryPause);
+                TakeSeat(table, giveUp);
+                continue;
+            }
             if (read == TableSocket::Read::Closed)
                 throw std::runtime_error("the table server closed the connection mid-game");
             if (read == TableSocket::Read::TimedOut)
                 throw std::runtime_error("the table server said nothing for two minutes");
             table.Feed(bytes);
-            totals_.framesReceived += static_cast<long long>(bytes.size() / net::FrameSize);
         }
     }
 
   private:
-    // Connects and names the seat until the server keeps the connection.
-    void TakeSeat(net::TableSeatGame& table) {
-        const auto giveUp = std::chrono::steady_clock::now() + SeatWait;
+    // Connects and names the seat; whether the server keeps the seat shows
+    // in what follows (a deal, or a close).
+    void TakeSeat(net::TableSeatGame& table, std::chrono::steady_clock::time_point giveUp) {
         while (std::chrono::steady_clock::now() < giveUp) {
             if (socket_.Connect(options_.address, options_.basePort + options_.table,
                                 ConnectTimeoutMs) &&
-                Send(table.ConnectFrameBytes())) {
-                std::string bytes;
-                const auto read = socket_.Receive(bytes, 200);
-                if (read == TableSocket::Read::TimedOut)
-                    return; // seated, waiting for the other seat
-                if (read == TableSocket::Read::Data) {
-                    table.Feed(bytes);
-                    totals_.framesReceived += 1;
-                    return;
-                }
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                Send(table.ConnectFrameBytes()))
+                return;
+            std::this_thread::sleep_for(RetryPause);
         }
         throw std::runtime_error("no seat at the table within a minute");
     }
