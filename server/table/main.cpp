@@ -10,6 +10,7 @@
 #include "table/TableListener.h"
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
@@ -78,6 +79,9 @@ int main(int argc, char** argv) {
         }
         if (!options.contains("listen") || !options.contains("base-port"))
             throw UsageError("usage: tavlira-table-server --listen ADDRESS --base-port P");
+        in_addr address{};
+        if (inet_pton(AF_INET, options["listen"].c_str(), &address) != 1)
+            throw UsageError("--listen wants an IPv4 address");
         TableServerOptions serverOptions;
         serverOptions.clockSeconds =
             static_cast<int>(NumberOf(options, "clock", serverOptions.clockSeconds, 1, 3600));

@@ -96,14 +96,14 @@ class HeadlessSeat {
     // Connects and names the seat; whether the server keeps the seat shows
     // in what follows (a deal, or a close).
     void TakeSeat(net::TableSeatGame& table, std::chrono::steady_clock::time_point giveUp) {
-        while (std::chrono::steady_clock::now() < giveUp) {
-            if (socket_.Connect(options_.address, options_.basePort + options_.table,
-                                ConnectTimeoutMs) &&
-                Send(table.ConnectFrameBytes()))
-                return;
-            std::this_thread::sleep_for(RetryPause);
-        }
-        throw std::runtime_error("no seat at the table within a minute");
+        if (std::chrono::steady_clock::now() >= giveUp)
+            throw std::runtime_error("no seat at the table within a minute");
+        const int port = options_.basePort + options_.table;
+        if (!socket_.Connect(options_.address, port, ConnectTimeoutMs))
+            throw std::runtime_error("cannot reach the table server at " + options_.address + ":" +
+                                     std::to_string(port));
+        if (!Send(table.ConnectFrameBytes()))
+            throw std::runtime_error("the table server closed the connection at once");
     }
 
     // This seat's moves now; returns how many went out.
@@ -166,6 +166,8 @@ Options ReadOptions(const std::vector<std::string>& args, int& games) {
     if (colon == std::string::npos || colon == 0)
         throw UsageError("--server wants ADDRESS:BASEPORT");
     options.address = server.substr(0, colon);
+    if (!TableSocket::IsAddress(options.address))
+        throw UsageError("--server wants an IPv4 address, not '" + options.address + "'");
     const std::vector<std::string> port = {"--port", server.substr(colon + 1)};
     options.basePort = static_cast<int>(Arguments(port, {"port"}, {}).Number("port", 0, 65525));
     options.table = static_cast<int>(a.Number("table", 1, net::TableCount));

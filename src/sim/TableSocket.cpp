@@ -10,6 +10,11 @@
 
 namespace tavlira::sim {
 
+bool TableSocket::IsAddress(const std::string& address) {
+    in_addr parsed{};
+    return inet_pton(AF_INET, address.c_str(), &parsed) == 1;
+}
+
 TableSocket::~TableSocket() {
     Close();
 }

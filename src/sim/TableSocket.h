@@ -11,6 +11,9 @@ class TableSocket {
   public:
     enum class Read { Data, Closed, TimedOut };
 
+    // Whether `address` is an IPv4 address in dotted decimal.
+    static bool IsAddress(const std::string& address);
+
     // Connects to an IPv4 address and port; false when refused or not
     // reached within `timeoutMs`.
     bool Connect(const std::string& address, int port, int timeoutMs);
