@@ -187,6 +187,10 @@ void TableListener::Accept(int listener, int table) {
     // Frames are small and each one waits for an answer: send them at once.
     const int yes = 1;
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
+    // The kernel keeps little for a client as well, so that one that reads
+    // nothing soon shows as such.
+    const int sendBuffer = static_cast<int>(SendLimit);
+    setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
     const ConnectionId id = nextId_++;
     clients_[fd] = Client{id, {}, false, 0};
     fds_[id] = fd;

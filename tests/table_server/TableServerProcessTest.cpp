@@ -213,6 +213,50 @@ TEST(TableServerProgram, AHostileSeatIsRefusedWhileTheOtherTablesPlayOn) {
     EXPECT_EQ(Finished(two)["games"], "2");
 }
 
+TEST(TableServerProgram, ASeatThatReadsNothingIsDroppedAndTheOtherWins) {
+    Server server;
+    const int port = std::stoi(server.basePort) + 4;
+    // Seat 1 takes its place and reads nothing more, with a small window.
+    const int reader = socket(AF_INET, SOCK_STREAM, 0);
+    const int small = 4096;
+    setsockopt(reader, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+    sockaddr_in where{};
+    where.sin_family = AF_INET;
+    where.sin_port = htons(static_cast<std::uint16_t>(port));
+    inet_pton(AF_INET, "127.0.0.1", &where.sin_addr);
+    ASSERT_EQ(connect(reader, reinterpret_cast<const sockaddr*>(&where), sizeof where), 0);
+    const std::string connect1 = "connect1" + std::string(11, '#') + "1";
+    ASSERT_EQ(write(reader, connect1.data(), connect1.size()), 20);
+
+    // Seat 2 chats without end; every line is relayed to seat 1.
+    const int flooder = ConnectTo(port);
+    const std::string connect2 = "connect2" + std::string(11, '#') + "2";
+    ASSERT_EQ(write(flooder, connect2.data(), connect2.size()), 20);
+    std::string burst;
+    for (int i = 0; i < 50; ++i)
+        burst += "sflood" + std::string(13, '#') + "2";
+    std::string heard;
+    bool ended = false;
+    for (int i = 0; i < 20000 && !ended; ++i) {
+        pollfd entry{flooder, POLLIN | POLLOUT, 0};
+        ASSERT_EQ(poll(&entry, 1, 10000), 1);
+        if (entry.revents & (POLLIN | POLLHUP | POLLERR)) {
+            char buffer[1024];
+            const ssize_t got = read(flooder, buffer, sizeof buffer);
+            ended = got <= 0;
+            if (got > 0)
+                heard.append(buffer, static_cast<std::size_t>(got));
+        } else if (send(flooder, burst.data(), burst.size(), MSG_NOSIGNAL) < 0) {
+            ended = true;
+        }
+    }
+    EXPECT_TRUE(ended);
+    ASSERT_GE(heard.size(), 333u);
+    EXPECT_EQ(heard.substr(313), "a" + std::string(18, '#') + "1");
+    close(reader);
+    close(flooder);
+}
+
 TEST(TableServerProgram, ReportsItsFiguresWhenStopped) {
     Server server;
     server.program.Signal(SIGTERM);
