@@ -19,6 +19,12 @@ std::string FrameBytes(net::FramePayload payload, TableSeat seat) {
     return net::Encode(TableFrame{std::move(payload), seat});
 }
 
+// A turn: the begin, one seat's turn, or seat 1's confirmation of the end.
+int TurnKey(const GameState& game) {
+    const int seat = static_cast<int>(net::ClockSeat(game, TableSeat::First));
+    return game.GameOver ? 10 : game.BeginState == UnderWay ? seat : 0;
+}
+
 } // namespace
 
 TableServer::TableServer(SeatBoard& board, RandomSource& random, TableServerOptions options)
@@ -114,6 +120,16 @@ void TableServer::OnConnect(ConnectionId id, const TableFrame& frame, Millis now
         Deal(table, now);
 }
 
+void TableServer::RestartClock(Table& table, Millis now) {
+    const Millis clock = options_.clockSeconds * Millis{1000};
+    if (const int turn = TurnKey(table.game); turn != table.turn) {
+        table.turn = turn;
+        table.turnStart = now;
+    }
+    table.deadline =
+        std::min(now + clock, table.turnStart + options_.turnClocks * clock) + options_.graceMillis;
+}
+
 void TableServer::Deal(Table& table, Millis now) {
     table.game = GameState{};
     table.game.GameCounter = 1;
@@ -121,7 +137,8 @@ void TableServer::Deal(Table& table, Millis now) {
     const net::TableDeal deal = net::TableDealOf(table.game.Deck);
     net::StartTableGame(table.game, deal, TableSeat::First);
     table.playing = true;
-    table.deadline = now + options_.clockSeconds * Millis{1000} + options_.graceMillis;
+    table.turn = -1;
+    RestartClock(table, now);
     ++gamesDealt_;
     const std::string bytes = net::Encode(deal);
     for (const auto& seat : table.seats)
@@ -140,7 +157,7 @@ void TableServer::OnMove(ConnectionId id, const TableFrame& frame, Millis now) {
     Outbox out;
     ApplyMove(table.game, net::GameSeatOf(frame.seat, TableSeat::First), move, out);
     net::SettleTableGame(table.game, out);
-    table.deadline = now + options_.clockSeconds * Millis{1000} + options_.graceMillis;
+    RestartClock(table, now);
     if (const auto other = SeatSlot(table, net::OtherTableSeat(frame.seat))) {
         Send(*other, net::Encode(frame));
         ++framesRelayed_;

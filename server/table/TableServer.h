@@ -20,7 +20,10 @@
 //
 // The move clock: the seat to move (seat 1 before the begin and for the
 // confirmation) has the clock's seconds plus a grace for the way over the
-// network; the clock restarts with every move.
+// network; the clock restarts with every move, as it does on the seats'
+// machines. A selection clicked on and off again is a move too, so one turn
+// as a whole is held to a few clocks: otherwise a seat could keep its
+// opponent waiting for ever.
 
 #include "game/GameState.h"
 #include "game/Random.h"
@@ -45,6 +48,8 @@ using ConnectionId = std::uint64_t;
 struct TableServerOptions {
     int clockSeconds = net::MoveClockSeconds;
     Millis graceMillis = 3000;
+    // The most clocks one turn may last, however many moves it holds.
+    int turnClocks = 3;
     // How long a connection may stay without naming its seat.
     Millis connectMillis = 10000;
 };
@@ -89,6 +94,8 @@ class TableServer {
         bool playing = false; // dealt and not yet closed
         GameState game;       // as table seat 1 sees it
         Millis deadline = 0;  // of the running clock, while playing
+        int turn = 0;         // which turn the clock runs for (TurnKey)
+        Millis turnStart = 0; // when that turn began
     };
     struct Connection {
         int table = 1;
@@ -110,6 +117,7 @@ class TableServer {
     void OnLeave(ConnectionId id);
 
     void Deal(Table& table, Millis now);
+    void RestartClock(Table& table, Millis now);
     void Refuse(ConnectionId id);
     void SeatGone(ConnectionId id);
     void CloseGame(Table& table, GameEnd end, std::optional<TableSeat> loser);

@@ -220,6 +220,38 @@ TEST(TableServer, TheSilentSeatLosesOnTime) {
     EXPECT_EQ(result.Winner(), TableSeat::First);
 }
 
+TEST(TableServer, ATurnLastsAFewClocksHoweverManySelectionsItHolds) {
+    // A deal where seat 2 opens with a capture, so that it has a selection to
+    // click on and off.
+    for (std::uint32_t seed = 1;; ++seed) {
+        ASSERT_LT(seed, 100u);
+        Tables tables;
+        tables.random = SeededRandom(seed);
+        auto [one, two] = Dealt(tables, 8);
+        one.Step(tables);
+        two.game.Feed(tables.Taken(82));
+        while (!std::holds_alternative<net::NeedMore>(two.game.Next())) {
+        }
+        const std::vector<Move> capture = two.game.ComputerChoice();
+        if (capture.size() < 3)
+            continue;
+        tables.Say(82, *two.game.Play(capture[0]));
+        const int place = capture[1].tablePlace;
+        const Millis turnStart = tables.now;
+        while (tables.server.Playing(8)) {
+            tables.now += 20 * Second; // within the clock each time
+            tables.server.Tick(tables.now);
+            tables.Pump();
+            if (tables.server.Playing(8))
+                tables.Say(82, Frame("hsell" + std::to_string(place), '2'));
+        }
+        EXPECT_GE(tables.now - turnStart, 3 * net::MoveClockSeconds * Second);
+        EXPECT_EQ(tables.board.RecentResults().back().end, GameEnd::TimeOut);
+        EXPECT_EQ(tables.board.RecentResults().back().loser, TableSeat::Second);
+        return;
+    }
+}
+
 TEST(TableServer, ASeatLeavingMidGameLoses) {
     for (const bool saysSo : {false, true}) {
         Tables tables;
