@@ -7,6 +7,7 @@
 // took; all 52 cards stay accounted for; an end is final; and cutting the
 // bytes into reads changes nothing.
 
+#include "CardCount.h"
 #include "FuzzCheck.h"
 #include "game/Deal.h"
 #include "net/TableSeatGame.h"
@@ -19,15 +20,6 @@
 namespace {
 using namespace tavlira;
 using namespace tavlira::net;
-
-int CardsAccountedFor(const GameState& state) {
-    int cards = state.StockLeft + state.Taken[1] + state.Taken[2];
-    for (const Seat seat : Seats)
-        cards += state.HandCount[seat];
-    for (const CardSlot& slot : state.Table)
-        cards += slot.IsEmpty() ? 0 : 1;
-    return cards;
-}
 
 struct SeatSide {
     TableSeatGame game;

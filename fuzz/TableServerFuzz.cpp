@@ -8,6 +8,7 @@
 // deals, and only to connections that are open; each of its games keeps all
 // 52 cards; a connection it closed hears nothing more.
 
+#include "CardCount.h"
 #include "FuzzCheck.h"
 #include "table/TableServer.h"
 
@@ -20,15 +21,6 @@
 namespace {
 using namespace tavlira;
 using namespace tavlira::table;
-
-int CardsAccountedFor(const GameState& state) {
-    int cards = state.StockLeft + state.Taken[1] + state.Taken[2];
-    for (const Seat seat : Seats)
-        cards += state.HandCount[seat];
-    for (const CardSlot& slot : state.Table)
-        cards += slot.IsEmpty() ? 0 : 1;
-    return cards;
-}
 
 std::string Frame(std::string payload, char seat) {
     payload.resize(net::FramePayloadMax, '#');

@@ -57,9 +57,8 @@ TableSeat ClockSeat(const GameState& state, TableSeat self) {
 
 int SeatOneResult(const GameState& state, TableSeat self) {
     const GamePoints points = ScoreGame(state);
-    const int seat1 = points.seat1;
-    const int seat2 = points.seat2;
-    return GameSeatOf(TableSeat::First, self) == OpponentSeat ? seat1 - seat2 : seat2 - seat1;
+    const int lead = points.seat2 - points.seat1; // the person's, on `self`'s machine
+    return self == TableSeat::First ? lead : -lead;
 }
 
 } // namespace tavlira::net

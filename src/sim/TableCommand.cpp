@@ -25,12 +25,13 @@ struct Totals {
     int won = 0;
     int lost = 0;
     int drawn = 0;
-    int timeOuts = 0; // games that ended on a clock, either seat's
-    int left = 0;     // games the opponent left
+    int timeOuts = 0; // games won because the opponent's clock ran out
+    int left = 0;     // games won because the opponent left
+    int closed = 0;   // games the server closed against this seat mid-game
     long long ownPoints = 0;
     long long opponentPoints = 0;
     long long framesSent = 0;
-    long long framesReceived = 0;
+    long long messagesReceived = 0;
 };
 
 struct Options {
@@ -57,7 +58,7 @@ class HeadlessSeat {
         for (;;) {
             for (net::SeatEvent event = table.Next(); !std::holds_alternative<net::NeedMore>(event);
                  event = table.Next()) {
-                ++totals_.framesReceived;
+                ++totals_.messagesReceived;
                 dealt = dealt || std::holds_alternative<net::GameDealt>(event);
                 if (const auto* end = std::get_if<net::Disconnect>(&event))
                     throw std::runtime_error("the table server sent " +
@@ -140,9 +141,10 @@ class HeadlessSeat {
             return;
         }
         if (!game.GameOver) {
-            // Closed during the game: this seat lost it (its clock, or a refusal).
+            // Closed during the game: this seat lost it (its clock ran out,
+            // or the server refused a frame).
             ++totals_.lost;
-            ++totals_.timeOuts;
+            ++totals_.closed;
             return;
         }
         const GamePoints points = ScoreGame(game);
@@ -195,10 +197,11 @@ void TableCommand(const std::vector<std::string>& args, std::ostream& out) {
         << "drawn=" << totals.drawn << '\n'
         << "ends.timeout=" << totals.timeOuts << '\n'
         << "ends.left=" << totals.left << '\n'
+        << "ends.closed=" << totals.closed << '\n'
         << "points.own=" << totals.ownPoints << '\n'
         << "points.opponent=" << totals.opponentPoints << '\n'
         << "frames.sent=" << totals.framesSent << '\n'
-        << "frames.received=" << totals.framesReceived << '\n';
+        << "messages.received=" << totals.messagesReceived << '\n';
 }
 
 } // namespace tavlira::sim

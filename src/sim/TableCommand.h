@@ -8,7 +8,11 @@
 // the server closes before the deal is tried again, for up to a minute. For
 // tests of the server, --stall-after M falls silent after M own moves of
 // each game and --leave-after M leaves the table after them.
-// Prints key=value lines: the games, their outcomes and the frames.
+// Prints key=value lines: games, won, lost, drawn; ends.timeout and
+// ends.left (games won because the opponent's clock ran out or it left),
+// ends.closed (games the server closed against this seat); points.own and
+// points.opponent of the games played out; frames.sent and
+// messages.received.
 
 #include <ostream>
 #include <string>
