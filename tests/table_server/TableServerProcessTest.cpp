@@ -128,7 +128,9 @@ TEST(TableServerProgram, TwoHeadlessSeatsPlayGamesThroughIt) {
 }
 
 TEST(TableServerProgram, ASilentSeatLosesOnTheServersClock) {
-    Server server({"--clock", "1", "--grace-ms", "200"});
+    // A short clock, with a grace that leaves the seat still playing room on a
+    // loaded machine.
+    Server server({"--clock", "2", "--grace-ms", "2000"});
     for (const int silent : {1, 2}) {
         Program one = server.Seat(2, 1, 1,
                                   silent == 1 ? std::vector<std::string>{"--stall-after", "3"}
