@@ -5,6 +5,7 @@
 #include "sim/Arguments.h"
 #include "sim/TableSocket.h"
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
@@ -18,7 +19,10 @@ using net::TableSeat;
 // How long a seat waits for its place (seat 2 while seat 1 is not there).
 constexpr auto SeatWait = std::chrono::seconds(60);
 constexpr int ConnectTimeoutMs = 5000;
-constexpr auto RetryPause = std::chrono::milliseconds(10);
+// The pause before asking again for a refused seat: short at first, since
+// seat 1 is usually a moment away, then longer.
+constexpr auto FirstRetryPause = std::chrono::milliseconds(10);
+constexpr auto LongestRetryPause = std::chrono::milliseconds(200);
 
 struct Totals {
     int games = 0;
@@ -53,6 +57,7 @@ class HeadlessSeat {
         const auto giveUp = std::chrono::steady_clock::now() + SeatWait;
         TakeSeat(table, giveUp);
         bool dealt = false;
+        auto retryPause = std::chrono::milliseconds(FirstRetryPause);
         int ownMoves = 0;
         std::string bytes;
         for (;;) {
@@ -81,7 +86,8 @@ class HeadlessSeat {
             const auto read = socket_.Receive(bytes, 120'000);
             if (read == TableSocket::Read::Closed && !dealt) {
                 // The seat was refused (seat 1 is not there yet): ask again.
-                std::this_thread::sleep_for(RetryPause);
+                std::this_thread::sleep_for(retryPause);
+                retryPause = std::min(2 * retryPause, LongestRetryPause);
                 TakeSeat(table, giveUp);
                 continue;
             }
