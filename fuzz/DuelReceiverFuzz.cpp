@@ -8,6 +8,7 @@
 // cards stay accounted for; an end is final; and, chat lines aside (their
 // end is where a read ends), cutting the bytes into reads changes nothing.
 
+#include "CardCount.h"
 #include "FuzzCheck.h"
 #include "game/Deal.h"
 #include "game/GameTick.h"
@@ -23,15 +24,6 @@
 namespace {
 using namespace tavlira;
 using namespace tavlira::net;
-
-int CardsAccountedFor(const GameState& state) {
-    int cards = state.StockLeft + state.Taken[1] + state.Taken[2];
-    for (const Seat seat : Seats)
-        cards += state.HandCount[seat];
-    for (const CardSlot& slot : state.Table)
-        cards += slot.IsEmpty() ? 0 : 1;
-    return cards;
-}
 
 void StartGame(GameState& state, const DealMessage& deal) {
     for (int a = 1; a <= DeckSize; ++a)

@@ -6,6 +6,7 @@
 #include "sim/Arguments.h"
 #include "sim/CalendarCommand.h"
 #include "sim/MatchCommand.h"
+#include "sim/TableCommand.h"
 
 #include <cstdio>
 #include <map>
@@ -90,10 +91,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                                                             {"best", BestCommand},
                                                             {"layoff", LayOffCommand},
                                                             {"match", MatchCommand},
-                                                            {"calendar", CalendarCommand}};
+                                                            {"calendar", CalendarCommand},
+                                                            {"table", TableCommand}};
     try {
         if (args.empty())
-            throw UsageError("usage: tavlira-sim play|best|layoff|match|calendar [options]");
+            throw UsageError("usage: tavlira-sim play|best|layoff|match|calendar|table [options]");
         const auto command = commands.find(args[0]);
         if (command == commands.end())
             throw UsageError("unknown command '" + args[0] + "'");
