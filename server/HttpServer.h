@@ -1,0 +1,58 @@
+#pragma once
+// The server on HTTP (cpp-httplib): the four form-post endpoints, the photo
+// upload, and the plain downloads (service directory, public address, news,
+// photos, artwork packs, radio, music and its playlist).
+//
+// Form posts must carry the access marker as User-Agent. Bodies are capped
+// before they are read (PayloadLimit for the photo upload, FormLimit for
+// every other post), slow clients time out, and a fixed pool of threads
+// serves the connections.
+
+#include "Service.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace httplib {
+class Server;
+}
+
+namespace tavlira::server {
+
+struct HttpConfig {
+    std::string host = "127.0.0.1";
+    int port = 8066;             // 0: any free port
+    std::filesystem::path files; // packs/, radio/, music/, news.txt
+    std::string publicUrl;       // the base the service directory names; empty: derived
+    int threads = 8;
+    int timeoutSeconds = 5;
+};
+
+class HttpServer {
+  public:
+    static constexpr std::size_t PayloadLimit = 512 * 1024;
+    static constexpr std::size_t FormLimit = 16 * 1024;
+
+    HttpServer(Service& service, HttpConfig config);
+    ~HttpServer();
+    HttpServer(const HttpServer&) = delete;
+    HttpServer& operator=(const HttpServer&) = delete;
+
+    // Binds the address; returns the port, or -1 when it cannot be bound.
+    int Bind();
+    // Serves until Stop (from another thread or a signal handler's thread).
+    bool Run();
+    void Stop();
+
+  private:
+    void Route();
+    std::string BaseUrl() const;
+
+    Service& service_;
+    HttpConfig config_;
+    int port_ = -1;
+    std::unique_ptr<httplib::Server> http_;
+};
+
+} // namespace tavlira::server
