@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <httplib.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -93,7 +94,20 @@ HttpServer::HttpServer(Service& service, HttpConfig config)
     http_->set_read_timeout(config_.timeoutSeconds);
     http_->set_write_timeout(config_.timeoutSeconds);
     http_->set_keep_alive_timeout(config_.timeoutSeconds);
-    http_->set_keep_alive_max_count(1000);
+    // Answers are small: without TCP_NODELAY each would wait for the
+    // client's delayed acknowledgement (some 40 ms).
+    http_->set_tcp_nodelay(true);
+    // A thread serves one connection while it is kept alive; a bounded
+    // number of requests per connection lets waiting connections in.
+    http_->set_keep_alive_max_count(100);
+    // The library listens with a backlog of 5, which drops the connections
+    // of a burst of players (their retry comes a second later); the socket is
+    // kept here to listen again with the system's backlog once bound.
+    http_->set_socket_options([this](int socket) {
+        const int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        listenSocket_ = socket;
+    });
     http_->set_exception_handler(
         [](const httplib::Request&, httplib::Response& res, std::exception_ptr error) {
             try {
@@ -193,6 +207,8 @@ int HttpServer::Bind() {
         port_ = http_->bind_to_any_port(config_.host);
     else
         port_ = http_->bind_to_port(config_.host, config_.port) ? config_.port : -1;
+    if (port_ >= 0 && listenSocket_ >= 0)
+        ::listen(listenSocket_, SOMAXCONN);
     return port_;
 }
 

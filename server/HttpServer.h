@@ -25,7 +25,8 @@ struct HttpConfig {
     int port = 8066;             // 0: any free port
     std::filesystem::path files; // packs/, radio/, music/, news.txt
     std::string publicUrl;       // the base the service directory names; empty: derived
-    int threads = 8;
+    // A thread serves one kept-alive connection at a time.
+    int threads = 128;
     int timeoutSeconds = 5;
 };
 
@@ -52,6 +53,7 @@ class HttpServer {
     Service& service_;
     HttpConfig config_;
     int port_ = -1;
+    int listenSocket_ = -1;
     std::unique_ptr<httplib::Server> http_;
 };
 

@@ -12,6 +12,7 @@
 #include "Storage.h"
 #include "util/Cp1251.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -99,8 +100,8 @@ std::optional<Options> Parse(int argc, char** argv, int& status) {
             o.http.files = value;
         } else if (arg == "--threads" && take()) {
             o.http.threads = std::atoi(value.c_str());
-            if (o.http.threads < 1 || o.http.threads > 256) {
-                status = Usage("--threads needs 1 to 256");
+            if (o.http.threads < 1 || o.http.threads > 1024) {
+                status = Usage("--threads needs 1 to 1024");
                 return std::nullopt;
             }
         } else if (arg == "--public-url" && take()) {
@@ -143,9 +144,10 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<Storage> storage;
     try {
-        std::unique_ptr<Database> db = options->postgres.empty()
-                                           ? OpenSqlite(options->sqlitePath)
-                                           : OpenPostgres(options->postgres, options->http.threads);
+        std::unique_ptr<Database> db =
+            options->postgres.empty()
+                ? OpenSqlite(options->sqlitePath)
+                : OpenPostgres(options->postgres, std::min(options->http.threads, 16));
         storage = OpenStorage(std::move(db));
     } catch (const DatabaseError& e) {
         std::fprintf(stderr, "tavlira-server: %s\n", e.what());
