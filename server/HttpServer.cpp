@@ -130,18 +130,48 @@ std::string HttpServer::BaseUrl() const {
     return "http://" + config_.host + ":" + std::to_string(port_);
 }
 
+std::string HttpServer::Caller(const httplib::Request& req) const {
+    if (config_.proxy.empty() || req.remote_addr != config_.proxy)
+        return req.remote_addr;
+    const std::string forwarded = req.get_header_value("X-Forwarded-For");
+    std::string_view last(forwarded);
+    if (const std::size_t comma = last.rfind(','); comma != std::string_view::npos)
+        last.remove_prefix(comma + 1);
+    while (!last.empty() && last.front() == ' ')
+        last.remove_prefix(1);
+    while (!last.empty() && last.back() == ' ')
+        last.remove_suffix(1);
+    return last.empty() ? req.remote_addr : std::string(last);
+}
+
 void HttpServer::Route() {
+    // Before a body is read: a post without the access marker, or one that
+    // announces more than its endpoint takes, is answered at once.
+    http_->set_pre_routing_handler([](const httplib::Request& req, httplib::Response& res) {
+        if (req.method != "POST")
+            return httplib::Server::HandlerResponse::Unhandled;
+        if (req.get_header_value("User-Agent") != online::UserAgent) {
+            SendAnswer(res, {403, std::string(online::FailAnswer)});
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        const std::size_t limit = req.path == online::PhotoUploadPath ? PayloadLimit : FormLimit;
+        const std::string length = req.get_header_value("Content-Length");
+        const bool digits =
+            std::all_of(length.begin(), length.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || length.size() > 9 || (!length.empty() && std::stoul(length) > limit)) {
+            SendAnswer(res, {413, std::string(online::FailAnswer)});
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+
     const auto formPost = [this](Endpoint endpoint) {
         return [this, endpoint](const httplib::Request& req, httplib::Response& res) {
-            if (req.get_header_value("User-Agent") != online::UserAgent) {
-                SendAnswer(res, {403, std::string(online::FailAnswer)});
-                return;
-            }
             if (req.body.size() > FormLimit) {
                 SendAnswer(res, {413, std::string(online::FailAnswer)});
                 return;
             }
-            SendAnswer(res, service_.Handle(endpoint, req.body, req.remote_addr));
+            SendAnswer(res, service_.Handle(endpoint, req.body, Caller(req)));
         };
     };
     for (const Endpoint endpoint :
@@ -150,11 +180,7 @@ void HttpServer::Route() {
 
     http_->Post(std::string(online::PhotoUploadPath),
                 [this](const httplib::Request& req, httplib::Response& res) {
-                    if (req.get_header_value("User-Agent") != online::UserAgent) {
-                        SendAnswer(res, {403, std::string(online::FailAnswer)});
-                        return;
-                    }
-                    SendAnswer(res, service_.UploadPhoto(req.body, req.remote_addr));
+                    SendAnswer(res, service_.UploadPhoto(req.body, Caller(req)));
                 });
 
     http_->Get(std::string(online::DirectoryPath),
@@ -166,8 +192,8 @@ void HttpServer::Route() {
                    res.set_content(online::WriteServiceDirectory(directory), TextType);
                });
     http_->Get(std::string(online::PublicIpPath),
-               [](const httplib::Request& req, httplib::Response& res) {
-                   res.set_content(online::WritePublicIp(req.remote_addr), TextType);
+               [this](const httplib::Request& req, httplib::Response& res) {
+                   res.set_content(online::WritePublicIp(Caller(req)), TextType);
                });
     http_->Get(std::string(online::NewsPath),
                [this](const httplib::Request&, httplib::Response& res) {

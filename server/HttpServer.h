@@ -16,6 +16,7 @@
 
 namespace httplib {
 class Server;
+struct Request;
 }
 
 namespace tavlira::server {
@@ -27,6 +28,9 @@ struct HttpConfig {
     std::string publicUrl;       // the base the service directory names; empty: derived
     // A thread serves one kept-alive connection at a time.
     int threads = 128;
+    // A reverse proxy in front: for connections from this address the
+    // caller is the last address its X-Forwarded-For names.
+    std::string proxy;
     int timeoutSeconds = 5;
 };
 
@@ -48,6 +52,7 @@ class HttpServer {
 
   private:
     void Route();
+    std::string Caller(const httplib::Request& req) const;
     std::string BaseUrl() const;
 
     Service& service_;

@@ -2,6 +2,7 @@
 
 #include "online/AccountRules.h"
 #include "online/Answer.h"
+#include "online/RatedPlay.h"
 #include "online/Request.h"
 #include "util/Cp1251.h"
 
@@ -140,9 +141,11 @@ struct Service::Handler {
 
     std::string operator()(const WriteGameStatsRequest& r) {
         const GameStats& s = r.stats;
-        const bool sound = s.Kon >= 0 && s.Best >= 0 && s.Sessions >= 0 && s.KonL >= 0 &&
-                           std::isfinite(s.Rating) && s.R2.size() <= 20;
-        if (!sound || !Login(r.nick, r.pw))
+        if (s.R2.size() > 20 || !Login(r.nick, r.pw))
+            return WriteDoneAnswer(false);
+        // The server keeps the rating honest: only a step of rated play from
+        // what it holds is written.
+        if (!IsRatedPlayStep(store().ReadGameStats(r.nick), s))
             return WriteDoneAnswer(false);
         store().WriteGameStats(r.nick, s);
         return WriteDoneAnswer(true);

@@ -3,7 +3,7 @@
 //
 //   tavlira-server [--listen HOST:PORT] [--db FILE | --db postgresql://… | --pg CONNINFO]
 //                  [--files DIR] [--threads N] [--public-url URL]
-//                  [--table-server HOST:PORT] [--welcome TEXT] [--init]
+//                  [--table-server HOST:PORT] [--welcome TEXT] [--proxy ADDRESS] [--init]
 
 #include "Database.h"
 #include "HttpServer.h"
@@ -62,7 +62,7 @@ int Usage(const char* problem) {
                  "tavlira-server: %s\n"
                  "usage: tavlira-server [--listen HOST:PORT] [--db FILE|postgresql://...]\n"
                  "       [--pg CONNINFO] [--files DIR] [--threads N] [--public-url URL]\n"
-                 "       [--table-server HOST:PORT] [--welcome TEXT] [--init]\n",
+                 "       [--table-server HOST:PORT] [--welcome TEXT] [--proxy ADDRESS] [--init]\n",
                  problem);
     return 2;
 }
@@ -104,6 +104,8 @@ std::optional<Options> Parse(int argc, char** argv, int& status) {
                 status = Usage("--threads needs 1 to 1024");
                 return std::nullopt;
             }
+        } else if (arg == "--proxy" && take()) {
+            o.http.proxy = value;
         } else if (arg == "--public-url" && take()) {
             o.http.publicUrl = value;
         } else if (arg == "--table-server" && take()) {

@@ -1,5 +1,6 @@
 #include "online/Services.h"
 
+#include "online/Answer.h"
 #include "online/RatedPlay.h"
 #include "util/TextCipher.h"
 
@@ -50,6 +51,70 @@ TEST(Services, RatingFormulas) {
     // Without games there is nothing to average: the rating stays.
     EXPECT_EQ(RatingBeforeMatch(3.0, 0), 3.0);
     EXPECT_EQ(RatingAfterMatch(3.0, 0, 5), 3.0);
+}
+
+TEST(Services, OnlyStepsOfRatedPlayAreWritten) {
+    const GameStats stored{10, 30, 1.5, 1, 8, 12, 0, "#"};
+    GameStats start = stored;
+    start.Kon = 12;
+    start.Rating = std::stod(FormatFraction(RatingBeforeMatch(1.5, 12)));
+    start.KonL = 0;
+    start.Score = 0;
+    GameStats goesOn = stored;
+    goesOn.Rating = std::stod(FormatFraction(RatingAfterMatch(1.5, 10, -7)));
+    goesOn.KonL = 10;
+    goesOn.Score = 5;
+    GameStats closes = goesOn;
+    closes.Sessions = 2;
+    closes.Best = 40;
+    closes.KonL = 0;
+    closes.Score = 0;
+    const struct {
+        GameStats written;
+        bool step;
+    } cases[] = {
+        {start, true},
+        {goesOn, true},
+        {closes, true},
+        {[&] {
+             GameStats s = stored;
+             s.Rating += 50;
+             return s;
+         }(),
+         false}, // result 480
+        {[&] {
+             GameStats s = start;
+             s.Kon = 14;
+             return s;
+         }(),
+         false},
+        {[&] {
+             GameStats s = start;
+             s.Rating += 0.01;
+             return s;
+         }(),
+         false},
+        {[&] {
+             GameStats s = goesOn;
+             s.Rating += 0.05;
+             return s;
+         }(),
+         false},
+        {[&] {
+             GameStats s = goesOn;
+             s.Best = 99;
+             return s;
+         }(),
+         false},
+        {[&] {
+             GameStats s = closes;
+             s.KonL = 4;
+             return s;
+         }(),
+         false},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(IsRatedPlayStep(stored, cases[i].written), cases[i].step) << "case " << i;
 }
 
 } // namespace

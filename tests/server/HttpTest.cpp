@@ -39,6 +39,7 @@ class HttpTest : public ::testing::Test {
         http.files = files_;
         http.threads = 4;
         http.timeoutSeconds = 1;
+        http.proxy = proxy_;
         server_ = std::make_unique<HttpServer>(*service_, http);
         port_ = server_->Bind();
         ASSERT_GT(port_, 0);
@@ -77,6 +78,7 @@ class HttpTest : public ::testing::Test {
         return res->body;
     }
 
+    std::string proxy_;
     TestDatabase database_{Backend::Sqlite};
     std::string files_;
     std::unique_ptr<Storage> storage_;
@@ -196,31 +198,78 @@ TEST_F(HttpTest, PhotosGoUpAndComeDown) {
     Get(std::string(PhotoFolderPath) + "Bob.jpg", 404);
 }
 
+// A connection to the server, closed at the end.
+class RawConnection {
+  public:
+    explicit RawConnection(int port) : fd_(socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        connected_ = connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        timeval patience{60, 0}; // a safety net, far above the server's time-out
+        setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+    }
+    ~RawConnection() { close(fd_); }
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+
+    bool Send(const std::string& bytes) {
+        return connected_ && send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) ==
+                                 static_cast<ssize_t>(bytes.size());
+    }
+    // Everything until the server closes; nullopt when it never does.
+    std::optional<std::string> ReadToClose() {
+        std::string all;
+        char buffer[512];
+        ssize_t got = 0;
+        while ((got = recv(fd_, buffer, sizeof buffer, 0)) > 0)
+            all.append(buffer, static_cast<std::size_t>(got));
+        if (got < 0)
+            return std::nullopt;
+        return all;
+    }
+
+  private:
+    int fd_;
+    bool connected_ = false;
+};
+
+TEST_F(HttpTest, AnOversizedBodyIsRefusedBeforeItIsRead) {
+    RawConnection connection(port_);
+    ASSERT_TRUE(connection.Send("POST " + std::string(AccountPath) +
+                                " HTTP/1.1\r\nHost: x\r\nUser-Agent: KubLanternOwl\r\n"
+                                "Content-Length: 400000\r\nConnection: close\r\n\r\n"));
+    const auto answer = connection.ReadToClose();
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->substr(0, 12), "HTTP/1.1 413");
+}
+
 TEST_F(HttpTest, AClientThatStallsIsCutOff) {
     // Headers that promise a body which never comes in full: the server
     // gives up after its time-out and closes the connection instead of
     // holding a thread for ever.
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port_));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    const std::string head = "POST " + std::string(AccountPath) +
-                             " HTTP/1.1\r\nHost: x\r\nUser-Agent: KubLanternOwl\r\n"
-                             "Content-Length: 100\r\n\r\nlabel1=0";
-    ASSERT_EQ(send(fd, head.data(), head.size(), 0), static_cast<ssize_t>(head.size()));
-    timeval patience{60, 0}; // a safety net for the test, far above the server's time-out
-    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
-    char buffer[512];
-    ssize_t got = 0;
-    while ((got = recv(fd, buffer, sizeof buffer, 0)) > 0) {
-    }
-    EXPECT_EQ(got, 0) << "the connection was not closed";
-    close(fd);
+    RawConnection connection(port_);
+    ASSERT_TRUE(connection.Send("POST " + std::string(AccountPath) +
+                                " HTTP/1.1\r\nHost: x\r\nUser-Agent: KubLanternOwl\r\n"
+                                "Content-Length: 100\r\n\r\nlabel1=0"));
+    EXPECT_TRUE(connection.ReadToClose()) << "the connection was not closed";
     // The server answers the next caller.
     EXPECT_EQ(ReadNumberAnswer(Ask(ClubSizeRequest{})), 0);
+}
+
+class HttpBehindProxyTest : public HttpTest {
+  protected:
+    HttpBehindProxyTest() { proxy_ = "127.0.0.1"; }
+};
+
+TEST_F(HttpBehindProxyTest, TheCallerIsTheAddressTheProxyForwards) {
+    auto res =
+        client_->Get(std::string(PublicIpPath), {{"X-Forwarded-For", "198.51.100.7, 203.0.113.5"}});
+    ASSERT_TRUE(res);
+    EXPECT_EQ(ReadPublicIp(res->body), "203.0.113.5");
+    // Without the header the proxy's own address stands.
+    EXPECT_EQ(ReadPublicIp(Get(std::string(PublicIpPath))), "127.0.0.1");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Service.h"
 
 #include "TestDatabases.h"
+#include "online/RatedPlay.h"
 #include "online/Request.h"
 
 #include <gtest/gtest.h>
@@ -111,10 +112,24 @@ TEST_F(ServiceTest, ProfilesPointsAndStatisticsNeedTheOwnersPassword) {
     EXPECT_TRUE(ReadDoneAnswer(Ask(SaveProfileRequest{"Ann", "secret1", profile})));
     EXPECT_EQ(ReadProfileAnswer(Ask(ReadProfileRequest{"Ann"})), profile);
 
-    const GameStats stats{12, 40, 2.5, 1, 4, 17, 3, "#"};
-    EXPECT_FALSE(ReadDoneAnswer(Ask(WriteGameStatsRequest{"Ann", "wrong", stats})));
-    EXPECT_TRUE(ReadDoneAnswer(Ask(WriteGameStatsRequest{"Ann", "secret1", stats})));
-    EXPECT_EQ(ReadGameStatsAnswer(Ask(ReadGameStatsRequest{"Ann", "secret1"})), stats);
+    // Rated play: the start of a match, then its end with a result of 5.
+    GameStats start;
+    start.Kon = 2;
+    start.Rating = RatingBeforeMatch(0, 2);
+    EXPECT_FALSE(ReadDoneAnswer(Ask(WriteGameStatsRequest{"Ann", "wrong", start})));
+    EXPECT_TRUE(ReadDoneAnswer(Ask(WriteGameStatsRequest{"Ann", "secret1", start})));
+    GameStats end = start;
+    end.Rating = RatingAfterMatch(start.Rating, 2, 5);
+    end.KonL = 2;
+    end.Score = 5;
+    EXPECT_TRUE(ReadDoneAnswer(Ask(WriteGameStatsRequest{"Ann", "secret1", end})));
+    const auto read = ReadGameStatsAnswer(Ask(ReadGameStatsRequest{"Ann", "secret1"}));
+    ASSERT_TRUE(read);
+    EXPECT_NEAR(read->Rating, 2.6, 1e-6);
+    // A rating that no match gives is not written.
+    GameStats cheat = end;
+    cheat.Rating = 99;
+    EXPECT_FALSE(ReadDoneAnswer(Ask(WriteGameStatsRequest{"Ann", "secret1", cheat})));
     EXPECT_EQ(ReadTopTenAnswer(Ask(AccountTopTenRequest{}))->at(0).Nick, "Ann");
     EXPECT_EQ(ReadNumberAnswer(Ask(AccountPlaceRequest{1.0})), 2);
 
