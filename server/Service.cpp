@@ -6,6 +6,7 @@
 #include "online/Request.h"
 #include "util/Cp1251.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace tavlira::server {

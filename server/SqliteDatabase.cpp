@@ -19,7 +19,14 @@ class SqliteDatabase final : public Database {
             throw DatabaseError("cannot open " + path + ": " + message);
         }
         sqlite3_busy_timeout(db_, 5000);
-        RunScript("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
+        try {
+            // A folder or a file that is no database fails here, at once.
+            RunScript(
+                "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
+        } catch (const DatabaseError&) {
+            sqlite3_close(db_);
+            throw;
+        }
     }
     ~SqliteDatabase() override {
         for (auto& [sql, statement] : statements_)
