@@ -23,6 +23,10 @@ namespace {
 
 // A connection that has not said which seat it is within this time is closed.
 constexpr long long ConnectSeconds = 30;
+// Connections at once; while this many are open no new one is taken (the
+// system keeps them waiting), so running out of file descriptors cannot
+// turn the accept loop into a busy loop.
+constexpr std::size_t ConnectionLimit = 256;
 // Bytes waiting for a peer that does not read are capped.
 constexpr std::size_t OutLimit = 64 * 1024;
 
@@ -104,14 +108,15 @@ void TableServer::Run() {
     while (!stopping_) {
         std::vector<pollfd> polls;
         polls.push_back({wake_[0], POLLIN, 0});
+        const bool room = connections_.size() < ConnectionLimit;
         for (const int listener : listeners_)
-            polls.push_back({listener, POLLIN, 0});
+            polls.push_back({room ? listener : -1, POLLIN, 0});
         for (const auto& [fd, c] : connections_)
             polls.push_back({fd, static_cast<short>(POLLIN | (c.out.empty() ? 0 : POLLOUT)), 0});
         if (::poll(polls.data(), polls.size(), 1000) < 0 && errno != EINTR)
             break;
         for (std::size_t i = 1; i <= Tables; ++i)
-            if (polls[i].revents & POLLIN)
+            if (polls[i].fd >= 0 && polls[i].revents & POLLIN)
                 Accept(polls[i].fd, static_cast<int>(i));
         for (std::size_t i = Tables + 1; i < polls.size(); ++i) {
             const int fd = polls[i].fd;
