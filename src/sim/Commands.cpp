@@ -4,6 +4,7 @@
 #include "game/LayOff.h"
 #include "game/SelfPlay.h"
 #include "sim/Arguments.h"
+#include "sim/DuelCommand.h"
 #include "sim/MatchCommand.h"
 
 #include <cstdio>
@@ -88,10 +89,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     static const std::map<std::string, Command> commands = {{"play", PlayCommand},
                                                             {"best", BestCommand},
                                                             {"layoff", LayOffCommand},
-                                                            {"match", MatchCommand}};
+                                                            {"match", MatchCommand},
+                                                            {"duel", DuelCommand}};
     try {
         if (args.empty())
-            throw UsageError("usage: tavlira-sim play|best|layoff|match [options]");
+            throw UsageError("usage: tavlira-sim play|best|layoff|match|duel [options]");
         const auto command = commands.find(args[0]);
         if (command == commands.end())
             throw UsageError("unknown command '" + args[0] + "'");
