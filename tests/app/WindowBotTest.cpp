@@ -144,6 +144,8 @@ TEST_F(WindowBot, TheBotHostsAndTheWindowJoins) {
     ASSERT_EQ(ended.status, 0) << ended.err;
     const GameState& s = window->form->CurrentMatch().State();
     EXPECT_EQ(Figure(ended.out, "games"), SeriesGames);
+    // The table that waited for the first deal was no game of its own.
+    EXPECT_EQ(window->form->Table()->GamesDealt(), SeriesGames);
     EXPECT_EQ(Figure(ended.out, "client.points"), s.MatchPoints[LocalSeat]);
     EXPECT_EQ(Figure(ended.out, "host.points"), s.MatchPoints[OpponentSeat]);
 }
