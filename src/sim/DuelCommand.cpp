@@ -8,6 +8,7 @@
 #include "sim/ScratchRecords.h"
 #include "sim/TcpConnection.h"
 
+#include <charconv>
 #include <random>
 #include <stdexcept>
 #include <thread>
@@ -55,11 +56,15 @@ DuelOptions ReadOptions(const std::vector<std::string>& args) {
         o.role = DuelRole::Client;
         const std::string& join = a.Text("join");
         const std::size_t colon = join.rfind(':');
-        if (colon == std::string::npos || colon == 0)
-            throw UsageError("--join needs ADDR:PORT, not '" + join + "'");
+        const std::string_view port = colon == std::string::npos
+                                          ? std::string_view()
+                                          : std::string_view(join).substr(colon + 1);
+        const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), o.port);
+        if (colon == std::string::npos || colon == 0 || error != std::errc() ||
+            end != port.data() + port.size() || o.port == 0)
+            throw UsageError("--join needs ADDR:PORT with a port from 1 to 65535, not '" + join +
+                             "'");
         o.address = join.substr(0, colon);
-        const Arguments port({"--port", join.substr(colon + 1)}, {"port"}, {});
-        o.port = static_cast<std::uint16_t>(port.Number("port", 1, 65535));
     }
     if (a.Has("matches"))
         o.matches = static_cast<int>(a.Number("matches", 1, 1'000'000));
