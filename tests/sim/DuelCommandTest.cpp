@@ -6,8 +6,11 @@
 #include "sim/SimProcess.h"
 #include "sim/TcpConnection.h"
 
+#include <arpa/inet.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 
 namespace tavlira::sim {
 namespace {
@@ -160,11 +163,16 @@ TEST_F(SimDuelTest, ACallerThatIsNoDuelPeerIsTurnedAwayAndTheHostWaitsOn) {
 }
 
 TEST_F(SimDuelTest, AClientFindsNoGameWhereNobodyHosts) {
-    std::uint16_t port = 0;
-    {
-        const TcpListener probe(0); // a free port, closed again
-        port = probe.Port();
-    }
+    // A port held bound but not listening refuses every caller, and no other
+    // test running beside this one can open it meanwhile.
+    const SocketHandle held(socket(AF_INET, SOCK_STREAM, 0));
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(bind(held.Fd(), reinterpret_cast<const sockaddr*>(&address), size), 0);
+    ASSERT_EQ(getsockname(held.Fd(), reinterpret_cast<sockaddr*>(&address), &size), 0);
+    const std::uint16_t port = ntohs(address.sin_port);
     SimProcess client = Join(port, {"--timeout", "1"});
     const SimProcess::Ended ended = client.Wait();
     EXPECT_EQ(ended.status, 1);
