@@ -114,6 +114,8 @@ void DuelSocket::Flush() {
 void DuelSocket::Lost() {
     if (!peer_)
         return;
+    // What the peer sent before it left is the link's to hand on.
+    Read();
     EndConnection();
     emit Ended();
 }
@@ -124,12 +126,13 @@ void DuelSocket::EndConnection() {
     if (QTcpSocket* socket = peer_) {
         peer_ = nullptr;
         socket->disconnect(this);
+        // What this side sent last (a move, a chat line) still leaves.
+        socket->flush();
         socket->abort();
         socket->deleteLater();
     }
     if (joined && server_ != nullptr)
         server_->close();
-    link_ = std::make_unique<DuelLink>(role_, ownName_);
 }
 
 void DuelSocket::Close() {

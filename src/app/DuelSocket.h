@@ -39,6 +39,8 @@ class DuelSocket : public QObject {
 
     net::DuelRole Role() const { return role_; }
     // The link of the current connection (a fresh one for each connection).
+    // Once the connection ended it keeps what the peer sent before it left,
+    // until the next connection replaces it.
     DuelLink& Link() { return *link_; }
     bool HasPeer() const;
 

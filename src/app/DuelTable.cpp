@@ -39,6 +39,7 @@ bool DuelTable::Open(bool host, const std::string& name, const QString& address,
     connect(socket_.get(), &DuelSocket::Received, this, &DuelTable::Pump);
     connect(socket_.get(), &DuelSocket::Ended, this, &DuelTable::PeerGone);
     chat_.Clear();
+    peerLost_ = false;
     emit ChatChanged();
 
     WaitDialog wait(window_, host ? WaitDialog::Side::Host : WaitDialog::Side::Client);
@@ -88,10 +89,6 @@ void DuelTable::Pump() {
         return;
     pumping_ = true;
     while (!session_.Queue().Busy()) {
-        if (std::exchange(peerLost_, false)) {
-            TellInterrupted();
-            break;
-        }
         if (socket_ == nullptr)
             break;
         DuelLink::Step step = DuelLink::Idle{};
@@ -100,8 +97,15 @@ void DuelTable::Pump() {
         if (socket_.get() != socket)
             break;
         socket_->Flush();
-        if (std::holds_alternative<DuelLink::Idle>(step))
+        if (std::holds_alternative<DuelLink::Idle>(step)) {
+            // Everything the peer sent before it left is played: now the
+            // match learns that it left.
+            if (std::exchange(peerLost_, false)) {
+                Close();
+                TellInterrupted();
+            }
             break;
+        }
         Handle(step);
     }
     pumping_ = false;
@@ -128,14 +132,14 @@ void DuelTable::Handle(const DuelLink::Step& step) {
 }
 
 // The connection ended: a client still waiting says it found no game; at
-// the table the match learns it once the queue is idle.
+// the table the match first plays what the peer sent before it left (its
+// last move may end the game), then learns that it left.
 void DuelTable::PeerGone() {
     if (waiting_) {
         waiting_->NoGameFound();
         return;
     }
     peerWasClient_ = socket_ && socket_->Role() == net::DuelRole::Host;
-    Close();
     peerLost_ = true;
     Pump();
 }

@@ -124,6 +124,9 @@ void MainWindow::CreatePopupMenu() {
     quitAction = popupMenu->addAction(QString(), this, &MainWindow::QuitToMenu);
     changeNameAction = popupMenu->addAction(QString(), this, &MainWindow::ChangeName);
     speedAction = popupMenu->addAction(QString(), this, &MainWindow::ShowSpeed);
+    networkModeAction = popupMenu->addAction(QString());
+    networkModeAction->setCheckable(true);
+    connect(networkModeAction, &QAction::triggered, this, &MainWindow::SwitchNetworkMode);
     popupMenu->addSeparator();
     helpAction = popupMenu->addAction(QString(), this, [this] {
         SoundOfOpening();
@@ -136,6 +139,7 @@ void MainWindow::CreatePopupMenu() {
     generalScoreAction->setEnabled(false);
     quitAction->setEnabled(false);
     changeNameAction->setEnabled(false);
+    networkModeAction->setEnabled(false);
 }
 
 // The captions of the window and its pop-up menu in the current language.
@@ -145,6 +149,7 @@ void MainWindow::ApplyLanguage() {
     quitAction->setText(ScreenText(Text(words::ExitToMenu)));
     changeNameAction->setText(ScreenText(Text(words::ChangeName)));
     speedAction->setText(ScreenText(Text(words::Speed)));
+    networkModeAction->setText(ScreenText(Text(words::Multiplayer)));
     helpAction->setText(ScreenText(Text(words::Help)));
     aboutAction->setText(ScreenText(Text(words::About)));
 }
@@ -232,6 +237,9 @@ void MainWindow::ShowScreen(Screen next) {
     generalScoreAction->setEnabled(atTable);
     quitAction->setEnabled(atTable);
     changeNameAction->setEnabled(atTable);
+    // The mode changes between matches only.
+    networkModeAction->setEnabled(next == Screen::Menu);
+    networkModeAction->setChecked(session.CurrentSettings().NetworkMode);
     if (next == Screen::Title)
         titlePage->Start();
     else
@@ -422,6 +430,21 @@ void MainWindow::ShowSpeed() {
     Settings& settings = session.CurrentSettings();
     SoundOfOpening();
     dialogs.ChooseSpeed(settings.Speed, card, [&settings](int speed) { settings.Speed = speed; });
+}
+
+// Network play or play against the computer: the menu then lists the club
+// of the mode's record file, and the login opens with or without the duel's
+// controls. The mode is kept with the settings.
+void MainWindow::SwitchNetworkMode(bool on) {
+    Settings& settings = session.CurrentSettings();
+    if (screen != Screen::Menu || session.Queue().Busy()) {
+        networkModeAction->setChecked(settings.NetworkMode);
+        return;
+    }
+    SoundOfOpening();
+    settings.NetworkMode = on;
+    session.CurrentMatch().SetNetworkMode(on);
+    menuPage->Fill(scale, session.ReadClubList());
 }
 
 void MainWindow::SoundOfOpening() {

@@ -56,6 +56,7 @@ class MainWindow : public QWidget, private EventStage {
     QAction* QuitAction() const { return quitAction; }
     QAction* ChangeNameAction() const { return changeNameAction; }
     QAction* SpeedAction() const { return speedAction; }
+    QAction* NetworkModeAction() const { return networkModeAction; }
     QAction* HelpAction() const { return helpAction; }
     GifRecorder& Recorder() { return gifRecorder; }
     DuelTable& Duel() { return *duel; }
@@ -90,6 +91,7 @@ class MainWindow : public QWidget, private EventStage {
     void QuitToMenu();
     void ChangeName();
     void ShowSpeed();
+    void SwitchNetworkMode(bool on);
     void ShowHelpTopic();
     void ShowHistory();
     void ShowGeneralCount();
@@ -118,6 +120,7 @@ class MainWindow : public QWidget, private EventStage {
     QAction* quitAction;
     QAction* changeNameAction;
     QAction* speedAction;
+    QAction* networkModeAction; // play against a person over the network, or the computer
     QAction* helpAction;
     QAction* aboutAction;
     std::unique_ptr<DuelTable> duel;

@@ -5,6 +5,7 @@
 #include "game/SelfPlay.h"
 #include "sim/Arguments.h"
 #include "sim/CalendarCommand.h"
+#include "sim/DuelCommand.h"
 #include "sim/MatchCommand.h"
 #include "sim/TableCommand.h"
 
@@ -92,10 +93,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                                                             {"layoff", LayOffCommand},
                                                             {"match", MatchCommand},
                                                             {"calendar", CalendarCommand},
+                                                            {"duel", DuelCommand},
                                                             {"table", TableCommand}};
     try {
         if (args.empty())
-            throw UsageError("usage: tavlira-sim play|best|layoff|match|calendar|table [options]");
+            throw UsageError("usage: tavlira-sim play|best|layoff|match|calendar|duel|table [options]");
         const auto command = commands.find(args[0]);
         if (command == commands.end())
             throw UsageError("unknown command '" + args[0] + "'");

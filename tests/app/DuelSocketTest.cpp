@@ -120,5 +120,20 @@ TEST(DuelSocket, AClientThatLeavesMidGameInterruptsTheHostsGame) {
     EXPECT_FALSE(late.waitForConnected(500));
 }
 
+// A peer may send its last message and leave at once, before this side's
+// window has taken the message in: the message is still played.
+TEST(DuelSocket, WhatAPeerSentBeforeItLeftIsStillHandedOn) {
+    SocketPlayer host(DuelRole::Host, "Hostess", 4, 1);
+    SocketPlayer client(DuelRole::Client, "Guest", 6, 2);
+    Join(host, client);
+    ASSERT_TRUE(client.machine.link->SendChat("bye"));
+    client.socket.Flush();
+    client.socket.Close();
+    ASSERT_TRUE(RunUntil([&] { return host.ended == 1; }));
+    const DuelLink::Step step = host.Settle();
+    ASSERT_TRUE(std::holds_alternative<DuelLink::Chat>(step));
+    EXPECT_EQ(std::get<DuelLink::Chat>(step).text, "bye");
+}
+
 } // namespace
 } // namespace tavlira::testing

@@ -4,9 +4,9 @@
 // link to the peer. The person's side is played by the clicks a person
 // makes (Autoplay), choosing as the computer opponent would.
 
+#include "duel/DuelAutoplay.h"
 #include "duel/DuelLink.h"
 #include "game/Random.h"
-#include "match/Autoplay.h"
 #include "records/AtomicFile.h"
 #include "records/RecordFile.h"
 #include "records/RecordStore.h"
@@ -81,27 +81,9 @@ struct DuelMachine {
         }
     }
 
-    // What the person does when nothing else is due: begin, move, ask for
-    // the next game, or leave after a game, as the buttons allow. Returns
-    // whether anything was done.
+    // What the person does when nothing else is due (ActAsPerson).
     bool PersonActs() {
-        const GameState& s = match.State();
-        if (match.CurrentScreen() != Screen::Table || !s.TableActive)
-            return false;
-        const TableButtons buttons = match.Buttons();
-        bool acted = false;
-        if (s.GameOver && buttons.start.enabled) {
-            match.PressStart(); // "Next game"
-            acted = true;
-        } else if (s.GameOver && buttons.second.enabled) {
-            match.PressSecond(); // "Exit to menu"
-            acted = true;
-        } else if (!s.GameOver && s.BeginState == Dealt && buttons.start.enabled) {
-            match.PressStart(); // "To Begin"
-            acted = true;
-        } else if (!s.GameOver && s.BeginState == UnderWay) {
-            acted = PlayPersonTurn(match);
-        }
+        const bool acted = ActAsPerson(match);
         Take();
         return acted;
     }

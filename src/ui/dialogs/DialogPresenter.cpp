@@ -114,7 +114,7 @@ bool DialogPresenter::Login(const QString& memberName, const QString& offeredNam
     BeforeBox();
     LoginDialog dialog(window, memberName, offeredName,
                        static_cast<int>(duel ? NetworkLoginNameLength : LoginNameLength),
-                       std::move(check), HelpOf(HelpMenu));
+                       std::move(check), duel ? NetworkHelp() : HelpOf(HelpMenu));
     if (duel)
         dialog.AddDuelControls(std::move(*duel));
     AddDesignHeader(dialog, settings);
@@ -184,6 +184,10 @@ std::function<void()> DialogPresenter::HelpOf(int topic) {
 
 std::function<void()> DialogPresenter::RecordsHelp() {
     return [this] { OpenHelp(HelpRecordsPage(CurrentLanguage())); };
+}
+
+std::function<void()> DialogPresenter::NetworkHelp() {
+    return [this] { OpenHelp(HelpNetworkPage(CurrentLanguage())); };
 }
 
 // A modal dialog blocks every window but its own children, so the help a

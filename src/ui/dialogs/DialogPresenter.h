@@ -91,6 +91,8 @@ class DialogPresenter {
     // page of the records.
     std::function<void()> HelpOf(int topic);
     std::function<void()> RecordsHelp();
+    // The page about network play, for the login of a duel.
+    std::function<void()> NetworkHelp();
     HelpWindow& HelpShown();
     // Runs `beforeEachBox`: every public function that opens something calls
     // it first.

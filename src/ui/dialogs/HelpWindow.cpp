@@ -43,6 +43,10 @@ QUrl HelpRecordsPage(LanguageIndex language) {
     return PageUrl("records", language);
 }
 
+QUrl HelpNetworkPage(LanguageIndex language) {
+    return PageUrl("network", language);
+}
+
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser(new QTextBrowser(this)) {
     // A help window stays open beside the game, so it is never modal.
     setModal(false);

@@ -21,6 +21,9 @@ QUrl HelpContentsPage(LanguageIndex language);
 // The page of the records (the club, top ten, history, general count) in
 // `language`.
 QUrl HelpRecordsPage(LanguageIndex language);
+// The page about network play (hosting, joining, the router's port
+// forwarding) in `language`.
+QUrl HelpNetworkPage(LanguageIndex language);
 
 class HelpWindow : public QDialog {
     Q_OBJECT

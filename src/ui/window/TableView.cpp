@@ -64,7 +64,10 @@ void TableView::Deal() {
     else
         CreateDrawing();
     noMove = {};
-    ++gamesDealt;
+    // A duel client's table that waits for the host's first deal holds no
+    // game yet.
+    if (!match.AwaitsFirstDeal())
+        ++gamesDealt;
     SetElement(Element::gamePlate, drawing->GameCounter(gamesDealt));
     DrawBanners();
     for (Picture& element : elements)

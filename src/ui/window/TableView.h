@@ -87,6 +87,8 @@ class TableView : public QWidget {
     bool ElementShown(Element element) const;
     SkinnedButton* StartButton() const { return startButton; }
     SkinnedButton* SecondButton() const { return secondButton; }
+    // The number the game plate shows: the games dealt since the start.
+    int GamesDealt() const { return gamesDealt; }
 
   signals:
     // `place` is the hand or table place under the pointer, 0 for none.
