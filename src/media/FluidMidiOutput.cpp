@@ -72,7 +72,7 @@ FluidMidiOutput::FluidMidiOutput(QByteArray midi, QString soundfont, const char*
 FluidMidiOutput::~FluidMidiOutput() = default;
 
 bool FluidMidiOutput::Ready() const {
-    return fluid->synth && fluid->soundfontLoaded && !song.isEmpty();
+    return fluid->synth && fluid->soundfontLoaded && song.startsWith("MThd");
 }
 
 // A fresh player each time: the song starts from its beginning.
