@@ -61,7 +61,13 @@ FluidMidiOutput::FluidMidiOutput(QByteArray midi, QString soundfont, const char*
         return;
     fluid_settings_setstr(fluid->settings, "audio.driver", audioDriver);
     fluid_settings_setnum(fluid->settings, "synth.gain", SynthGain);
+    // Larger audio blocks wake the synthesizer less often; the song needs no
+    // quick answer to input. The effects units cost more than they add.
+    fluid_settings_setint(fluid->settings, "audio.period-size", 1024);
+    fluid_settings_setint(fluid->settings, "audio.periods", 4);
     fluid_settings_setint(fluid->settings, "synth.reverb.active", 0);
+    fluid_settings_setint(fluid->settings, "synth.chorus.active", 0);
+    fluid_settings_setint(fluid->settings, "synth.polyphony", 64);
     fluid->synth = new_fluid_synth(fluid->settings);
     if (fluid->synth)
         fluid->soundfontLoaded =

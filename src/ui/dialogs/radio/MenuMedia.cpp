@@ -87,20 +87,29 @@ bool MenuRadio::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-MenuMusic::MenuMusic(SongPlayer& songs, QWidget* parent)
-    : QWidget(parent), player(songs), balloon(new BalloonHint(this)) {
+MenuMusic::MenuMusic(SongPlayer& songs, QWidget* parent) : QWidget(parent), player(songs) {
     setFixedSize(VolumePlace().right() + 1, ButtonSize);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
-    connect(&player, &SongPlayer::Changed, this, [this] { update(); });
+    for (const char* name : {"MP_Play", "MP_Pause", "MP_Next", "MP_Volume"})
+        pictures.push_back(MenuMediaPicture(name));
+    // Without a playlist the buttons are neither drawn nor clicked.
+    const auto follow = [this] {
+        setAttribute(Qt::WA_TransparentForMouseEvents, !player.Created());
+        update();
+    };
+    connect(&player, &SongPlayer::Changed, this, follow);
+    follow();
 }
 
 void MenuMusic::paintEvent(QPaintEvent*) {
+    if (!player.Created())
+        return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(PlayPlace(), MenuMediaPicture(player.Playing() ? "MP_Pause" : "MP_Play"));
-    painter.drawImage(NextPlace(), MenuMediaPicture("MP_Next"));
-    painter.drawImage(VolumePlace(), MenuMediaPicture("MP_Volume"));
+    painter.drawImage(PlayPlace(), pictures[player.Playing() ? 1 : 0]);
+    painter.drawImage(NextPlace(), pictures[2]);
+    painter.drawImage(VolumePlace(), pictures[3]);
     QFont font = painter.font();
     font.setPixelSize(14);
     font.setBold(true);
@@ -131,6 +140,10 @@ void MenuMusic::mouseMoveEvent(QMouseEvent* event) {
     const bool over = PlayPlace().contains(event->position().toPoint());
     if (over && !overPlay && player.Created()) {
         const Song& song = player.Current();
+        // Made on first use: the window's other balloons are found by their
+        // type, and this one should not stand among them before it is shown.
+        if (!balloon)
+            balloon = new BalloonHint(this);
         balloon->ShowAt(mapToGlobal(PlayPlace().center()), QString::fromStdString(song.artist),
                         QString::fromStdString(song.title), SongBalloonMs);
     }

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 namespace tavlira {
 
@@ -16,8 +17,9 @@ class BalloonHint;
 // The radio on its shelf. A left click switches the radio on or off, a right
 // click asks for the radio dialog; while the radio is unavailable either
 // click asks for the notice that names the missing files. The lamp is dark
-// while unavailable, red while off and green while on; it blinks while the
-// station connects, and the hint tells the station and what its stream does.
+// while unavailable, red while off or when the station failed, and green
+// while on; it blinks while the station connects, and the hint tells the
+// station and what its stream does.
 class MenuRadio : public QWidget {
     Q_OBJECT
 
@@ -59,6 +61,7 @@ class MenuMusic : public QWidget {
     static QRect PlayPlace() { return QRect(0, 0, ButtonSize, ButtonSize); }
     static QRect NextPlace() { return PlayPlace().translated(ButtonSize + Gap, 0); }
     static QRect VolumePlace() { return NextPlace().translated(ButtonSize + Gap, 0); }
+    // The balloon of the play button; null until it first shows.
     BalloonHint* SongBalloon() const { return balloon; }
 
   protected:
@@ -69,7 +72,8 @@ class MenuMusic : public QWidget {
 
   private:
     SongPlayer& player;
-    BalloonHint* balloon;
+    std::vector<QImage> pictures; // play, pause, next, volume
+    BalloonHint* balloon = nullptr;
     bool overPlay = false;
 };
 

@@ -34,10 +34,11 @@ QImage MenuRadioPicture(RadioStatus status) {
     QPainter painter(&picture);
     painter.drawImage(0, 0, MenuMediaPicture("GPolkaNw"));
     painter.drawImage(15, 10, MenuMediaPicture("GRadioA"));
+    // A station that failed shows as off; the hint tells why.
     const char* lamp = status == RadioStatus::Unavailable || status == RadioStatus::Checking
                            ? "GRadioB"
-                       : status == RadioStatus::Off ? "GRadioR"
-                                                    : "GRadioG";
+                       : status == RadioStatus::Off || status == RadioStatus::Failed ? "GRadioR"
+                                                                                     : "GRadioG";
     painter.drawImage(181, 60, MenuMediaPicture(lamp));
     return picture;
 }

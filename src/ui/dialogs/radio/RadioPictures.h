@@ -22,7 +22,7 @@ inline constexpr int RadioPictureHeight = 125;
 QImage MenuMediaPicture(const char* name);
 
 // The menu's radio for `status`: the shelf, the radio and the lamp that
-// tells unavailable (dark), off (red) or on (green).
+// tells unavailable (dark), off or failed (red) or on (green).
 QImage MenuRadioPicture(RadioStatus status);
 
 // The pack mapped for as long as the object lives.
