@@ -67,6 +67,13 @@ void Radio::Check(bool server) {
     QNetworkRequest request(listAddress);
     request.setTransferTimeout(ListFetchTimeoutMs);
     fetching = network.get(request);
+    // A list larger than any station list is not one: the fetch stops
+    // before it fills the memory.
+    connect(fetching, &QNetworkReply::downloadProgress, fetching,
+            [reply = fetching.data()](qint64 received, qint64) {
+                if (received > static_cast<qint64>(MaxStationListBytes))
+                    reply->abort();
+            });
     connect(fetching, &QNetworkReply::finished, this,
             [this, reply = fetching.data()] { FetchFinished(reply); });
     emit Changed();

@@ -36,6 +36,10 @@ void SongPlayer::FetchPlaylist() {
     request.setTransferTimeout(PlaylistTimeoutMs);
     QNetworkReply* reply = network.get(request);
     fetching = reply;
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+        if (received > MaxPlaylistBytes)
+            reply->abort();
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
         if (reply != fetching || reply->error() != QNetworkReply::NoError)

@@ -178,6 +178,13 @@ TEST(RadioTest, ServerListIsFetchedInTheBackground) {
     EXPECT_EQ(radio.ChooseCountry(12)->front().name, "Served");
     EXPECT_TRUE(QFile::exists(folders.family.filePath("QelRadio.ser")));
 
+    // A list far too large is refused before it is read whole.
+    server.Serve("/radio/huge", "200 OK", QByteArray(3 << 20, 'R'));
+    radio.SetListAddress(server.Address("/radio/huge"));
+    radio.Check(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radio.Status() != RadioStatus::Checking; }, 30000));
+    EXPECT_EQ(radio.Status(), RadioStatus::Unavailable);
+
     // A server that fails: unavailable, even with the disk list there.
     radio.SetListAddress(server.Address("/radio/missing"));
     radio.Check(true);

@@ -96,6 +96,8 @@ if [ -n "$SHOTS" ]; then
     click 120 $((HEIGHT - 70)) 3 # the radio dialog
     sleep 2
     import -window root "$SHOTS/radio-dialog-screen.png"
+    dialog=$(xdotool search --onlyvisible --name "Qel Internet-Radio" | head -1)
+    [ -n "$dialog" ] && import -window "$dialog" "$SHOTS/radio-dialog.png"
     xdotool key Escape
 fi
 stop_game
