@@ -6,7 +6,7 @@
 #   - the time from the click on the menu's radio to the game's audio stream
 #     appearing on the sound server;
 #   - idle CPU in the menu without music, with only the background song,
-#     and with the radio and an MP3 song playing;
+#     and with the radio, an MP3 song and the background song playing;
 #   - with SHOTS=folder, screenshots of the menu and of the radio dialog.
 # usage: tests/media/media-figures.sh [build dir]
 set -e
@@ -90,7 +90,7 @@ sleep 2
 # The MP3 player's play button, bottom right.
 click $((WIDTH - 20 - 160 + 24)) $((HEIGHT - 20 - 24))
 sleep 3
-echo "idle CPU in the menu, radio and an MP3 song playing, over 10 s: $(idle_cpu "$game_pid" 10) %"
+echo "idle CPU in the menu, radio, an MP3 song and the background song playing, over 10 s: $(idle_cpu "$game_pid" 10) %"
 if [ -n "$SHOTS" ]; then
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$SHOTS/menu-radio-music.png"
     click 120 $((HEIGHT - 70)) 3 # the radio dialog
