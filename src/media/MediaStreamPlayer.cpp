@@ -29,6 +29,14 @@ class StreamWorker : public QObject {
         player->stop();
         player->setSource(QUrl());
     }
+    void Pause() {
+        if (player)
+            player->pause();
+    }
+    void Resume() {
+        if (player)
+            player->play();
+    }
     void SetVolume(float volume) {
         Prepare();
         output->setVolume(volume);
@@ -121,6 +129,21 @@ void MediaStreamPlayer::Stop() {
     QMetaObject::invokeMethod(worker, [w = worker, number] { w->Stop(number); });
 }
 
+void MediaStreamPlayer::Pause() {
+    if (state != StreamState::Playing && state != StreamState::Buffering)
+        return;
+    Enter(StreamState::Paused);
+    QMetaObject::invokeMethod(worker, [w = worker] { w->Pause(); });
+}
+
+// The thread reports Playing again once the sound goes on.
+void MediaStreamPlayer::Resume() {
+    if (state != StreamState::Paused)
+        return;
+    Enter(StreamState::Buffering);
+    QMetaObject::invokeMethod(worker, [w = worker] { w->Resume(); });
+}
+
 // The slider of a player is heard on a logarithmic scale: the volume goes
 // through the conversion Qt offers for it.
 void MediaStreamPlayer::SetVolume(int percent) {
@@ -131,7 +154,7 @@ void MediaStreamPlayer::SetVolume(int percent) {
 }
 
 void MediaStreamPlayer::Reported(int number, int reportedState, bool ended) {
-    if (number != request || state == StreamState::Stopped)
+    if (number != request || state == StreamState::Stopped || state == StreamState::Paused)
         return;
     Enter(static_cast<StreamState>(reportedState));
     if (ended)

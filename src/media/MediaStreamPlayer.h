@@ -25,6 +25,8 @@ class MediaStreamPlayer final : public StreamPlayer {
 
     void Play(const QUrl& address) override;
     void Stop() override;
+    void Pause() override;
+    void Resume() override;
     void SetVolume(int percent) override;
     StreamState State() const override { return state; }
 

@@ -122,6 +122,7 @@ RadioStatus Radio::Status() const {
     case StreamState::Playing:
         return RadioStatus::Playing;
     case StreamState::Stopped:
+    case StreamState::Paused: // the radio never pauses
     case StreamState::Failed:
         break;
     }

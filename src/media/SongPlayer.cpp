@@ -73,10 +73,16 @@ void SongPlayer::PlayPause() {
     if (!Created())
         return;
     playing = !playing;
-    if (playing)
-        player.Play(AddressOf(Current()));
-    else
+    const StreamState state = player.State();
+    // A song still connecting has no place to hold: it stops.
+    if (!playing && (state == StreamState::Playing || state == StreamState::Buffering))
+        player.Pause();
+    else if (!playing)
         player.Stop();
+    else if (state == StreamState::Paused)
+        player.Resume();
+    else
+        player.Play(AddressOf(Current()));
     emit Changed();
 }
 

@@ -47,7 +47,7 @@ class SongPlayer : public QObject {
     QUrl AddressOf(const Song& song) const;
     StreamState State() const { return player.State(); }
 
-    // Pauses a playing song (the next play starts it again), or plays.
+    // Pauses a playing song, or plays: a paused song goes on where it was.
     void PlayPause();
     // A random song, which may be the same one again, starts playing.
     void Next();

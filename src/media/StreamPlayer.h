@@ -14,6 +14,7 @@ enum class StreamState {
     Connecting, // the address is being opened
     Buffering,  // connected, waiting for enough data
     Playing,
+    Paused, // holds its place until Resume
     Failed, // the address could not be played; Stop or Play clears it
 };
 
@@ -29,6 +30,9 @@ class StreamPlayer : public QObject {
     virtual void Play(const QUrl& address) = 0;
     // Stops at once; the state becomes Stopped.
     virtual void Stop() = 0;
+    // A playing stream holds its place (Paused) and goes on from there.
+    virtual void Pause() = 0;
+    virtual void Resume() = 0;
     // 0..100, applied at once and kept for later streams.
     virtual void SetVolume(int percent) = 0;
     virtual StreamState State() const = 0;

@@ -18,6 +18,8 @@ class FakeStreamPlayer final : public StreamPlayer {
         ++stops;
         Enter(StreamState::Stopped);
     }
+    void Pause() override { Enter(StreamState::Paused); }
+    void Resume() override { Enter(StreamState::Playing); }
     void SetVolume(int percent) override { volume = percent; }
     StreamState State() const override { return state; }
 

@@ -45,9 +45,13 @@ TEST(SongPlayerTest, PlayPauseNextVolumeAndTheEndOfASong) {
     ASSERT_EQ(stream.played.size(), 1u);
     EXPECT_EQ(stream.played[0], player.AddressOf(player.Current()));
     EXPECT_TRUE(player.Playing());
+    stream.Enter(StreamState::Playing);
     player.PlayPause();
     EXPECT_FALSE(player.Playing());
-    EXPECT_EQ(stream.State(), StreamState::Stopped);
+    EXPECT_EQ(stream.State(), StreamState::Paused);
+    player.PlayPause(); // goes on where it was
+    EXPECT_EQ(stream.played.size(), 1u);
+    EXPECT_EQ(stream.State(), StreamState::Playing);
 
     player.Next();
     EXPECT_TRUE(player.Playing());

@@ -52,6 +52,12 @@ TEST(StreamPlaybackTest, TheTestStationPlaysOverHttp) {
     std::printf("stream figures: Play() returned after %lld ms, playing after %lld ms\n",
                 static_cast<long long>(callMs), static_cast<long long>(playingMs));
     EXPECT_EQ(states.front(), StreamState::Connecting);
+    player.Pause();
+    EXPECT_EQ(player.State(), StreamState::Paused);
+    QTest::qWait(100);
+    EXPECT_EQ(player.State(), StreamState::Paused);
+    player.Resume();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.State() == StreamState::Playing; }, 30000));
     player.Stop();
     EXPECT_EQ(player.State(), StreamState::Stopped);
 }
