@@ -111,5 +111,29 @@ TEST(RadioDialogTest, MenuRadioClicks) {
     EXPECT_TRUE(player.played.empty());
 }
 
+TEST(RadioDialogTest, MusicButtons) {
+    FakeStreamPlayer stream;
+    SongPlayer songs(QUrl("http://127.0.0.1:9/music/"), stream);
+    QWidget menu;
+    MenuMusic buttons(songs, &menu);
+    // Without a playlist the buttons take no click.
+    EXPECT_TRUE(buttons.testAttribute(Qt::WA_TransparentForMouseEvents));
+    songs.SetPlaylist(ReadPlaylist("A~1.mp3\nA~2.mp3\nA~3.mp3\nA~4.mp3\nA~5.mp3\n"));
+    EXPECT_FALSE(buttons.testAttribute(Qt::WA_TransparentForMouseEvents));
+
+    const QRect volume = MenuMusic::VolumePlace();
+    // Positions on the designed 60-pixel button: 1..25 lower, 35.. raise.
+    const std::pair<int, int> clicks[] = {{5, 45}, {20, 40}, {30, 40}, {45, 45}, {59, 50}};
+    for (const auto& [designX, expected] : clicks) {
+        const int x = volume.left() + designX * MenuMusic::ButtonSize / 60;
+        QTest::mouseClick(&buttons, Qt::LeftButton, {}, QPoint(x, volume.center().y()));
+        EXPECT_EQ(songs.Volume(), expected) << designX;
+    }
+    QTest::mouseClick(&buttons, Qt::LeftButton, {}, MenuMusic::PlayPlace().center());
+    EXPECT_TRUE(songs.Playing());
+    QTest::mouseClick(&buttons, Qt::LeftButton, {}, MenuMusic::NextPlace().center());
+    EXPECT_EQ(stream.played.size(), 2u);
+}
+
 } // namespace
 } // namespace tavlira
