@@ -32,8 +32,15 @@ Radio::Radio(std::filesystem::path folder, StreamPlayer& streams, QObject* paren
 }
 
 Radio::~Radio() {
-    if (fetching)
-        fetching->abort();
+    StopFetching();
+}
+
+// A fetch given up reports nothing: it is forgotten before it is aborted.
+void Radio::StopFetching() {
+    if (QNetworkReply* old = fetching.data()) {
+        fetching = nullptr;
+        old->abort();
+    }
 }
 
 void Radio::Check(bool server) {
@@ -45,8 +52,7 @@ void Radio::Check(bool server) {
         settingsRead = true;
     }
     checked = false;
-    if (fetching)
-        fetching->abort();
+    StopFetching();
     picturePack.clear();
     for (const std::filesystem::path& pack :
          {programFolder / RadioPicturePackName, familyFolder / RadioPicturePackName})

@@ -83,6 +83,7 @@ class Radio : public QObject {
     std::optional<std::vector<Station>> ReadList() const;
     void Finish(bool listFound);
     void FetchFinished(QNetworkReply* reply);
+    void StopFetching();
     void Start();
 
     std::filesystem::path programFolder;

@@ -178,6 +178,15 @@ TEST(RadioTest, ServerListIsFetchedInTheBackground) {
     EXPECT_EQ(radio.ChooseCountry(12)->front().name, "Served");
     EXPECT_TRUE(QFile::exists(folders.family.filePath("QelRadio.ser")));
 
+    // A check while another fetch runs: only the later one counts.
+    radio.SetOn(true);
+    radio.SetListAddress(server.Address("/silent"));
+    radio.Check(true);
+    radio.SetListAddress(server.Address("/radio/QelRadio.rad"));
+    radio.Check(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radio.Status() != RadioStatus::Checking; }, 30000));
+    EXPECT_TRUE(radio.On());
+
     // A list far too large is refused before it is read whole.
     server.Serve("/radio/huge", "200 OK", QByteArray(3 << 20, 'R'));
     radio.SetListAddress(server.Address("/radio/huge"));
