@@ -2,7 +2,9 @@
 
 #include "app/ChatPanel.h"
 #include "app/DuelTable.h"
+#include "app/MenuMusicAndRadio.h"
 #include "i18n/words/Login.h"
+#include "i18n/words/Media.h"
 #include "i18n/words/Menu.h"
 #include "i18n/words/Options.h"
 #include "i18n/words/Records.h"
@@ -10,6 +12,9 @@
 #include "ui/artwork/ArtworkTables.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/MessageBox.h"
+#include "ui/dialogs/radio/MenuMedia.h"
+#include "ui/dialogs/radio/RadioDialog.h"
 #include "ui/window/MenuPage.h"
 #include "ui/window/TableView.h"
 #include "ui/window/TitlePage.h"
@@ -61,6 +66,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
             [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
     ConnectTable();
     CreatePopupMenu();
+    CreateMusicAndRadio();
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::ShowHelpTopic);
     ApplyLanguage();
 }
@@ -94,7 +100,38 @@ bool MainWindow::Start() {
     ApplyLanguage();
     ApplyWindowSize();
     ShowScreen(Screen::Title);
+    if (!musicAndRadio->Start())
+        ErrorBox(this, ScreenText(Text(words::CantCreateMusicFile)));
     return true;
+}
+
+// --- Music and radio
+
+void MainWindow::CreateMusicAndRadio() {
+    musicAndRadio =
+        std::make_unique<MenuMusicAndRadio>(session.ProgramFolder(), session.CurrentSettings());
+    menuRadio = new MenuRadio(musicAndRadio->CurrentRadio(), menuPage);
+    menuMusic = new MenuMusic(musicAndRadio->Songs(), menuPage);
+    menuPage->SetMediaControls(menuRadio, menuMusic);
+    connect(menuRadio, &MenuRadio::DialogWanted, this, &MainWindow::ShowRadio);
+    connect(menuRadio, &MenuRadio::NoticeWanted, this, &MainWindow::RadioNotFound);
+}
+
+void MainWindow::ShowRadio() {
+    if (screen == Screen::Title)
+        return;
+    Radio& radio = musicAndRadio->CurrentRadio();
+    if (!radio.Available() && radio.Status() != RadioStatus::Checking)
+        return RadioNotFound();
+    SoundOfOpening();
+    RadioDialog dialog(this, radio, session.CurrentSettings());
+    dialog.exec();
+}
+
+void MainWindow::RadioNotFound() {
+    dialogs.Notice(ScreenText(Text(words::CantFind)) + StationListDiskFile + " + " +
+                       RadioPicturePackName,
+                   {}, {});
 }
 
 void MainWindow::ConnectTable() {
@@ -136,6 +173,7 @@ void MainWindow::CreatePopupMenu() {
         SoundOfOpening();
         dialogs.About();
     });
+    radioAction = popupMenu->addAction(QString(), this, &MainWindow::ShowRadio);
     generalScoreAction->setEnabled(false);
     quitAction->setEnabled(false);
     changeNameAction->setEnabled(false);
@@ -152,6 +190,7 @@ void MainWindow::ApplyLanguage() {
     networkModeAction->setText(ScreenText(Text(words::Multiplayer)));
     helpAction->setText(ScreenText(Text(words::Help)));
     aboutAction->setText(ScreenText(Text(words::About)));
+    radioAction->setText(ScreenText(Text(words::Radio)));
 }
 
 // --- Window size and screens
@@ -240,6 +279,9 @@ void MainWindow::ShowScreen(Screen next) {
     // The mode changes between matches only.
     networkModeAction->setEnabled(next == Screen::Menu);
     networkModeAction->setChecked(session.CurrentSettings().NetworkMode);
+    radioAction->setEnabled(next != Screen::Title);
+    if (musicAndRadio)
+        musicAndRadio->ScreenShown(!atTable);
     if (next == Screen::Title)
         titlePage->Start();
     else
@@ -314,6 +356,8 @@ std::optional<int> MainWindow::NextFlightFrame() {
 // --- Keys, the pop-up menu and its actions
 
 void MainWindow::LeaveTitle() {
+    if (screen == Screen::Title)
+        musicAndRadio->TitleLeft();
     session.Input([](Match& m) { m.LeaveTitle(); });
 }
 
@@ -473,6 +517,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
     }
     FinishLeftGame();
+    musicAndRadio->Save();
     const Session::CloseOutcome outcome = session.Close();
     if (outcome.recordFailed)
         dialogs.DiskWriteFailed();

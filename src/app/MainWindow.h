@@ -23,6 +23,9 @@ namespace tavlira {
 
 class ChatPanel;
 class DuelTable;
+class MenuMusicAndRadio;
+class MenuMusic;
+class MenuRadio;
 class MenuPage;
 class SkinnedButton;
 class TableView;
@@ -61,6 +64,10 @@ class MainWindow : public QWidget, private EventStage {
     GifRecorder& Recorder() { return gifRecorder; }
     DuelTable& Duel() { return *duel; }
     ChatPanel* Chat() const { return chatPanel; }
+    MenuMusicAndRadio& MusicAndRadio() { return *musicAndRadio; }
+    MenuRadio* RadioPicture() const { return menuRadio; }
+    MenuMusic* MusicButtons() const { return menuMusic; }
+    QAction* RadioAction() const { return radioAction; }
 
     // See Session::SetTimeScale.
     void SetTimeScale(double factor) { session.SetTimeScale(factor); }
@@ -99,6 +106,9 @@ class MainWindow : public QWidget, private EventStage {
     void SoundOfOpening();
     // A game left by "Exit to menu" or by closing is written as it stands.
     void FinishLeftGame();
+    void CreateMusicAndRadio();
+    void ShowRadio();
+    void RadioNotFound();
 
     Session session;
     DialogPresenter dialogs;
@@ -125,6 +135,10 @@ class MainWindow : public QWidget, private EventStage {
     QAction* aboutAction;
     std::unique_ptr<DuelTable> duel;
     ChatPanel* chatPanel;
+    QAction* radioAction = nullptr;
+    std::unique_ptr<MenuMusicAndRadio> musicAndRadio;
+    MenuRadio* menuRadio = nullptr;
+    MenuMusic* menuMusic = nullptr;
 };
 
 } // namespace tavlira

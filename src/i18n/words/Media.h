@@ -21,6 +21,11 @@ inline constexpr WordTable QelInternetRadio{
      "Radio por Internet Qel", "Qel 網路電台", "Radio Internet Qel", "Internetové rádio Qel",
      "Qel インターネットラジオ", "Qel 인터넷 라디오"}};
 
+// A stream being opened: the radio's station or a song of the music player.
+inline constexpr WordTable StreamConnecting{
+    {"Connecting...", "Соединение...", "Verbindung...", "Connexion...", "Conectando...",
+     "連線中...", "Connessione...", "Připojování...", "接続中...", "연결 중..."}};
+
 // Countries of the radio dialog, in list order.
 inline constexpr WordTable RadioRussia{{"Russian Federation", "Россия", "Russland", "Russie",
                                         "Rusia", "俄羅斯", "Russia", "Rusko", "ロシア", "러시아"}};
@@ -107,6 +112,6 @@ inline constexpr const WordTable* RadioCountryNames[] = {
 // Every table above that none of the lists above holds, for the checks that
 // run over all texts.
 inline constexpr const WordTable* MediaWords[] = {&CantCreateMusicFile, &CantFind,
-                                                  &QelInternetRadio};
+                                                  &QelInternetRadio, &StreamConnecting};
 
 } // namespace tavlira::words

@@ -183,7 +183,30 @@ void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFil
     boardVariant = StatsBoardVariant(now.minute(), account);
     FillClubList();
     RewindAnimations();
+    PlaceMediaControls();
     update();
+}
+
+void MenuPage::SetMediaControls(QWidget* radio, QWidget* music) {
+    radioControl = radio;
+    musicControl = music;
+    PlaceMediaControls();
+}
+
+// The radio stands in the bottom left corner, the music player's buttons in
+// the bottom right one, clear of the icon columns above them.
+void MenuPage::PlaceMediaControls() {
+    const QSize client = scale.ClientSize();
+    constexpr int Margin = 10;
+    if (radioControl) {
+        radioControl->move(Margin, client.height() - radioControl->height() - Margin);
+        radioControl->setVisible(scale.Scale() >= 1.6);
+    }
+    if (musicControl) {
+        musicControl->move(client.width() - musicControl->width() - 2 * Margin,
+                           client.height() - musicControl->height() - 2 * Margin);
+        musicControl->setVisible(scale.Scale() >= 1.5);
+    }
 }
 
 void MenuPage::FillClubList() {

@@ -51,6 +51,12 @@ class MenuPage : public QWidget {
     // empty and disabled.
     void Fill(const TableScale& scale, const std::optional<RecordFile>& records);
 
+    // The radio picture and the music player's buttons, children of the page
+    // made by the window. The page places them at its bottom corners when
+    // the window is large enough to show them: the radio from scale 1.6, the
+    // music player from scale 1.5.
+    void SetMediaControls(QWidget* radio, QWidget* music);
+
     // A numbered button; null for any other number.
     SkinnedButton* Button(int number) const;
     // The buttons in the order Tab and the arrow keys move through them.
@@ -108,6 +114,7 @@ class MenuPage : public QWidget {
     Date CalendarToday() const;
     std::optional<MenuIcon> IconAt(QPoint point) const;
     void MoveFocus(SkinnedButton* from, int step);
+    void PlaceMediaControls();
 
     const QImage& background;
     Settings& settings;
@@ -130,6 +137,8 @@ class MenuPage : public QWidget {
     std::optional<CalendarPictures> calendar;
     std::size_t calendarShown = 0;
     QTimer calendarTimer;
+    QWidget* radioControl = nullptr;
+    QWidget* musicControl = nullptr;
     // The online account comes with a later version.
     AccountState account = AccountState::LoggedOut;
 };
