@@ -153,8 +153,11 @@ void MediaStreamPlayer::SetVolume(int percent) {
     QMetaObject::invokeMethod(worker, [w = worker, linear] { w->SetVolume(linear); });
 }
 
+// A failed stream stays failed until the next Play: the media player may
+// still report a status of the same source after its error.
 void MediaStreamPlayer::Reported(int number, int reportedState, bool ended) {
-    if (number != request || state == StreamState::Stopped || state == StreamState::Paused)
+    if (number != request || state == StreamState::Stopped || state == StreamState::Paused ||
+        state == StreamState::Failed)
         return;
     Enter(static_cast<StreamState>(reportedState));
     if (ended)

@@ -88,16 +88,14 @@ void LayOffCommand(const std::vector<std::string>& args, std::ostream& out) {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     using Command = void (*)(const std::vector<std::string>&, std::ostream&);
-    static const std::map<std::string, Command> commands = {{"play", PlayCommand},
-                                                            {"best", BestCommand},
-                                                            {"layoff", LayOffCommand},
-                                                            {"match", MatchCommand},
-                                                            {"calendar", CalendarCommand},
-                                                            {"duel", DuelCommand},
-                                                            {"table", TableCommand}};
+    static const std::map<std::string, Command> commands = {
+        {"play", PlayCommand},   {"best", BestCommand},         {"layoff", LayOffCommand},
+        {"match", MatchCommand}, {"calendar", CalendarCommand}, {"duel", DuelCommand},
+        {"table", TableCommand}};
     try {
         if (args.empty())
-            throw UsageError("usage: tavlira-sim play|best|layoff|match|calendar|duel|table [options]");
+            throw UsageError(
+                "usage: tavlira-sim play|best|layoff|match|calendar|duel|table [options]");
         const auto command = commands.find(args[0]);
         if (command == commands.end())
             throw UsageError("unknown command '" + args[0] + "'");

@@ -3,9 +3,10 @@
 #include "game/Scoring.h"
 #include "net/TableSeatGame.h"
 #include "sim/Arguments.h"
-#include "sim/TableSocket.h"
+#include "sim/TcpConnection.h"
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
@@ -18,7 +19,8 @@ using net::TableSeat;
 
 // How long a seat waits for its place (seat 2 while seat 1 is not there).
 constexpr auto SeatWait = std::chrono::seconds(60);
-constexpr int ConnectTimeoutMs = 5000;
+constexpr auto ConnectTimeout = std::chrono::seconds(5);
+constexpr auto ServerSilence = std::chrono::minutes(2);
 // The pause before asking again for a refused seat: short at first, since
 // seat 1 is usually a moment away, then longer.
 constexpr auto FirstRetryPause = std::chrono::milliseconds(10);
@@ -70,12 +72,12 @@ class HeadlessSeat {
                                              std::string(net::FaultName(end->fault)));
                 if (const auto* closed = std::get_if<GameClosed>(&event)) {
                     Count(table.Game(), closed->why);
-                    socket_.Close();
+                    socket_->Close();
                     return;
                 }
             }
             if (options_.leaveAfter >= 0 && ownMoves >= options_.leaveAfter && table.Running()) {
-                socket_.Close();
+                socket_->Close();
                 ++totals_.games;
                 ++totals_.lost;
                 return;
@@ -83,18 +85,20 @@ class HeadlessSeat {
             if (options_.stallAfter < 0 || ownMoves < options_.stallAfter)
                 ownMoves += MakeMoves(table);
             bytes.clear();
-            const auto read = socket_.Receive(bytes, 120'000);
-            if (read == TableSocket::Read::Closed && !dealt) {
+            const auto read = socket_->Receive(bytes, Clock::now() + ServerSilence);
+            if (read == TcpConnection::Read::Closed && !dealt) {
                 // The seat was refused (seat 1 is not there yet): ask again.
                 std::this_thread::sleep_for(retryPause);
                 retryPause = std::min(2 * retryPause, LongestRetryPause);
                 TakeSeat(table, giveUp);
                 continue;
             }
-            if (read == TableSocket::Read::Closed)
+            if (read == TcpConnection::Read::Closed)
                 throw std::runtime_error("the table server closed the connection mid-game");
-            if (read == TableSocket::Read::TimedOut)
+            if (read == TcpConnection::Read::TimedOut)
                 throw std::runtime_error("the table server said nothing for two minutes");
+            if (read == TcpConnection::Read::Interrupted)
+                throw std::runtime_error("interrupted");
             table.Feed(bytes);
         }
     }
@@ -106,9 +110,12 @@ class HeadlessSeat {
         if (std::chrono::steady_clock::now() >= giveUp)
             throw std::runtime_error("no seat at the table within a minute");
         const int port = options_.basePort + options_.table;
-        if (!socket_.Connect(options_.address, port, ConnectTimeoutMs))
+        std::string why;
+        socket_ = TcpConnection::Connect(options_.address, static_cast<std::uint16_t>(port),
+                                         Clock::now() + ConnectTimeout, why);
+        if (!socket_)
             throw std::runtime_error("cannot reach the table server at " + options_.address + ":" +
-                                     std::to_string(port));
+                                     std::to_string(port) + ": " + why);
         if (!Send(table.ConnectFrameBytes()))
             throw std::runtime_error("the table server closed the connection at once");
     }
@@ -136,7 +143,7 @@ class HeadlessSeat {
 
     bool Send(const std::string& frame) {
         ++totals_.framesSent;
-        return socket_.Send(frame);
+        return socket_->Send(frame);
     }
 
     void Count(const GameState& game, GameClosed::Why why) {
@@ -163,8 +170,15 @@ class HeadlessSeat {
 
     const Options& options_;
     Totals& totals_;
-    TableSocket socket_;
+    std::optional<TcpConnection> socket_;
 };
+
+// Whether `address` is an IPv4 address in dotted decimal (a seat names its
+// server by address, never by a name to look up).
+bool IsIpv4Address(const std::string& address) {
+    in_addr parsed{};
+    return inet_pton(AF_INET, address.c_str(), &parsed) == 1;
+}
 
 Options ReadOptions(const std::vector<std::string>& args, int& games) {
     const Arguments a(args, {"server", "table", "seat", "games", "stall-after", "leave-after"}, {});
@@ -174,7 +188,7 @@ Options ReadOptions(const std::vector<std::string>& args, int& games) {
     if (colon == std::string::npos || colon == 0)
         throw UsageError("--server wants ADDRESS:BASEPORT");
     options.address = server.substr(0, colon);
-    if (!TableSocket::IsAddress(options.address))
+    if (!IsIpv4Address(options.address))
         throw UsageError("--server wants an IPv4 address, not '" + options.address + "'");
     const std::vector<std::string> port = {"--port", server.substr(colon + 1)};
     options.basePort = static_cast<int>(Arguments(port, {"port"}, {}).Number("port", 0, 65525));
