@@ -1,0 +1,64 @@
+#include "online/RatedPlay.h"
+
+#include <cmath>
+
+namespace tavlira::online {
+
+// Both formulas divide by n; with no games there is nothing to average and
+// the rating stays as it is.
+
+double RatingBeforeMatch(double rating, int games, RatedPlayConstants c) {
+    if (games <= 0)
+        return rating;
+    const double n = games;
+    const double earlier = n - c.step;
+    return ((rating - earlier / c.divisor) * earlier - c.penalty) / n + n / c.divisor;
+}
+
+double RatingAfterMatch(double rating, int games, int result, RatedPlayConstants c) {
+    if (games <= 0)
+        return rating;
+    const double n = games;
+    return ((rating - n / c.divisor) * n + c.penalty + result) / n + n / c.divisor;
+}
+
+namespace {
+
+// The largest result of one match: it holds at most the 20 games of a
+// cycle, each worth at most 5 points.
+constexpr double ResultLimit = 100;
+constexpr double RatingRounding = 0.000001;
+
+bool IsStart(const GameStats& stored, const GameStats& written, RatedPlayConstants c) {
+    if (written.Kon != stored.Kon + c.step || written.KonL != 0 || written.Score != 0 ||
+        written.Best != stored.Best || written.Sessions != stored.Sessions)
+        return false;
+    return std::fabs(written.Rating - RatingBeforeMatch(stored.Rating, written.Kon, c)) <=
+           RatingRounding * 2;
+}
+
+bool IsEnd(const GameStats& stored, const GameStats& written, RatedPlayConstants c) {
+    const int n = written.Kon;
+    if (n <= 0 || n != stored.Kon)
+        return false;
+    // Formula B solved for r; each rating's rounding grows by a factor n.
+    const double result =
+        (written.Rating - n / c.divisor) * n - (stored.Rating - n / c.divisor) * n - c.penalty;
+    const double tolerance = RatingRounding * 2 * n + 0.000001;
+    if (std::fabs(result) > ResultLimit || std::fabs(result - std::round(result)) > tolerance)
+        return false;
+    // The cycle either closes (its best may rise) or goes on (the best stays).
+    const bool closed = written.Sessions == stored.Sessions + 1 && written.KonL == 0 &&
+                        written.Score == 0 && written.Best >= stored.Best;
+    const bool goesOn = written.Sessions == stored.Sessions && written.Best == stored.Best &&
+                        written.KonL >= 0 && written.KonL < 20;
+    return closed || goesOn;
+}
+
+} // namespace
+
+bool IsRatedPlayStep(const GameStats& stored, const GameStats& written, RatedPlayConstants c) {
+    return IsStart(stored, written, c) || IsEnd(stored, written, c);
+}
+
+} // namespace tavlira::online
