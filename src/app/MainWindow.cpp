@@ -1,11 +1,15 @@
 #include "app/MainWindow.h"
 
+#include "app/BoardFigures.h"
 #include "app/ChatPanel.h"
 #include "app/DuelTable.h"
 #include "i18n/words/Login.h"
 #include "i18n/words/Menu.h"
 #include "i18n/words/Options.h"
 #include "i18n/words/Table.h"
+#include "online/Account.h"
+#include "online/World.h"
+#include "online/qt/ServiceAddress.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/window/MenuPage.h"
@@ -31,6 +35,9 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
                   if (tableView->WaitBannerShown())
                       tableView->ShowWaitBanner(false);
               }),
+      webServices(ServiceBaseOverride({})),
+      onlineAccount(webServices, session.ProgramFolder().parent_path()),
+      onlineDialogs(this, dialogs, onlineAccount, session.CurrentSettings(), session.Records()),
       scale(TableScale::ForMode(WindowSizeMode::Small, QSize())),
       gifRecorder(*this, session.CurrentSettings(), session.ProgramFolder()),
       pages(new QStackedWidget(this)), titlePage(new TitlePage(pictures, scale)),
@@ -48,6 +55,13 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
             [this] { dialogs.ShowTopTen(session.Records(), session.CurrentMatch().RecordKind()); });
     connect(menuPage, &MenuPage::IconChosen, this, &MainWindow::OpenMenuIcon);
     connect(menuPage, &MenuPage::ClubListModeSwitched, this, &MainWindow::SoundOfOpening);
+    connect(&onlineAccount, &OnlineAccount::Changed, this,
+            [this] { menuPage->SetAccountState(onlineAccount.State()); });
+    connect(menuPage, &MenuPage::BoardFigureWanted, this, [this](int variant) {
+        FetchBoardFigure(onlineAccount, variant, menuPage, [this, variant](const BoardFigure& f) {
+            menuPage->ShowBoardFigure(variant, f.value, f.hint);
+        });
+    });
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     duel = std::make_unique<DuelTable>(session, this);
     chatPanel = new ChatPanel(*duel, *tableView);
@@ -61,8 +75,8 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
 
 MainWindow::~MainWindow() = default;
 
-// The icons of the menu's two columns. No account can be logged in to yet,
-// so the tournament answers as it does for a player who is not logged in.
+// The icons of the menu's two columns. The tournament's lobby comes with a
+// later version: a logged-in player is told so.
 void MainWindow::OpenMenuIcon(MenuIcon icon) {
     switch (icon) {
     case MenuIcon::Help:
@@ -72,14 +86,49 @@ void MainWindow::OpenMenuIcon(MenuIcon icon) {
     case MenuIcon::Support:
         return dialogs.Support();
     case MenuIcon::Tournament:
-        return dialogs.Notice(ScreenText(Text(words::LogInToYourAccount)), {}, {});
+        return dialogs.Notice(
+            ScreenText(Text(onlineAccount.LoggedIn() ? words::NotAvailableYet
+                                                     : words::LogInToYourAccount)),
+            {}, {});
+    case MenuIcon::WorldTopTen:
+        return onlineDialogs.WorldTopTen();
+    case MenuIcon::Statistics:
+        return onlineDialogs.WorldStats();
+    case MenuIcon::Account:
+        return onlineDialogs.Account();
     case MenuIcon::AndroidPackage:
     case MenuIcon::GooglePlay:
-    case MenuIcon::WorldTopTen:
-    case MenuIcon::Statistics:
-    case MenuIcon::Account:
-        return; // not shown, or shown muted without a click
+        return; // not shown
     }
+}
+
+void MainWindow::StartOnline() {
+    webServices.ReadDirectory(this, [this](const std::optional<ServiceDirectory>& directory) {
+        if (directory)
+            ApplyServiceDirectory(session.CurrentSettings(), *directory);
+        onlineAccount.LogInRemembered([](bool) {});
+        CountStart();
+    });
+}
+
+// Each start is counted once; the first start of an installation also as
+// a unique one, which the settings then remember.
+void MainWindow::CountStart() {
+    Settings& settings = session.CurrentSettings();
+    online::CountStartRequest request;
+    request.stat2 = settings.InstallReported ? 0 : 1;
+    webServices.Send(request, this, [&settings, unique = request.stat2](const ServiceAnswer& a) {
+        if (unique && a.done && online::ReadDoneAnswer(a.text))
+            settings.InstallReported = true;
+    });
+}
+
+// After the end of a cycle against the computer, the score may go to the
+// world top ten; rated play posts its own results.
+void MainWindow::OfferWorldResult(const match_event::EndOfCycle& end) {
+    if (session.CurrentSettings().NetworkMode || onlineAccount.State() == AccountState::RatedGame)
+        return;
+    onlineDialogs.Result(end.outcome.cycleScore);
 }
 
 bool MainWindow::Start() {
@@ -237,8 +286,11 @@ void MainWindow::Apply(const MatchEvent& event) {
             else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
                 tableView->DrawBanners();
                 dialogs.NameChanged(FromBytes(session.CurrentMatch().PlayerName()));
-            } else
+            } else {
                 dialogs.Show(event);
+                if constexpr (std::is_same_v<E, match_event::EndOfCycle>)
+                    OfferWorldResult(e);
+            }
         },
         event);
 }

@@ -5,8 +5,11 @@
 // decides no rule.
 
 #include "app/Session.h"
+#include "online/qt/WebServices.h"
 #include "ui/artwork/PictureStore.h"
 #include "ui/dialogs/DialogPresenter.h"
+#include "ui/dialogs/online/OnlineAccount.h"
+#include "ui/dialogs/online/OnlineDialogs.h"
 #include "ui/menu/MenuLayout.h"
 #include "ui/recording/GifRecorder.h"
 #include "ui/table/TableScale.h"
@@ -40,6 +43,10 @@ class MainWindow : public QWidget, private EventStage {
     // must end: the error box has been shown, and the settings are not saved
     // at the end of this run.
     bool Start();
+    // Goes online once the window shows: reads the service directory, logs
+    // in with the account remembered on this computer and counts the start.
+    // Every step runs in the background; the window never waits for them.
+    void StartOnline();
 
     Session& CurrentSession() { return session; }
     Match& CurrentMatch() { return session.CurrentMatch(); }
@@ -60,6 +67,9 @@ class MainWindow : public QWidget, private EventStage {
     GifRecorder& Recorder() { return gifRecorder; }
     DuelTable& Duel() { return *duel; }
     ChatPanel* Chat() const { return chatPanel; }
+    WebServices& Services() { return webServices; }
+    OnlineAccount& Account() { return onlineAccount; }
+    OnlineDialogs& Online() { return onlineDialogs; }
 
     // See Session::SetTimeScale.
     void SetTimeScale(double factor) { session.SetTimeScale(factor); }
@@ -79,6 +89,8 @@ class MainWindow : public QWidget, private EventStage {
 
     void ConnectTable();
     void OpenMenuIcon(MenuIcon icon);
+    void CountStart();
+    void OfferWorldResult(const match_event::EndOfCycle& end);
     void CreatePopupMenu();
     void ApplyLanguage();
     void ApplyWindowSize();
@@ -98,6 +110,9 @@ class MainWindow : public QWidget, private EventStage {
 
     Session session;
     DialogPresenter dialogs;
+    WebServices webServices;
+    OnlineAccount onlineAccount;
+    OnlineDialogs onlineDialogs;
     PictureStore pictures;
     TableScale scale;
     Screen screen = Screen::Title;

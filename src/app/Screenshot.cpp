@@ -198,6 +198,48 @@ QImage Notice(MainWindow& window) {
         [&] { window.Dialogs().Notice(ScreenText(Text(words::LogInToYourAccount)), {}, {}); });
 }
 
+// An online dialog, grabbed once the services have answered what it asked
+// for on opening (with --server or TAVLIRA_SERVER, from that server).
+QImage GrabOnlineDialog(MainWindow& window, const std::function<void()>& open) {
+    QImage picture;
+    QTimer poll;
+    int quietPolls = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        quietPolls = window.Services().Client().Pending() == 0 ? quietPolls + 1 : 0;
+        if (quietPolls < 10)
+            return;
+        poll.stop();
+        picture = Grab(*dialog);
+        dialog->close();
+    });
+    poll.start(20);
+    open();
+    return picture;
+}
+
+QImage Account(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().Account(); });
+}
+
+QImage WorldTopTen(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().WorldTopTen(); });
+}
+
+QImage WorldStats(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().WorldStats(); });
+}
+
+QImage Chat(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().Chat(window.windowTitle()); });
+}
+
+QImage Passport(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().Passport(); });
+}
+
 QImage About(MainWindow& window) {
     return GrabDialog([&] { window.Dialogs().About(); });
 }
@@ -231,6 +273,11 @@ const std::pair<const char*, QImage (*)(MainWindow&)> Screens[] = {
     {"about", About},
     {"advertising", Advertising},
     {"support", Support},
+    {"account", Account},
+    {"worldtopten", WorldTopTen},
+    {"worldstats", WorldStats},
+    {"chat", Chat},
+    {"passport", Passport},
 };
 
 } // namespace

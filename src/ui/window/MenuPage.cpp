@@ -170,7 +170,7 @@ void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFil
     artwork.Prepare(layout, LanguageSuffix[language], settings.NetworkMode, settings.TitleVariant);
     const QTime now = QTime::currentTime();
     clockFace = ClockFaceAt(now.hour(), now.minute(), now.msec());
-    boardVariant = StatsBoardVariant(now.minute(), account);
+    TurnBoard(StatsBoardVariant(now.minute(), account));
     FillClubList();
     RewindAnimations();
     update();
@@ -271,10 +271,34 @@ void MenuPage::Animate(const QTime& now) {
         clockFace = face;
         update(layout.clock);
     }
-    if (boardLatch.Due(now.second())) {
-        boardVariant = StatsBoardVariant(now.minute(), account);
-        update(layout.statsBoard);
-    }
+    if (boardLatch.Due(now.second()))
+        TurnBoard(StatsBoardVariant(now.minute(), account));
+}
+
+void MenuPage::TurnBoard(int variant) {
+    boardVariant = variant;
+    boardValue = NoConnectionValue;
+    boardHint = ScreenText(NoConnectionHint(variant));
+    update(layout.statsBoard);
+    if (layout.clockShown)
+        emit BoardFigureWanted(variant);
+}
+
+void MenuPage::ShowBoardFigure(int variant, const std::string& value, const QString& hint) {
+    if (variant != boardVariant)
+        return;
+    boardValue = value;
+    boardHint = hint;
+    update(layout.statsBoard);
+}
+
+void MenuPage::SetAccountState(AccountState state) {
+    if (state == account)
+        return;
+    account = state;
+    for (MenuIcon icon : ShownIcons)
+        if (icon == MenuIcon::Account)
+            update(MenuIconRect(icon, width()));
 }
 
 void MenuPage::showEvent(QShowEvent* event) {
@@ -334,11 +358,8 @@ void MenuPage::PaintClockAndBoard(QPainter& painter, QRect area) const {
         return;
     if (layout.clock.intersects(area))
         artwork.PaintClock(painter, layout.clock.topLeft(), clockFace);
-    // The online figures are not fetched yet: every variant shows its
-    // value as when the service does not answer.
     if (layout.statsBoard.intersects(area))
-        artwork.PaintStatsBoard(painter, layout.statsBoard.topLeft(), boardVariant,
-                                NoConnectionValue);
+        artwork.PaintStatsBoard(painter, layout.statsBoard.topLeft(), boardVariant, boardValue);
 }
 
 void MenuPage::PaintIcons(QPainter& painter, QRect area) const {
@@ -393,7 +414,7 @@ bool MenuPage::event(QEvent* event) {
             hint += "\n" + ScreenText(Text(words::NotAvailableYet));
         over = MenuIconRect(*icon, width());
     } else if (layout.clockShown && layout.statsBoard.contains(help->pos())) {
-        hint = ScreenText(NoConnectionHint(boardVariant));
+        hint = boardHint;
         over = layout.statsBoard;
     }
     if (hint.isEmpty())

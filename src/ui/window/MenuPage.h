@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QMovie;
@@ -54,6 +55,17 @@ class MenuPage : public QWidget {
     // The buttons in the order Tab and the arrow keys move through them.
     const std::vector<SkinnedButton*>& FocusChain() const { return focusChain; }
     const MenuLayout& Layout() const { return layout; }
+
+    // The account lamp and the statistics board follow the online account.
+    void SetAccountState(AccountState state);
+    AccountState Account() const { return account; }
+    // The figure of board variant `variant` and its hint, once fetched; the
+    // board shows it while that variant is up.
+    void ShowBoardFigure(int variant, const std::string& value, const QString& hint);
+    int BoardVariant() const { return boardVariant; }
+    const std::string& BoardValue() const { return boardValue; }
+    const QString& BoardHint() const { return boardHint; }
+
   signals:
     // A member button (1..5) or "New Player" (6).
     void PlayerChosen(int slot);
@@ -63,6 +75,8 @@ class MenuPage : public QWidget {
     void IconChosen(MenuIcon icon);
     // "Mode" switched the club list between score and rating.
     void ClubListModeSwitched();
+    // The statistics board turned to `variant`: its figure is wanted.
+    void BoardFigureWanted(int variant);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -77,6 +91,7 @@ class MenuPage : public QWidget {
     // One menu tick: the flames and the animated pictures move on, the
     // clock and, once a minute, the statistics board are drawn again.
     void Animate(const QTime& now);
+    void TurnBoard(int variant);
     void CreateButtons();
     void SkinButtons();
     void FillClubList();
@@ -106,7 +121,9 @@ class MenuPage : public QWidget {
     ClockFace clockFace;
     MinuteLatch boardLatch;
     int boardVariant = 1;
-    // The online account comes with a later version.
+    // Until its figure comes, a variant shows "00" and says so in its hint.
+    std::string boardValue{NoConnectionValue};
+    QString boardHint;
     AccountState account = AccountState::LoggedOut;
 };
 
