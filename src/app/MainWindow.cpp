@@ -8,8 +8,10 @@
 #include "i18n/words/Options.h"
 #include "i18n/words/Table.h"
 #include "online/Account.h"
+#include "online/Services.h"
 #include "online/World.h"
 #include "online/qt/ServiceAddress.h"
+#include "records/OnlineFiles.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/window/MenuPage.h"
@@ -18,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -57,6 +60,16 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(menuPage, &MenuPage::ClubListModeSwitched, this, &MainWindow::SoundOfOpening);
     connect(&onlineAccount, &OnlineAccount::Changed, this,
             [this] { menuPage->SetAccountState(onlineAccount.State()); });
+    connect(menuPage, &MenuPage::NewsChosen, this, &MainWindow::OpenNews);
+    connect(menuPage, &MenuPage::ChatChosen, this, &MainWindow::OpenChat);
+    onlineChecks.setInterval(10000);
+    connect(&onlineChecks, &QTimer::timeout, this, [this] {
+        ++onlineCheckTicks;
+        if (onlineCheckTicks % 3 == 0 && !menuPage->NewsWaiting())
+            CheckNews();
+        if (onlineCheckTicks % 90 == 0 && !menuPage->ChatWaiting())
+            CheckChat();
+    });
     connect(menuPage, &MenuPage::BoardFigureWanted, this, [this](int variant) {
         FetchBoardFigure(onlineAccount, variant, menuPage, [this, variant](const BoardFigure& f) {
             menuPage->ShowBoardFigure(variant, f.value, f.hint);
@@ -129,6 +142,46 @@ void MainWindow::OfferWorldResult(const match_event::EndOfCycle& end) {
     if (session.CurrentSettings().NetworkMode || onlineAccount.State() == AccountState::RatedGame)
         return;
     onlineDialogs.Result(end.outcome.cycleScore);
+}
+
+void MainWindow::CheckNews() {
+    webServices.Client().GetText(
+        webServices.At(online::NewsPath), this, [this](const ServiceAnswer& answer) {
+            if (!answer.done)
+                return;
+            newestNews = online::ReadNewsNumber(answer.text);
+            const bool waiting = newestNews > ReadNewsMarker(onlineAccount.FamilyFolder());
+            menuPage->SetIndicators(waiting, menuPage->ChatWaiting());
+        });
+}
+
+void MainWindow::CheckChat() {
+    online::BoardRecordsRequest request;
+    request.gid = online::ChatBoardId;
+    webServices.Send(request, this, [this](const ServiceAnswer& answer) {
+        const auto rows = answer.done ? online::ReadRecordsAnswer(answer.text, online::ChatBoardId)
+                                      : std::nullopt;
+        long long newest = 0;
+        for (const online::RecordRow& row : rows.value_or(std::vector<online::RecordRow>{}))
+            newest = std::max<long long>(newest, row.Score);
+        const bool waiting = newest > ReadChatMarker(onlineAccount.FamilyFolder()).newestSeen;
+        menuPage->SetIndicators(menuPage->NewsWaiting(), waiting);
+    });
+}
+
+// The news page opens in the browser and counts as read.
+void MainWindow::OpenNews() {
+    SoundOfOpening();
+    QDesktopServices::openUrl(webServices.At(online::NewsPath));
+    if (newestNews > 0)
+        WriteNewsMarker(onlineAccount.FamilyFolder(), newestNews);
+    menuPage->SetIndicators(false, menuPage->ChatWaiting());
+}
+
+void MainWindow::OpenChat() {
+    SoundOfOpening();
+    onlineDialogs.Chat(windowTitle());
+    menuPage->SetIndicators(menuPage->NewsWaiting(), false);
 }
 
 bool MainWindow::Start() {
@@ -248,8 +301,17 @@ void MainWindow::ShowScreen(Screen next) {
         titlePage->Start();
     else
         titlePage->Stop();
-    if (next == Screen::Menu)
+    if (next == Screen::Menu) {
+        const bool arriving = pages->currentWidget() != menuPage;
         menuPage->Fill(scale, session.ReadClubList());
+        if (arriving) {
+            CheckNews();
+            CheckChat();
+        }
+        onlineChecks.start();
+    } else {
+        onlineChecks.stop();
+    }
     if (atTable)
         tableView->Deal();
     else

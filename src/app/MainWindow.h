@@ -17,6 +17,7 @@
 
 #include <QMenu>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -90,6 +91,12 @@ class MainWindow : public QWidget, private EventStage {
     void ConnectTable();
     void OpenMenuIcon(MenuIcon icon);
     void CountStart();
+    // Whether the news page or the chat holds something the player has not
+    // seen (the marker files of the family folder), for the menu's links.
+    void CheckNews();
+    void CheckChat();
+    void OpenNews();
+    void OpenChat();
     void OfferWorldResult(const match_event::EndOfCycle& end);
     void CreatePopupMenu();
     void ApplyLanguage();
@@ -133,6 +140,11 @@ class MainWindow : public QWidget, private EventStage {
     QAction* speedAction;
     QAction* helpAction;
     QAction* aboutAction;
+    // While the menu shows: the news every 30 seconds, the chat every 15
+    // minutes, each only until it has something new.
+    QTimer onlineChecks;
+    int onlineCheckTicks = 0;
+    int newestNews = 0;
     std::unique_ptr<DuelTable> duel;
     ChatPanel* chatPanel;
 };

@@ -1,6 +1,7 @@
 #include "app/Screenshot.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramFolder.h"
 #include "i18n/words/Menu.h"
 #include "records/History.h"
 #include "records/RecordFile.h"
@@ -313,11 +314,17 @@ bool TakeScreenshot(const ScreenshotRequest& request) {
         return false;
     }
     const QTemporaryDir folder;
-    if (!folder.isValid() || !FillProgramFolder(folder.path().toStdString(), request)) {
+    // The sample's family folder, where the online files are shared, is the
+    // temporary folder too.
+    const std::filesystem::path programFolder =
+        std::filesystem::path(folder.path().toStdString()) / ProgramFolderName;
+    std::error_code error;
+    if (!folder.isValid() || !std::filesystem::create_directory(programFolder, error) ||
+        !FillProgramFolder(programFolder, request)) {
         std::fprintf(stderr, "tavlira-duo: cannot make the sample program folder\n");
         return false;
     }
-    MainWindow window(folder.path().toStdString(), SampleSeed);
+    MainWindow window(programFolder, SampleSeed);
     if (!window.Start()) {
         std::fprintf(stderr, "tavlira-duo: the game did not start\n");
         return false;

@@ -1,6 +1,7 @@
 #include "ui/window/MenuPage.h"
 
 #include "i18n/words/Menu.h"
+#include "i18n/words/Online.h"
 #include "records/ClubList.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/FittedFont.h"
@@ -338,6 +339,7 @@ void MenuPage::paintEvent(QPaintEvent* event) {
                 painter.drawPixmap(layout.animations[i].topLeft(), animations[i]->currentPixmap());
         PaintClockAndBoard(painter, area);
         PaintIcons(painter, area);
+        PaintIndicators(painter, area);
     }
 }
 
@@ -370,6 +372,35 @@ void MenuPage::PaintIcons(QPainter& painter, QRect area) const {
     }
 }
 
+QRect MenuPage::NewsLink() const {
+    return {width() - 113, 218, 108, 18};
+}
+
+QRect MenuPage::ChatLink() const {
+    return NewsLink().translated(0, 20);
+}
+
+void MenuPage::SetIndicators(bool news, bool chat) {
+    newsWaiting = news;
+    chatWaiting = chat;
+    update(NewsLink() | ChatLink());
+}
+
+void MenuPage::PaintIndicators(QPainter& painter, QRect area) const {
+    const std::pair<QRect, std::pair<const WordTable*, bool>> links[] = {
+        {NewsLink(), {&words::QelNews, newsWaiting}}, {ChatLink(), {&words::QelChat, chatWaiting}}};
+    for (const auto& [where, link] : links) {
+        if (!where.intersects(area))
+            continue;
+        QFont font = painter.font();
+        font.setPixelSize(13);
+        font.setBold(link.second);
+        painter.setFont(font);
+        painter.setPen(link.second ? QColor(255, 40, 40) : QColor(200, 200, 200));
+        painter.drawText(where, Qt::AlignRight | Qt::AlignVCenter, ScreenText(Text(*link.first)));
+    }
+}
+
 // --- Pointer and keys
 
 std::optional<MenuIcon> MenuPage::IconAt(QPoint point) const {
@@ -386,7 +417,11 @@ void MenuPage::mousePressEvent(QMouseEvent* event) {
     if (const std::optional<MenuIcon> icon = IconAt(at)) {
         if (MenuIconAvailable(*icon))
             emit IconChosen(*icon);
-    } else if (layout.caption.contains(at) || layout.clubCaption.contains(at))
+    } else if (NewsLink().contains(at))
+        emit NewsChosen();
+    else if (ChatLink().contains(at))
+        emit ChatChosen();
+    else if (layout.caption.contains(at) || layout.clubCaption.contains(at))
         CycleTitleVariant();
     else
         QWidget::mousePressEvent(event);
@@ -396,7 +431,8 @@ void MenuPage::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const bool onCaption = layout.caption.contains(at) || layout.clubCaption.contains(at);
     const std::optional<MenuIcon> icon = IconAt(at);
-    const bool clickable = (icon && MenuIconAvailable(*icon)) || onCaption;
+    const bool onLink = NewsLink().contains(at) || ChatLink().contains(at);
+    const bool clickable = (icon && MenuIconAvailable(*icon)) || onCaption || onLink;
     setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QWidget::mouseMoveEvent(event);
 }

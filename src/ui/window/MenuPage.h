@@ -63,6 +63,13 @@ class MenuPage : public QWidget {
     // board shows it while that variant is up.
     void ShowBoardFigure(int variant, const std::string& value, const QString& hint);
     int BoardVariant() const { return boardVariant; }
+    // The news and chat links under the right icon column; each stands out
+    // while there is something the player has not seen yet.
+    void SetIndicators(bool newsWaiting, bool chatWaiting);
+    bool NewsWaiting() const { return newsWaiting; }
+    bool ChatWaiting() const { return chatWaiting; }
+    QRect NewsLink() const;
+    QRect ChatLink() const;
     const std::string& BoardValue() const { return boardValue; }
     const QString& BoardHint() const { return boardHint; }
 
@@ -75,6 +82,8 @@ class MenuPage : public QWidget {
     void IconChosen(MenuIcon icon);
     // "Mode" switched the club list between score and rating.
     void ClubListModeSwitched();
+    void NewsChosen();
+    void ChatChosen();
     // The statistics board turned to `variant`: its figure is wanted.
     void BoardFigureWanted(int variant);
 
@@ -101,6 +110,7 @@ class MenuPage : public QWidget {
     void AdvanceAnimations();
     void PaintFlames(QPainter& painter, QRect area) const;
     void PaintIcons(QPainter& painter, QRect area) const;
+    void PaintIndicators(QPainter& painter, QRect area) const;
     void PaintClockAndBoard(QPainter& painter, QRect area) const;
     std::optional<MenuIcon> IconAt(QPoint point) const;
     void MoveFocus(SkinnedButton* from, int step);
@@ -125,6 +135,8 @@ class MenuPage : public QWidget {
     std::string boardValue{NoConnectionValue};
     QString boardHint;
     AccountState account = AccountState::LoggedOut;
+    bool newsWaiting = false;
+    bool chatWaiting = false;
 };
 
 } // namespace tavlira
