@@ -17,7 +17,7 @@
 namespace httplib {
 class Server;
 struct Request;
-}
+} // namespace httplib
 
 namespace tavlira::server {
 

@@ -403,6 +403,13 @@ class SqlStorage final : public Storage {
                                              {std::int64_t{value}})[0][0]));
     }
 
+    void BookTourGame(const std::string& nick, int result) override {
+        db_->Run("INSERT INTO tour (nick, score, kon, rating) VALUES ($1, $2, 1, $3) "
+                 "ON CONFLICT (nick) DO UPDATE SET score = tour.score + excluded.score, "
+                 "kon = tour.kon + 1, rating = tour.rating + excluded.rating",
+                 {Db(nick), std::int64_t{result}, std::int64_t{result > 0 ? 1 : 0}});
+    }
+
     Seat ReadSeat(int table, int seat) override {
         const Rows rows = db_->Run("SELECT nick, score, kon, rating, country, city, sex, address "
                                    "FROM seats WHERE table_no = $1 AND seat = $2",

@@ -76,6 +76,9 @@ class Storage {
     virtual online::TourRating ReadTourRating(const std::string& nick) = 0;
     virtual std::vector<online::RecordRow> TourTop(online::Ranking ranking, int limit) = 0;
     virtual int TourPlace(online::Ranking ranking, int value) = 0;
+    // One table game of `nick` with its result: the score takes the result,
+    // the games one more, and the rating (games won) one more for a win.
+    virtual void BookTourGame(const std::string& nick, int result) = 0;
 
     // Seats of the tables (1..10, seat 1 or 2).
     virtual Seat ReadSeat(int table, int seat) = 0;

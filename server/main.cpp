@@ -3,13 +3,15 @@
 //
 //   tavlira-server [--listen HOST:PORT] [--db FILE | --db postgresql://… | --pg CONNINFO]
 //                  [--files DIR] [--threads N] [--public-url URL]
-//                  [--table-server HOST:PORT] [--welcome TEXT] [--proxy ADDRESS] [--init]
+//                  [--tables HOST:PORT] [--table-server HOST:PORT] [--welcome TEXT]
+//                  [--proxy ADDRESS] [--init]
 
 #include "Database.h"
 #include "HttpServer.h"
 #include "Passwords.h"
 #include "Service.h"
 #include "Storage.h"
+#include "TableServer.h"
 #include "util/Cp1251.h"
 
 #include <algorithm>
@@ -33,6 +35,8 @@ struct Options {
     std::string postgres;
     ServiceConfig service;
     bool initOnly = false;
+    std::string tablesHost; // the built-in table server, when given
+    int tablesPort = 0;
 };
 
 fs::path ProgramFolder() {
@@ -62,7 +66,8 @@ int Usage(const char* problem) {
                  "tavlira-server: %s\n"
                  "usage: tavlira-server [--listen HOST:PORT] [--db FILE|postgresql://...]\n"
                  "       [--pg CONNINFO] [--files DIR] [--threads N] [--public-url URL]\n"
-                 "       [--table-server HOST:PORT] [--welcome TEXT] [--proxy ADDRESS] [--init]\n",
+                 "       [--tables HOST:PORT] [--table-server HOST:PORT] [--welcome TEXT]\n"
+                 "       [--proxy ADDRESS] [--init]\n",
                  problem);
     return 2;
 }
@@ -113,6 +118,12 @@ std::optional<Options> Parse(int argc, char** argv, int& status) {
                 status = Usage("--table-server needs HOST:PORT");
                 return std::nullopt;
             }
+        } else if (arg == "--tables" && take()) {
+            if (!SplitHostPort(value, o.tablesHost, o.tablesPort) || o.tablesPort == 0 ||
+                o.tablesPort > 65535 - TableServer::Tables) {
+                status = Usage("--tables needs HOST:PORT");
+                return std::nullopt;
+            }
         } else if (arg == "--welcome" && take()) {
             o.service.welcome = tavlira::Utf8ToCp1251(value);
         } else {
@@ -158,7 +169,21 @@ int main(int argc, char** argv) {
     if (options->initOnly)
         return 0;
 
-    Service service(*storage, options->service);
+    ServiceConfig serviceConfig = options->service;
+    std::unique_ptr<TableServer> tables;
+    if (!options->tablesHost.empty()) {
+        tables = std::make_unique<TableServer>(*storage, options->tablesHost, options->tablesPort);
+        if (!tables->Bind()) {
+            std::fprintf(stderr, "tavlira-server: cannot listen for the tables on %s:%d\n",
+                         options->tablesHost.c_str(), options->tablesPort);
+            return 1;
+        }
+        if (serviceConfig.tableServerAddress.empty()) {
+            serviceConfig.tableServerAddress = options->tablesHost;
+            serviceConfig.tableServerPort = options->tablesPort;
+        }
+    }
+    Service service(*storage, serviceConfig);
     HttpServer server(service, options->http);
     const int port = server.Bind();
     if (port < 0) {
@@ -166,6 +191,9 @@ int main(int argc, char** argv) {
                      options->http.port);
         return 1;
     }
+    std::thread tableThread;
+    if (tables)
+        tableThread = std::thread([&] { tables->Run(); });
     std::printf("tavlira-server: listening on %s:%d\n", options->http.host.c_str(), port);
     std::fflush(stdout);
 
@@ -173,10 +201,14 @@ int main(int argc, char** argv) {
         int signal = 0;
         sigwait(&stopSignals, &signal);
         server.Stop();
+        if (tables)
+            tables->Stop();
     });
     const bool served = server.Run();
     // Run also ends on its own (a failed accept): wake the stopper to end it.
     pthread_kill(stopper.native_handle(), SIGTERM);
     stopper.join();
+    if (tableThread.joinable())
+        tableThread.join();
     return served ? 0 : 1;
 }

@@ -197,6 +197,25 @@ TEST_P(StorageTest, SeatsFollowTheTableRules) {
     EXPECT_TRUE(store().TakeSeat(5, 1, ann));
 }
 
+TEST_P(StorageTest, TournamentResultsRankThePlayers) {
+    for (const char* nick : {"Ann", "Bob"})
+        store().CreateAccount(NewAccount(nick), "h");
+    EXPECT_EQ(store().ReadTourRating("Ann"), TourRating{});
+    store().BookTourGame("Ann", 12);
+    store().BookTourGame("Ann", -3);
+    store().BookTourGame("Bob", 3);
+    EXPECT_EQ(store().ReadTourRating("Ann"), (TourRating{9, 2, 1}));
+    const auto byScore = store().TourTop(Ranking::Score, 10);
+    ASSERT_EQ(byScore.size(), 2u);
+    EXPECT_EQ(byScore[0].Nick, "Ann");
+    EXPECT_EQ(byScore[0].Score, 9);
+    EXPECT_EQ(byScore[0].City, Cp("Тула"));
+    EXPECT_EQ(byScore[1].Place, 2);
+    EXPECT_EQ(store().TourTop(Ranking::Games, 10)[0].Score, 2);
+    EXPECT_EQ(store().TourPlace(Ranking::Score, 5), 2);
+    EXPECT_EQ(store().TourPlace(Ranking::Rating, 1), 1);
+}
+
 TEST_P(StorageTest, TheSchemaIsVersionedAndOpensAgain) {
     store().CreateAccount(NewAccount("Ann"), "h");
     storage_.reset();
