@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/BoardFigures.h"
 #include "app/ChatPanel.h"
 #include "app/DuelTable.h"
 #include "app/MenuMusicAndRadio.h"
@@ -10,6 +11,11 @@
 #include "i18n/words/Records.h"
 #include "i18n/words/Table.h"
 #include "ui/artwork/ArtworkTables.h"
+#include "online/Account.h"
+#include "online/Services.h"
+#include "online/World.h"
+#include "online/qt/ServiceAddress.h"
+#include "records/OnlineFiles.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/MessageBox.h"
@@ -22,6 +28,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -39,6 +46,9 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
                   if (tableView->WaitBannerShown())
                       tableView->ShowWaitBanner(false);
               }),
+      webServices(ServiceBaseOverride({})),
+      onlineAccount(webServices, session.ProgramFolder().parent_path()),
+      onlineDialogs(this, dialogs, onlineAccount, session.CurrentSettings(), session.Records()),
       scale(TableScale::ForMode(WindowSizeMode::Small, QSize())),
       gifRecorder(*this, session.CurrentSettings(), session.ProgramFolder()),
       pages(new QStackedWidget(this)), titlePage(new TitlePage(pictures, scale)),
@@ -59,6 +69,23 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
             [this] { dialogs.ShowTopTen(session.Records(), session.CurrentMatch().RecordKind()); });
     connect(menuPage, &MenuPage::IconChosen, this, &MainWindow::OpenMenuIcon);
     connect(menuPage, &MenuPage::ClubListModeSwitched, this, &MainWindow::SoundOfOpening);
+    connect(&onlineAccount, &OnlineAccount::Changed, this,
+            [this] { menuPage->SetAccountState(onlineAccount.State()); });
+    connect(menuPage, &MenuPage::NewsChosen, this, &MainWindow::OpenNews);
+    connect(menuPage, &MenuPage::ChatChosen, this, &MainWindow::OpenChat);
+    onlineChecks.setInterval(10000);
+    connect(&onlineChecks, &QTimer::timeout, this, [this] {
+        ++onlineCheckTicks;
+        if (onlineCheckTicks % 3 == 0 && !menuPage->NewsWaiting())
+            CheckNews();
+        if (onlineCheckTicks % 90 == 0 && !menuPage->ChatWaiting())
+            CheckChat();
+    });
+    connect(menuPage, &MenuPage::BoardFigureWanted, this, [this](int variant) {
+        FetchBoardFigure(onlineAccount, variant, menuPage, [this, variant](const BoardFigure& f) {
+            menuPage->ShowBoardFigure(variant, f.value, f.hint);
+        });
+    });
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     duel = std::make_unique<DuelTable>(session, this);
     chatPanel = new ChatPanel(*duel, *tableView);
@@ -73,8 +100,8 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
 
 MainWindow::~MainWindow() = default;
 
-// The icons of the menu's two columns. No account can be logged in to yet,
-// so the tournament answers as it does for a player who is not logged in.
+// The icons of the menu's two columns. The tournament's lobby comes with a
+// later version: a logged-in player is told so.
 void MainWindow::OpenMenuIcon(MenuIcon icon) {
     switch (icon) {
     case MenuIcon::Help:
@@ -84,14 +111,89 @@ void MainWindow::OpenMenuIcon(MenuIcon icon) {
     case MenuIcon::Support:
         return dialogs.Support();
     case MenuIcon::Tournament:
-        return dialogs.Notice(ScreenText(Text(words::LogInToYourAccount)), {}, {});
+        return dialogs.Notice(
+            ScreenText(Text(onlineAccount.LoggedIn() ? words::NotAvailableYet
+                                                     : words::LogInToYourAccount)),
+            {}, {});
+    case MenuIcon::WorldTopTen:
+        return onlineDialogs.WorldTopTen();
+    case MenuIcon::Statistics:
+        return onlineDialogs.WorldStats();
+    case MenuIcon::Account:
+        return onlineDialogs.Account();
     case MenuIcon::AndroidPackage:
     case MenuIcon::GooglePlay:
-    case MenuIcon::WorldTopTen:
-    case MenuIcon::Statistics:
-    case MenuIcon::Account:
-        return; // not shown, or shown muted without a click
+        return; // not shown
     }
+}
+
+void MainWindow::StartOnline() {
+    webServices.ReadDirectory(this, [this](const std::optional<ServiceDirectory>& directory) {
+        if (directory)
+            ApplyServiceDirectory(session.CurrentSettings(), *directory);
+        onlineAccount.LogInRemembered([](bool) {});
+        CountStart();
+    });
+}
+
+// Each start is counted once; the first start of an installation also as
+// a unique one, which the settings then remember.
+void MainWindow::CountStart() {
+    Settings& settings = session.CurrentSettings();
+    online::CountStartRequest request;
+    request.stat2 = settings.InstallReported ? 0 : 1;
+    webServices.Send(request, this, [&settings, unique = request.stat2](const ServiceAnswer& a) {
+        if (unique && a.done && online::ReadDoneAnswer(a.text))
+            settings.InstallReported = true;
+    });
+}
+
+// After the end of a cycle against the computer, the score may go to the
+// world top ten; rated play posts its own results.
+void MainWindow::OfferWorldResult(const match_event::EndOfCycle& end) {
+    if (session.CurrentSettings().NetworkMode || onlineAccount.State() == AccountState::RatedGame)
+        return;
+    onlineDialogs.Result(end.outcome.cycleScore);
+}
+
+void MainWindow::CheckNews() {
+    webServices.Client().GetText(
+        webServices.At(online::NewsPath), this, [this](const ServiceAnswer& answer) {
+            if (!answer.done)
+                return;
+            newestNews = online::ReadNewsNumber(answer.text);
+            const bool waiting = newestNews > ReadNewsMarker(onlineAccount.FamilyFolder());
+            menuPage->SetIndicators(waiting, menuPage->ChatWaiting());
+        });
+}
+
+void MainWindow::CheckChat() {
+    online::BoardRecordsRequest request;
+    request.gid = online::ChatBoardId;
+    webServices.Send(request, this, [this](const ServiceAnswer& answer) {
+        const auto rows = answer.done ? online::ReadRecordsAnswer(answer.text, online::ChatBoardId)
+                                      : std::nullopt;
+        long long newest = 0;
+        for (const online::RecordRow& row : rows.value_or(std::vector<online::RecordRow>{}))
+            newest = std::max<long long>(newest, row.Score);
+        const bool waiting = newest > ReadChatMarker(onlineAccount.FamilyFolder()).newestSeen;
+        menuPage->SetIndicators(menuPage->NewsWaiting(), waiting);
+    });
+}
+
+// The news page opens in the browser and counts as read.
+void MainWindow::OpenNews() {
+    SoundOfOpening();
+    QDesktopServices::openUrl(webServices.At(online::NewsPath));
+    if (newestNews > 0)
+        WriteNewsMarker(onlineAccount.FamilyFolder(), newestNews);
+    menuPage->SetIndicators(false, menuPage->ChatWaiting());
+}
+
+void MainWindow::OpenChat() {
+    SoundOfOpening();
+    onlineDialogs.Chat(windowTitle());
+    menuPage->SetIndicators(menuPage->NewsWaiting(), false);
 }
 
 bool MainWindow::Start() {
@@ -286,8 +388,17 @@ void MainWindow::ShowScreen(Screen next) {
         titlePage->Start();
     else
         titlePage->Stop();
-    if (next == Screen::Menu)
+    if (next == Screen::Menu) {
+        const bool arriving = pages->currentWidget() != menuPage;
         menuPage->Fill(scale, session.ReadClubList());
+        if (arriving) {
+            CheckNews();
+            CheckChat();
+        }
+        onlineChecks.start();
+    } else {
+        onlineChecks.stop();
+    }
     if (atTable)
         tableView->Deal();
     else
@@ -324,8 +435,11 @@ void MainWindow::Apply(const MatchEvent& event) {
             else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
                 tableView->DrawBanners();
                 dialogs.NameChanged(FromBytes(session.CurrentMatch().PlayerName()));
-            } else
+            } else {
                 dialogs.Show(event);
+                if constexpr (std::is_same_v<E, match_event::EndOfCycle>)
+                    OfferWorldResult(e);
+            }
         },
         event);
 }

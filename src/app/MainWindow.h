@@ -5,8 +5,11 @@
 // decides no rule.
 
 #include "app/Session.h"
+#include "online/qt/WebServices.h"
 #include "ui/artwork/PictureStore.h"
 #include "ui/dialogs/DialogPresenter.h"
+#include "ui/dialogs/online/OnlineAccount.h"
+#include "ui/dialogs/online/OnlineDialogs.h"
 #include "ui/menu/MenuLayout.h"
 #include "ui/recording/GifRecorder.h"
 #include "ui/table/TableScale.h"
@@ -14,6 +17,7 @@
 
 #include <QMenu>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -43,6 +47,10 @@ class MainWindow : public QWidget, private EventStage {
     // must end: the error box has been shown, and the settings are not saved
     // at the end of this run.
     bool Start();
+    // Goes online once the window shows: reads the service directory, logs
+    // in with the account remembered on this computer and counts the start.
+    // Every step runs in the background; the window never waits for them.
+    void StartOnline();
 
     Session& CurrentSession() { return session; }
     Match& CurrentMatch() { return session.CurrentMatch(); }
@@ -68,6 +76,9 @@ class MainWindow : public QWidget, private EventStage {
     MenuRadio* RadioPicture() const { return menuRadio; }
     MenuMusic* MusicButtons() const { return menuMusic; }
     QAction* RadioAction() const { return radioAction; }
+    WebServices& Services() { return webServices; }
+    OnlineAccount& Account() { return onlineAccount; }
+    OnlineDialogs& Online() { return onlineDialogs; }
 
     // See Session::SetTimeScale.
     void SetTimeScale(double factor) { session.SetTimeScale(factor); }
@@ -87,6 +98,14 @@ class MainWindow : public QWidget, private EventStage {
 
     void ConnectTable();
     void OpenMenuIcon(MenuIcon icon);
+    void CountStart();
+    // Whether the news page or the chat holds something the player has not
+    // seen (the marker files of the family folder), for the menu's links.
+    void CheckNews();
+    void CheckChat();
+    void OpenNews();
+    void OpenChat();
+    void OfferWorldResult(const match_event::EndOfCycle& end);
     void CreatePopupMenu();
     void ApplyLanguage();
     void ApplyWindowSize();
@@ -112,6 +131,9 @@ class MainWindow : public QWidget, private EventStage {
 
     Session session;
     DialogPresenter dialogs;
+    WebServices webServices;
+    OnlineAccount onlineAccount;
+    OnlineDialogs onlineDialogs;
     PictureStore pictures;
     TableScale scale;
     Screen screen = Screen::Title;
@@ -133,6 +155,11 @@ class MainWindow : public QWidget, private EventStage {
     QAction* networkModeAction; // play against a person over the network, or the computer
     QAction* helpAction;
     QAction* aboutAction;
+    // While the menu shows: the news every 30 seconds, the chat every 15
+    // minutes, each only until it has something new.
+    QTimer onlineChecks;
+    int onlineCheckTicks = 0;
+    int newestNews = 0;
     std::unique_ptr<DuelTable> duel;
     ChatPanel* chatPanel;
     QAction* radioAction = nullptr;

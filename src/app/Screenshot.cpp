@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "calendar/CalendarDate.h"
+#include "app/ProgramFolder.h"
 #include "i18n/words/Menu.h"
 #include "records/History.h"
 #include "records/RecordFile.h"
@@ -269,6 +270,48 @@ QImage Notice(MainWindow& window) {
         [&] { window.Dialogs().Notice(ScreenText(Text(words::LogInToYourAccount)), {}, {}); });
 }
 
+// An online dialog, grabbed once the services have answered what it asked
+// for on opening (with --server or TAVLIRA_SERVER, from that server).
+QImage GrabOnlineDialog(MainWindow& window, const std::function<void()>& open) {
+    QImage picture;
+    QTimer poll;
+    int quietPolls = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        quietPolls = window.Services().Client().Pending() == 0 ? quietPolls + 1 : 0;
+        if (quietPolls < 10)
+            return;
+        poll.stop();
+        picture = Grab(*dialog);
+        dialog->close();
+    });
+    poll.start(20);
+    open();
+    return picture;
+}
+
+QImage Account(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().Account(); });
+}
+
+QImage WorldTopTen(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().WorldTopTen(); });
+}
+
+QImage WorldStats(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().WorldStats(); });
+}
+
+QImage Chat(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().Chat(window.windowTitle()); });
+}
+
+QImage Passport(MainWindow& window) {
+    return GrabOnlineDialog(window, [&] { window.Online().Passport(); });
+}
+
 QImage About(MainWindow& window) {
     return GrabDialog([&] { window.Dialogs().About(); });
 }
@@ -302,6 +345,11 @@ const std::pair<const char*, QImage (*)(MainWindow&)> Screens[] = {
     {"about", About},
     {"advertising", Advertising},
     {"support", Support},
+    {"account", Account},
+    {"worldtopten", WorldTopTen},
+    {"worldstats", WorldStats},
+    {"chat", Chat},
+    {"passport", Passport},
 };
 
 } // namespace
@@ -345,20 +393,26 @@ bool TakeScreenshot(const ScreenshotRequest& request) {
         return false;
     }
     const QTemporaryDir folder;
+    // The sample's family folder, where the online files are shared, is the
+    // temporary folder too.
+    const std::filesystem::path programFolder =
+        std::filesystem::path(folder.path().toStdString()) / ProgramFolderName;
     const QStringList missing =
         MissingPacks(*artwork, request.windowSize,
-                     SearchFolders(folder.path().toStdString(),
+                     SearchFolders(programFolder.string(),
                                    QCoreApplication::applicationDirPath().toStdString()));
     if (!missing.isEmpty()) {
         std::fprintf(stderr, "tavlira-duo: cannot find the artwork pack %s\n",
                      qPrintable(missing.join(", ")));
         return false;
     }
-    if (!folder.isValid() || !FillProgramFolder(folder.path().toStdString(), request, *artwork)) {
+    std::error_code error;
+    if (!folder.isValid() || !std::filesystem::create_directory(programFolder, error) ||
+        !FillProgramFolder(programFolder, request, *artwork)) {
         std::fprintf(stderr, "tavlira-duo: cannot make the sample program folder\n");
         return false;
     }
-    MainWindow window(folder.path().toStdString(), SampleSeed);
+    MainWindow window(programFolder, SampleSeed);
     if (!window.Start()) {
         std::fprintf(stderr, "tavlira-duo: the game did not start\n");
         return false;

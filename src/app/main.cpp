@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
 #include "app/Screenshot.h"
+#include "online/qt/ServiceAddress.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -58,13 +59,25 @@ int main(int argc, char* argv[]) {
         QStringLiteral("The screenshot's language: %1 (default en).")
             .arg(tavlira::LanguageCodeList().join(QStringLiteral(", "))),
         QStringLiteral("code"), QStringLiteral("en"));
-    parser.addOptions({screenshot, size, language});
+    const QCommandLineOption server(
+        QStringLiteral("server"),
+        QStringLiteral("The online services' web server, such as http://127.0.0.1:8066; the "
+                       "environment variable %1 does the same.")
+            .arg(QString::fromLatin1(tavlira::ServiceBaseVariable)),
+        QStringLiteral("url"));
+    parser.addOptions({screenshot, size, language, server});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The PNG file of --screenshot."),
                                  QStringLiteral("[FILE]"));
     parser.process(application);
 
     const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(server)) {
+        if (!tavlira::ServiceBaseOverride(parser.value(server)))
+            return Refuse(QStringLiteral("--server takes an http address, not '%1'")
+                              .arg(parser.value(server)));
+        qputenv(tavlira::ServiceBaseVariable, parser.value(server).toUtf8());
+    }
     if (parser.isSet(screenshot)) {
         if (positional.size() != 1)
             return Refuse(QStringLiteral("--screenshot takes one file name"));
@@ -96,5 +109,6 @@ int main(int argc, char* argv[]) {
     if (!window.Start())
         return 1;
     window.show();
+    window.StartOnline();
     return QApplication::exec();
 }

@@ -107,8 +107,8 @@ struct Settings {
 
 // The built-in service addresses, in plain text: the companion server on
 // this machine. The settings keep them enciphered with CipherKey::ServiceAddress.
-inline constexpr std::string_view DefaultWorldTopTenAddress = "http://127.0.0.1:8066/wtgames66.php";
-inline constexpr std::string_view DefaultStatisticsAddress = "http://127.0.0.1:8066/stat66.php";
+inline constexpr std::string_view DefaultWorldTopTenAddress = "http://127.0.0.1:8066/wt/games.php";
+inline constexpr std::string_view DefaultStatisticsAddress = "http://127.0.0.1:8066/stat/stat.php";
 
 struct LoadedSettings {
     Settings settings;

@@ -47,6 +47,8 @@ TEST(GameCommandLine, UnknownOptionsAndArgumentsAreRefused) {
         {"--bogus", 1, "bogus"},
         {"stray-word", 2, "unexpected argument 'stray-word'"},
         {"--size 5", 2, "go with --screenshot"},
+        {"--server ftp://127.0.0.1/", 2, "--server takes an http address"},
+        {"--server nowhere", 2, "--server takes an http address"},
     };
     for (const auto& c : cases) {
         const GameRun run = RunGame(c.arguments);

@@ -2,6 +2,7 @@
 
 #include "game/CaptureSearch.h"
 #include "game/LayOff.h"
+#include "online/qt/ServiceAddress.h"
 #include "records/RecordFile.h"
 #include "records/RecordStore.h"
 #include "ui/controls/SkinnedButton.h"
@@ -33,8 +34,10 @@ constexpr int DialogWaitMs = 10000;
 
 ProgramFolder::ProgramFolder() {
     std::random_device random;
+    // The program folder's parent is the family folder of the shared online
+    // files, which must be the test's own as well.
     path = std::filesystem::temp_directory_path() /
-           ("tavlira-ui-" + std::to_string(random()) + std::to_string(random()));
+           ("tavlira-ui-" + std::to_string(random()) + std::to_string(random())) / "Tavlira-Duo";
     std::filesystem::create_directories(path);
     const std::string bytes = FormatRecordFile(InitialRecordFile('0', "TST"));
     WriteBytes(path / RecordFileName(RecordFileKind::Club), bytes);
@@ -43,7 +46,7 @@ ProgramFolder::ProgramFolder() {
 
 ProgramFolder::~ProgramFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
+    std::filesystem::remove_all(path.parent_path(), ignored);
 }
 
 void ProgramFolder::WriteSettings(const Settings& settings) const {
@@ -118,6 +121,10 @@ void EnterAsNewPlayer(MainWindow& form, const QString& name, const QString& pass
 }
 
 std::unique_ptr<StartedWindow> StartWindow(const Settings& settings, std::uint32_t seed) {
+    // The online services answer from nowhere unless a test gives them a
+    // server: port 9 of this machine refuses at once.
+    if (!qEnvironmentVariableIsSet(ServiceBaseVariable))
+        qputenv(ServiceBaseVariable, "http://127.0.0.1:9");
     auto window = std::make_unique<StartedWindow>();
     window->folder.WriteSettings(settings);
     window->form = std::make_unique<MainWindow>(window->folder.Path(), seed);

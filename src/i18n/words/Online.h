@@ -418,6 +418,18 @@ inline constexpr WordTable ChatUnavailable{
      "La chat è temporaneamente non disponibile!", "Chat je dočasně nedostupný!",
      "チャットは一時的に利用できません！", "채팅을 일시적으로 사용할 수 없습니다!"}};
 
+inline constexpr WordTable NewMessage{
+    {"New", "Новое", "Neu", "Nouveau", "Nuevo", "新", "Nuovo", "Nové", "新着", "새 글"}};
+inline constexpr WordTable ProfileSaved{{"Information updated!", "Информация обновлена!",
+                                         "Angaben aktualisiert!", "Informations mises à jour!",
+                                         "¡Información actualizada!", "資訊已更新！",
+                                         "Informazioni aggiornate!", "Informace aktualizovány!",
+                                         "情報を更新しました！", "정보가 업데이트되었습니다!"}};
+inline constexpr WordTable PhotoUploaded{
+    {"Photo updated!", "Фото обновлено!", "Foto aktualisiert!", "Photo mise à jour!",
+     "¡Foto actualizada!", "照片已更新！", "Foto aggiornata!", "Fotka aktualizována!",
+     "写真を更新しました！", "사진이 업데이트되었습니다!"}};
+
 // Headings of the boards of results. They are shown in English in every
 // language; the last two head the local lists of the top-ten dialog.
 inline constexpr EnglishOnlyHeading AccountRatingAllGames{{{"ACCOUNT. RATING. ALL GAMES"}}};
@@ -542,6 +554,9 @@ inline constexpr const WordTable* OnlineWords[] = {&DynamicIqForWindows,
                                                    &UnableToSendMessage,
                                                    &LastMessageAtBottom,
                                                    &OpenOnNewMessage,
-                                                   &ChatUnavailable};
+                                                   &ChatUnavailable,
+                                                   &NewMessage,
+                                                   &ProfileSaved,
+                                                   &PhotoUploaded};
 
 } // namespace tavlira::words

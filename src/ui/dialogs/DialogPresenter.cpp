@@ -137,6 +137,11 @@ std::optional<DialogPresenter::NewName> DialogPresenter::AskNewName(const QStrin
     return typed;
 }
 
+void DialogPresenter::Prepare(QDialog& dialog) {
+    BeforeBox();
+    AddDesignHeader(dialog, settings);
+}
+
 void DialogPresenter::NameChanged(const QString& newName) {
     BeforeBox();
     InformationBox(window, ScreenText(Text(words::NameChanged)) + newName);

@@ -82,6 +82,11 @@ class DialogPresenter {
     // Where the running match stands; `playerName` in code page 1251.
     void ShowGeneralCount(const MatchFigures& match, const std::string& playerName);
 
+    // Readies a dialog built elsewhere (the online services' dialogs) as
+    // every dialog here is readied: what must not stay behind it goes, and
+    // it takes the header of the current design.
+    void Prepare(QDialog& dialog);
+
   private:
     void ShowEndOfGame(const match_event::EndOfCycle& end);
     // Shows the help window at `page`. Asked for from a dialog, the window

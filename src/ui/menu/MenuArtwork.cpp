@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 namespace tavlira {
@@ -134,8 +135,18 @@ void MenuArtwork::PaintStatsBoard(QPainter& painter, QPoint at, int variant,
         boardIcons[static_cast<std::size_t>(std::clamp(variant, 1, StatsBoardVariants) - 1)];
     if (!icon.isNull())
         painter.drawImage(QRect(at + QPoint(10, 10), QSize(16, 16)), icon);
-    for (const FaceGlyph& glyph : BoardGlyphs(value))
-        painter.drawImage(at + glyph.at, Glyph(look.colour, glyph.glyph));
+    // Digits and the minus sign are pictures; the unit letter of a large
+    // count (K, M, G) is written in their place.
+    for (const FaceGlyph& glyph : BoardGlyphs(value)) {
+        if (std::isdigit(static_cast<unsigned char>(glyph.glyph)) || glyph.glyph == '-') {
+            painter.drawImage(at + glyph.at, Glyph(look.colour, glyph.glyph));
+            continue;
+        }
+        painter.setFont(LabelFont(20));
+        painter.setPen(QColor(255, 255, 255));
+        painter.drawText(QRect(at + glyph.at, QSize(18, 40)), Qt::AlignCenter,
+                         QString(QChar::fromLatin1(glyph.glyph)));
+    }
     // The figure's unit beside the value: an IQ, or a count of games.
     const auto label = [&](const QString& text, const QColor& colour) {
         painter.setFont(LabelFont(11));

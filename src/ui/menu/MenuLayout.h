@@ -26,12 +26,10 @@ enum class MenuIcon {
 };
 inline constexpr int MenuIcons = 9;
 
-// The world top ten, the statistics and the account live on the online
-// services, which this version does not reach yet: their icons are shown
-// muted, say so in their hints and answer no click.
+// The Android package and the store page have nothing to offer: their icons
+// are never shown. Every other icon answers a click.
 constexpr bool MenuIconAvailable(MenuIcon icon) {
-    return icon != MenuIcon::WorldTopTen && icon != MenuIcon::Statistics &&
-           icon != MenuIcon::Account;
+    return icon != MenuIcon::AndroidPackage && icon != MenuIcon::GooglePlay;
 }
 
 struct MenuLayout {

@@ -1,6 +1,7 @@
 #include "ui/window/MenuPage.h"
 
 #include "i18n/words/Menu.h"
+#include "i18n/words/Online.h"
 #include "records/ClubList.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/FittedFont.h"
@@ -180,7 +181,7 @@ void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFil
     artwork.Prepare(layout, LanguageSuffix[language], settings.NetworkMode, settings.TitleVariant);
     const QTime now = QTime::currentTime();
     clockFace = ClockFaceAt(now.hour(), now.minute(), now.msec());
-    boardVariant = StatsBoardVariant(now.minute(), account);
+    TurnBoard(StatsBoardVariant(now.minute(), account));
     FillClubList();
     RewindAnimations();
     PlaceMediaControls();
@@ -345,10 +346,34 @@ void MenuPage::Animate(const QTime& now) {
         clockFace = face;
         update(layout.clock);
     }
-    if (boardLatch.Due(now.second())) {
-        boardVariant = StatsBoardVariant(now.minute(), account);
-        update(layout.statsBoard);
-    }
+    if (boardLatch.Due(now.second()))
+        TurnBoard(StatsBoardVariant(now.minute(), account));
+}
+
+void MenuPage::TurnBoard(int variant) {
+    boardVariant = variant;
+    boardValue = NoConnectionValue;
+    boardHint = ScreenText(NoConnectionHint(variant));
+    update(layout.statsBoard);
+    if (layout.clockShown)
+        emit BoardFigureWanted(variant);
+}
+
+void MenuPage::ShowBoardFigure(int variant, const std::string& value, const QString& hint) {
+    if (variant != boardVariant)
+        return;
+    boardValue = value;
+    boardHint = hint;
+    update(layout.statsBoard);
+}
+
+void MenuPage::SetAccountState(AccountState state) {
+    if (state == account)
+        return;
+    account = state;
+    for (MenuIcon icon : ShownIcons)
+        if (icon == MenuIcon::Account)
+            update(MenuIconRect(icon, width()));
 }
 
 void MenuPage::showEvent(QShowEvent* event) {
@@ -392,6 +417,7 @@ void MenuPage::paintEvent(QPaintEvent* event) {
         PaintClockAndBoard(painter, area);
         PaintCalendar(painter, area);
         PaintIcons(painter, area);
+        PaintIndicators(painter, area);
     }
 }
 
@@ -420,11 +446,8 @@ void MenuPage::PaintClockAndBoard(QPainter& painter, QRect area) const {
         return;
     if (layout.clock.intersects(area))
         artwork.PaintClock(painter, layout.clock.topLeft(), clockFace);
-    // The online figures are not fetched yet: every variant shows its
-    // value as when the service does not answer.
     if (layout.statsBoard.intersects(area))
-        artwork.PaintStatsBoard(painter, layout.statsBoard.topLeft(), boardVariant,
-                                NoConnectionValue);
+        artwork.PaintStatsBoard(painter, layout.statsBoard.topLeft(), boardVariant, boardValue);
 }
 
 void MenuPage::PaintIcons(QPainter& painter, QRect area) const {
@@ -432,6 +455,35 @@ void MenuPage::PaintIcons(QPainter& painter, QRect area) const {
         const QRect where = MenuIconRect(icon, width());
         if (where.intersects(area))
             DrawIn(painter, area, where, artwork.Icon(icon, account));
+    }
+}
+
+QRect MenuPage::NewsLink() const {
+    return {width() - 113, 218, 108, 18};
+}
+
+QRect MenuPage::ChatLink() const {
+    return NewsLink().translated(0, 20);
+}
+
+void MenuPage::SetIndicators(bool news, bool chat) {
+    newsWaiting = news;
+    chatWaiting = chat;
+    update(NewsLink() | ChatLink());
+}
+
+void MenuPage::PaintIndicators(QPainter& painter, QRect area) const {
+    const std::pair<QRect, std::pair<const WordTable*, bool>> links[] = {
+        {NewsLink(), {&words::QelNews, newsWaiting}}, {ChatLink(), {&words::QelChat, chatWaiting}}};
+    for (const auto& [where, link] : links) {
+        if (!where.intersects(area))
+            continue;
+        QFont font = painter.font();
+        font.setPixelSize(13);
+        font.setBold(link.second);
+        painter.setFont(font);
+        painter.setPen(link.second ? QColor(255, 40, 40) : QColor(200, 200, 200));
+        painter.drawText(where, Qt::AlignRight | Qt::AlignVCenter, ScreenText(Text(*link.first)));
     }
 }
 
@@ -451,7 +503,11 @@ void MenuPage::mousePressEvent(QMouseEvent* event) {
     if (const std::optional<MenuIcon> icon = IconAt(at)) {
         if (MenuIconAvailable(*icon))
             emit IconChosen(*icon);
-    } else if (layout.caption.contains(at) || layout.clubCaption.contains(at))
+    } else if (NewsLink().contains(at))
+        emit NewsChosen();
+    else if (ChatLink().contains(at))
+        emit ChatChosen();
+    else if (layout.caption.contains(at) || layout.clubCaption.contains(at))
         CycleTitleVariant();
     else
         QWidget::mousePressEvent(event);
@@ -461,7 +517,8 @@ void MenuPage::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const bool onCaption = layout.caption.contains(at) || layout.clubCaption.contains(at);
     const std::optional<MenuIcon> icon = IconAt(at);
-    const bool clickable = (icon && MenuIconAvailable(*icon)) || onCaption;
+    const bool onLink = NewsLink().contains(at) || ChatLink().contains(at);
+    const bool clickable = (icon && MenuIconAvailable(*icon)) || onCaption || onLink;
     setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QWidget::mouseMoveEvent(event);
 }
@@ -486,7 +543,7 @@ bool MenuPage::event(QEvent* event) {
         hint = calendar->cycle[calendarShown].hint;
         over = layout.calendarCycle;
     } else if (layout.clockShown && layout.statsBoard.contains(help->pos())) {
-        hint = ScreenText(NoConnectionHint(boardVariant));
+        hint = boardHint;
         over = layout.statsBoard;
     }
     if (hint.isEmpty())

@@ -19,6 +19,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QMovie;
@@ -76,6 +77,23 @@ class MenuPage : public QWidget {
     // calendar is built again once the day has changed, and the second
     // picture moves on to the next of its pictures.
     void CalendarTick();
+    // The account lamp and the statistics board follow the online account.
+    void SetAccountState(AccountState state);
+    AccountState Account() const { return account; }
+    // The figure of board variant `variant` and its hint, once fetched; the
+    // board shows it while that variant is up.
+    void ShowBoardFigure(int variant, const std::string& value, const QString& hint);
+    int BoardVariant() const { return boardVariant; }
+    // The news and chat links under the right icon column; each stands out
+    // while there is something the player has not seen yet.
+    void SetIndicators(bool newsWaiting, bool chatWaiting);
+    bool NewsWaiting() const { return newsWaiting; }
+    bool ChatWaiting() const { return chatWaiting; }
+    QRect NewsLink() const;
+    QRect ChatLink() const;
+    const std::string& BoardValue() const { return boardValue; }
+    const QString& BoardHint() const { return boardHint; }
+
   signals:
     // A member button (1..5) or "New Player" (6).
     void PlayerChosen(int slot);
@@ -85,6 +103,10 @@ class MenuPage : public QWidget {
     void IconChosen(MenuIcon icon);
     // "Mode" switched the club list between score and rating.
     void ClubListModeSwitched();
+    void NewsChosen();
+    void ChatChosen();
+    // The statistics board turned to `variant`: its figure is wanted.
+    void BoardFigureWanted(int variant);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -99,6 +121,7 @@ class MenuPage : public QWidget {
     // One menu tick: the flames and the animated pictures move on, the
     // clock and, once a minute, the statistics board are drawn again.
     void Animate(const QTime& now);
+    void TurnBoard(int variant);
     void CreateButtons();
     void SkinButtons();
     void FillClubList();
@@ -108,6 +131,7 @@ class MenuPage : public QWidget {
     void AdvanceAnimations();
     void PaintFlames(QPainter& painter, QRect area) const;
     void PaintIcons(QPainter& painter, QRect area) const;
+    void PaintIndicators(QPainter& painter, QRect area) const;
     void PaintClockAndBoard(QPainter& painter, QRect area) const;
     void PaintCalendar(QPainter& painter, QRect area) const;
     void BuildCalendarPictures();
@@ -139,8 +163,12 @@ class MenuPage : public QWidget {
     QTimer calendarTimer;
     QWidget* radioControl = nullptr;
     QWidget* musicControl = nullptr;
-    // The online account comes with a later version.
+    // Until its figure comes, a variant shows "00" and says so in its hint.
+    std::string boardValue{NoConnectionValue};
+    QString boardHint;
     AccountState account = AccountState::LoggedOut;
+    bool newsWaiting = false;
+    bool chatWaiting = false;
 };
 
 } // namespace tavlira
