@@ -99,5 +99,45 @@ TEST_F(StorageSeatBoardTest, LeavingKeepsASeatTheWebSideHasGivenToSomeoneElse) {
     EXPECT_EQ(Tour("Cid").Kon, 0);
 }
 
+// A database that fails every statement once told to, as a full disk or a
+// lost PostgreSQL server would.
+class FailingDatabase final : public Database {
+  public:
+    FailingDatabase(std::unique_ptr<Database> inner, const bool& failing)
+        : inner_(std::move(inner)), failing_(failing) {}
+    Dialect Kind() const override { return inner_->Kind(); }
+    Rows Run(std::string_view sql, const Params& params) override {
+        if (failing_)
+            throw DatabaseError("disk I/O error");
+        return inner_->Run(sql, params);
+    }
+    void RunScript(std::string_view sql) override {
+        if (failing_)
+            throw DatabaseError("disk I/O error");
+        inner_->RunScript(sql);
+    }
+
+  private:
+    std::unique_ptr<Database> inner_;
+    const bool& failing_;
+};
+
+TEST(StorageSeatBoardFailure, AFailingDatabaseRefusesSeatsAndNeverReachesTheTableLoop) {
+    TestDatabase database{Backend::Sqlite};
+    bool failing = false;
+    const auto storage = OpenStorage(std::make_unique<FailingDatabase>(database.Open(), failing));
+    online::Account ann;
+    ann.Nick = "Ann";
+    ASSERT_TRUE(storage->CreateAccount(ann, "hash"));
+    ASSERT_TRUE(storage->TakeSeat(1, 1, Seat{{"Ann", 0, 0, 0, "X", "X", 'W', "X"}, "10.0.0.1"}));
+    StorageSeatBoard board(*storage);
+    ASSERT_EQ(board.Sit(1, TableSeat::First, "10.0.0.1"), SitAnswer::Seated);
+
+    failing = true;
+    EXPECT_EQ(board.Sit(2, TableSeat::First, "10.0.0.1"), SitAnswer::Unavailable);
+    EXPECT_NO_THROW(board.Record(TableResult{1, GameEnd::Played, std::nullopt, 4}));
+    EXPECT_NO_THROW(board.Leave(1, TableSeat::First));
+}
+
 } // namespace
 } // namespace tavlira::server
