@@ -191,6 +191,10 @@ int main(int argc, char** argv) {
         if (serviceConfig.tableServerAddress.empty()) {
             serviceConfig.tableServerAddress = options->tablesHost;
             serviceConfig.tableServerPort = tables->BasePort() + 1;
+            // The table list hands this address to the players' games.
+            if (options->tablesHost == "0.0.0.0")
+                std::fprintf(stderr, "tavlira-server: the table list names 0.0.0.0, which no "
+                                     "player can reach: give --table-server HOST:PORT\n");
         }
     }
     Service service(*storage, serviceConfig);
