@@ -156,8 +156,7 @@ void TableListener::Run(const volatile std::sig_atomic_t& stop,
             polled.push_back({fd, POLLIN, 0});
         polled.push_back({wake_[0], POLLIN, 0});
         for (const auto& [fd, client] : clients_) {
-            const short events = static_cast<short>((client.closing ? 0 : POLLIN) |
-                                                    (client.unsent.empty() ? 0 : POLLOUT));
+            const short events = static_cast<short>(POLLIN | (client.unsent.empty() ? 0 : POLLOUT));
             polled.push_back({fd, events, 0});
         }
         std::int64_t wait = IdlePollMillis;
@@ -217,7 +216,7 @@ void TableListener::Accept(int listener, int table) {
     const int sendBuffer = static_cast<int>(SendLimit);
     setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
     const ConnectionId id = nextId_++;
-    clients_[fd] = Client{id, {}, false, 0};
+    clients_[fd] = Client{id, {}, false, false, 0};
     fds_[id] = fd;
     server_.Opened(id, table, PeerAddress(peer), NowMillis());
     CarryOut(-1);
@@ -229,6 +228,12 @@ void TableListener::Read(int fd) {
     if (got < 0 && (errno == EAGAIN || errno == EINTR))
         return;
     Client& client = clients_.at(fd);
+    if (client.closing) {
+        // Drained and dropped: the core is done with this connection.
+        if (got <= 0)
+            Close(fd);
+        return;
+    }
     if (got <= 0) {
         server_.Closed(client.id, NowMillis());
         Close(fd);
@@ -258,7 +263,19 @@ void TableListener::Write(int fd) {
         client.unsent.erase(0, static_cast<std::size_t>(sent));
     }
     if (client.closing)
-        Close(fd);
+        Finish(fd);
+}
+
+// Ends what the server sends, then waits (up to the close grace) for the
+// client to close its side, reading what it still sends. Closing at once
+// while its bytes lie unread would reset the connection, and the client
+// would lose the last frames sent to it: the one that tells it how its game
+// ended.
+void TableListener::Finish(int fd) {
+    Client& client = clients_.at(fd);
+    if (!client.shutDown)
+        shutdown(fd, SHUT_WR);
+    client.shutDown = true;
 }
 
 // Sends and closes what the core asked for, in its order. `readAt` is when
@@ -292,7 +309,7 @@ void TableListener::CarryOut(std::int64_t readAt) {
                 client.closing = true;
                 client.closeBy = NowMillis() + CloseGraceMillis;
                 if (client.unsent.empty())
-                    Close(fd);
+                    Finish(fd);
             }
         }
     }

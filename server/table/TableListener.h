@@ -69,6 +69,7 @@ class TableListener {
         ConnectionId id = 0;
         std::string unsent;
         bool closing = false;
+        bool shutDown = false; // nothing more goes out
         std::int64_t closeBy = 0;
     };
 
@@ -77,6 +78,7 @@ class TableListener {
     void Read(int fd);
     void Write(int fd);
     void CarryOut(std::int64_t readAt);
+    void Finish(int fd);
     void Close(int fd);
     int FdOf(ConnectionId id) const;
 
