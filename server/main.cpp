@@ -3,7 +3,7 @@
 //
 //   tavlira-server [--listen HOST:PORT] [--db FILE | --db postgresql://… | --pg CONNINFO]
 //                  [--files DIR] [--threads N] [--public-url URL]
-//                  [--tables HOST:PORT] [--table-server HOST:PORT] [--welcome TEXT]
+//                  [--tables HOST:BASEPORT] [--table-server HOST:PORT] [--welcome TEXT]
 //                  [--proxy ADDRESS] [--init]
 
 #include "Database.h"
@@ -11,7 +11,9 @@
 #include "Passwords.h"
 #include "Service.h"
 #include "Storage.h"
-#include "TableServer.h"
+#include "StorageSeatBoard.h"
+#include "game/Random.h"
+#include "table/TableListener.h"
 #include "util/Cp1251.h"
 
 #include <algorithm>
@@ -20,6 +22,8 @@
 #include <filesystem>
 #include <optional>
 #include <pthread.h>
+#include <random>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -36,7 +40,7 @@ struct Options {
     ServiceConfig service;
     bool initOnly = false;
     std::string tablesHost; // the built-in table server, when given
-    int tablesPort = 0;
+    int tablesBasePort = 0; // table t on base port + t; 0 picks a free run
 };
 
 fs::path ProgramFolder() {
@@ -66,7 +70,7 @@ int Usage(const char* problem) {
                  "tavlira-server: %s\n"
                  "usage: tavlira-server [--listen HOST:PORT] [--db FILE|postgresql://...]\n"
                  "       [--pg CONNINFO] [--files DIR] [--threads N] [--public-url URL]\n"
-                 "       [--tables HOST:PORT] [--table-server HOST:PORT] [--welcome TEXT]\n"
+                 "       [--tables HOST:BASEPORT] [--table-server HOST:PORT] [--welcome TEXT]\n"
                  "       [--proxy ADDRESS] [--init]\n",
                  problem);
     return 2;
@@ -119,9 +123,9 @@ std::optional<Options> Parse(int argc, char** argv, int& status) {
                 return std::nullopt;
             }
         } else if (arg == "--tables" && take()) {
-            if (!SplitHostPort(value, o.tablesHost, o.tablesPort) || o.tablesPort == 0 ||
-                o.tablesPort > 65535 - TableServer::Tables) {
-                status = Usage("--tables needs HOST:PORT");
+            if (!SplitHostPort(value, o.tablesHost, o.tablesBasePort) ||
+                o.tablesBasePort > 65535 - tavlira::net::TableCount) {
+                status = Usage("--tables needs HOST:BASEPORT");
                 return std::nullopt;
             }
         } else if (arg == "--welcome" && take()) {
@@ -169,18 +173,28 @@ int main(int argc, char** argv) {
     if (options->initOnly)
         return 0;
 
+    // The tournament's tables: the rule-checking table server on its own
+    // thread, seating whom the web side seated and booking its results there.
     ServiceConfig serviceConfig = options->service;
-    std::unique_ptr<TableServer> tables;
+    StorageSeatBoard seatBoard(*storage);
+    tavlira::SeededRandom tableRandom(std::random_device{}());
+    tavlira::table::TableServer tableServer(seatBoard, tableRandom);
+    std::unique_ptr<tavlira::table::TableListener> tables;
     if (!options->tablesHost.empty()) {
-        tables = std::make_unique<TableServer>(*storage, options->tablesHost, options->tablesPort);
-        if (!tables->Bind()) {
-            std::fprintf(stderr, "tavlira-server: cannot listen for the tables on %s:%d\n",
-                         options->tablesHost.c_str(), options->tablesPort);
+        try {
+            tables = std::make_unique<tavlira::table::TableListener>(
+                tableServer, options->tablesHost, options->tablesBasePort);
+        } catch (const std::runtime_error& e) {
+            std::fprintf(stderr, "tavlira-server: cannot listen for the tables: %s\n", e.what());
             return 1;
         }
         if (serviceConfig.tableServerAddress.empty()) {
             serviceConfig.tableServerAddress = options->tablesHost;
-            serviceConfig.tableServerPort = options->tablesPort;
+            serviceConfig.tableServerPort = tables->BasePort() + 1;
+            // The table list hands this address to the players' games.
+            if (options->tablesHost == "0.0.0.0")
+                std::fprintf(stderr, "tavlira-server: the table list names 0.0.0.0, which no "
+                                     "player can reach: give --table-server HOST:PORT\n");
         }
     }
     Service service(*storage, serviceConfig);
@@ -193,8 +207,17 @@ int main(int argc, char** argv) {
     }
     std::thread tableThread;
     if (tables)
-        tableThread = std::thread([&] { tables->Run(); });
+        tableThread = std::thread([&] {
+            try {
+                tables->Run();
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "tavlira-server: the tables stopped: %s\n", e.what());
+            }
+        });
     std::printf("tavlira-server: listening on %s:%d\n", options->http.host.c_str(), port);
+    if (tables)
+        std::printf("tavlira-server: tables on %s, base port %d\n", options->tablesHost.c_str(),
+                    tables->BasePort());
     std::fflush(stdout);
 
     std::thread stopper([&] {

@@ -24,6 +24,8 @@ enum class SitAnswer : std::uint8_t {
     Taken,          // someone sits there already
     FirstSeatEmpty, // seat 2 is taken only at a table whose seat 1 is taken
     AlreadySeated,  // the player sits at another seat already
+    NotGiven,       // the seat was not given to this address (or to no one)
+    Unavailable,    // the board cannot be asked now (its storage fails)
 };
 
 // How a game was closed.

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -82,17 +83,26 @@ TableListener::TableListener(TableServer& server, const std::string& address, in
             throw std::runtime_error(
                 "cannot listen on " + address + " ports " + std::to_string(basePort + 1) + ".." +
                 std::to_string(basePort + net::TableCount) + ": " + std::strerror(errno));
-        return;
+    } else {
+        // Any free run of ten ports among the unprivileged, ephemeral-free ones.
+        std::mt19937 pick{std::random_device{}()};
+        for (int attempt = 0; attempt < 200 && listeners_.empty(); ++attempt)
+            ListenAll(address, 20000 + static_cast<int>(pick() % 12000));
+        if (listeners_.empty())
+            throw std::runtime_error("no free run of ports found on " + address);
     }
-    // Any free run of ten ports among the unprivileged, ephemeral-free ones.
-    std::mt19937 pick{std::random_device{}()};
-    for (int attempt = 0; attempt < 200; ++attempt)
-        if (ListenAll(address, 20000 + static_cast<int>(pick() % 12000)))
-            return;
-    throw std::runtime_error("no free run of ports found on " + address);
+    if (pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) {
+        const std::string reason = std::strerror(errno);
+        for (const int fd : listeners_)
+            close(fd);
+        throw std::runtime_error("pipe: " + reason);
+    }
 }
 
 TableListener::~TableListener() {
+    for (const int fd : wake_)
+        if (fd >= 0)
+            close(fd);
     for (const int fd : listeners_)
         close(fd);
     for (const auto& [fd, client] : clients_)
@@ -120,10 +130,22 @@ bool TableListener::ListenAll(const std::string& address, int basePort) {
     return true;
 }
 
+void TableListener::Stop() {
+    stopping_ = true;
+    const char byte = 0;
+    (void)!write(wake_[1], &byte, 1);
+}
+
+void TableListener::Run() {
+    const volatile std::sig_atomic_t never = 0;
+    volatile std::sig_atomic_t noReport = 0;
+    Run(never, noReport);
+}
+
 void TableListener::Run(const volatile std::sig_atomic_t& stop,
                         volatile std::sig_atomic_t& report) {
     std::vector<pollfd> polled;
-    while (!stop) {
+    while (!stop && !stopping_) {
         if (report) {
             report = 0;
             const std::string figures = Figures();
@@ -132,9 +154,9 @@ void TableListener::Run(const volatile std::sig_atomic_t& stop,
         polled.clear();
         for (const int fd : listeners_)
             polled.push_back({fd, POLLIN, 0});
+        polled.push_back({wake_[0], POLLIN, 0});
         for (const auto& [fd, client] : clients_) {
-            const short events = static_cast<short>((client.closing ? 0 : POLLIN) |
-                                                    (client.unsent.empty() ? 0 : POLLOUT));
+            const short events = static_cast<short>(POLLIN | (client.unsent.empty() ? 0 : POLLOUT));
             polled.push_back({fd, events, 0});
         }
         std::int64_t wait = IdlePollMillis;
@@ -155,6 +177,8 @@ void TableListener::Run(const volatile std::sig_atomic_t& stop,
                 Accept(entry.fd, static_cast<int>(i) + 1);
                 continue;
             }
+            if (i == listeners_.size())
+                continue; // woken by Stop
             if (!clients_.contains(entry.fd))
                 continue; // closed while handling an earlier socket
             if (entry.revents & (POLLIN | POLLHUP | POLLERR))
@@ -192,7 +216,7 @@ void TableListener::Accept(int listener, int table) {
     const int sendBuffer = static_cast<int>(SendLimit);
     setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
     const ConnectionId id = nextId_++;
-    clients_[fd] = Client{id, {}, false, 0};
+    clients_[fd] = Client{id, {}, false, false, 0};
     fds_[id] = fd;
     server_.Opened(id, table, PeerAddress(peer), NowMillis());
     CarryOut(-1);
@@ -204,6 +228,12 @@ void TableListener::Read(int fd) {
     if (got < 0 && (errno == EAGAIN || errno == EINTR))
         return;
     Client& client = clients_.at(fd);
+    if (client.closing) {
+        // Drained and dropped: the core is done with this connection.
+        if (got <= 0)
+            Close(fd);
+        return;
+    }
     if (got <= 0) {
         server_.Closed(client.id, NowMillis());
         Close(fd);
@@ -233,7 +263,19 @@ void TableListener::Write(int fd) {
         client.unsent.erase(0, static_cast<std::size_t>(sent));
     }
     if (client.closing)
-        Close(fd);
+        Finish(fd);
+}
+
+// Ends what the server sends, then waits (up to the close grace) for the
+// client to close its side, reading what it still sends. Closing at once
+// while its bytes lie unread would reset the connection, and the client
+// would lose the last frames sent to it: the one that tells it how its game
+// ended.
+void TableListener::Finish(int fd) {
+    Client& client = clients_.at(fd);
+    if (!client.shutDown)
+        shutdown(fd, SHUT_WR);
+    client.shutDown = true;
 }
 
 // Sends and closes what the core asked for, in its order. `readAt` is when
@@ -267,7 +309,7 @@ void TableListener::CarryOut(std::int64_t readAt) {
                 client.closing = true;
                 client.closeBy = NowMillis() + CloseGraceMillis;
                 if (client.unsent.empty())
-                    Close(fd);
+                    Finish(fd);
             }
         }
     }

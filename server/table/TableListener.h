@@ -12,6 +12,7 @@
 
 #include "table/TableServer.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstddef>
 #include <cstdint>
@@ -53,9 +54,13 @@ class TableListener {
     TableListener& operator=(const TableListener&) = delete;
 
     int BasePort() const { return basePort_; }
-    // Serves until `stop` is set (by a signal handler); reports each time
-    // `report` is set, and clears it.
+    // Serves until `stop` is set (by a signal handler) or Stop is called;
+    // reports each time `report` is set, and clears it.
     void Run(const volatile std::sig_atomic_t& stop, volatile std::sig_atomic_t& report);
+    // Serves until Stop is called.
+    void Run();
+    // Ends Run from another thread.
+    void Stop();
     // key=value lines of what the server has done.
     std::string Figures() const;
 
@@ -64,6 +69,7 @@ class TableListener {
         ConnectionId id = 0;
         std::string unsent;
         bool closing = false;
+        bool shutDown = false; // nothing more goes out
         std::int64_t closeBy = 0;
     };
 
@@ -72,11 +78,14 @@ class TableListener {
     void Read(int fd);
     void Write(int fd);
     void CarryOut(std::int64_t readAt);
+    void Finish(int fd);
     void Close(int fd);
     int FdOf(ConnectionId id) const;
 
     TableServer& server_;
     int basePort_ = 0;
+    int wake_[2] = {-1, -1}; // Stop writes a byte to wake the poll
+    std::atomic<bool> stopping_{false};
     std::vector<int> listeners_;
     std::map<int, Client> clients_; // by socket
     std::map<ConnectionId, int> fds_;
