@@ -1,8 +1,8 @@
 #include "app/Screenshot.h"
 
 #include "app/MainWindow.h"
-#include "calendar/CalendarDate.h"
 #include "app/ProgramFolder.h"
+#include "calendar/CalendarDate.h"
 #include "i18n/words/Menu.h"
 #include "records/History.h"
 #include "records/RecordFile.h"
