@@ -5,9 +5,12 @@
 #include "i18n/words/Login.h"
 #include "i18n/words/Menu.h"
 #include "i18n/words/Options.h"
+#include "i18n/words/Records.h"
 #include "i18n/words/Table.h"
+#include "ui/artwork/ArtworkLibraries.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/options/OptionsDialog.h"
 #include "ui/window/MenuPage.h"
 #include "ui/window/TableView.h"
 #include "ui/window/TitlePage.h"
@@ -47,6 +50,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(menuPage, &MenuPage::TopTenChosen, this,
             [this] { dialogs.ShowTopTen(session.Records(), session.CurrentMatch().RecordKind()); });
     connect(menuPage, &MenuPage::IconChosen, this, &MainWindow::OpenMenuIcon);
+    connect(menuPage, &MenuPage::OptionsChosen, this, &MainWindow::ShowOptions);
     connect(menuPage, &MenuPage::ClubListModeSwitched, this, &MainWindow::SoundOfOpening);
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     duel = std::make_unique<DuelTable>(session, this);
@@ -133,6 +137,7 @@ void MainWindow::CreatePopupMenu() {
 }
 
 // The captions of the window and its pop-up menu in the current language.
+// The menu and the table, when shown, are relabelled by their redraw.
 void MainWindow::ApplyLanguage() {
     setWindowTitle(ScreenText(Text(words::GameTitle)));
     generalScoreAction->setText(ScreenText(Text(words::GeneralScore)));
@@ -157,18 +162,11 @@ void MainWindow::ApplyWindowSize() {
     scale = TableScale::ForMode(mode, screenSize);
     tableView->ForgetDrawing();
     const QSize client = scale.ClientSize();
-    const ArtworkLoad faces = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
-                                                     PictureSizeClass(scale.Scale()));
-    const ArtworkLoad background = pictures.LoadBackground(
-        false, settings.Background, settings.BackgroundVariant, settings.WindowSize, client);
-    // A missing artwork pack is never fatal: the built-in pictures stand in
-    // and the settings follow what was loaded.
-    if (!faces.ok || !background.ok) {
-        settings.DeckFace = pictures.DeckFace();
-        settings.DeckBack = pictures.DeckBack();
-        settings.Background = pictures.BackgroundDesign();
-        settings.BackgroundVariant = pictures.BackgroundColour();
-    }
+    ArtworkLoad load = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
+                                              PictureSizeClass(scale.Scale()));
+    load.Merge(pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
+                                       settings.WindowSize, client));
+    Loaded(load);
     if (mode == WindowSizeMode::FullScreen) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -385,6 +383,137 @@ void MainWindow::ShowSpeed() {
     Settings& settings = session.CurrentSettings();
     SoundOfOpening();
     dialogs.ChooseSpeed(settings.Speed, card, [&settings](int speed) { settings.Speed = speed; });
+}
+
+// --- The options
+
+void MainWindow::ShowOptions() {
+    if (screen != Screen::Menu || session.Queue().Busy())
+        return;
+    SoundOfOpening();
+    OptionsDialog options(this, session.CurrentSettings(), *this);
+    options.exec();
+}
+
+// A missing artwork pack is never fatal: the built-in pictures stand in, the
+// player is told once, and the settings follow what was loaded.
+ArtworkLoad MainWindow::Loaded(const ArtworkLoad& load) {
+    Settings& settings = session.CurrentSettings();
+    if (load.ok)
+        return load;
+    settings.DeckFace = pictures.DeckFace();
+    settings.DeckBack = pictures.DeckBack();
+    settings.Background = pictures.BackgroundDesign();
+    settings.BackgroundVariant = pictures.BackgroundColour();
+    for (const std::string& library : load.missingLibraries)
+        dialogs.Notice(ScreenText(Text(words::CantFindTheFile)) + ' ' +
+                           QString::fromStdString(library),
+                       {}, {});
+    return load;
+}
+
+void MainWindow::RefreshMenu() {
+    if (screen == Screen::Menu)
+        menuPage->Fill(scale, session.ReadClubList());
+}
+
+void MainWindow::LanguageChanged() {
+    ApplyLanguage();
+    RefreshMenu();
+    tableView->Redraw();
+}
+
+void MainWindow::WindowSizeChanged() {
+    ApplyWindowSize();
+    RefreshMenu();
+}
+
+void MainWindow::NetworkModeChanged() {
+    session.CurrentMatch().SetNetworkMode(session.CurrentSettings().NetworkMode);
+    RefreshMenu();
+}
+
+// The background music joins the game with its player; the switch is kept
+// in the settings until then.
+void MainWindow::MusicSwitched() {}
+
+void MainWindow::LookChanged() {
+    for (SkinnedButton* button : findChildren<SkinnedButton*>())
+        button->SetPlenk(session.CurrentSettings().NewButtons);
+}
+
+void MainWindow::FontsChanged() {
+    RefreshMenu();
+    tableView->Redraw();
+}
+
+void MainWindow::RulesChanged() {
+    session.CurrentMatch().SetFiguresHavePoints(session.CurrentSettings().FiguresHavePoints);
+}
+
+void MainWindow::ChooseSpeed() {
+    ShowSpeed();
+}
+
+ArtworkLoad MainWindow::DeckChanged() {
+    const Settings& settings = session.CurrentSettings();
+    const ArtworkLoad load = Loaded(pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
+                                                           PictureSizeClass(scale.Scale())));
+    tableView->Redraw();
+    return load;
+}
+
+ArtworkLoad MainWindow::BacksChanged() {
+    const ArtworkLoad load = Loaded(pictures.LoadBacks(session.CurrentSettings().DeckBack));
+    tableView->Redraw();
+    return load;
+}
+
+ArtworkLoad MainWindow::BackgroundChanged() {
+    const Settings& settings = session.CurrentSettings();
+    const ArtworkLoad load =
+        Loaded(pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
+                                       settings.WindowSize, scale.ClientSize()));
+    RefreshMenu();
+    tableView->Redraw();
+    return load;
+}
+
+// The purple designs need the graph pack. Without it the menu design goes
+// back to the customizable one; a purple table design takes the menu and the
+// dialogs back with it.
+bool MainWindow::DesignChanged() {
+    Settings& settings = session.CurrentSettings();
+    const bool purpleMenu = settings.MenuDesign == 1;
+    ArtworkLoad load;
+    if (purpleMenu || settings.TableDesign == 1)
+        load = pictures.LoadBackground(purpleMenu, settings.Background, settings.BackgroundVariant,
+                                       settings.WindowSize, scale.ClientSize());
+    if (!load.ok) {
+        const bool tableAsked = settings.TableDesign == 1;
+        settings.MenuDesign = 0;
+        if (tableAsked) {
+            settings.TableDesign = 0;
+            settings.AuxDesignPurple = false;
+        }
+        for (const std::string& library : load.missingLibraries)
+            dialogs.Notice(ScreenText(Text(words::CantFindTheFile)) + ' ' +
+                               QString::fromStdString(library),
+                           {}, {});
+        pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
+                                settings.WindowSize, scale.ClientSize());
+    }
+    RefreshMenu();
+    tableView->Redraw();
+    return load.ok;
+}
+
+void MainWindow::PlaySuccess() {
+    session.Media().PlayEffect(Effect::Success, false);
+}
+
+void MainWindow::PlayFailure() {
+    session.Media().PlayEffect(Effect::Failure, false);
 }
 
 void MainWindow::SoundOfOpening() {

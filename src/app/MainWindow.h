@@ -7,6 +7,7 @@
 #include "app/Session.h"
 #include "ui/artwork/PictureStore.h"
 #include "ui/dialogs/DialogPresenter.h"
+#include "ui/dialogs/options/OptionsHost.h"
 #include "ui/menu/MenuLayout.h"
 #include "ui/recording/GifRecorder.h"
 #include "ui/table/TableScale.h"
@@ -28,7 +29,7 @@ class SkinnedButton;
 class TableView;
 class TitlePage;
 
-class MainWindow : public QWidget, private EventStage {
+class MainWindow : public QWidget, private EventStage, private OptionsHost {
     Q_OBJECT
 
   public:
@@ -61,6 +62,11 @@ class MainWindow : public QWidget, private EventStage {
     DuelTable& Duel() { return *duel; }
     ChatPanel* Chat() const { return chatPanel; }
 
+    // Opens the options dialog, as the menu's "Options" does.
+    void ShowOptions();
+    // What the options dialog changes, for tests that drive it directly.
+    OptionsHost& Options() { return *this; }
+
     // See Session::SetTimeScale.
     void SetTimeScale(double factor) { session.SetTimeScale(factor); }
 
@@ -76,6 +82,30 @@ class MainWindow : public QWidget, private EventStage {
     bool StartFlight(const event::FlyCards& flight) override;
     std::optional<int> NextFlightFrame() override;
     void QueueIdle() override;
+
+    // OptionsHost
+    void LanguageChanged() override;
+    void WindowSizeChanged() override;
+    void NetworkModeChanged() override;
+    void MusicSwitched() override;
+    void LookChanged() override;
+    void FontsChanged() override;
+    void RulesChanged() override;
+    void ChooseSpeed() override;
+    ArtworkLoad DeckChanged() override;
+    ArtworkLoad BacksChanged() override;
+    ArtworkLoad BackgroundChanged() override;
+    bool DesignChanged() override;
+    const PictureStore& Pictures() const override { return pictures; }
+    std::filesystem::path ProgramFolder() const override { return session.ProgramFolder(); }
+    void PlaySuccess() override;
+    void PlayFailure() override;
+
+    // Tells the player of each pack a load missed and makes the settings
+    // follow what was loaded.
+    ArtworkLoad Loaded(const ArtworkLoad& load);
+    // The menu drawn anew when it is on screen.
+    void RefreshMenu();
 
     void ConnectTable();
     void OpenMenuIcon(MenuIcon icon);

@@ -8,6 +8,7 @@
 #include "records/Settings.h"
 #include "ui/common/ToScreen.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/options/OptionsDialog.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -216,6 +217,14 @@ QImage Help(MainWindow& window) {
     return Grab(help);
 }
 
+// The options dialog, opened from the menu on one of its pages.
+QImage Options(MainWindow& window, OptionsDialog::Page page) {
+    if (!LeaveTitle(window))
+        return {};
+    OptionsDialog::RememberPage(page);
+    return GrabDialog([&] { window.ShowOptions(); });
+}
+
 // Each screen by its name. A dialog is grabbed on its own, without the
 // window behind it.
 const std::pair<const char*, QImage (*)(MainWindow&)> Screens[] = {
@@ -235,10 +244,26 @@ const std::pair<const char*, QImage (*)(MainWindow&)> Screens[] = {
 
 } // namespace
 
+// "options" shows the first page, "options-<page>" each page.
+std::optional<OptionsDialog::Page> OptionsPageOf(const QString& screen) {
+    if (screen == QLatin1String("options"))
+        return OptionsDialog::Page::General;
+    for (int i = 0; i < OptionsDialog::PageCount; ++i) {
+        const auto page = static_cast<OptionsDialog::Page>(i);
+        if (screen == QLatin1String("options-") + QLatin1String(OptionsDialog::PageName(page)))
+            return page;
+    }
+    return std::nullopt;
+}
+
 QStringList ScreenshotScreens() {
     QStringList names;
     for (const auto& [name, take] : Screens)
         names << QString::fromLatin1(name);
+    names << QStringLiteral("options");
+    for (int i = 0; i < OptionsDialog::PageCount; ++i)
+        names << QLatin1String("options-") +
+                     QLatin1String(OptionsDialog::PageName(static_cast<OptionsDialog::Page>(i)));
     return names;
 }
 
@@ -260,7 +285,8 @@ bool TakeScreenshot(const ScreenshotRequest& request) {
     const auto screen = std::find_if(std::begin(Screens), std::end(Screens), [&](const auto& s) {
         return request.screen == QLatin1String(s.first);
     });
-    if (screen == std::end(Screens)) {
+    const std::optional<OptionsDialog::Page> optionsPage = OptionsPageOf(request.screen);
+    if (screen == std::end(Screens) && !optionsPage) {
         std::fprintf(stderr, "tavlira-duo: unknown screen '%s'; the screens are %s\n",
                      qPrintable(request.screen), qPrintable(ScreenshotScreens().join(", ")));
         return false;
@@ -277,9 +303,10 @@ bool TakeScreenshot(const ScreenshotRequest& request) {
     }
     window.SetTimeScale(0);
     window.show();
-    const QImage picture = screen->second(window);
+    const QImage picture = optionsPage ? Options(window, *optionsPage) : screen->second(window);
     if (picture.isNull()) {
-        std::fprintf(stderr, "tavlira-duo: the %s screen did not come up\n", screen->first);
+        std::fprintf(stderr, "tavlira-duo: the %s screen did not come up\n",
+                     qPrintable(request.screen));
         return false;
     }
     if (!picture.save(request.file, "PNG")) {

@@ -22,7 +22,27 @@ QImage BuiltInPicture(const std::string& name) {
     return name.empty() ? QImage() : PictureSource::BuiltIn().Data(name);
 }
 
+GraphPictures& GraphSource() {
+    static GraphPictures source;
+    return source;
+}
+
+// The purple design's strip: room for the animated icon at (35, 22).
+constexpr int PurpleStripHeight = 70;
+constexpr int IconSize = 48;
+constexpr int IconFrames = 10;
+constexpr int IconFrameMs = 60;
+const QColor PurpleText(230, 210, 255);
+
 } // namespace
+
+void SetGraphPictures(GraphPictures source) {
+    GraphSource() = std::move(source);
+}
+
+QImage GraphPicture(const std::string& name) {
+    return GraphSource() && !name.empty() ? GraphSource()(name) : QImage();
+}
 
 std::string LocalizedName(std::string_view name) {
     return std::string(name) +
@@ -30,7 +50,9 @@ std::string LocalizedName(std::string_view name) {
 }
 
 DialogDesign ChooseDialogDesign(Settings& settings) {
-    if (settings.AuxDesignPurple || settings.AuxDesign < 1 || settings.AuxDesign > 3) {
+    if (settings.AuxDesignPurple)
+        return DialogDesign::Purple;
+    if (settings.AuxDesign < 1 || settings.AuxDesign > 3) {
         settings.AuxDesignPurple = false;
         settings.AuxDesign = static_cast<int>(DialogDesign::GrayAristocratic);
     }
@@ -45,6 +67,8 @@ int HeaderHeight(DialogDesign design) {
         return 64;
     case DialogDesign::RedRibbons:
         break;
+    case DialogDesign::Purple:
+        return PurpleStripHeight;
     }
     return 90;
 }
@@ -73,13 +97,34 @@ DialogHeaderStrip::DialogHeaderStrip(DialogDesign chosen, const DialogHeader& he
         titleFont = SizedFont(settings, FontLine::Small, 28, true);
         height = std::max(height, picture.height());
         break;
+    case DialogDesign::Purple:
+        backdrop = GraphPicture(header.purpleBackdrop);
+        iconStrip = GraphPicture(header.purpleIcon);
+        if (iconStrip.width() >= IconSize * IconFrames) {
+            iconTimer.setInterval(IconFrameMs);
+            connect(&iconTimer, &QTimer::timeout, this, &DialogHeaderStrip::AnimateIcon);
+            iconTimer.start();
+        }
+        break;
     }
     setFixedHeight(height);
     setMinimumWidth(std::max(picture.width(), lettering.width()));
 }
 
+// Each tick shows the next of the ten frames, 1..10 and round again.
+void DialogHeaderStrip::AnimateIcon() {
+    iconFrame = iconFrame % IconFrames + 1;
+    update(QRect(35, 22, IconSize, IconSize));
+}
+
 void DialogHeaderStrip::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    if (design == DialogDesign::Purple) {
+        if (iconFrame > 0)
+            painter.drawImage(QPoint(35, 22), iconStrip,
+                              QRect((iconFrame - 1) * IconSize, 0, IconSize, IconSize));
+        return;
+    }
     const auto centredLeft = [this](const QImage& image) { return (width() - image.width()) / 2; };
     if (!picture.isNull())
         painter.drawImage(centredLeft(picture), 0, picture);
@@ -108,6 +153,22 @@ void DialogHeaderStrip::paintEvent(QPaintEvent* /*event*/) {
 DialogHeaderStrip* ApplyDialogDesign(QWidget& dialog, QBoxLayout& layout,
                                      const DialogHeader& header, Settings& settings) {
     auto* strip = new DialogHeaderStrip(ChooseDialogDesign(settings), header, settings, &dialog);
+    if (strip->Design() == DialogDesign::Purple && strip->Backdrop().isNull()) {
+        // The graph pack is missing: the gray aristocratic design stands in
+        // from now on.
+        delete strip;
+        settings.AuxDesignPurple = false;
+        settings.AuxDesign = static_cast<int>(DialogDesign::GrayAristocratic);
+        strip = new DialogHeaderStrip(DialogDesign::GrayAristocratic, header, settings, &dialog);
+    }
+    if (strip->Design() == DialogDesign::Purple) {
+        QPalette palette = dialog.palette();
+        palette.setBrush(QPalette::Window, QBrush(strip->Backdrop().scaled(
+                                               dialog.sizeHint().expandedTo(QSize(500, 400)),
+                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        palette.setColor(QPalette::WindowText, PurpleText);
+        dialog.setPalette(palette);
+    }
     layout.insertWidget(0, strip);
     // A dialog of a fixed height grows by the strip instead of squeezing
     // its controls.

@@ -106,9 +106,7 @@ void MenuPage::CreateButtons() {
     on(HistoryButton, &MenuPage::HistoryChosen);
     on(ExitButton, &MenuPage::ExitChosen);
     on(ModeButton, &MenuPage::SwitchClubListMode);
-    // The options come with a later version; the button says so when the
-    // pointer rests on it.
-    Button(OptionsButton)->setEnabled(false);
+    on(OptionsButton, &MenuPage::OptionsChosen);
     // Left column, the club list, right column, then "Exit" below.
     for (int number : {TopTenButton, HistoryButton, 1, 2, 3, 4, 5, NewPlayerButton, OptionsButton,
                        ModeButton, ExitButton})
@@ -164,7 +162,6 @@ void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFil
         {ModeButton, &words::Mode},           {ExitButton, &words::Exit}};
     for (const auto& [number, caption] : captions)
         Button(number)->setText(ScreenText(Text(*caption)));
-    Button(OptionsButton)->setToolTip(ScreenText(Text(words::NotAvailableYet)));
 
     const auto language = static_cast<std::size_t>(CurrentLanguage());
     artwork.Prepare(layout, LanguageSuffix[language], settings.NetworkMode, settings.TitleVariant);

@@ -58,6 +58,7 @@ class MenuPage : public QWidget {
     // A member button (1..5) or "New Player" (6).
     void PlayerChosen(int slot);
     void TopTenChosen();
+    void OptionsChosen();
     void HistoryChosen();
     void ExitChosen();
     void IconChosen(MenuIcon icon);

@@ -74,6 +74,19 @@ void TableView::Deal() {
     update();
 }
 
+void TableView::Redraw() {
+    drawing.reset();
+    if (!atTable)
+        return;
+    CreateDrawing();
+    SetElement(Element::gamePlate, drawing->GameCounter(gamesDealt));
+    for (const std::optional<Event>& shown : shownEvents)
+        if (shown)
+            ApplyGameEvent(*shown);
+    DrawBanners();
+    update();
+}
+
 void TableView::Clear() {
     atTable = false;
     waitBanner = false;
@@ -167,6 +180,19 @@ void TableView::ApplyButtons(const TableButtons& buttons) {
 void TableView::ApplyGameEvent(const Event& gameEvent) {
     if (!drawing)
         return;
+    const auto remembered = [&gameEvent]() -> int {
+        if (const auto* hand = std::get_if<event::RedrawHand>(&gameEvent))
+            return hand->seat == LocalSeat ? 0 : 1;
+        if (std::holds_alternative<event::RedrawTable>(gameEvent))
+            return 2;
+        if (std::holds_alternative<event::RedrawStock>(gameEvent))
+            return 3;
+        if (std::holds_alternative<event::RedrawPanels>(gameEvent))
+            return 4;
+        return -1;
+    }();
+    if (remembered >= 0)
+        shownEvents[static_cast<std::size_t>(remembered)] = gameEvent;
     std::visit(
         [this](const auto& e) {
             using E = std::decay_t<decltype(e)>;
