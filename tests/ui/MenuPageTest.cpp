@@ -156,9 +156,9 @@ TEST(MenuPage, TabAndArrowsGoRoundTheButtonsThatCanBePressed) {
         return -1;
     };
     const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
-    const int forward[] = {MenuPage::OptionsButton, MenuPage::ModeButton, MenuPage::ExitButton,
-                           MenuPage::TopTenButton, MenuPage::HistoryButton,
-                           MenuPage::NewPlayerButton};
+    const int forward[] = {MenuPage::OptionsButton, MenuPage::ModeButton,
+                           MenuPage::ExitButton,    MenuPage::TopTenButton,
+                           MenuPage::HistoryButton, MenuPage::NewPlayerButton};
     for (int expected : forward) {
         press(Qt::Key_Tab);
         EXPECT_EQ(focused(), expected);

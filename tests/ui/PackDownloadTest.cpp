@@ -1,0 +1,176 @@
+// The download of an artwork pack: a local server on a port the system
+// chooses answers as the companion server would, or fails as a bad one does.
+
+#include "ui/dialogs/options/PackDownload.h"
+
+#include "ui/dialogs/options/PackFile.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace tavlira {
+namespace {
+
+QByteArray TestPack() {
+    QFile file(QStringLiteral(TEST_PACK));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Answers every request with `status`, announcing `announced` bytes (none
+// when negative) and sending `body`; then closes, or with `stall` keeps the
+// connection open without another byte.
+class PackServer : public QObject {
+  public:
+    struct Answer {
+        int status = 200;
+        QByteArray body;
+        qint64 announced = -1;
+        bool stall = false;
+    };
+
+    explicit PackServer(Answer reply) : answer(std::move(reply)) {
+        EXPECT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+        connect(&server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                request += socket->readAll();
+                if (!request.contains("\r\n\r\n"))
+                    return;
+                QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\n";
+                if (answer.announced >= 0)
+                    head += "Content-Length: " + QByteArray::number(answer.announced) + "\r\n";
+                head += "Connection: close\r\n\r\n";
+                socket->write(head + answer.body);
+                if (!answer.stall)
+                    socket->disconnectFromHost();
+            });
+        });
+    }
+
+    QString Base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()); }
+    QByteArray request;
+
+  private:
+    Answer answer;
+    QTcpServer server;
+};
+
+struct Download {
+    bool ok = false;
+    std::string fileAfter;
+};
+
+Download Fetch(const PackServer& server, const std::filesystem::path& target, int stallMs = 5000) {
+    PackDownload::Limits limits;
+    limits.stallMs = stallMs;
+    PackDownload download(PackUrl(server.Base(), "QelCards06A.dll"), target, limits, nullptr);
+    QSignalSpy finished(&download, &PackDownload::Finished);
+    download.Start();
+    EXPECT_TRUE(finished.wait(30000));
+    Download result;
+    result.ok = !finished.isEmpty() && finished.first().first().toBool();
+    result.fileAfter = ReadAll(target);
+    return result;
+}
+
+class PackDownloadTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        target = std::filesystem::path(folder.path().toStdString()) / "QelCards06A.dll";
+        std::ofstream(target, std::ios::binary) << oldPack;
+    }
+
+    QTemporaryDir folder;
+    std::filesystem::path target;
+    const std::string oldPack = "the pack the player has now\r\n";
+};
+
+TEST_F(PackDownloadTest, AWholePackReplacesTheOldOneAndIsAskedForByName) {
+    const QByteArray pack = TestPack();
+    ASSERT_TRUE(IsWholePack(pack));
+    PackServer server({200, pack, pack.size()});
+    const Download result = Fetch(server, target);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.fileAfter, pack.toStdString());
+    EXPECT_TRUE(server.request.startsWith("GET /packs/QelCards06A.dll HTTP/1.1\r\n"))
+        << server.request.toStdString();
+    // Nothing but the pack is left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target.parent_path()), {}), 1);
+}
+
+TEST_F(PackDownloadTest, AFailedDownloadLeavesTheOldPackByteForByte) {
+    const QByteArray pack = TestPack();
+    const QByteArray half = pack.left(pack.size() / 2);
+    const struct {
+        const char* what;
+        PackServer::Answer answer;
+    } cases[] = {
+        {"a truncated pack, announced at its length", {200, half, half.size()}},
+        {"a body shorter than announced", {200, half, pack.size()}},
+        {"a truncated pack without a length", {200, half, -1}},
+        {"an error answer", {404, pack, pack.size()}},
+        {"bytes that are no pack", {200, QByteArray(4096, 'x'), 4096}},
+    };
+    for (const auto& c : cases) {
+        PackServer server(c.answer);
+        const Download result = Fetch(server, target);
+        EXPECT_FALSE(result.ok) << c.what;
+        EXPECT_EQ(result.fileAfter, oldPack) << c.what;
+    }
+}
+
+TEST_F(PackDownloadTest, AServerThatStallsEndsTheDownloadAndLeavesTheOldPack) {
+    const QByteArray pack = TestPack();
+    PackServer server({200, pack.left(100), pack.size(), true});
+    const Download result = Fetch(server, target, 300);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.fileAfter, oldPack);
+}
+
+TEST_F(PackDownloadTest, NoServerAtAllFails) {
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    PackDownload download(PackUrl(QStringLiteral("http://127.0.0.1:%1").arg(port), "X.dll"), target,
+                          nullptr);
+    QSignalSpy finished(&download, &PackDownload::Finished);
+    download.Start();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_FALSE(finished.first().first().toBool());
+    EXPECT_EQ(ReadAll(target), oldPack);
+}
+
+// A pack cut anywhere is found out before it is mapped, never read past its
+// end.
+TEST(PackFile, EveryCutOfAPackIsRefused) {
+    const QByteArray pack = TestPack();
+    for (qsizetype length = 0; length < pack.size(); ++length)
+        EXPECT_FALSE(IsWholePack(pack.left(length))) << "cut at " << length;
+    QByteArray damaged = pack;
+    damaged[9] = '\x7f'; // the tree offset far beyond the end
+    EXPECT_FALSE(IsWholePack(damaged));
+}
+
+TEST(PackFile, ThePackAddressIsTheServersPackFolder) {
+    EXPECT_EQ(PackUrl("http://127.0.0.1:8066", "QelBackG03.dll").toString(),
+              "http://127.0.0.1:8066/packs/QelBackG03.dll");
+    EXPECT_EQ(PackUrl("http://host:1/", "QelRadio.rad").toString(),
+              "http://host:1/packs/QelRadio.rad");
+}
+
+} // namespace
+} // namespace tavlira
