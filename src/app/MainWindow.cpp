@@ -2,6 +2,8 @@
 
 #include "app/ChatPanel.h"
 #include "app/DuelTable.h"
+#include "app/GraphPack.h"
+#include "app/WindowLook.h"
 #include "i18n/words/Login.h"
 #include "i18n/words/Menu.h"
 #include "i18n/words/Options.h"
@@ -10,6 +12,7 @@
 #include "ui/artwork/ArtworkLibraries.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/DialogDesign.h"
 #include "ui/dialogs/options/OptionsDialog.h"
 #include "ui/window/MenuPage.h"
 #include "ui/window/TableView.h"
@@ -17,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -57,13 +61,19 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     chatPanel = new ChatPanel(*duel, *tableView);
     connect(chatPanel, &ChatPanel::RevealToggled, this,
             [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
+    graphPack = std::make_unique<GraphPack>(session.ProgramFolder());
+    SetGraphPictures([this](const std::string& name) { return graphPack->Picture(name); });
+    look = new WindowLook(
+        session.CurrentSettings(), [this] { return graphPack->Picture("GTouch"); }, this);
     ConnectTable();
     CreatePopupMenu();
     new QShortcut(QKeySequence(Qt::Key_F1), this, this, &MainWindow::ShowHelpTopic);
     ApplyLanguage();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    SetGraphPictures({});
+}
 
 // The icons of the menu's two columns. No account can be logged in to yet,
 // so the tournament answers as it does for a player who is not logged in.
@@ -91,6 +101,7 @@ bool MainWindow::Start() {
         return false;
     ApplyLanguage();
     ApplyWindowSize();
+    look->Refresh();
     ShowScreen(Screen::Title);
     return true;
 }
@@ -105,6 +116,13 @@ void MainWindow::ConnectTable() {
             forward([](Match& m, int place, MouseButton button) { m.ClickHand(place, button); }));
     connect(tableView, &TableView::TableClicked, this,
             forward([](Match& m, int place, MouseButton button) { m.ClickTable(place, button); }));
+    // The festive burst on a click at a card of the hand or the table.
+    const auto saluteCard = [this](int /*place*/, MouseButton button) {
+        if (button == MouseButton::Left)
+            look->Salute(session.CurrentSettings().SaluteCards, QCursor::pos());
+    };
+    connect(tableView, &TableView::HandClicked, this, saluteCard);
+    connect(tableView, &TableView::TableClicked, this, saluteCard);
     connect(tableView, &TableView::PanelClicked, this, forward([](Match& m) { m.ClickPanel(); }));
     connect(tableView, &TableView::StartPressed, this, [this] {
         tableView->CloseHint();
@@ -438,8 +456,7 @@ void MainWindow::NetworkModeChanged() {
 void MainWindow::MusicSwitched() {}
 
 void MainWindow::LookChanged() {
-    for (SkinnedButton* button : findChildren<SkinnedButton*>())
-        button->SetPlenk(session.CurrentSettings().NewButtons);
+    look->Refresh();
 }
 
 void MainWindow::FontsChanged() {

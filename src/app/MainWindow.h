@@ -24,6 +24,8 @@ namespace tavlira {
 
 class ChatPanel;
 class DuelTable;
+class GraphPack;
+class WindowLook;
 class MenuPage;
 class SkinnedButton;
 class TableView;
@@ -150,6 +152,8 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     QAction* aboutAction;
     std::unique_ptr<DuelTable> duel;
     ChatPanel* chatPanel;
+    std::unique_ptr<GraphPack> graphPack;
+    WindowLook* look;
 };
 
 } // namespace tavlira

@@ -3,6 +3,7 @@
 #include "i18n/words/Menu.h"
 #include "records/ClubList.h"
 #include "ui/common/ToScreen.h"
+#include "ui/controls/Cursors.h"
 #include "ui/controls/FittedFont.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/menu/StatsBoard.h"
@@ -373,7 +374,7 @@ void MenuPage::mouseMoveEvent(QMouseEvent* event) {
     const bool onCaption = layout.caption.contains(at) || layout.clubCaption.contains(at);
     const std::optional<MenuIcon> icon = IconAt(at);
     const bool clickable = (icon && MenuIconAvailable(*icon)) || onCaption;
-    setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    Cursors::Instance().Give(*this, clickable ? CursorKind::Hand : CursorKind::Arrow);
     QWidget::mouseMoveEvent(event);
 }
 

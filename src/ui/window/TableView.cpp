@@ -7,6 +7,7 @@
 #include "ui/artwork/PictureSource.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/BalloonHint.h"
+#include "ui/controls/Cursors.h"
 #include "ui/controls/FittedFont.h"
 #include "ui/controls/SkinnedButton.h"
 
@@ -95,7 +96,7 @@ void TableView::Clear() {
     secondButton->hide();
     for (Picture& element : elements)
         element.shown = false;
-    unsetCursor();
+    Cursors::Instance().Give(*this, CursorKind::Arrow);
     update();
 }
 
@@ -449,7 +450,8 @@ void TableView::ShowPointer(QPoint point) {
         else if (ElementRect(Element::table).contains(point))
             pointer = match.PointerOverTable(TablePlaceUnder(point));
     }
-    setCursor(pointer == Pointer::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    Cursors::Instance().Give(*this,
+                             pointer == Pointer::Hand ? CursorKind::Hand : CursorKind::Arrow);
 }
 
 // The hints of the panels and the game plate. The plate's balloon opens as
