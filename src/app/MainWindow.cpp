@@ -180,11 +180,9 @@ void MainWindow::ApplyWindowSize() {
     scale = TableScale::ForMode(mode, screenSize);
     tableView->ForgetDrawing();
     const QSize client = scale.ClientSize();
-    ArtworkLoad load = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
-                                              PictureSizeClass(scale.Scale()));
-    load.Merge(pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
-                                       settings.WindowSize, client));
-    Loaded(load);
+    Loaded(pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
+                                  PictureSizeClass(scale.Scale())));
+    LoadBackground(screen == Screen::Table ? settings.TableDesign == 1 : settings.MenuDesign == 1);
     if (mode == WindowSizeMode::FullScreen) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -207,6 +205,13 @@ void MainWindow::resizeEvent(QResizeEvent* /*event*/) {
 
 void MainWindow::ShowScreen(Screen next) {
     screen = next;
+    // The menu and the table share one background picture: with designs of
+    // their own, each screen loads its own.
+    const Settings& settings = session.CurrentSettings();
+    if (settings.MenuDesign != settings.TableDesign && next != Screen::Title) {
+        LoadBackground(next == Screen::Menu ? settings.MenuDesign == 1 : settings.TableDesign == 1);
+        tableView->ForgetDrawing();
+    }
     const bool atTable = next == Screen::Table;
     generalScoreAction->setEnabled(atTable);
     quitAction->setEnabled(atTable);
@@ -423,11 +428,33 @@ ArtworkLoad MainWindow::Loaded(const ArtworkLoad& load) {
     settings.DeckBack = pictures.DeckBack();
     settings.Background = pictures.BackgroundDesign();
     settings.BackgroundVariant = pictures.BackgroundColour();
+    ReportMissing(load);
+    return load;
+}
+
+// Without the graph pack no purple design can stand: they all go back to
+// the customizable designs and the gray dialogs.
+ArtworkLoad MainWindow::LoadBackground(bool purple) {
+    Settings& settings = session.CurrentSettings();
+    const ArtworkLoad load =
+        pictures.LoadBackground(purple, settings.Background, settings.BackgroundVariant,
+                                settings.WindowSize, scale.ClientSize());
+    if (!load.ok && purple) {
+        settings.MenuDesign = 0;
+        settings.TableDesign = 0;
+        settings.AuxDesignPurple = false;
+        ReportMissing(load);
+        return pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
+                                       settings.WindowSize, scale.ClientSize());
+    }
+    return Loaded(load);
+}
+
+void MainWindow::ReportMissing(const ArtworkLoad& load) {
     for (const std::string& library : load.missingLibraries)
         dialogs.Notice(ScreenText(Text(words::CantFindTheFile)) + ' ' +
                            QString::fromStdString(library),
                        {}, {});
-    return load;
 }
 
 void MainWindow::RefreshMenu() {
@@ -487,10 +514,7 @@ ArtworkLoad MainWindow::BacksChanged() {
 }
 
 ArtworkLoad MainWindow::BackgroundChanged() {
-    const Settings& settings = session.CurrentSettings();
-    const ArtworkLoad load =
-        Loaded(pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
-                                       settings.WindowSize, scale.ClientSize()));
+    const ArtworkLoad load = LoadBackground(false);
     RefreshMenu();
     tableView->Redraw();
     return load;
@@ -501,28 +525,16 @@ ArtworkLoad MainWindow::BackgroundChanged() {
 // dialogs back with it.
 bool MainWindow::DesignChanged() {
     Settings& settings = session.CurrentSettings();
-    const bool purpleMenu = settings.MenuDesign == 1;
-    ArtworkLoad load;
-    if (purpleMenu || settings.TableDesign == 1)
-        load = pictures.LoadBackground(purpleMenu, settings.Background, settings.BackgroundVariant,
-                                       settings.WindowSize, scale.ClientSize());
-    if (!load.ok) {
-        const bool tableAsked = settings.TableDesign == 1;
-        settings.MenuDesign = 0;
-        if (tableAsked) {
-            settings.TableDesign = 0;
-            settings.AuxDesignPurple = false;
-        }
-        for (const std::string& library : load.missingLibraries)
-            dialogs.Notice(ScreenText(Text(words::CantFindTheFile)) + ' ' +
-                               QString::fromStdString(library),
-                           {}, {});
-        pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
-                                settings.WindowSize, scale.ClientSize());
-    }
+    const bool purpleShown =
+        screen == Screen::Table ? settings.TableDesign == 1 : settings.MenuDesign == 1;
+    bool ok = LoadBackground(purpleShown).ok;
+    // A purple table is checked now, though the menu shows: its pack must
+    // be there when the game starts.
+    if (ok && settings.TableDesign == 1 && !purpleShown)
+        ok = LoadBackground(true).ok && LoadBackground(false).ok;
     RefreshMenu();
     tableView->Redraw();
-    return load.ok;
+    return ok;
 }
 
 void MainWindow::PlaySuccess() {

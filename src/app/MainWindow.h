@@ -106,6 +106,9 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     // Tells the player of each pack a load missed and makes the settings
     // follow what was loaded.
     ArtworkLoad Loaded(const ArtworkLoad& load);
+    void ReportMissing(const ArtworkLoad& load);
+    // The background of the menu's or the table's design.
+    ArtworkLoad LoadBackground(bool purple);
     // The menu drawn anew when it is on screen.
     void RefreshMenu();
 

@@ -37,7 +37,6 @@ TableView::TableView(const Match& gameMatch, const Settings& windowSettings, Pic
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (SkinnedButton* button : {startButton, secondButton}) {
-        SkinButton(*button, TColorSB::QRed, Qt::white);
         button->SetGrayDis(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->hide();
@@ -111,6 +110,12 @@ void TableView::CreateDrawing() {
     drawing = std::make_unique<TableDrawing>(pictures, pictures.Background(), scale,
                                              settings.WindowSize, fonts);
     const TableLayout& layout = drawing->Layout();
+    // The table's design gives the two buttons their skin: red with white
+    // captions, or the purple design's cards with golden ones.
+    const bool purple = settings.TableDesign == 1;
+    for (SkinnedButton* button : {startButton, secondButton})
+        SkinButton(*button, purple ? TColorSB::QCards : TColorSB::QRed,
+                   purple ? QColor(200, 175, 50) : QColor(Qt::white));
     startButton->setGeometry(layout.startButton);
     secondButton->setGeometry(layout.secondButton);
     const int k = settings.WindowSize == 1 ? 10 : 9;
