@@ -1,11 +1,12 @@
 #pragma once
-// The pictures of the graph pack, "QelCGraph1.dll": the purple designs, the
-// festive burst. The pack is looked for in the program folder, then in its
-// parent; it is checked to be whole, mapped only while a picture is copied
-// out, and a picture once read is kept.
+// The pictures of the graph pack, "QelCGraph1.dll", that the dialogs and the
+// festive burst show: the purple design's backdrops and icons, the burst's
+// frames. A picture once read is kept; a missing one is looked for again
+// next time, so a pack fetched meanwhile is found.
+
+#include "ui/artwork/ArtworkPacks.h"
 
 #include <QImage>
-#include <filesystem>
 #include <map>
 #include <string>
 
@@ -13,14 +14,15 @@ namespace tavlira {
 
 class GraphPack {
   public:
-    explicit GraphPack(std::filesystem::path programFolder);
+    // `folders` are the pack folders of the picture store, read at each look.
+    explicit GraphPack(const PackFolders& folders);
 
-    // The picture of that name (PNG data or JPEG); null when the pack or
-    // the picture is missing.
+    // The picture of that name (PNG data or JPEG); null when the pack or the
+    // picture is missing.
     QImage Picture(const std::string& name);
 
   private:
-    std::filesystem::path programFolder;
+    const PackFolders& folders;
     std::map<std::string, QImage> read;
 };
 

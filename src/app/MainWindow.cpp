@@ -9,7 +9,7 @@
 #include "i18n/words/Options.h"
 #include "i18n/words/Records.h"
 #include "i18n/words/Table.h"
-#include "ui/artwork/ArtworkLibraries.h"
+#include "ui/artwork/ArtworkTables.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/DialogDesign.h"
@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -44,6 +45,8 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
       menuPage(new MenuPage(pictures.Background(), session.CurrentSettings())),
       tableView(new TableView(session.CurrentMatch(), session.CurrentSettings(), pictures, scale)) {
     setFocusPolicy(Qt::StrongFocus);
+    pictures.SetPackFolders(SearchFolders(session.ProgramFolder(),
+                                          QCoreApplication::applicationDirPath().toStdString()));
     for (QWidget* page : {static_cast<QWidget*>(titlePage), static_cast<QWidget*>(menuPage),
                           static_cast<QWidget*>(tableView)})
         pages->addWidget(page);
@@ -61,7 +64,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     chatPanel = new ChatPanel(*duel, *tableView);
     connect(chatPanel, &ChatPanel::RevealToggled, this,
             [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
-    graphPack = std::make_unique<GraphPack>(session.ProgramFolder());
+    graphPack = std::make_unique<GraphPack>(pictures.Folders());
     SetGraphPictures([this](const std::string& name) { return graphPack->Picture(name); });
     look = new WindowLook(
         session.CurrentSettings(), [this] { return graphPack->Picture("GTouch"); }, this);
@@ -180,9 +183,12 @@ void MainWindow::ApplyWindowSize() {
     scale = TableScale::ForMode(mode, screenSize);
     tableView->ForgetDrawing();
     const QSize client = scale.ClientSize();
-    Loaded(pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
-                                  PictureSizeClass(scale.Scale())));
-    LoadBackground(screen == Screen::Table ? settings.TableDesign == 1 : settings.MenuDesign == 1);
+    ArtworkLoad load =
+        pictures.LoadBackground(settings.MenuDesign == 1, settings.Background,
+                                settings.BackgroundVariant, settings.WindowSize, client);
+    load.Merge(pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
+                                      PictureSizeClass(scale.Scale())));
+    TakeArtworkLoad(load);
     if (mode == WindowSizeMode::FullScreen) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -199,19 +205,48 @@ void MainWindow::ApplyWindowSize() {
     pages->setGeometry(rect());
 }
 
+// A missing artwork pack is never fatal: the built-in pictures stand in, the
+// settings follow what was loaded, and the player hears of each pack once.
+void MainWindow::TakeArtworkLoad(const ArtworkLoad& load) {
+    if (load.ok)
+        return;
+    Settings& settings = session.CurrentSettings();
+    settings.DeckFace = pictures.DeckFace();
+    settings.DeckBack = pictures.DeckBack();
+    settings.Background = pictures.BackgroundDesign();
+    settings.BackgroundVariant = pictures.BackgroundColour();
+    for (const std::string& library : load.missingLibraries) {
+        if (library == GraphLibrary) {
+            settings.MenuDesign = 0;
+            settings.TableDesign = 0;
+            settings.AuxDesignPurple = false;
+        }
+        dialogs.Notice(ScreenText(Text(words::CantFindTheFile)) + ' ' +
+                           QString::fromStdString(library),
+                       {}, {});
+    }
+}
+
+// The menu and the table show different backgrounds when only one of them
+// is in the purple design.
+void MainWindow::LoadScreenBackground(Screen next) {
+    const Settings& settings = session.CurrentSettings();
+    if (settings.MenuDesign == settings.TableDesign || next == Screen::Title)
+        return;
+    const bool purple = (next == Screen::Table ? settings.TableDesign : settings.MenuDesign) == 1;
+    if (purple == pictures.PurpleBackground())
+        return;
+    TakeArtworkLoad(pictures.LoadBackground(purple, settings.Background, settings.BackgroundVariant,
+                                            settings.WindowSize, scale.ClientSize()));
+}
+
 void MainWindow::resizeEvent(QResizeEvent* /*event*/) {
     pages->setGeometry(rect());
 }
 
 void MainWindow::ShowScreen(Screen next) {
     screen = next;
-    // The menu and the table share one background picture: with designs of
-    // their own, each screen loads its own.
-    const Settings& settings = session.CurrentSettings();
-    if (settings.MenuDesign != settings.TableDesign && next != Screen::Title) {
-        LoadBackground(next == Screen::Menu ? settings.MenuDesign == 1 : settings.TableDesign == 1);
-        tableView->ForgetDrawing();
-    }
+    LoadScreenBackground(next);
     const bool atTable = next == Screen::Table;
     generalScoreAction->setEnabled(atTable);
     quitAction->setEnabled(atTable);
@@ -418,45 +453,6 @@ void MainWindow::ShowOptions() {
     options.exec();
 }
 
-// A missing artwork pack is never fatal: the built-in pictures stand in, the
-// player is told once, and the settings follow what was loaded.
-ArtworkLoad MainWindow::Loaded(const ArtworkLoad& load) {
-    Settings& settings = session.CurrentSettings();
-    if (load.ok)
-        return load;
-    settings.DeckFace = pictures.DeckFace();
-    settings.DeckBack = pictures.DeckBack();
-    settings.Background = pictures.BackgroundDesign();
-    settings.BackgroundVariant = pictures.BackgroundColour();
-    ReportMissing(load);
-    return load;
-}
-
-// Without the graph pack no purple design can stand: they all go back to
-// the customizable designs and the gray dialogs.
-ArtworkLoad MainWindow::LoadBackground(bool purple) {
-    Settings& settings = session.CurrentSettings();
-    const ArtworkLoad load =
-        pictures.LoadBackground(purple, settings.Background, settings.BackgroundVariant,
-                                settings.WindowSize, scale.ClientSize());
-    if (!load.ok && purple) {
-        settings.MenuDesign = 0;
-        settings.TableDesign = 0;
-        settings.AuxDesignPurple = false;
-        ReportMissing(load);
-        return pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
-                                       settings.WindowSize, scale.ClientSize());
-    }
-    return Loaded(load);
-}
-
-void MainWindow::ReportMissing(const ArtworkLoad& load) {
-    for (const std::string& library : load.missingLibraries)
-        dialogs.Notice(ScreenText(Text(words::CantFindTheFile)) + ' ' +
-                           QString::fromStdString(library),
-                       {}, {});
-}
-
 void MainWindow::RefreshMenu() {
     if (screen == Screen::Menu)
         menuPage->Fill(scale, session.ReadClubList());
@@ -501,40 +497,50 @@ void MainWindow::ChooseSpeed() {
 
 ArtworkLoad MainWindow::DeckChanged() {
     const Settings& settings = session.CurrentSettings();
-    const ArtworkLoad load = Loaded(pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
-                                                           PictureSizeClass(scale.Scale())));
+    const ArtworkLoad load = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
+                                                    PictureSizeClass(scale.Scale()));
+    TakeArtworkLoad(load);
     tableView->Redraw();
     return load;
 }
 
 ArtworkLoad MainWindow::BacksChanged() {
-    const ArtworkLoad load = Loaded(pictures.LoadBacks(session.CurrentSettings().DeckBack));
+    const ArtworkLoad load = pictures.LoadBacks(session.CurrentSettings().DeckBack);
+    TakeArtworkLoad(load);
     tableView->Redraw();
     return load;
 }
 
 ArtworkLoad MainWindow::BackgroundChanged() {
-    const ArtworkLoad load = LoadBackground(false);
+    const Settings& settings = session.CurrentSettings();
+    const ArtworkLoad load =
+        pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
+                                settings.WindowSize, scale.ClientSize());
+    TakeArtworkLoad(load);
     RefreshMenu();
     tableView->Redraw();
     return load;
 }
 
-// The purple designs need the graph pack. Without it the menu design goes
-// back to the customizable one; a purple table design takes the menu and the
-// dialogs back with it.
+// A purple design is tried at once, whichever screen will show it, so a
+// missing graph pack is told now; without it every design goes back to
+// the customizable ones and the gray dialogs.
 bool MainWindow::DesignChanged() {
     Settings& settings = session.CurrentSettings();
+    ArtworkLoad load;
+    if (settings.MenuDesign == 1 || settings.TableDesign == 1)
+        load = pictures.LoadBackground(true, settings.Background, settings.BackgroundVariant,
+                                       settings.WindowSize, scale.ClientSize());
+    TakeArtworkLoad(load);
     const bool purpleShown =
-        screen == Screen::Table ? settings.TableDesign == 1 : settings.MenuDesign == 1;
-    bool ok = LoadBackground(purpleShown).ok;
-    // A purple table is checked now, though the menu shows: its pack must
-    // be there when the game starts.
-    if (ok && settings.TableDesign == 1 && !purpleShown)
-        ok = LoadBackground(true).ok && LoadBackground(false).ok;
+        (screen == Screen::Table ? settings.TableDesign : settings.MenuDesign) == 1;
+    if (purpleShown != pictures.PurpleBackground())
+        TakeArtworkLoad(pictures.LoadBackground(purpleShown, settings.Background,
+                                                settings.BackgroundVariant, settings.WindowSize,
+                                                scale.ClientSize()));
     RefreshMenu();
     tableView->Redraw();
-    return ok;
+    return load.ok;
 }
 
 void MainWindow::PlaySuccess() {

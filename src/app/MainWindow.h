@@ -103,12 +103,6 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     void PlaySuccess() override;
     void PlayFailure() override;
 
-    // Tells the player of each pack a load missed and makes the settings
-    // follow what was loaded.
-    ArtworkLoad Loaded(const ArtworkLoad& load);
-    void ReportMissing(const ArtworkLoad& load);
-    // The background of the menu's or the table's design.
-    ArtworkLoad LoadBackground(bool purple);
     // The menu drawn anew when it is on screen.
     void RefreshMenu();
 
@@ -118,6 +112,8 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     void ApplyLanguage();
     void ApplyWindowSize();
     void ShowScreen(Screen next);
+    void TakeArtworkLoad(const ArtworkLoad& load);
+    void LoadScreenBackground(Screen next);
     void LeaveTitle();
     void OpenLogin(int slot);
     void QuitToMenu();

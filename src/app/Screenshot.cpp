@@ -6,6 +6,9 @@
 #include "records/RecordFile.h"
 #include "records/RecordStore.h"
 #include "records/Settings.h"
+#include "ui/artwork/ArtworkPacks.h"
+#include "ui/artwork/ArtworkTables.h"
+#include "ui/artwork/CardSize.h"
 #include "ui/common/ToScreen.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/options/OptionsDialog.h"
@@ -14,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QImage>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -84,10 +88,74 @@ bool WriteSampleHistory(DiskRecordStore& records) {
            records.WriteHistory(second, "20:15", "10.12.2026");
 }
 
+// The artwork a screen is taken with: "table:deck=29,back=8,background=5,
+// colour=3" shows deck 29, back design 8 and background design 5 in colour 3;
+// "purple" puts the menu and the table in the purple design.
+struct ArtworkChoice {
+    int deckFace = 0;
+    int deckBack = 0;
+    int background = 2;
+    int colour = 0;
+    bool purple = false;
+};
+
+std::optional<ArtworkChoice> ParseArtwork(const QString& text) {
+    ArtworkChoice choice;
+    if (text.isEmpty())
+        return choice;
+    for (const QString& item : text.split(',')) {
+        const QString key = item.section('=', 0, 0);
+        bool number = false;
+        const int value = item.section('=', 1).toInt(&number);
+        if (key == QLatin1String("purple") && !item.contains('='))
+            choice.purple = true;
+        else if (key == QLatin1String("deck") && number && FindDeck(value))
+            choice.deckFace = value;
+        else if (key == QLatin1String("back") && number && FindBackDesign(value))
+            choice.deckBack = value;
+        else if (key == QLatin1String("background") && number &&
+                 (value == 0 || BackgroundDesignName(value)))
+            choice.background = value;
+        else if (key == QLatin1String("colour") && number && BackgroundColourName(value))
+            choice.colour = value;
+        else
+            return std::nullopt;
+    }
+    return choice;
+}
+
+// The packs the choice needs, that the game would not find: the window would
+// stop at their notices.
+QStringList MissingPacks(const ArtworkChoice& choice, int windowSize, const PackFolders& folders) {
+    const QScreen* desktop = QGuiApplication::primaryScreen();
+    const TableScale scale =
+        TableScale::ForMode(static_cast<WindowSizeMode>(windowSize),
+                            desktop ? desktop->geometry().size() : QSize(1920, 1080));
+    const SizeClass sizeClass = PictureSizeClass(scale.Scale());
+    QStringList missing;
+    for (const std::string& library :
+         {LibraryForDeck(choice.deckFace),
+          LibraryForBacks(choice.deckBack, IsWideDeck(choice.deckFace), sizeClass),
+          LibraryForBackground(choice.background, choice.colour),
+          std::string(choice.purple ? GraphLibrary : "")}) {
+        if (!library.empty() && !OpenPack::Open(folders, library))
+            missing << QString::fromStdString(library);
+    }
+    missing.removeDuplicates();
+    return missing;
+}
+
 // The program folder of the screenshot: sample record files, history and the
 // settings of the request.
-bool FillProgramFolder(const std::filesystem::path& folder, const ScreenshotRequest& request) {
+bool FillProgramFolder(const std::filesystem::path& folder, const ScreenshotRequest& request,
+                       const ArtworkChoice& artwork) {
     Settings settings;
+    settings.DeckFace = artwork.deckFace;
+    settings.DeckBack = artwork.deckBack;
+    settings.Background = artwork.background;
+    settings.BackgroundVariant = artwork.colour;
+    settings.MenuDesign = artwork.purple ? 1 : 0;
+    settings.TableDesign = artwork.purple ? 1 : 0;
     settings.WindowSize = request.windowSize;
     settings.LanguageIndex = static_cast<int>(request.language);
     DiskRecordStore records(folder);
@@ -282,17 +350,34 @@ QStringList LanguageCodeList() {
 }
 
 bool TakeScreenshot(const ScreenshotRequest& request) {
-    const auto screen = std::find_if(std::begin(Screens), std::end(Screens), [&](const auto& s) {
-        return request.screen == QLatin1String(s.first);
-    });
-    const std::optional<OptionsDialog::Page> optionsPage = OptionsPageOf(request.screen);
+    const QString name = request.screen.section(':', 0, 0);
+    const auto screen = std::find_if(std::begin(Screens), std::end(Screens),
+                                     [&](const auto& s) { return name == QLatin1String(s.first); });
+    const std::optional<OptionsDialog::Page> optionsPage = OptionsPageOf(name);
     if (screen == std::end(Screens) && !optionsPage) {
         std::fprintf(stderr, "tavlira-duo: unknown screen '%s'; the screens are %s\n",
-                     qPrintable(request.screen), qPrintable(ScreenshotScreens().join(", ")));
+                     qPrintable(name), qPrintable(ScreenshotScreens().join(", ")));
+        return false;
+    }
+    const std::optional<ArtworkChoice> artwork = ParseArtwork(request.screen.section(':', 1));
+    if (!artwork) {
+        std::fprintf(stderr,
+                     "tavlira-duo: the artwork is chosen as deck=0..47,back=0..12,"
+                     "background=0..10,colour=0..6,purple, not '%s'\n",
+                     qPrintable(request.screen.section(':', 1)));
         return false;
     }
     const QTemporaryDir folder;
-    if (!folder.isValid() || !FillProgramFolder(folder.path().toStdString(), request)) {
+    const QStringList missing =
+        MissingPacks(*artwork, request.windowSize,
+                     SearchFolders(folder.path().toStdString(),
+                                   QCoreApplication::applicationDirPath().toStdString()));
+    if (!missing.isEmpty()) {
+        std::fprintf(stderr, "tavlira-duo: cannot find the artwork pack %s\n",
+                     qPrintable(missing.join(", ")));
+        return false;
+    }
+    if (!folder.isValid() || !FillProgramFolder(folder.path().toStdString(), request, *artwork)) {
         std::fprintf(stderr, "tavlira-duo: cannot make the sample program folder\n");
         return false;
     }

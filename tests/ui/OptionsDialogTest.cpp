@@ -86,6 +86,7 @@ class FakeGame : public OptionsHost {
     explicit FakeGame(Settings& s) : settings(s) {
         folder = std::filesystem::path(dir.path().toStdString()) / "Game";
         std::filesystem::create_directories(folder);
+        pictures.SetPackFolders({folder, folder.parent_path()});
     }
     void LanguageChanged() override { ++languageChanges; }
     void WindowSizeChanged() override { ++sizeChanges; }

@@ -1,6 +1,6 @@
 #include "ui/artwork/PictureNames.h"
 
-#include "ui/artwork/ArtworkLibraries.h"
+#include "ui/artwork/ArtworkTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ui/artwork/BackChoice.h"
 
-#include "ui/artwork/PictureNames.h"
+#include "ui/artwork/ArtworkTables.h"
 
 namespace tavlira {
 

@@ -1,5 +1,6 @@
 #include "ui/artwork/CardSize.h"
 
+#include "ui/artwork/ArtworkTables.h"
 #include "util/NumberFormat.h"
 
 namespace tavlira {
@@ -11,7 +12,8 @@ SizeClass PictureSizeClass(double scale) {
 }
 
 bool IsWideDeck(int deckFace) {
-    return (deckFace >= 0 && deckFace <= 27) || deckFace == 40 || deckFace == 45;
+    const DeckDesign* deck = FindDeck(deckFace);
+    return deck && deck->wide;
 }
 
 int CardWidth(SizeClass sizeClass, double scale, bool wideDeck) {

@@ -98,10 +98,6 @@ std::string BackName(int picture, std::string_view designSuffix, SizeClass sizeC
     return name;
 }
 
-int BackPictureCount(int deckBack) {
-    return deckBack >= 8 && deckBack <= 11 ? 10 : 7;
-}
-
 std::string BackgroundName(int design, int colour, int windowSize) {
     static constexpr std::array<std::string_view, 7> kColours = {"Gr", "Re", "Or", "Ye",
                                                                  "B1", "B2", "Fi"};

@@ -33,9 +33,6 @@ std::string SuitIconName(char suit, std::string_view pipSuffix, bool large);
 std::string BackName(int picture, std::string_view designSuffix, SizeClass sizeClass,
                      bool wideDeck);
 
-// Back designs 8..11 hold 10 pictures, every other design 7.
-int BackPictureCount(int deckBack);
-
 // Background "Fon" + two-digit design + colour code ("Gr" "Re" "Or" "Ye" "B1"
 // "B2" "Fi"); design 2 in colour 0 is "FonG". "B" in every window size but 1.
 std::string BackgroundName(int design, int colour, int windowSize);

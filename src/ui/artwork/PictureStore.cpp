@@ -1,9 +1,11 @@
 #include "ui/artwork/PictureStore.h"
 
-#include "ui/artwork/ArtworkLibraries.h"
+#include "ui/artwork/ArtworkTables.h"
+#include "ui/artwork/FaceEllipse.h"
 #include "ui/artwork/PictureNames.h"
 #include "ui/artwork/PictureSource.h"
 
+#include <QPainter>
 #include <algorithm>
 
 namespace tavlira {
@@ -14,6 +16,12 @@ constexpr std::array<char, 4> kSuitOrder = {suit::Hearts, suit::Diamonds, suit::
 
 // Small suit icons are bitmaps drawn with silver as the transparent colour.
 constexpr QRgb kIconKey = qRgb(192, 192, 192);
+// The surface of deck 26's small diamonds icon, flooded with silver.
+constexpr QRgb kEpicSurface = qRgb(195, 195, 195);
+constexpr int kEpicDeck = 26;
+
+constexpr QSize kSmallFace(69, 94);
+constexpr int kSmallIcon = 20;
 
 int CardIndex(std::string_view code) {
     if (code.size() < 2)
@@ -43,6 +51,39 @@ QImage KeyedTransparent(const QImage& bitmap) {
     return icon;
 }
 
+// A pack picture copied into a bitmap of the small class: white where the
+// picture is transparent, scaled when the pack's picture has another size.
+QImage AsBitmap(const QImage& picture, QSize size, QColor surface = Qt::white) {
+    QImage bitmap(size, QImage::Format_RGB32);
+    bitmap.fill(surface);
+    QPainter painter(&bitmap);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), size), picture);
+    return bitmap;
+}
+
+// Replaces the 4-connected area of `from` around (0, 0) with `to`.
+void FloodFromCorner(QImage& bitmap, QRgb from, QRgb to) {
+    if (bitmap.isNull() || (bitmap.pixel(0, 0) & RGB_MASK) != (from & RGB_MASK))
+        return;
+    std::vector<QPoint> open{{0, 0}};
+    while (!open.empty()) {
+        const QPoint p = open.back();
+        open.pop_back();
+        if (!bitmap.rect().contains(p) || (bitmap.pixel(p) & RGB_MASK) != (from & RGB_MASK))
+            continue;
+        bitmap.setPixel(p, to);
+        open.insert(
+            open.end(),
+            {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}});
+    }
+}
+
+bool AllRead(const auto& pictures) {
+    return std::none_of(std::begin(pictures), std::end(pictures),
+                        [](const QImage& picture) { return picture.isNull(); });
+}
+
 } // namespace
 
 void ArtworkLoad::Missing(const std::string& library) {
@@ -61,15 +102,18 @@ void ArtworkLoad::Merge(const ArtworkLoad& other) {
 ArtworkLoad PictureStore::LoadDeckFaces(int deck, int back, SizeClass pictureClass) {
     ArtworkLoad load;
     sizeClass = pictureClass;
-    deckFace = deck;
-    if (deckFace != 0) {
-        // A number outside the deck list names no pack; it falls back silently.
-        const std::string library = LibraryForDeck(deckFace);
-        if (!library.empty())
+    // A number outside the deck list names no pack; it falls back silently.
+    deckFace = FindDeck(deck) ? deck : 0;
+    const std::string library = LibraryForDeck(deckFace);
+    if (!library.empty()) {
+        const std::unique_ptr<OpenPack> pack = OpenPack::Open(packFolders, library);
+        if (!pack || !LoadPackFaces(pack->Pictures())) {
             load.Missing(library);
-        deckFace = 0;
+            deckFace = 0;
+        }
     }
-    LoadBuiltInFaces();
+    if (deckFace == 0)
+        LoadBuiltInFaces();
     wideDeck = IsWideDeck(deckFace);
     load.Merge(LoadBacks(back));
     return load;
@@ -77,12 +121,18 @@ ArtworkLoad PictureStore::LoadDeckFaces(int deck, int back, SizeClass pictureCla
 
 ArtworkLoad PictureStore::LoadBacks(int back) {
     ArtworkLoad load;
-    deckBack = back;
-    if (deckBack == 0 && (wideDeck || sizeClass == SizeClass::Small)) {
+    deckBack = FindBackDesign(back) ? back : 0;
+    const std::string library = LibraryForBacks(deckBack, wideDeck, sizeClass);
+    if (library.empty()) {
         LoadBuiltInBacks();
         return load;
     }
-    load.Missing(BackLibrary);
+    const std::unique_ptr<OpenPack> pack = OpenPack::Open(packFolders, library);
+    if (pack && LoadPackBacks(pack->Pictures()))
+        return load;
+    load.Missing(library);
+    // The built-in design has no pictures for narrow cells: a narrow deck
+    // that needed the pack for design 0 gives way to the built-in deck.
     if (deckBack == 0)
         load.Merge(LoadDeckFaces(0, 0, sizeClass));
     deckBack = 0;
@@ -93,21 +143,41 @@ ArtworkLoad PictureStore::LoadBacks(int back) {
 ArtworkLoad PictureStore::LoadBackground(bool purple, int design, int colour, int windowSize,
                                          QSize clientSize) {
     ArtworkLoad load;
-    if (purple)
+    const auto keep = [&](const QImage& picture, bool stretch) {
+        background =
+            !stretch || clientSize.isEmpty()
+                ? picture
+                : picture.scaled(clientSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    if (purple) {
+        QImage picture;
+        if (LoadPictureFromLibrary("BGLilu", GraphLibrary, packFolders, picture,
+                                   ResourceKind::Jpeg)) {
+            keep(picture, true);
+            purpleBackground = true;
+            return load;
+        }
         load.Missing(GraphLibrary);
-    if (design == 0)
+    }
+    purpleBackground = false;
+    if (design == 0 && !background.isNull())
         return load;
-    backgroundDesign = design;
-    backgroundColour = colour;
-    if (design != 2 || colour != 0) {
-        load.Missing(BackgroundLibrary);
+    // A design or colour outside the lists is the built-in picture; design 0
+    // with no picture yet (the purple design was missing) as well.
+    const bool listed = BackgroundDesignName(design) && BackgroundColourName(colour);
+    backgroundDesign = listed ? design : 2;
+    backgroundColour = listed ? colour : 0;
+    const std::string library = LibraryForBackground(backgroundDesign, backgroundColour);
+    QImage picture;
+    if (!LoadPictureFromLibrary(BackgroundName(backgroundDesign, backgroundColour, windowSize),
+                                library, packFolders, picture, ResourceKind::Jpeg)) {
+        load.Missing(library);
         backgroundDesign = 2;
         backgroundColour = 0;
+        LoadPictureFromLibrary(BackgroundName(2, 0, windowSize), {}, packFolders, picture,
+                               ResourceKind::Jpeg);
     }
-    const QImage picture = PictureSource::BuiltIn().Jpeg(BackgroundName(2, 0, windowSize));
-    background = windowSize == 1 || clientSize.isEmpty()
-                     ? picture
-                     : picture.scaled(clientSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    keep(picture, windowSize != 1);
     return load;
 }
 
@@ -146,6 +216,52 @@ QImage PictureStore::SuitIcon(char suitByte) const {
 QImage PictureStore::LargeSuitIcon(char suitByte) const {
     const int index = SuitIndex(suitByte);
     return index < 0 ? QImage() : largeSuitIcons[static_cast<size_t>(index)];
+}
+
+// Reads every face and icon first and keeps them only when all are there:
+// a damaged pack leaves the store as it was and the caller falls back.
+bool PictureStore::LoadPackFaces(const PictureSource& pack) {
+    const DeckSuffixes suffixes = SuffixesOf(deckFace);
+    const std::string iconSuffix = IconSuffixOf(deckFace);
+    const bool small = sizeClass == SizeClass::Small;
+    const bool wide = IsWideDeck(deckFace);
+    std::array<QImage, 52> read;
+    const CardCode* cards = AllCards();
+    for (size_t i = 0; i < read.size(); ++i)
+        read[i] = pack.Data(FaceName(cards[i], suffixes, sizeClass));
+    std::array<QImage, 4> icons;
+    std::array<QImage, 4> largeIcons;
+    for (size_t i = 0; i < kSuitOrder.size(); ++i) {
+        icons[i] = pack.Data(SuitIconName(kSuitOrder[i], iconSuffix, false));
+        largeIcons[i] = pack.Data(SuitIconName(kSuitOrder[i], iconSuffix, true));
+    }
+    if (!AllRead(read) || !AllRead(icons) || !AllRead(largeIcons))
+        return false;
+    const QRect ellipse = FaceEllipseBox(small, wide);
+    for (size_t i = 0; i < read.size(); ++i) {
+        faces[i] = small ? AsBitmap(read[i], kSmallFace) : read[i];
+        InvertEllipse(faces[i], ellipse);
+    }
+    for (size_t i = 0; i < kSuitOrder.size(); ++i) {
+        QImage icon = AsBitmap(icons[i], QSize(kSmallIcon, kSmallIcon), QColor::fromRgb(kIconKey));
+        if (deckFace == kEpicDeck && kSuitOrder[i] == suit::Diamonds)
+            FloodFromCorner(icon, kEpicSurface, kIconKey);
+        suitIcons[i] = KeyedTransparent(icon);
+        largeSuitIcons[i] = largeIcons[i];
+    }
+    return true;
+}
+
+bool PictureStore::LoadPackBacks(const PictureSource& pack) {
+    std::vector<QImage> read;
+    for (int picture = 1; picture <= BackPictureCount(deckBack); ++picture) {
+        QImage back = pack.Data(DeckBackName(deckBack, picture, sizeClass, wideDeck));
+        if (back.isNull())
+            return false;
+        read.push_back(sizeClass == SizeClass::Small ? AsBitmap(back, kSmallFace) : back);
+    }
+    backs = std::move(read);
+    return true;
 }
 
 void PictureStore::LoadBuiltInFaces() {

@@ -5,13 +5,15 @@
 // design or background change).
 //
 // The program's own artwork (deck 0, back design 0, background design 2 in
-// colour 0) is always at hand. Every other deck, back design and background
-// lives in an artwork pack; packs are not read yet, so choosing one reports
-// its pack missing and falls back to the built-in pictures, as a missing pack
-// always does. The caller tells the user once per missing pack and writes the
-// corrected choices (`DeckFace()`, `DeckBack()`, ...) back to the settings.
+// colour 0) is always at hand; every other deck, back design and background
+// comes from an artwork pack (see ArtworkTables.h for which). A pack that is
+// missing or damaged is never fatal: the load reports it, the built-in
+// pictures stand in, and the choice is corrected (`DeckFace()`,
+// `DeckBack()`, ...). The caller tells the player once per reported pack and
+// writes the corrected choices back to the settings.
 
 #include "game/Card.h"
+#include "ui/artwork/ArtworkPacks.h"
 #include "ui/artwork/BackChoice.h"
 #include "ui/artwork/CardSize.h"
 
@@ -35,6 +37,11 @@ struct ArtworkLoad {
 
 class PictureStore {
   public:
+    // The folders packs are looked for in, in order (none until set: every
+    // pack then counts as missing).
+    void SetPackFolders(PackFolders folders) { packFolders = std::move(folders); }
+    const PackFolders& Folders() const { return packFolders; }
+
     // Loads the 52 faces and the suit icons of `deckFace` in `sizeClass`, then
     // the backs of `deckBack` (`LoadBacks`). A deck whose pack is missing
     // falls back to deck 0.
@@ -47,7 +54,10 @@ class PictureStore {
 
     // Loads the table background: the purple design (`purple`) or `design`
     // (1..10, 0 keeps the current picture) in `colour` (0..6). Outside window
-    // size 1 it is stretched once to `clientSize`.
+    // size 1 it is stretched once to `clientSize`, as is the purple picture
+    // always. Without the graph pack the purple design falls back to the
+    // chosen one (and the load names the graph pack); without the background
+    // pack the built-in design 2 in colour 0 stands in.
     ArtworkLoad LoadBackground(bool purple, int design, int colour, int windowSize,
                                QSize clientSize);
 
@@ -77,10 +87,13 @@ class PictureStore {
     int BackPicture() const { return backPicture; }
     int BackgroundDesign() const { return backgroundDesign; }
     int BackgroundColour() const { return backgroundColour; }
+    bool PurpleBackground() const { return purpleBackground; }
 
   private:
     void LoadBuiltInFaces();
     void LoadBuiltInBacks();
+    bool LoadPackFaces(const PictureSource& pack);
+    bool LoadPackBacks(const PictureSource& pack);
     QImage Face(std::string_view code, bool smallClass) const;
 
     std::array<QImage, 52> faces;
@@ -88,6 +101,7 @@ class PictureStore {
     std::array<QImage, 4> suitIcons;
     std::array<QImage, 4> largeSuitIcons;
     QImage background;
+    PackFolders packFolders;
 
     int deckFace = 0;
     int deckBack = 0;
@@ -96,6 +110,7 @@ class PictureStore {
     int backPicture = 1;
     int backgroundDesign = 2;
     int backgroundColour = 0;
+    bool purpleBackground = false;
 };
 
 } // namespace tavlira

@@ -5,7 +5,7 @@
 #include "i18n/words/Online.h"
 #include "i18n/words/Options.h"
 #include "i18n/words/Table.h"
-#include "ui/artwork/ArtworkLibraries.h"
+#include "ui/artwork/ArtworkTables.h"
 #include "ui/artwork/PictureSource.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/BalloonHint.h"
@@ -14,7 +14,7 @@
 #include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/options/OptionsRules.h"
 #include "ui/dialogs/options/PackDownload.h"
-#include "ui/dialogs/options/PackFile.h"
+#include "ui/dialogs/options/PackServer.h"
 #include "util/Cp1251.h"
 
 #include <QApplication>
@@ -65,10 +65,6 @@ QIcon SmallFlag(int language) {
         return {};
     return QIcon(
         QPixmap::fromImage(flag.scaled(14, 12, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-}
-
-std::vector<const WordTable*> Items(const auto& tables) {
-    return {std::begin(tables), std::end(tables)};
 }
 
 } // namespace
@@ -290,10 +286,14 @@ QWidget* OptionsDialog::GeneralPage() {
 QWidget* OptionsDialog::CardsPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    deckList = List(Items(words::DeckNames));
+    std::vector<const WordTable*> deckNames;
+    for (const DeckDesign& deck : DeckDesigns())
+        deckNames.push_back(deck.name);
+    deckList = List(deckNames);
     deckList->setIconSize(QSize(14, 12));
     for (int deck = 0; deck < deckList->count(); ++deck)
-        deckList->setItemIcon(deck, SmallFlag(DeckFlagLanguage(deck)));
+        deckList->setItemIcon(
+            deck, SmallFlag(static_cast<int>(DeckDesigns()[static_cast<std::size_t>(deck)].flag)));
     deckList->setMaxVisibleItems(16);
     connect(deckList, &QComboBox::currentIndexChanged, this, &OptionsDialog::DeckChosen);
     preview = new QLabel(page);
@@ -310,7 +310,10 @@ QWidget* OptionsDialog::CardsPage() {
 QWidget* OptionsDialog::DecksPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    backList = List(Items(words::BackDesignNames));
+    std::vector<const WordTable*> backNames;
+    for (const BackDesign& back : BackDesigns())
+        backNames.push_back(back.name);
+    backList = List(backNames);
     connect(backList, &QComboBox::currentIndexChanged, this, &OptionsDialog::BackChosen);
     QGroupBox* modification = Group(words::Modification);
     auto* choices = new QVBoxLayout(modification);
@@ -395,8 +398,14 @@ QWidget* OptionsDialog::BackgroundPage() {
     auto* layout = new QVBoxLayout(page);
     QGroupBox* group = Group(words::Background);
     auto* lists = new QVBoxLayout(group);
-    backgroundList = List(Items(words::BackgroundDesignNames));
-    colourList = List(Items(words::BackgroundColourNames));
+    std::vector<const WordTable*> designs;
+    for (int design = 1; design <= BackgroundDesignCount; ++design)
+        designs.push_back(BackgroundDesignName(design));
+    std::vector<const WordTable*> colours;
+    for (int colour = 0; colour < BackgroundColourCount; ++colour)
+        colours.push_back(BackgroundColourName(colour));
+    backgroundList = List(designs);
+    colourList = List(colours);
     connect(backgroundList, &QComboBox::currentIndexChanged, this,
             &OptionsDialog::BackgroundChosen);
     connect(colourList, &QComboBox::currentIndexChanged, this, &OptionsDialog::BackgroundChosen);
@@ -584,7 +593,7 @@ void OptionsDialog::SetGifControls() {
 }
 
 void OptionsDialog::SetDesignLists() {
-    const bool graph = PackPresent(host.ProgramFolder(), GraphLibrary);
+    const bool graph = PackPresent(host.Pictures().Folders(), GraphLibrary);
     if (!graph) {
         settings.SaluteButtons = false;
         settings.SaluteCards = false;
@@ -617,7 +626,7 @@ void OptionsDialog::SetFlag() {
 void OptionsDialog::RefreshDownloadButtons() {
     const bool busy = download != nullptr;
     for (const DownloadButtonOf& pack : downloadButtons) {
-        const bool open = !busy && !PackPresent(host.ProgramFolder(), pack.fileName);
+        const bool open = !busy && !PackPresent(host.Pictures().Folders(), pack.fileName);
         pack.button->setEnabled(open);
         pack.button->SetKLightSB(open ? 0 : 50);
     }

@@ -37,8 +37,8 @@ class OptionsHost {
     virtual bool DesignChanged() = 0;
 
     virtual const PictureStore& Pictures() const = 0;
-    // The folder the packs are looked for in first; its parent is the
-    // second, and where downloads go.
+    // The program folder: downloaded packs go to its parent, the family
+    // folder, where the game looks for them (`Pictures().Folders()`).
     virtual std::filesystem::path ProgramFolder() const = 0;
     // The short sounds of a download: success or failure.
     virtual void PlaySuccess() = 0;

@@ -1,6 +1,7 @@
 #include "ui/dialogs/options/OptionsRules.h"
 
 #include "i18n/WordTable.h"
+#include "ui/artwork/ArtworkTables.h"
 
 #include <algorithm>
 
@@ -18,7 +19,7 @@ std::vector<int> WindowSizesFitting(QSize screen) {
 }
 
 BackChangeChoices BackChangeChoicesFor(int deckBack, bool alwaysOne) {
-    if (deckBack >= 8 && deckBack <= 11)
+    if (BackPictureCount(deckBack) == 10)
         return {false, false, true, BackChange::Random};
     return {true, true, false, alwaysOne ? BackChange::AlwaysOne : BackChange::ToChangeDecks};
 }
@@ -66,28 +67,6 @@ bool GifSavingOpen(const Settings& settings) {
     return settings.WindowSize == 1;
 }
 
-int DeckFlagLanguage(int deckFace) {
-    using L = LanguageIndex;
-    const auto language = [&]() {
-        if (deckFace <= 28)
-            return L::English;
-        if (deckFace <= 31)
-            return L::German;
-        if (deckFace <= 39)
-            return L::Russian;
-        if (deckFace == 40)
-            return L::French;
-        if (deckFace <= 44)
-            return L::Spanish;
-        if (deckFace == 45)
-            return L::Chinese;
-        if (deckFace == 46)
-            return L::Italian;
-        return L::Czech;
-    }();
-    return static_cast<int>(language);
-}
-
 std::string DownloadCaption(std::string_view fileName) {
     if (fileName == "QelCGraph1.dll")
         return "QelCGraph01";
@@ -101,9 +80,9 @@ std::string DownloadCaption(std::string_view fileName) {
 
 namespace tavlira {
 
-bool PackPresent(const std::filesystem::path& programFolder, std::string_view fileName) {
+bool PackPresent(const std::vector<std::filesystem::path>& folders, std::string_view fileName) {
     std::error_code error;
-    for (const std::filesystem::path& folder : {programFolder, programFolder.parent_path()})
+    for (const std::filesystem::path& folder : folders)
         if (std::filesystem::is_regular_file(folder / fileName, error))
             return true;
     return false;

@@ -59,10 +59,6 @@ bool GifSavingOpen(const Settings& settings);
 inline constexpr int MinGifFrameDelay = 10;
 inline constexpr int MaxGifFrameDelay = 5000;
 
-// The language whose flag stands before a deck's name in the deck list: the
-// country the deck comes from.
-int DeckFlagLanguage(int deckFace);
-
 // The artwork packs the dialog can fetch, in the order of the "DLL" page.
 inline constexpr std::array<std::string_view, 9> DownloadablePacks{
     "QelCards06A.dll", "QelCards06B.dll", "QelBackG03.dll",  "QelCalendar01.dll", "QelRadio.rad",
@@ -76,9 +72,8 @@ std::string DownloadCaption(std::string_view fileName);
 
 namespace tavlira {
 
-// Whether a pack lies in the program folder or in its parent, where the
-// game looks for it.
-bool PackPresent(const std::filesystem::path& programFolder, std::string_view fileName);
+// Whether a pack lies in one of the folders the game looks for packs in.
+bool PackPresent(const std::vector<std::filesystem::path>& folders, std::string_view fileName);
 
 // The flag of a language, "FlagO" + its three-letter code.
 std::string FlagPictureName(int language);

@@ -1,7 +1,7 @@
 #include "ui/dialogs/options/PackDownload.h"
 
 #include "records/AtomicFile.h"
-#include "ui/dialogs/options/PackFile.h"
+#include "ui/dialogs/options/PackServer.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -72,7 +72,7 @@ void PackDownload::Ended() {
     // even when the connection closed cleanly.
     const bool whole = !length.isValid() || length.toLongLong() == bytes.size();
     const bool ok = !failed && reply->error() == QNetworkReply::NoError && status == 200 && whole &&
-                    IsWholePack(bytes) &&
+                    IsReadablePack(bytes) &&
                     ReplaceFile(target, std::string_view(bytes.constData(),
                                                          static_cast<std::size_t>(bytes.size())));
     Done(ok);
