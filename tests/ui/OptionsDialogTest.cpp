@@ -7,6 +7,7 @@
 #include "ui/WindowFixture.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/DialogDesign.h"
 #include "ui/dialogs/options/OptionsRules.h"
 #include "ui/window/MenuPage.h"
 
@@ -192,6 +193,32 @@ TEST(OptionsDialog, BackgroundListsRestWhileMenuAndTableArePurple) {
     EXPECT_EQ(settings.TableDesign, 0);
     EXPECT_TRUE(dialog.BackgroundList()->isEnabled());
     EXPECT_TRUE(dialog.ColourList()->isEnabled());
+}
+
+// The purple dialogs need the graph pack: without it the dialog stays gray
+// aristocratic, and the list says so.
+TEST(OptionsDialog, ThePurpleDesignStandsOnlyWithItsPictures) {
+    Settings settings;
+    FakeGame game(settings);
+    OptionsDialog dialog(nullptr, settings, game);
+    dialog.AuxDesignList()->setCurrentIndex(3);
+    EXPECT_FALSE(settings.AuxDesignPurple);
+    EXPECT_EQ(settings.AuxDesign, 2);
+    EXPECT_EQ(dialog.AuxDesignList()->currentIndex(), 0);
+
+    QImage backdrop(500, 400, QImage::Format_RGB32);
+    backdrop.fill(QColor(60, 0, 90));
+    SetGraphPictures(
+        [&backdrop](const std::string& name) { return name == "GFormOpt" ? backdrop : QImage(); });
+    dialog.AuxDesignList()->setCurrentIndex(3);
+    EXPECT_TRUE(settings.AuxDesignPurple);
+    EXPECT_EQ(dialog.AuxDesignList()->currentIndex(), 3);
+    EXPECT_EQ(dialog.OkButton()->ColorSB(), TColorSB::QCards);
+    dialog.AuxDesignList()->setCurrentIndex(1);
+    EXPECT_FALSE(settings.AuxDesignPurple);
+    EXPECT_EQ(settings.AuxDesign, 1);
+    EXPECT_EQ(dialog.OkButton()->ColorSB(), TColorSB::QRed);
+    SetGraphPictures({});
 }
 
 TEST(OptionsDialog, DownloadButtonsAreOpenOnlyForPacksNotThere) {

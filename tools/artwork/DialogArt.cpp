@@ -321,10 +321,6 @@ bool WriteDialogArt(ResourceWriter& out) {
                      GrayPlate({400, 48}, completion)) ||
             !out.Add(ResourceType::RcData, "GFormEndG" + language.suffix,
                      RibbonLettering({380, 120}, completion)) ||
-            !out.Add(ResourceType::RcData, "Options" + language.suffix,
-                     GrayPlate({300, 48}, Lettered(words::Options, language.language))) ||
-            !out.Add(ResourceType::RcData, "GFormOpt" + language.suffix,
-                     RibbonLettering({280, 90}, Lettered(words::Options, language.language))) ||
             !out.Add(ResourceType::RcData, "GFormCountL" + language.suffix,
                      RibbonLettering({200, 100}, Lettered(words::Info, language.language))))
             return false;

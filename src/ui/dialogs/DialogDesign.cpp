@@ -18,13 +18,16 @@ const QColor RibbonTitle(255, 255, 255);
 // The title keeps this much room on either side of its picture.
 constexpr int TitleMargin = 15;
 
-QImage BuiltInPicture(const std::string& name) {
-    return name.empty() ? QImage() : PictureSource::BuiltIn().Data(name);
-}
-
 GraphPictures& GraphSource() {
     static GraphPictures source;
     return source;
+}
+
+QImage HeaderPicture(const std::string& name) {
+    if (name.empty())
+        return {};
+    const QImage own = PictureSource::BuiltIn().Data(name);
+    return own.isNull() ? GraphPicture(name) : own;
 }
 
 // The purple design's strip: room for the animated icon at (35, 22).
@@ -79,19 +82,19 @@ DialogHeaderStrip::DialogHeaderStrip(DialogDesign chosen, const DialogHeader& he
     int height = HeaderHeight(design);
     switch (design) {
     case DialogDesign::GrayConcise:
-        picture = BuiltInPicture(header.concisePicture);
+        picture = HeaderPicture(header.concisePicture);
         if (picture.isNull())
             writtenTitle = header.title;
         titleFont = SizedFont(settings, FontLine::Small, 24, true);
         break;
     case DialogDesign::GrayAristocratic:
-        picture = BuiltInPicture(header.cap);
+        picture = HeaderPicture(header.cap);
         writtenTitle = header.title.toUpper();
         titleFont = SizedFont(settings, FontLine::Small, 40, true);
         break;
     case DialogDesign::RedRibbons:
-        picture = BuiltInPicture(header.ribbon);
-        lettering = BuiltInPicture(header.ribbonLettering);
+        picture = HeaderPicture(header.ribbon);
+        lettering = HeaderPicture(header.ribbonLettering);
         if (lettering.isNull())
             writtenTitle = header.title;
         titleFont = SizedFont(settings, FontLine::Small, 28, true);
@@ -99,6 +102,12 @@ DialogHeaderStrip::DialogHeaderStrip(DialogDesign chosen, const DialogHeader& he
         break;
     case DialogDesign::Purple:
         backdrop = GraphPicture(header.purpleBackdrop);
+        if (const QImage overlay = GraphPicture(header.purpleOverlay);
+            !backdrop.isNull() && !overlay.isNull()) {
+            backdrop = backdrop.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&backdrop);
+            painter.drawImage((backdrop.width() - overlay.width()) / 2, 0, overlay);
+        }
         iconStrip = GraphPicture(header.purpleIcon);
         if (iconStrip.width() >= IconSize * IconFrames) {
             iconTimer.setInterval(IconFrameMs);

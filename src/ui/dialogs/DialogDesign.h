@@ -42,7 +42,8 @@ int HeaderHeight(DialogDesign design);
 // the current language ("EndGameRus").
 std::string LocalizedName(std::string_view name);
 
-// What a dialog shows in its header, in each design. A picture that is
+// What a dialog shows in its header, in each design. Pictures are the
+// program's own or, failing that, the graph pack's. A picture that is
 // missing is not drawn; where it would have carried lettering, `title` is
 // written instead.
 struct DialogHeader {
@@ -52,6 +53,7 @@ struct DialogHeader {
     std::string ribbon = "GLenta280x090";  // red ribbons
     std::string ribbonLettering{};         // the title as a picture over the ribbon
     std::string purpleBackdrop = "BGLilu"; // purple: the picture behind the whole dialog
+    std::string purpleOverlay{};           // purple: the title over it, centred at the top
     std::string purpleIcon{};              // purple: a strip of ten 48 x 48 frames
 };
 

@@ -675,7 +675,8 @@ void OptionsDialog::Redesign() {
     DialogHeader look{Screen(words::Options)};
     look.concisePicture = LocalizedName("Options");
     look.ribbonLettering = LocalizedName("GFormOpt");
-    look.purpleBackdrop = LocalizedName("GFormOpt");
+    look.purpleBackdrop = "GFormOpt";
+    look.purpleOverlay = LocalizedName("GFormOpt");
     look.purpleIcon = "GIcon48Opt";
     setPalette(style()->standardPalette());
     header = ApplyDialogDesign(*this, *outer, look, settings);
