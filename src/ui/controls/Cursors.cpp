@@ -49,6 +49,16 @@ Cursors& Cursors::Instance() {
 }
 
 Cursors::Cursors() {
+    timer.setInterval(FrameMs);
+    connect(&timer, &QTimer::timeout, this, &Cursors::Tick);
+}
+
+// The pictures are read at the first use, once the program's resources are
+// in place.
+void Cursors::LoadFrames() const {
+    if (loaded)
+        return;
+    loaded = true;
     for (std::size_t kind = 0; kind < frames.size(); ++kind) {
         const QImage strip(QString::fromLatin1(OwnCursors[kind].picture));
         for (int x = 0; x + FrameSize <= strip.width(); x += FrameSize)
@@ -56,8 +66,6 @@ Cursors::Cursors() {
                 QCursor(QPixmap::fromImage(strip.copy(x, 0, FrameSize, FrameSize)),
                         OwnCursors[kind].hotSpot.x(), OwnCursors[kind].hotSpot.y()));
     }
-    timer.setInterval(FrameMs);
-    connect(&timer, &QTimer::timeout, this, &Cursors::Tick);
 }
 
 void Cursors::SetOwn(bool useOwn) {
@@ -73,10 +81,12 @@ void Cursors::SetOwn(bool useOwn) {
 }
 
 int Cursors::FrameCount(CursorKind kind) const {
+    LoadFrames();
     return static_cast<int>(frames[static_cast<std::size_t>(kind)].size());
 }
 
 QCursor Cursors::Cursor(CursorKind kind) const {
+    LoadFrames();
     const auto k = static_cast<std::size_t>(kind);
     if (!own || frames[k].isEmpty())
         return QCursor(OwnCursors[k].system);

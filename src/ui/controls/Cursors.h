@@ -50,9 +50,11 @@ class Cursors : public QObject {
   private:
     Cursors();
     void Tick();
+    void LoadFrames() const;
 
     bool own = true;
-    std::array<QVector<QCursor>, 4> frames;
+    mutable bool loaded = false;
+    mutable std::array<QVector<QCursor>, 4> frames;
     std::array<int, 4> frame{};
     int waits = 0;
     QTimer timer;
