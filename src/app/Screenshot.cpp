@@ -156,6 +156,7 @@ bool FillProgramFolder(const std::filesystem::path& folder, const ScreenshotRequ
     settings.BackgroundVariant = artwork.colour;
     settings.MenuDesign = artwork.purple ? 1 : 0;
     settings.TableDesign = artwork.purple ? 1 : 0;
+    settings.AuxDesignPurple = artwork.purple;
     settings.WindowSize = request.windowSize;
     settings.LanguageIndex = static_cast<int>(request.language);
     DiskRecordStore records(folder);

@@ -6,6 +6,7 @@
 #include "ui/common/ToScreen.h"
 #include "ui/controls/FittedFont.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -109,6 +110,10 @@ DialogHeaderStrip::DialogHeaderStrip(DialogDesign chosen, const DialogHeader& he
             painter.drawImage((backdrop.width() - overlay.width()) / 2, 0, overlay);
         }
         iconStrip = GraphPicture(header.purpleIcon);
+        if (!backdrop.isNull() && parent) {
+            parent->installEventFilter(this);
+            PaintBackdrop(*parent);
+        }
         if (iconStrip.width() >= IconSize * IconFrames) {
             iconTimer.setInterval(IconFrameMs);
             connect(&iconTimer, &QTimer::timeout, this, &DialogHeaderStrip::AnimateIcon);
@@ -118,6 +123,21 @@ DialogHeaderStrip::DialogHeaderStrip(DialogDesign chosen, const DialogHeader& he
     }
     setFixedHeight(height);
     setMinimumWidth(std::max(picture.width(), lettering.width()));
+}
+
+void DialogHeaderStrip::PaintBackdrop(QWidget& dialog) const {
+    QPalette palette = dialog.palette();
+    const QSize size = dialog.size().expandedTo(QSize(1, 1));
+    palette.setBrush(QPalette::Window, QBrush(backdrop.scaled(size, Qt::IgnoreAspectRatio,
+                                                              Qt::SmoothTransformation)));
+    palette.setColor(QPalette::WindowText, PurpleText);
+    dialog.setPalette(palette);
+}
+
+bool DialogHeaderStrip::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == parent())
+        PaintBackdrop(*parentWidget());
+    return false;
 }
 
 // Each tick shows the next of the ten frames, 1..10 and round again.
@@ -169,14 +189,6 @@ DialogHeaderStrip* ApplyDialogDesign(QWidget& dialog, QBoxLayout& layout,
         settings.AuxDesignPurple = false;
         settings.AuxDesign = static_cast<int>(DialogDesign::GrayAristocratic);
         strip = new DialogHeaderStrip(DialogDesign::GrayAristocratic, header, settings, &dialog);
-    }
-    if (strip->Design() == DialogDesign::Purple) {
-        QPalette palette = dialog.palette();
-        palette.setBrush(QPalette::Window, QBrush(strip->Backdrop().scaled(
-                                               dialog.sizeHint().expandedTo(QSize(500, 400)),
-                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-        palette.setColor(QPalette::WindowText, PurpleText);
-        dialog.setPalette(palette);
     }
     layout.insertWidget(0, strip);
     // A dialog of a fixed height grows by the strip instead of squeezing

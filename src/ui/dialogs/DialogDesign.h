@@ -73,9 +73,12 @@ class DialogHeaderStrip : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // The purple backdrop follows the dialog's size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void AnimateIcon();
+    void PaintBackdrop(QWidget& dialog) const;
 
     DialogDesign design;
     QImage picture;
