@@ -4,6 +4,7 @@
 #include "ui/dialogs/options/OptionsDialog.h"
 
 #include "i18n/words/Menu.h"
+#include "ui/OptionsFixture.h"
 #include "ui/WindowFixture.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
@@ -80,56 +81,9 @@ TEST(OptionsRules, DesignsAndBackgroundLists) {
     EXPECT_FALSE(IsFontScale(151));
 }
 
-// The game behind the dialog: it records what the dialog asks and can make
-// a pack go missing.
-class FakeGame : public OptionsHost {
-  public:
-    explicit FakeGame(Settings& s) : settings(s) {
-        folder = std::filesystem::path(dir.path().toStdString()) / "Game";
-        std::filesystem::create_directories(folder);
-        pictures.SetPackFolders({folder, folder.parent_path()});
-    }
-    void LanguageChanged() override { ++languageChanges; }
-    void WindowSizeChanged() override { ++sizeChanges; }
-    void NetworkModeChanged() override {}
-    void MusicSwitched() override {}
-    void LookChanged() override {}
-    void FontsChanged() override { ++fontChanges; }
-    void RulesChanged() override {}
-    void ChooseSpeed() override {}
-    ArtworkLoad DeckChanged() override { return Load(settings.DeckFace); }
-    ArtworkLoad BacksChanged() override { return Load(settings.DeckBack); }
-    ArtworkLoad BackgroundChanged() override { return {}; }
-    bool DesignChanged() override { return true; }
-    const PictureStore& Pictures() const override { return pictures; }
-    std::filesystem::path ProgramFolder() const override { return folder; }
-    void PlaySuccess() override {}
-    void PlayFailure() override {}
-
-    bool packsMissing = false;
-    int languageChanges = 0;
-    int sizeChanges = 0;
-    int fontChanges = 0;
-
-  private:
-    ArtworkLoad Load(int& choice) {
-        ArtworkLoad load;
-        if (packsMissing && choice != 0) {
-            load.Missing("QelCards06A.dll");
-            choice = 0;
-        }
-        return load;
-    }
-
-    Settings& settings;
-    PictureStore pictures;
-    QTemporaryDir dir;
-    std::filesystem::path folder;
-};
-
 TEST(OptionsDialog, BackDesignsOfTenPicturesChangeAtRandom) {
     Settings settings;
-    FakeGame game(settings);
+    test::FakeGame game(settings);
     OptionsDialog dialog(nullptr, settings, game);
     dialog.BackChangeChoice(1)->click(); // "Always one"
     EXPECT_TRUE(settings.DeckBackAlwaysOne);
@@ -151,7 +105,7 @@ TEST(OptionsDialog, BackDesignsOfTenPicturesChangeAtRandom) {
 
 TEST(OptionsDialog, AChoiceWhosePackIsMissingReturnsToTheBuiltInEntry) {
     Settings settings;
-    FakeGame game(settings);
+    test::FakeGame game(settings);
     game.packsMissing = true;
     OptionsDialog dialog(nullptr, settings, game);
     dialog.DeckList()->setCurrentIndex(12);
@@ -164,7 +118,7 @@ TEST(OptionsDialog, AChoiceWhosePackIsMissingReturnsToTheBuiltInEntry) {
 
 TEST(OptionsDialog, FontScalesOutsideTheLimitsChangeNothing) {
     Settings settings;
-    FakeGame game(settings);
+    test::FakeGame game(settings);
     OptionsDialog dialog(nullptr, settings, game);
     dialog.FontRoleList()->setCurrentIndex(1); // the small font
     QSpinBox* scale = dialog.FontScaleBox();
@@ -185,7 +139,7 @@ TEST(OptionsDialog, BackgroundListsRestWhileMenuAndTableArePurple) {
     Settings settings;
     settings.MenuDesign = 1;
     settings.TableDesign = 1;
-    FakeGame game(settings);
+    test::FakeGame game(settings);
     OptionsDialog dialog(nullptr, settings, game);
     EXPECT_FALSE(dialog.BackgroundList()->isEnabled());
     EXPECT_FALSE(dialog.ColourList()->isEnabled());
@@ -199,7 +153,7 @@ TEST(OptionsDialog, BackgroundListsRestWhileMenuAndTableArePurple) {
 // aristocratic, and the list says so.
 TEST(OptionsDialog, ThePurpleDesignStandsOnlyWithItsPictures) {
     Settings settings;
-    FakeGame game(settings);
+    test::FakeGame game(settings);
     OptionsDialog dialog(nullptr, settings, game);
     dialog.AuxDesignList()->setCurrentIndex(3);
     EXPECT_FALSE(settings.AuxDesignPurple);
@@ -223,7 +177,7 @@ TEST(OptionsDialog, ThePurpleDesignStandsOnlyWithItsPictures) {
 
 TEST(OptionsDialog, DownloadButtonsAreOpenOnlyForPacksNotThere) {
     Settings settings;
-    FakeGame game(settings);
+    test::FakeGame game(settings);
     // One pack in the program folder, one in the family folder above it.
     std::ofstream(game.ProgramFolder() / "QelCards06A.dll") << "pack";
     std::ofstream(game.ProgramFolder().parent_path() / "QelBackG03.dll") << "pack";
@@ -245,7 +199,7 @@ TEST(OptionsDialog, DownloadButtonsAreOpenOnlyForPacksNotThere) {
 
 TEST(OptionsDialog, OpensOnThePageItWasClosedOn) {
     Settings settings;
-    FakeGame game(settings);
+    test::FakeGame game(settings);
     {
         OptionsDialog dialog(nullptr, settings, game);
         dialog.ShowPage(OptionsDialog::Page::Fonts);

@@ -3,6 +3,9 @@
 
 #include "ui/dialogs/options/PackDownload.h"
 
+#include "ui/OptionsFixture.h"
+#include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/options/OptionsDialog.h"
 #include "ui/dialogs/options/PackServer.h"
 
 #include <QFile>
@@ -28,51 +31,13 @@ std::string ReadAll(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Answers every request with `status`, announcing `announced` bytes (none
-// when negative) and sending `body`; then closes, or with `stall` keeps the
-// connection open without another byte.
-class PackServer : public QObject {
-  public:
-    struct Answer {
-        int status = 200;
-        QByteArray body;
-        qint64 announced = -1;
-        bool stall = false;
-    };
-
-    explicit PackServer(Answer reply) : answer(std::move(reply)) {
-        EXPECT_TRUE(server.listen(QHostAddress::LocalHost, 0));
-        connect(&server, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket* socket = server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                request += socket->readAll();
-                if (!request.contains("\r\n\r\n"))
-                    return;
-                QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " X\r\n";
-                if (answer.announced >= 0)
-                    head += "Content-Length: " + QByteArray::number(answer.announced) + "\r\n";
-                head += "Connection: close\r\n\r\n";
-                socket->write(head + answer.body);
-                if (!answer.stall)
-                    socket->disconnectFromHost();
-            });
-        });
-    }
-
-    QString Base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()); }
-    QByteArray request;
-
-  private:
-    Answer answer;
-    QTcpServer server;
-};
-
 struct Download {
     bool ok = false;
     std::string fileAfter;
 };
 
-Download Fetch(const PackServer& server, const std::filesystem::path& target, int stallMs = 5000) {
+Download Fetch(const test::PackServer& server, const std::filesystem::path& target,
+               int stallMs = 5000) {
     PackDownload::Limits limits;
     limits.stallMs = stallMs;
     PackDownload download(PackUrl(server.Base(), "QelCards06A.dll"), target, limits, nullptr);
@@ -101,7 +66,7 @@ class PackDownloadTest : public testing::Test {
 TEST_F(PackDownloadTest, AWholePackReplacesTheOldOneAndIsAskedForByName) {
     const QByteArray pack = TestPack();
     ASSERT_TRUE(IsReadablePack(pack));
-    PackServer server({200, pack, pack.size()});
+    test::PackServer server({200, pack, pack.size()});
     const Download result = Fetch(server, target);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.fileAfter, pack.toStdString());
@@ -116,7 +81,7 @@ TEST_F(PackDownloadTest, AFailedDownloadLeavesTheOldPackByteForByte) {
     const QByteArray half = pack.left(pack.size() / 2);
     const struct {
         const char* what;
-        PackServer::Answer answer;
+        test::PackServer::Answer answer;
     } cases[] = {
         {"a truncated pack, announced at its length", {200, half, half.size()}},
         {"a body shorter than announced", {200, half, pack.size()}},
@@ -125,7 +90,7 @@ TEST_F(PackDownloadTest, AFailedDownloadLeavesTheOldPackByteForByte) {
         {"bytes that are no pack", {200, QByteArray(4096, 'x'), 4096}},
     };
     for (const auto& c : cases) {
-        PackServer server(c.answer);
+        test::PackServer server(c.answer);
         const Download result = Fetch(server, target);
         EXPECT_FALSE(result.ok) << c.what;
         EXPECT_EQ(result.fileAfter, oldPack) << c.what;
@@ -134,7 +99,7 @@ TEST_F(PackDownloadTest, AFailedDownloadLeavesTheOldPackByteForByte) {
 
 TEST_F(PackDownloadTest, AServerThatStallsEndsTheDownloadAndLeavesTheOldPack) {
     const QByteArray pack = TestPack();
-    PackServer server({200, pack.left(100), pack.size(), true});
+    test::PackServer server({200, pack.left(100), pack.size(), true});
     const Download result = Fetch(server, target, 300);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.fileAfter, oldPack);
@@ -152,6 +117,30 @@ TEST_F(PackDownloadTest, NoServerAtAllFails) {
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_FALSE(finished.first().first().toBool());
     EXPECT_EQ(ReadAll(target), oldPack);
+}
+
+// A download button fetches its pack into the family folder, sounds, and
+// closes once the pack is there; a failure sounds and leaves it open.
+TEST(OptionsDownload, AButtonFetchesItsPackIntoTheFamilyFolder) {
+    const QByteArray pack = TestPack();
+    for (const bool good : {false, true}) {
+        Settings settings;
+        test::FakeGame game(settings);
+        test::PackServer server({good ? 200 : 500, pack, pack.size()});
+        OptionsDialog dialog(nullptr, settings, game, server.Base());
+        SkinnedButton* button = dialog.DownloadButton(OptionsDialog::Page::Packs, "QelRadio02.dll");
+        ASSERT_TRUE(button->isEnabled());
+        QSignalSpy finished(&dialog, &OptionsDialog::DownloadFinished);
+        button->click();
+        EXPECT_FALSE(button->isEnabled()) << "no second download meanwhile";
+        ASSERT_TRUE(finished.wait(30000));
+        EXPECT_TRUE(server.request.startsWith("GET /packs/QelRadio02.dll "));
+        const std::filesystem::path fetched = game.ProgramFolder().parent_path() / "QelRadio02.dll";
+        EXPECT_EQ(std::filesystem::exists(fetched), good);
+        EXPECT_EQ(button->isEnabled(), !good);
+        EXPECT_EQ(game.successes, good ? 1 : 0);
+        EXPECT_EQ(game.failures, good ? 0 : 1);
+    }
 }
 
 TEST(PackServer, ThePackAddressIsTheServersPackFolder) {

@@ -9,6 +9,7 @@
 #include "ui/artwork/PictureSource.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/BalloonHint.h"
+#include "ui/controls/Cursors.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/DialogDesign.h"
 #include "ui/dialogs/DialogParts.h"
@@ -158,7 +159,11 @@ OptionsDialog::OptionsDialog(QWidget* parent, Settings& playerSettings, OptionsH
     ShowPage(rememberedPage);
 }
 
-OptionsDialog::~OptionsDialog() = default;
+// A download still running ends with the dialog; the pack on disk stays.
+OptionsDialog::~OptionsDialog() {
+    if (download)
+        Cursors::Instance().EndWait();
+}
 
 // --- Building the pages
 
@@ -809,7 +814,7 @@ void OptionsDialog::Download(std::string_view fileName) {
             progress->setValue(static_cast<int>(received * 1000 / total));
     });
     connect(download, &PackDownload::Finished, this, &OptionsDialog::DownloadEnded);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Cursors::Instance().BeginWait();
     progress->setRange(0, 0);
     progress->show();
     RefreshDownloadButtons();
@@ -817,7 +822,7 @@ void OptionsDialog::Download(std::string_view fileName) {
 }
 
 void OptionsDialog::DownloadEnded(bool ok) {
-    QApplication::restoreOverrideCursor();
+    Cursors::Instance().EndWait();
     progress->hide();
     download->deleteLater();
     download = nullptr;
