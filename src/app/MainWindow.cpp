@@ -478,6 +478,10 @@ void MainWindow::NetworkModeChanged() {
 // in the settings until then.
 void MainWindow::MusicSwitched() {}
 
+void MainWindow::AnimationSwitched() {
+    menuPage->AnimationSwitched();
+}
+
 void MainWindow::LookChanged() {
     look->Refresh();
 }

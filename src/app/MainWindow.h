@@ -90,6 +90,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     void WindowSizeChanged() override;
     void NetworkModeChanged() override;
     void MusicSwitched() override;
+    void AnimationSwitched() override;
     void LookChanged() override;
     void FontsChanged() override;
     void RulesChanged() override;

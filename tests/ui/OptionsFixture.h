@@ -25,6 +25,7 @@ class FakeGame : public OptionsHost {
     void WindowSizeChanged() override { ++sizeChanges; }
     void NetworkModeChanged() override {}
     void MusicSwitched() override {}
+    void AnimationSwitched() override {}
     void LookChanged() override {}
     void FontsChanged() override { ++fontChanges; }
     void RulesChanged() override {}

@@ -227,12 +227,16 @@ void MenuPage::CycleTitleVariant() {
 // --- Animation
 
 // Both animated pictures start on their first frame; with the animation
-// switched off they stay there.
+// switched off they rest on their frame 25.
 void MenuPage::RewindAnimations() {
+    constexpr int RestingFrame = 25;
     for (std::size_t i = 0; i < animations.size(); ++i) {
-        animations[i]->jumpToFrame(0);
+        const int last = std::max(0, animations[i]->frameCount() - 1);
+        animations[i]->jumpToFrame(settings.GifAnimation ? 0 : std::min(RestingFrame, last));
         frameWait[i] = animations[i]->nextFrameDelay();
     }
+    for (const QRect& place : layout.animations)
+        update(place);
 }
 
 // The animated pictures move on with the menu's frames, each picture after

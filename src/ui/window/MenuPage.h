@@ -49,6 +49,9 @@ class MenuPage : public QWidget {
     // empty and disabled.
     void Fill(const TableScale& scale, const std::optional<RecordFile>& records);
 
+    // "Gif-animation" switched: the pictures run from their start, or rest.
+    void AnimationSwitched() { RewindAnimations(); }
+
     // A numbered button; null for any other number.
     SkinnedButton* Button(int number) const;
     // The buttons in the order Tab and the arrow keys move through them.

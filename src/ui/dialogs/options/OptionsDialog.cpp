@@ -252,8 +252,8 @@ QWidget* OptionsDialog::GeneralPage() {
     switches->setSpacing(1);
     switches->addWidget(Switch(words::Sound, settings.SoundOn, {}));
     switches->addWidget(Switch(words::Music, settings.MusicOn, [this] { host.MusicSwitched(); }));
-    // The menu's animated pictures read the switch on every frame.
     switches->addWidget(Switch(words::GifAnimation, settings.GifAnimation, [this] {
+        host.AnimationSwitched();
         if (settings.GifAnimation)
             animationTimer.start();
         else

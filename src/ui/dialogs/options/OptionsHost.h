@@ -20,6 +20,8 @@ class OptionsHost {
     // The club file or the net file serves the menu's list now.
     virtual void NetworkModeChanged() = 0;
     virtual void MusicSwitched() = 0;
+    // The menu's animated pictures run or rest.
+    virtual void AnimationSwitched() = 0;
     // Cursors or the button pieces changed.
     virtual void LookChanged() = 0;
     virtual void FontsChanged() = 0;
