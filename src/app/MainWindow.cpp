@@ -183,9 +183,10 @@ void MainWindow::ApplyWindowSize() {
     scale = TableScale::ForMode(mode, screenSize);
     tableView->ForgetDrawing();
     const QSize client = scale.ClientSize();
-    ArtworkLoad load =
-        pictures.LoadBackground(settings.MenuDesign == 1, settings.Background,
-                                settings.BackgroundVariant, settings.WindowSize, client);
+    // The background of the screen shown: the table's design at the table.
+    const int design = screen == Screen::Table ? settings.TableDesign : settings.MenuDesign;
+    ArtworkLoad load = pictures.LoadBackground(
+        design == 1, settings.Background, settings.BackgroundVariant, settings.WindowSize, client);
     load.Merge(pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
                                       PictureSizeClass(scale.Scale())));
     TakeArtworkLoad(load);

@@ -15,9 +15,10 @@ namespace {
 
 // Which theme each deck is rendered from, and the look that keeps it apart
 // from every other deck. Where the themes run out a theme appears twice,
-// recoloured. Themes that QtSvg draws blank (anglo_poker, simplistic,
-// tango_nuevo's clubs) are not used, nor is paris, which is the built-in
-// deck 0.
+// recoloured, as are themes drawn from the same art as another (anglo and
+// anglo_bitmap, the three atlasnye, the nicu decks). Themes that QtSvg draws blank
+// (anglo_poker, simplistic, tango_nuevo's clubs) or wrongly (future) are not
+// used, nor is gnome's paris, which is the built-in deck 0.
 struct DeckArt {
     const char* theme;
     Look look{};
@@ -42,16 +43,16 @@ const std::array<DeckArt, DeckCount> kDeckArt = {{
     {"anglo"},
     {"berlin"},
     {"swiss-xvii"},
-    {"gnomangelo"},
+    {"gnomangelo", {200, kMint, 1.0}},
     {"tigullio"},
     {"kde:svg-penguins/penguins.svgz"},
     {"dondorf"},
     {"neoclassical"},
-    {"kde:svg-standard/standard.svgz"},
-    {"anglo_bitmap"},
-    {"kde:svg-future/future.svgz"},
-    {"kde:svg-nicu-white/white.svgz"},
-    {"gnomangelo_bitmap"},
+    {"kde:svg-standard/standard.svgz", {40, kIvory, 1.0}},
+    {"anglo_bitmap", {120, kSand, 1.0}},
+    {"kde:svg-nicu-ornamental/ornamental.svgz", {200, kSky, 1.0}},
+    {"kde:svg-nicu-white/white.svgz", {100, kSand, 1.0}},
+    {"gnomangelo_bitmap", {280, kRice, 1.0}},
     {"kde:svg-oxygen/oxygen.svgz"},
     {"rheinland"},
     {"tarocco"},
@@ -61,13 +62,13 @@ const std::array<DeckArt, DeckCount> kDeckArt = {{
     {"atlasnye"},
     {"plastic"},
     {"kde:svg-xskat-german/german.svgz"},
-    {"anglo_modern_4_color"},
+    {"anglo_modern_4_color", {90, kBirch, 1.0}},
     {"kde:svg-xskat-french/french.svgz"},
     {"orell"},
     {"kde:svg-tigullio-international/tigullio-international.svgz"},
-    {"atlasnye_skat"},
-    {"neoclassical_4_color"},
-    {"Атласные"},
+    {"atlasnye_skat", {160, kSand, 1.0}},
+    {"neoclassical_4_color", {60, kMint, 1.0}},
+    {"Атласные", {240, kRice, 1.0}},
     {"slavic_costumes"},
     {"kde:svg-ancient-egyptians/Ancient_Egyptians.svgz", {150, kSand, 1.0}},
     {"kde:svg-gm-paris/paris.svgz", {60, kBirch, 0.8}},
