@@ -153,8 +153,8 @@ OptionsDialog::OptionsDialog(QWidget* parent, Settings& playerSettings, OptionsH
     animationTimer.setInterval(250);
     connect(&animationTimer, &QTimer::timeout, this, &OptionsDialog::AnimateIcon);
 
-    Redesign();
     SetControls();
+    // Relabelling also puts up the header of the current design.
     Relabel();
     ShowPage(rememberedPage);
 }
@@ -534,7 +534,6 @@ void OptionsDialog::SetControls() {
     SetFlag();
     RefreshDownloadButtons();
     StyleButtons();
-    host.Pictures(); // the preview draws from the pictures loaded now
     preview->setPixmap(QPixmap::fromImage(Preview()));
     if (settings.GifAnimation)
         animationTimer.start();
