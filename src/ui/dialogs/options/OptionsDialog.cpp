@@ -655,7 +655,7 @@ void OptionsDialog::StyleButtons() {
     for (QAbstractButton* tab : tabButtons)
         tab->setFont(tabFont);
     QFont regular = FontFace(settings, FontLine::Large);
-    regular.setPixelSize(FontSize(settings, FontLine::Large, 14));
+    regular.setPixelSize(FontSize(settings, FontLine::Large, 12));
     for (const DownloadButtonOf& pack : downloadButtons)
         pack.button->setFont(regular);
 }
