@@ -3,7 +3,9 @@
 #include "app/BoardFigures.h"
 #include "app/ChatPanel.h"
 #include "app/DuelTable.h"
+#include "app/GraphPack.h"
 #include "app/MenuMusicAndRadio.h"
+#include "app/WindowLook.h"
 #include "i18n/words/Login.h"
 #include "i18n/words/Media.h"
 #include "i18n/words/Menu.h"
@@ -18,7 +20,9 @@
 #include "ui/artwork/ArtworkTables.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/DialogDesign.h"
 #include "ui/dialogs/MessageBox.h"
+#include "ui/dialogs/options/OptionsDialog.h"
 #include "ui/dialogs/radio/MenuMedia.h"
 #include "ui/dialogs/radio/RadioDialog.h"
 #include "ui/window/MenuPage.h"
@@ -28,6 +32,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -68,6 +73,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(menuPage, &MenuPage::TopTenChosen, this,
             [this] { dialogs.ShowTopTen(session.Records(), session.CurrentMatch().RecordKind()); });
     connect(menuPage, &MenuPage::IconChosen, this, &MainWindow::OpenMenuIcon);
+    connect(menuPage, &MenuPage::OptionsChosen, this, &MainWindow::ShowOptions);
     connect(menuPage, &MenuPage::ClubListModeSwitched, this, &MainWindow::SoundOfOpening);
     connect(&onlineAccount, &OnlineAccount::Changed, this,
             [this] { menuPage->SetAccountState(onlineAccount.State()); });
@@ -91,6 +97,10 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     chatPanel = new ChatPanel(*duel, *tableView);
     connect(chatPanel, &ChatPanel::RevealToggled, this,
             [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
+    graphPack = std::make_unique<GraphPack>(pictures.Folders());
+    SetGraphPictures([this](const std::string& name) { return graphPack->Picture(name); });
+    look = new WindowLook(
+        session.CurrentSettings(), [this] { return graphPack->Picture("GTouch"); }, this);
     ConnectTable();
     CreatePopupMenu();
     CreateMusicAndRadio();
@@ -98,7 +108,9 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     ApplyLanguage();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    SetGraphPictures({});
+}
 
 // The icons of the menu's two columns. The tournament's lobby comes with a
 // later version: a logged-in player is told so.
@@ -201,6 +213,7 @@ bool MainWindow::Start() {
         return false;
     ApplyLanguage();
     ApplyWindowSize();
+    look->Refresh();
     ShowScreen(Screen::Title);
     if (!musicAndRadio->Start())
         ErrorBox(this, ScreenText(Text(words::CantCreateMusicFile)));
@@ -246,6 +259,13 @@ void MainWindow::ConnectTable() {
             forward([](Match& m, int place, MouseButton button) { m.ClickHand(place, button); }));
     connect(tableView, &TableView::TableClicked, this,
             forward([](Match& m, int place, MouseButton button) { m.ClickTable(place, button); }));
+    // The festive burst on a click at a card of the hand or the table.
+    const auto saluteCard = [this](int /*place*/, MouseButton button) {
+        if (button == MouseButton::Left)
+            look->Salute(session.CurrentSettings().SaluteCards, QCursor::pos());
+    };
+    connect(tableView, &TableView::HandClicked, this, saluteCard);
+    connect(tableView, &TableView::TableClicked, this, saluteCard);
     connect(tableView, &TableView::PanelClicked, this, forward([](Match& m) { m.ClickPanel(); }));
     connect(tableView, &TableView::StartPressed, this, [this] {
         tableView->CloseHint();
@@ -283,6 +303,7 @@ void MainWindow::CreatePopupMenu() {
 }
 
 // The captions of the window and its pop-up menu in the current language.
+// The menu and the table, when shown, are relabelled by their redraw.
 void MainWindow::ApplyLanguage() {
     setWindowTitle(ScreenText(Text(words::GameTitle)));
     generalScoreAction->setText(ScreenText(Text(words::GeneralScore)));
@@ -603,6 +624,123 @@ void MainWindow::SwitchNetworkMode(bool on) {
     settings.NetworkMode = on;
     session.CurrentMatch().SetNetworkMode(on);
     menuPage->Fill(scale, session.ReadClubList());
+}
+
+// --- The options
+
+void MainWindow::ShowOptions() {
+    if (screen != Screen::Menu || session.Queue().Busy())
+        return;
+    SoundOfOpening();
+    OptionsDialog options(this, session.CurrentSettings(), *this);
+    options.exec();
+}
+
+void MainWindow::RefreshMenu() {
+    if (screen == Screen::Menu)
+        menuPage->Fill(scale, session.ReadClubList());
+}
+
+void MainWindow::LanguageChanged() {
+    ApplyLanguage();
+    RefreshMenu();
+    tableView->Redraw();
+}
+
+void MainWindow::WindowSizeChanged() {
+    ApplyWindowSize();
+    RefreshMenu();
+}
+
+void MainWindow::NetworkModeChanged() {
+    session.CurrentMatch().SetNetworkMode(session.CurrentSettings().NetworkMode);
+    networkModeAction->setChecked(session.CurrentSettings().NetworkMode);
+    RefreshMenu();
+}
+
+void MainWindow::MusicSwitched() {
+    musicAndRadio->SetMusicOn(session.CurrentSettings().MusicOn);
+}
+
+void MainWindow::RadioSourceChanged() {
+    musicAndRadio->RadioSourceChanged();
+}
+
+void MainWindow::AnimationSwitched() {
+    menuPage->AnimationSwitched();
+}
+
+void MainWindow::LookChanged() {
+    look->Refresh();
+}
+
+void MainWindow::FontsChanged() {
+    RefreshMenu();
+    tableView->Redraw();
+}
+
+void MainWindow::RulesChanged() {
+    session.CurrentMatch().SetFiguresHavePoints(session.CurrentSettings().FiguresHavePoints);
+}
+
+void MainWindow::ChooseSpeed() {
+    ShowSpeed();
+}
+
+ArtworkLoad MainWindow::DeckChanged() {
+    const Settings& settings = session.CurrentSettings();
+    const ArtworkLoad load = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,
+                                                    PictureSizeClass(scale.Scale()));
+    TakeArtworkLoad(load);
+    tableView->Redraw();
+    return load;
+}
+
+ArtworkLoad MainWindow::BacksChanged() {
+    const ArtworkLoad load = pictures.LoadBacks(session.CurrentSettings().DeckBack);
+    TakeArtworkLoad(load);
+    tableView->Redraw();
+    return load;
+}
+
+ArtworkLoad MainWindow::BackgroundChanged() {
+    const Settings& settings = session.CurrentSettings();
+    const ArtworkLoad load =
+        pictures.LoadBackground(false, settings.Background, settings.BackgroundVariant,
+                                settings.WindowSize, scale.ClientSize());
+    TakeArtworkLoad(load);
+    RefreshMenu();
+    tableView->Redraw();
+    return load;
+}
+
+// A purple design is tried at once, whichever screen will show it, so a
+// missing graph pack is told now; without it every design goes back to
+// the customizable ones and the gray dialogs.
+bool MainWindow::DesignChanged() {
+    Settings& settings = session.CurrentSettings();
+    ArtworkLoad load;
+    if (settings.MenuDesign == 1 || settings.TableDesign == 1)
+        load = pictures.LoadBackground(true, settings.Background, settings.BackgroundVariant,
+                                       settings.WindowSize, scale.ClientSize());
+    TakeArtworkLoad(load);
+    const bool purpleShown =
+        (screen == Screen::Table ? settings.TableDesign : settings.MenuDesign) == 1;
+    if (purpleShown != pictures.PurpleBackground())
+        TakeArtworkLoad(pictures.LoadBackground(purpleShown, settings.Background,
+                                                settings.BackgroundVariant, settings.WindowSize,
+                                                scale.ClientSize()));
+    RefreshMenu();
+    tableView->Redraw();
+    return load.ok;
+}
+
+void MainWindow::PlaySuccess() {
+    session.Media().PlayEffect(Effect::Success, false);
+}
+
+void MainWindow::PlayFailure() {
+    session.Media().PlayEffect(Effect::Failure, false);
 }
 
 void MainWindow::SoundOfOpening() {

@@ -10,6 +10,7 @@
 #include "ui/dialogs/DialogPresenter.h"
 #include "ui/dialogs/online/OnlineAccount.h"
 #include "ui/dialogs/online/OnlineDialogs.h"
+#include "ui/dialogs/options/OptionsHost.h"
 #include "ui/menu/MenuLayout.h"
 #include "ui/recording/GifRecorder.h"
 #include "ui/table/TableScale.h"
@@ -30,12 +31,14 @@ class DuelTable;
 class MenuMusicAndRadio;
 class MenuMusic;
 class MenuRadio;
+class GraphPack;
+class WindowLook;
 class MenuPage;
 class SkinnedButton;
 class TableView;
 class TitlePage;
 
-class MainWindow : public QWidget, private EventStage {
+class MainWindow : public QWidget, private EventStage, private OptionsHost {
     Q_OBJECT
 
   public:
@@ -80,6 +83,11 @@ class MainWindow : public QWidget, private EventStage {
     OnlineAccount& Account() { return onlineAccount; }
     OnlineDialogs& Online() { return onlineDialogs; }
 
+    // Opens the options dialog, as the menu's "Options" does.
+    void ShowOptions();
+    // What the options dialog changes, for tests that drive it directly.
+    OptionsHost& Options() { return *this; }
+
     // See Session::SetTimeScale.
     void SetTimeScale(double factor) { session.SetTimeScale(factor); }
 
@@ -95,6 +103,29 @@ class MainWindow : public QWidget, private EventStage {
     bool StartFlight(const event::FlyCards& flight) override;
     std::optional<int> NextFlightFrame() override;
     void QueueIdle() override;
+
+    // OptionsHost
+    void LanguageChanged() override;
+    void WindowSizeChanged() override;
+    void NetworkModeChanged() override;
+    void MusicSwitched() override;
+    void RadioSourceChanged() override;
+    void AnimationSwitched() override;
+    void LookChanged() override;
+    void FontsChanged() override;
+    void RulesChanged() override;
+    void ChooseSpeed() override;
+    ArtworkLoad DeckChanged() override;
+    ArtworkLoad BacksChanged() override;
+    ArtworkLoad BackgroundChanged() override;
+    bool DesignChanged() override;
+    const PictureStore& Pictures() const override { return pictures; }
+    std::filesystem::path ProgramFolder() const override { return session.ProgramFolder(); }
+    void PlaySuccess() override;
+    void PlayFailure() override;
+
+    // The menu drawn anew when it is on screen.
+    void RefreshMenu();
 
     void ConnectTable();
     void OpenMenuIcon(MenuIcon icon);
@@ -166,6 +197,8 @@ class MainWindow : public QWidget, private EventStage {
     std::unique_ptr<MenuMusicAndRadio> musicAndRadio;
     MenuRadio* menuRadio = nullptr;
     MenuMusic* menuMusic = nullptr;
+    std::unique_ptr<GraphPack> graphPack;
+    WindowLook* look;
 };
 
 } // namespace tavlira

@@ -13,6 +13,7 @@
 #include "ui/artwork/CardSize.h"
 #include "ui/common/ToScreen.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/dialogs/options/OptionsDialog.h"
 #include "ui/window/MenuPage.h"
 
 #include <QApplication>
@@ -159,6 +160,7 @@ bool FillProgramFolder(const std::filesystem::path& folder, const ScreenshotRequ
     settings.BackgroundVariant = artwork.colour;
     settings.MenuDesign = artwork.purple ? 1 : 0;
     settings.TableDesign = artwork.purple ? 1 : 0;
+    settings.AuxDesignPurple = artwork.purple;
     settings.WindowSize = request.windowSize;
     settings.LanguageIndex = static_cast<int>(request.language);
     DiskRecordStore records(folder);
@@ -330,6 +332,14 @@ QImage Help(MainWindow& window) {
     return Grab(help);
 }
 
+// The options dialog, opened from the menu on one of its pages.
+QImage Options(MainWindow& window, OptionsDialog::Page page) {
+    if (!LeaveTitle(window))
+        return {};
+    OptionsDialog::RememberPage(page);
+    return GrabDialog([&] { window.ShowOptions(); });
+}
+
 // Each screen by its name. A dialog is grabbed on its own, without the
 // window behind it.
 const std::pair<const char*, QImage (*)(MainWindow&)> Screens[] = {
@@ -354,10 +364,26 @@ const std::pair<const char*, QImage (*)(MainWindow&)> Screens[] = {
 
 } // namespace
 
+// "options" shows the first page, "options-<page>" each page.
+std::optional<OptionsDialog::Page> OptionsPageOf(const QString& screen) {
+    if (screen == QLatin1String("options"))
+        return OptionsDialog::Page::General;
+    for (int i = 0; i < OptionsDialog::PageCount; ++i) {
+        const auto page = static_cast<OptionsDialog::Page>(i);
+        if (screen == QLatin1String("options-") + QLatin1String(OptionsDialog::PageName(page)))
+            return page;
+    }
+    return std::nullopt;
+}
+
 QStringList ScreenshotScreens() {
     QStringList names;
     for (const auto& [name, take] : Screens)
         names << QString::fromLatin1(name);
+    names << QStringLiteral("options");
+    for (int i = 0; i < OptionsDialog::PageCount; ++i)
+        names << QLatin1String("options-") +
+                     QLatin1String(OptionsDialog::PageName(static_cast<OptionsDialog::Page>(i)));
     return names;
 }
 
@@ -379,7 +405,8 @@ bool TakeScreenshot(const ScreenshotRequest& request) {
     const QString name = request.screen.section(':', 0, 0);
     const auto screen = std::find_if(std::begin(Screens), std::end(Screens),
                                      [&](const auto& s) { return name == QLatin1String(s.first); });
-    if (screen == std::end(Screens)) {
+    const std::optional<OptionsDialog::Page> optionsPage = OptionsPageOf(name);
+    if (screen == std::end(Screens) && !optionsPage) {
         std::fprintf(stderr, "tavlira-duo: unknown screen '%s'; the screens are %s\n",
                      qPrintable(name), qPrintable(ScreenshotScreens().join(", ")));
         return false;
@@ -428,9 +455,10 @@ bool TakeScreenshot(const ScreenshotRequest& request) {
     }
     window.SetTimeScale(0);
     window.show();
-    const QImage picture = screen->second(window);
+    const QImage picture = optionsPage ? Options(window, *optionsPage) : screen->second(window);
     if (picture.isNull()) {
-        std::fprintf(stderr, "tavlira-duo: the %s screen did not come up\n", screen->first);
+        std::fprintf(stderr, "tavlira-duo: the %s screen did not come up\n",
+                     qPrintable(request.screen));
         return false;
     }
     if (!picture.save(request.file, "PNG")) {

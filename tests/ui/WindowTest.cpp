@@ -7,6 +7,7 @@
 #include "ui/WindowFixture.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/BalloonHint.h"
+#include "ui/controls/Cursors.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/LoginDialog.h"
 #include "ui/dialogs/MessageBox.h"
@@ -298,16 +299,17 @@ TEST(WindowTable, ThePointerShowsWhereAClickWouldAct) {
     const int freePlace = LowestFreeTablePlace(s);
     const auto pointerAt = [&form](QRect where) {
         QTest::mouseMove(form.Table(), where.center());
-        return form.Table()->cursor().shape();
+        return Cursors::KindShown(*form.Table());
     };
-    EXPECT_EQ(pointerAt(form.Table()->HandCardRect(1)), Qt::PointingHandCursor);
-    EXPECT_EQ(pointerAt(form.Table()->TableSlotRect(freePlace)), Qt::ArrowCursor)
+    EXPECT_EQ(pointerAt(form.Table()->HandCardRect(1)), CursorKind::Hand);
+    EXPECT_EQ(pointerAt(form.Table()->TableSlotRect(freePlace)), CursorKind::Arrow)
         << "nothing picked";
     test::ClickAt(*form.Table(), form.Table()->HandCardRect(1));
-    EXPECT_EQ(pointerAt(form.Table()->TableSlotRect(freePlace)), Qt::PointingHandCursor);
-    EXPECT_EQ(pointerAt(form.Table()->HandCardRect(2)), Qt::ArrowCursor)
+    EXPECT_EQ(pointerAt(form.Table()->TableSlotRect(freePlace)), CursorKind::Hand);
+    EXPECT_EQ(pointerAt(form.Table()->HandCardRect(2)), CursorKind::Arrow)
         << "another card is picked";
-    EXPECT_EQ(pointerAt(form.Table()->ElementRect(TableView::Element::gamePlate)), Qt::ArrowCursor);
+    EXPECT_EQ(pointerAt(form.Table()->ElementRect(TableView::Element::gamePlate)),
+              CursorKind::Arrow);
 }
 
 TEST(WindowTable, LeavingByThePopUpMenuAsksFirstAndForfeitsTheMemberOnYes) {

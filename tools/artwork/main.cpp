@@ -8,6 +8,7 @@
 #include "CardArt.h"
 #include "DialogArt.h"
 #include "MenuArt.h"
+#include "OptionsArt.h"
 #include "ResourceWriter.h"
 #include "TableArt.h"
 
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
     const bool written = tavlira::WriteCardArt(QString::fromLocal8Bit(argv[1]), out) &&
                          tavlira::WriteTableArt(out) && tavlira::WriteButtonArt(out) &&
                          tavlira::WriteMenuArt(out) && tavlira::WriteDialogArt(out) &&
-                         tavlira::WriteAnimationArt(out) && out.WriteCollection("artwork.qrc");
+                         tavlira::WriteAnimationArt(out) && tavlira::WriteOptionsArt(out) &&
+                         out.WriteCollection("artwork.qrc");
     if (!written) {
         std::fprintf(stderr, "artwork: could not write every picture into %s\n", argv[2]);
         return 1;

@@ -4,6 +4,7 @@
 #include "i18n/words/Online.h"
 #include "records/ClubList.h"
 #include "ui/common/ToScreen.h"
+#include "ui/controls/Cursors.h"
 #include "ui/controls/FittedFont.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/menu/StatsBoard.h"
@@ -114,9 +115,7 @@ void MenuPage::CreateButtons() {
     on(HistoryButton, &MenuPage::HistoryChosen);
     on(ExitButton, &MenuPage::ExitChosen);
     on(ModeButton, &MenuPage::SwitchClubListMode);
-    // The options come with a later version; the button says so when the
-    // pointer rests on it.
-    Button(OptionsButton)->setEnabled(false);
+    on(OptionsButton, &MenuPage::OptionsChosen);
     // Left column, the club list, right column, then "Exit" below.
     for (int number : {TopTenButton, HistoryButton, 1, 2, 3, 4, 5, NewPlayerButton, OptionsButton,
                        ModeButton, ExitButton})
@@ -175,7 +174,6 @@ void MenuPage::Fill(const TableScale& windowScale, const std::optional<RecordFil
         {ModeButton, &words::Mode},           {ExitButton, &words::Exit}};
     for (const auto& [number, caption] : captions)
         Button(number)->setText(ScreenText(Text(*caption)));
-    Button(OptionsButton)->setToolTip(ScreenText(Text(words::NotAvailableYet)));
 
     const auto language = static_cast<std::size_t>(CurrentLanguage());
     artwork.Prepare(layout, LanguageSuffix[language], settings.NetworkMode, settings.TitleVariant);
@@ -304,12 +302,16 @@ void MenuPage::CalendarTick() {
 // --- Animation
 
 // Both animated pictures start on their first frame; with the animation
-// switched off they stay there.
+// switched off they rest on their frame 25.
 void MenuPage::RewindAnimations() {
+    constexpr int RestingFrame = 25;
     for (std::size_t i = 0; i < animations.size(); ++i) {
-        animations[i]->jumpToFrame(0);
+        const int last = std::max(0, animations[i]->frameCount() - 1);
+        animations[i]->jumpToFrame(settings.GifAnimation ? 0 : std::min(RestingFrame, last));
         frameWait[i] = animations[i]->nextFrameDelay();
     }
+    for (const QRect& place : layout.animations)
+        update(place);
 }
 
 // The animated pictures move on with the menu's frames, each picture after
@@ -519,7 +521,7 @@ void MenuPage::mouseMoveEvent(QMouseEvent* event) {
     const std::optional<MenuIcon> icon = IconAt(at);
     const bool onLink = NewsLink().contains(at) || ChatLink().contains(at);
     const bool clickable = (icon && MenuIconAvailable(*icon)) || onCaption || onLink;
-    setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    Cursors::Instance().Give(*this, clickable ? CursorKind::Hand : CursorKind::Arrow);
     QWidget::mouseMoveEvent(event);
 }
 

@@ -57,6 +57,8 @@ class MenuPage : public QWidget {
     // the window is large enough to show them: the radio from scale 1.6, the
     // music player from scale 1.5.
     void SetMediaControls(QWidget* radio, QWidget* music);
+    // "Gif-animation" switched: the pictures run from their start, or rest.
+    void AnimationSwitched() { RewindAnimations(); }
 
     // A numbered button; null for any other number.
     SkinnedButton* Button(int number) const;
@@ -98,6 +100,7 @@ class MenuPage : public QWidget {
     // A member button (1..5) or "New Player" (6).
     void PlayerChosen(int slot);
     void TopTenChosen();
+    void OptionsChosen();
     void HistoryChosen();
     void ExitChosen();
     void IconChosen(MenuIcon icon);

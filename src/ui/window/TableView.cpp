@@ -7,6 +7,7 @@
 #include "ui/artwork/PictureSource.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/BalloonHint.h"
+#include "ui/controls/Cursors.h"
 #include "ui/controls/FittedFont.h"
 #include "ui/controls/SkinnedButton.h"
 
@@ -36,7 +37,6 @@ TableView::TableView(const Match& gameMatch, const Settings& windowSettings, Pic
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (SkinnedButton* button : {startButton, secondButton}) {
-        SkinButton(*button, TColorSB::QRed, Qt::white);
         button->SetGrayDis(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->hide();
@@ -77,6 +77,19 @@ void TableView::Deal() {
     update();
 }
 
+void TableView::Redraw() {
+    drawing.reset();
+    if (!atTable)
+        return;
+    CreateDrawing();
+    SetElement(Element::gamePlate, drawing->GameCounter(gamesDealt));
+    for (const std::optional<Event>& shown : shownEvents)
+        if (shown)
+            ApplyGameEvent(*shown);
+    DrawBanners();
+    update();
+}
+
 void TableView::Clear() {
     atTable = false;
     waitBanner = false;
@@ -85,7 +98,7 @@ void TableView::Clear() {
     secondButton->hide();
     for (Picture& element : elements)
         element.shown = false;
-    unsetCursor();
+    Cursors::Instance().Give(*this, CursorKind::Arrow);
     update();
 }
 
@@ -100,6 +113,12 @@ void TableView::CreateDrawing() {
     drawing = std::make_unique<TableDrawing>(pictures, pictures.Background(), scale,
                                              settings.WindowSize, fonts);
     const TableLayout& layout = drawing->Layout();
+    // The table's design gives the two buttons their skin: red with white
+    // captions, or the purple design's cards with golden ones.
+    const bool purple = settings.TableDesign == 1;
+    for (SkinnedButton* button : {startButton, secondButton})
+        SkinButton(*button, purple ? TColorSB::QCards : TColorSB::QRed,
+                   purple ? QColor(200, 175, 50) : QColor(Qt::white));
     startButton->setGeometry(layout.startButton);
     secondButton->setGeometry(layout.secondButton);
     const int k = settings.WindowSize == 1 ? 10 : 9;
@@ -170,6 +189,19 @@ void TableView::ApplyButtons(const TableButtons& buttons) {
 void TableView::ApplyGameEvent(const Event& gameEvent) {
     if (!drawing)
         return;
+    const auto remembered = [&gameEvent]() -> int {
+        if (const auto* hand = std::get_if<event::RedrawHand>(&gameEvent))
+            return hand->seat == LocalSeat ? 0 : 1;
+        if (std::holds_alternative<event::RedrawTable>(gameEvent))
+            return 2;
+        if (std::holds_alternative<event::RedrawStock>(gameEvent))
+            return 3;
+        if (std::holds_alternative<event::RedrawPanels>(gameEvent))
+            return 4;
+        return -1;
+    }();
+    if (remembered >= 0)
+        shownEvents[static_cast<std::size_t>(remembered)] = gameEvent;
     std::visit(
         [this](const auto& e) {
             using E = std::decay_t<decltype(e)>;
@@ -426,7 +458,8 @@ void TableView::ShowPointer(QPoint point) {
         else if (ElementRect(Element::table).contains(point))
             pointer = match.PointerOverTable(TablePlaceUnder(point));
     }
-    setCursor(pointer == Pointer::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    Cursors::Instance().Give(*this,
+                             pointer == Pointer::Hand ? CursorKind::Hand : CursorKind::Arrow);
 }
 
 // The hints of the panels and the game plate. The plate's balloon opens as

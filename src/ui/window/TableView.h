@@ -52,6 +52,10 @@ class TableView : public QWidget {
     void Deal();
     // The table is left: its elements and buttons hide.
     void Clear();
+    // The artwork, the fonts or the language changed: a table on screen is
+    // drawn anew at once, from what it showed last; otherwise the next deal
+    // draws it.
+    void Redraw();
 
     void ApplyGameEvent(const Event& event);
     void ApplyButtons(const TableButtons& buttons);
@@ -136,6 +140,9 @@ class TableView : public QWidget {
         bool shown = false;
     };
     std::array<Picture, ElementCount> elements;
+    // The last picture events of the hands, the table, the stock and the
+    // panels, which a redraw plays again.
+    std::array<std::optional<Event>, 5> shownEvents;
     std::vector<int> playerHandX; // card positions in the person's hand as shown
     int gamesDealt = 0;
     OneBased<QString, 2> noMove; // the "No move" bubble of a seat, while shown

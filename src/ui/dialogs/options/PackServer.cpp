@@ -1,0 +1,32 @@
+#include "ui/dialogs/options/PackServer.h"
+
+#include "ui/artwork/PackFile.h"
+
+#include <QResource>
+#include <atomic>
+
+namespace tavlira {
+
+QUrl PackUrl(const QString& serverBase, std::string_view fileName) {
+    QString base = serverBase;
+    while (base.endsWith('/'))
+        base.chop(1);
+    return QUrl(base + QStringLiteral("/packs/") +
+                QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())));
+}
+
+bool IsReadablePack(const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    if (!IsWellFormedPack({data, static_cast<std::size_t>(bytes.size())}))
+        return false;
+    // Tried under a root of its own, so that no picture of the program or of
+    // a pack in use is hidden meanwhile.
+    static std::atomic<int> trials{0};
+    const QString root = QStringLiteral("/pack-trial-%1").arg(++trials);
+    if (!QResource::registerResource(data, root))
+        return false;
+    QResource::unregisterResource(data, root);
+    return true;
+}
+
+} // namespace tavlira
