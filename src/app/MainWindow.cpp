@@ -687,6 +687,11 @@ void MainWindow::ChooseSpeed() {
     ShowSpeed();
 }
 
+void MainWindow::OpenPassport() {
+    SoundOfOpening();
+    onlineDialogs.Passport();
+}
+
 ArtworkLoad MainWindow::DeckChanged() {
     const Settings& settings = session.CurrentSettings();
     const ArtworkLoad load = pictures.LoadDeckFaces(settings.DeckFace, settings.DeckBack,

@@ -115,6 +115,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     void FontsChanged() override;
     void RulesChanged() override;
     void ChooseSpeed() override;
+    void OpenPassport() override;
     ArtworkLoad DeckChanged() override;
     ArtworkLoad BacksChanged() override;
     ArtworkLoad BackgroundChanged() override;

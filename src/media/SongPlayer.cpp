@@ -32,7 +32,7 @@ SongPlayer::~SongPlayer() {
 void SongPlayer::FetchPlaylist() {
     if (fetching)
         fetching->abort();
-    QNetworkRequest request(musicFolder.resolved(QUrl(QStringLiteral("playlist"))));
+    QNetworkRequest request(musicFolder.resolved(QUrl(QStringLiteral("playlist.txt"))));
     request.setTransferTimeout(PlaylistTimeoutMs);
     QNetworkReply* reply = network.get(request);
     fetching = reply;

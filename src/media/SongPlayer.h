@@ -26,8 +26,9 @@ class SongPlayer : public QObject {
     Q_OBJECT
 
   public:
-    // `musicFolder` holds the songs and the page "playlist". The stream
-    // player belongs to the caller and outlives this one.
+    // `musicFolder` holds the songs and the page "playlist.txt", in which
+    // the server lists the folder's songs. The stream player belongs to the
+    // caller and outlives this one.
     SongPlayer(QUrl musicFolder, StreamPlayer& player, QObject* parent = nullptr);
     ~SongPlayer() override;
 

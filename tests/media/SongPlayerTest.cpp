@@ -104,7 +104,7 @@ TEST(SongPlayerTest, SongAddressesAreEncodedInTheMusicFolder) {
 
 TEST(SongPlayerTest, PlaylistIsFetchedFromTheMusicFolder) {
     HttpFixture server;
-    server.Serve("/music/playlist", "200 OK",
+    server.Serve("/music/playlist.txt", "200 OK",
                  "A~1.mp3\r\nA~2.mp3\r\nA~3.mp3\r\nA~4.mp3\r\nA~5.mp3\r\n");
     FakeStreamPlayer stream;
     SongPlayer player(server.Address("/music/"), stream);
@@ -115,7 +115,8 @@ TEST(SongPlayerTest, PlaylistIsFetchedFromTheMusicFolder) {
     // An unreachable page leaves no player and nothing shown.
     SongPlayer missing(server.Address("/nothing/"), stream);
     missing.FetchPlaylist();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server.Requests("/nothing/playlist") == 1; }, 30000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return server.Requests("/nothing/playlist.txt") == 1; }, 30000));
     QTest::qWait(50);
     EXPECT_FALSE(missing.Created());
 }

@@ -116,6 +116,17 @@ TEST(OptionsDialog, AChoiceWhosePackIsMissingReturnsToTheBuiltInEntry) {
     EXPECT_EQ(settings.DeckBack, 0);
 }
 
+TEST(OptionsDialog, PassportOpensTheAccountsPassport) {
+    Settings settings;
+    test::FakeGame game(settings);
+    OptionsDialog dialog(nullptr, settings, game);
+    auto* passport = dialog.findChild<QPushButton*>(QStringLiteral("passport"));
+    ASSERT_NE(passport, nullptr);
+    ASSERT_TRUE(passport->isEnabled());
+    passport->click();
+    EXPECT_EQ(game.passportsOpened, 1);
+}
+
 TEST(OptionsDialog, FontScalesOutsideTheLimitsChangeNothing) {
     Settings settings;
     test::FakeGame game(settings);

@@ -31,6 +31,8 @@ class FakeGame : public OptionsHost {
     void FontsChanged() override { ++fontChanges; }
     void RulesChanged() override {}
     void ChooseSpeed() override {}
+    void OpenPassport() override { ++passportsOpened; }
+    int passportsOpened = 0;
     ArtworkLoad DeckChanged() override { return Load(settings.DeckFace); }
     ArtworkLoad BacksChanged() override { return Load(settings.DeckBack); }
     ArtworkLoad BackgroundChanged() override { return {}; }

@@ -70,7 +70,8 @@ TEST_F(PackDownloadTest, AWholePackReplacesTheOldOneAndIsAskedForByName) {
     const Download result = Fetch(server, target);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.fileAfter, pack.toStdString());
-    EXPECT_TRUE(server.request.startsWith("GET /packs/QelCards06A.dll HTTP/1.1\r\n"))
+    EXPECT_TRUE(
+        server.request.startsWith("GET /downloads/progr/cards/QelCards06A.dll HTTP/1.1\r\n"))
         << server.request.toStdString();
     // Nothing but the pack is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target.parent_path()), {}), 1);
@@ -134,7 +135,7 @@ TEST(OptionsDownload, AButtonFetchesItsPackIntoTheFamilyFolder) {
         button->click();
         EXPECT_FALSE(button->isEnabled()) << "no second download meanwhile";
         ASSERT_TRUE(finished.wait(30000));
-        EXPECT_TRUE(server.request.startsWith("GET /packs/QelRadio02.dll "));
+        EXPECT_TRUE(server.request.startsWith("GET /downloads/progr/cards/QelRadio02.dll "));
         const std::filesystem::path fetched = game.ProgramFolder().parent_path() / "QelRadio02.dll";
         EXPECT_EQ(std::filesystem::exists(fetched), good);
         EXPECT_EQ(button->isEnabled(), !good);
@@ -145,9 +146,9 @@ TEST(OptionsDownload, AButtonFetchesItsPackIntoTheFamilyFolder) {
 
 TEST(PackServer, ThePackAddressIsTheServersPackFolder) {
     EXPECT_EQ(PackUrl("http://127.0.0.1:8066", "QelBackG03.dll").toString(),
-              "http://127.0.0.1:8066/packs/QelBackG03.dll");
+              "http://127.0.0.1:8066/downloads/progr/cards/QelBackG03.dll");
     EXPECT_EQ(PackUrl("http://host:1/", "QelRadio.rad").toString(),
-              "http://host:1/packs/QelRadio.rad");
+              "http://host:1/downloads/progr/cards/QelRadio.rad");
 }
 
 } // namespace

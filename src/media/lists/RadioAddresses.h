@@ -6,10 +6,9 @@
 namespace tavlira {
 
 // The companion server: the station list is <RadioServerFolder>QelRadio.rad,
-// the playlist <MusicServerFolder>playlist, each song <MusicServerFolder><line>.
+// the playlist <MusicServerFolder>playlist.txt, each song <MusicServerFolder><line>.
 inline constexpr const char* RadioServerFolder = "http://127.0.0.1:8066/radio/";
 inline constexpr const char* MusicServerFolder = "http://127.0.0.1:8066/music/";
-inline constexpr const char* MusicPlaylistPage = "http://127.0.0.1:8066/music/playlist";
 
 // The station of a fresh radio settings file.
 inline constexpr const char* DefaultStationName = "Radio Mayak";

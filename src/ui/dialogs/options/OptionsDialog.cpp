@@ -278,11 +278,9 @@ QWidget* OptionsDialog::GeneralPage() {
     });
     auto* passport = new SkinnedButton(page);
     SkinDialogButton(*passport);
-    // The account comes with a later version of the game.
-    passport->setEnabled(false);
+    passport->setObjectName(QStringLiteral("passport"));
+    connect(passport, &QPushButton::clicked, this, [this] { host.OpenPassport(); });
     Caption([passport](const QString& text) { passport->setText(text); }, words::Passport);
-    Caption([passport](const QString& text) { passport->setToolTip(text); },
-            words::NotAvailableYet);
     layout->addWidget(speedButton, 4, 0);
     layout->addWidget(passport, 4, 1);
     return page;

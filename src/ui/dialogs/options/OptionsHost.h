@@ -30,6 +30,8 @@ class OptionsHost {
     virtual void RulesChanged() = 0;
     // Opens the speed dialog; the dialog's button shows the speed after it.
     virtual void ChooseSpeed() = 0;
+    // The passport of the online account (nick, city, sex, country).
+    virtual void OpenPassport() = 0;
 
     // The loaders of the artwork. A pack that is missing has been reported
     // to the player, and the settings follow what was loaded.

@@ -1,5 +1,6 @@
 #include "ui/dialogs/options/PackServer.h"
 
+#include "online/Endpoints.h"
 #include "ui/artwork/PackFile.h"
 
 #include <QResource>
@@ -11,7 +12,7 @@ QUrl PackUrl(const QString& serverBase, std::string_view fileName) {
     QString base = serverBase;
     while (base.endsWith('/'))
         base.chop(1);
-    return QUrl(base + QStringLiteral("/packs/") +
+    return QUrl(base + QString::fromLatin1(online::PacksPath.data(), online::PacksPath.size()) +
                 QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())));
 }
 

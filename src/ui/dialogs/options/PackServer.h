@@ -9,7 +9,8 @@
 
 namespace tavlira {
 
-// The companion server keeps the packs at <base>/packs/<file name>.
+// The companion server keeps the packs in its downloads folder, at
+// <base><PacksPath><file name>.
 inline constexpr std::string_view DefaultPackServer = "http://127.0.0.1:8066";
 QUrl PackUrl(const QString& serverBase, std::string_view fileName);
 
