@@ -2,6 +2,7 @@
 
 #include "util/Cp1251.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -136,7 +137,9 @@ std::int64_t TrailingNumber(std::string_view answer) {
 std::string FormatFraction(double value) {
     if (!std::isfinite(value) || std::fabs(value) < 0.00001)
         return "0";
-    char text[64];
+    // Room for every finite double in fixed notation (the largest has 309
+    // digits before the point); a shorter buffer would cut the number.
+    char text[DBL_MAX_10_EXP + 20];
     std::snprintf(text, sizeof text, "%.6f", value);
     std::string out(text);
     while (out.back() == '0')

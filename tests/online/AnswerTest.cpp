@@ -1,6 +1,7 @@
 #include "online/Answer.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace tavlira::online {
 namespace {
@@ -60,6 +61,12 @@ TEST(Answer, FractionsAreWrittenWithADotAndTinyOnesAsZero) {
     EXPECT_EQ(FormatFraction(-3.1234567), "-3.123457");
     EXPECT_EQ(FormatFraction(0.000009), "0");
     EXPECT_EQ(FormatFraction(-0.000009), "0");
+    // A huge value is written whole, so it reads back as the same number.
+    const double huge = -7.77e130;
+    const std::string text = FormatFraction(huge);
+    EXPECT_EQ(text.size(), 132u);
+    EXPECT_EQ(ParseFraction(text), huge);
+    EXPECT_EQ(FormatFraction(std::numeric_limits<double>::max()).size(), 309u);
 }
 
 TEST(Answer, WrittenTextsCannotBreakTheLayout) {
