@@ -181,7 +181,14 @@ struct Service::Handler {
     std::string operator()(const BoardRecordsRequest& r) {
         if (!IsBoard(r.gid))
             return {};
-        return WriteRecordsAnswer(store().Board(r.gid, static_cast<int>(BoardRows)));
+        BoardCache& boards = service.boards_;
+        const auto now = BoardCache::Clock::now();
+        if (auto kept = boards.Find(r.gid, now))
+            return std::move(*kept);
+        const std::uint64_t generation = boards.Generation(r.gid);
+        std::string answer = WriteRecordsAnswer(store().Board(r.gid, static_cast<int>(BoardRows)));
+        boards.Keep(r.gid, answer, now, generation);
+        return answer;
     }
 
     std::string operator()(const BoardCountRequest& r) {
@@ -212,6 +219,7 @@ struct Service::Handler {
         row.R10 = r.R10;
         const bool chat = r.gid == ChatBoardId;
         const int id = store().AddRecord(row, chat);
+        service.boards_.Drop(r.gid);
         // The newest chat message is always on top.
         const int place = chat ? 1 : store().PlaceOfRecord(r.gid, id);
         if (r.gid == AccountBoardId && place <= PlacesAwarded)
@@ -300,7 +308,8 @@ struct Service::Handler {
 };
 
 Service::Service(Storage& storage, ServiceConfig config)
-    : storage_(storage), config_(std::move(config)), limiter_(config_.loginLimits) {}
+    : storage_(storage), config_(std::move(config)), limiter_(config_.loginLimits),
+      boards_(config_.boardCacheLifetime) {}
 
 std::optional<StoredAccount> Service::Authenticate(const std::string& nick,
                                                    const std::string& password,

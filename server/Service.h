@@ -3,6 +3,7 @@
 // answer out. Every request of the game is answered here; the HTTP layer
 // only checks the access marker, caps bodies and passes the caller's address.
 
+#include "BoardCache.h"
 #include "LoginLimiter.h"
 #include "Passwords.h"
 #include "Storage.h"
@@ -21,6 +22,9 @@ struct ServiceConfig {
     std::string welcome = "Welcome to the world online tournament!";
     LoginLimits loginLimits;
     PasswordCost passwordCost;
+    // How long a world board's answer is reused (BoardCache); zero reads the
+    // storage every time.
+    std::chrono::milliseconds boardCacheLifetime{1000};
 };
 
 struct Answer {
@@ -53,6 +57,7 @@ class Service {
     Storage& storage_;
     ServiceConfig config_;
     LoginLimiter limiter_;
+    BoardCache boards_;
 };
 
 } // namespace tavlira::server

@@ -4,7 +4,7 @@
 //   tavlira-server [--listen HOST:PORT] [--db FILE | --db postgresql://… | --pg CONNINFO]
 //                  [--files DIR] [--threads N] [--public-url URL]
 //                  [--tables HOST:BASEPORT] [--table-server HOST:PORT] [--welcome TEXT]
-//                  [--proxy ADDRESS] [--init]
+//                  [--proxy ADDRESS] [--board-cache-ms N] [--init]
 
 #include "Database.h"
 #include "HttpServer.h"
@@ -71,7 +71,7 @@ int Usage(const char* problem) {
                  "usage: tavlira-server [--listen HOST:PORT] [--db FILE|postgresql://...]\n"
                  "       [--pg CONNINFO] [--files DIR] [--threads N] [--public-url URL]\n"
                  "       [--tables HOST:BASEPORT] [--table-server HOST:PORT] [--welcome TEXT]\n"
-                 "       [--proxy ADDRESS] [--init]\n",
+                 "       [--proxy ADDRESS] [--board-cache-ms N] [--init]\n",
                  problem);
     return 2;
 }
@@ -113,6 +113,15 @@ std::optional<Options> Parse(int argc, char** argv, int& status) {
                 status = Usage("--threads needs 1 to 1024");
                 return std::nullopt;
             }
+        } else if (arg == "--board-cache-ms" && take()) {
+            const bool digits = !value.empty() && value.size() <= 5 &&
+                                value.find_first_not_of("0123456789") == std::string::npos;
+            const int ms = digits ? std::atoi(value.c_str()) : -1;
+            if (ms < 0 || ms > 60000) {
+                status = Usage("--board-cache-ms needs 0 to 60000");
+                return std::nullopt;
+            }
+            o.service.boardCacheLifetime = std::chrono::milliseconds(ms);
         } else if (arg == "--proxy" && take()) {
             o.http.proxy = value;
         } else if (arg == "--public-url" && take()) {

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Measures tavlira-server on loopback with wrk, 100 connections: board reads
-# (the world top ten's records) on SQLite and on PostgreSQL, and logins
+# (the world top ten's records) on SQLite and on PostgreSQL, with the
+# server's one-second board copy and, on PostgreSQL, without it; and logins
 # (an argon2id check each). Prints wrk's figures, requests per second and
 # the latency percentiles among them.
 #   sh bench/server/server-figures.sh [BUILD_DIR] [SECONDS]
@@ -77,3 +78,6 @@ as_owner "$pg_bin/pg_ctl" -D "$pg_dir/data" -l "$pg_dir/log" -w \
 start_server --pg "host=$pg_dir port=5432 user=postgres dbname=postgres"
 seed
 run "PostgreSQL: board reads" /wt/games.php "gid=66"
+stop_server
+start_server --pg "host=$pg_dir port=5432 user=postgres dbname=postgres" --board-cache-ms 0
+run "PostgreSQL: board reads, every read from the database" /wt/games.php "gid=66"

@@ -162,10 +162,14 @@ TEST_F(ServiceTest, CountersTakeOnlyWhatAGameSends) {
 }
 
 TEST_F(ServiceTest, ChatIsNumberedByTheServerNewestFirst) {
-    for (const char* text : {"Hi_all", "second"})
+    // The board is read (and kept for a moment) between the two posts: the
+    // second post must still show at once.
+    for (const char* text : {"Hi_all", "second"}) {
+        Ask(BoardRecordsRequest{ChatBoardId});
         EXPECT_EQ(ReadNumberAnswer(Ask(SendRecordRequest{ChatBoardId, "Ann", "Tula", "1-001", 1,
                                                          "W", "5.7f", text, "12:00_x"})),
                   1);
+    }
     const auto chat = ReadRecordsAnswer(Ask(BoardRecordsRequest{ChatBoardId}), ChatBoardId);
     ASSERT_TRUE(chat);
     ASSERT_EQ(chat->size(), 2u);
@@ -238,4 +242,35 @@ TEST_F(ServiceTest, PhotosAreJpegPicturesOfTheirOwner) {
 }
 
 } // namespace
+
+// A board's copy ages out (one caller reads again while the others keep the
+// aged copy), and neither an aged copy nor a read that started before a post
+// ever answers the board as it was before that post.
+TEST(BoardCacheTest, CopiesAgeOutAndNeverOutliveAPost) {
+    using namespace std::chrono_literals;
+    const BoardCache::Clock::time_point t0{};
+    BoardCache cache(1000ms);
+    EXPECT_FALSE(cache.Find(3, t0 + 1ms));
+
+    cache.Keep(3, "$old*", t0 + 1ms, cache.Generation(3));
+    EXPECT_EQ(cache.Find(3, t0 + 999ms), "$old*");
+    EXPECT_FALSE(cache.Find(3, t0 + 1001ms));       // the first caller reads again
+    EXPECT_EQ(cache.Find(3, t0 + 1002ms), "$old*"); // the others wait on the aged copy
+    EXPECT_FALSE(cache.Find(3, t0 + 2002ms));       // until that read is given up
+    EXPECT_FALSE(cache.Find(4, t0 + 2ms));          // boards are kept apart
+
+    const std::uint64_t before = cache.Generation(3);
+    cache.Drop(3); // a post lands while a slow read is under way
+    EXPECT_FALSE(cache.Find(3, t0 + 2003ms));
+    EXPECT_FALSE(cache.Find(3, t0 + 2004ms));
+    cache.Keep(3, "$stale*", t0 + 2005ms, before);
+    EXPECT_FALSE(cache.Find(3, t0 + 2006ms));
+    cache.Keep(3, "$new*", t0 + 2007ms, cache.Generation(3));
+    EXPECT_EQ(cache.Find(3, t0 + 2008ms), "$new*");
+
+    BoardCache off(0ms);
+    off.Keep(3, "$x*", t0, off.Generation(3));
+    EXPECT_FALSE(off.Find(3, t0));
+}
+
 } // namespace tavlira::server
