@@ -7,85 +7,26 @@
 #include "net/TableMessages.h"
 #include "online/Answer.h"
 #include "online/Tournament.h"
+#include "support/ChildProgram.h"
 
 #include <arpa/inet.h>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <httplib.h>
 #include <map>
 #include <netinet/in.h>
-#include <poll.h>
-#include <spawn.h>
 #include <sstream>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace tavlira::server {
 namespace {
 
 using namespace online;
 
-// A program started with its standard output in a pipe.
-class Program {
-  public:
-    explicit Program(std::vector<std::string> args) {
-        int ends[2];
-        EXPECT_EQ(pipe(ends), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, ends[0]);
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(ends[1]);
-        out_ = ends[0];
-    }
-    ~Program() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-        close(out_);
-    }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-
-    // The output up to the first line holding `key`, or to the end.
-    std::string ReadUntil(const std::string& key, int seconds = 60) {
-        char buffer[512];
-        pollfd entry{out_, POLLIN, 0};
-        while (text_.find(key) == std::string::npos && poll(&entry, 1, seconds * 1000) == 1) {
-            const ssize_t got = read(out_, buffer, sizeof buffer);
-            if (got <= 0)
-                break;
-            text_.append(buffer, static_cast<std::size_t>(got));
-        }
-        return text_;
-    }
-    // Waits for the end and gives the exit status.
-    int Finish() {
-        ReadUntil("\x01");
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-  private:
-    pid_t pid_ = -1;
-    int out_ = -1;
-    std::string text_;
-};
+using Program = test_support::ChildProgram;
 
 // The number after `key` in `text`, or -1.
 int NumberAfter(const std::string& text, const std::string& key) {

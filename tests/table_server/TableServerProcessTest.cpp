@@ -1,77 +1,22 @@
 // The table server program with headless seats over 127.0.0.1.
 
+#include "support/ChildProgram.h"
+
 #include <arpa/inet.h>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <map>
 #include <netinet/in.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sstream>
 #include <string>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
-// A program started with its standard output in a pipe.
-class Program {
-  public:
-    explicit Program(std::vector<std::string> args) {
-        int pipeEnds[2];
-        EXPECT_EQ(pipe(pipeEnds), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(pipeEnds[1]);
-        out_ = pipeEnds[0];
-    }
-    ~Program() {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        close(out_);
-    }
-
-    // Reads the output up to its first line holding `key`, for up to `seconds`.
-    std::string ReadUntil(const std::string& key, int seconds = 30) {
-        std::string text;
-        char buffer[512];
-        pollfd entry{out_, POLLIN, 0};
-        while (text.find(key) == std::string::npos && poll(&entry, 1, seconds * 1000) == 1) {
-            const ssize_t got = read(out_, buffer, sizeof buffer);
-            if (got <= 0)
-                break;
-            text.append(buffer, static_cast<std::size_t>(got));
-        }
-        return text;
-    }
-    // Waits for the end (up to a minute), then gives the exit status and all output.
-    int Finish(std::string& output) {
-        output += ReadUntil("\x01", 60);
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    void Signal(int signal) const { kill(pid_, signal); }
-
-  private:
-    pid_t pid_ = -1;
-    int out_ = -1;
-};
+using Program = tavlira::test_support::ChildProgram;
 
 std::map<std::string, std::string> Values(const std::string& text) {
     std::map<std::string, std::string> values;
@@ -107,9 +52,8 @@ struct Server {
 };
 
 std::map<std::string, std::string> Finished(Program& program) {
-    std::string output;
-    EXPECT_EQ(program.Finish(output), 0) << output;
-    return Values(output);
+    EXPECT_EQ(program.Finish(), 0) << program.Output();
+    return Values(program.Output());
 }
 
 TEST(TableServerProgram, TwoHeadlessSeatsPlayGamesThroughIt) {
@@ -262,9 +206,8 @@ TEST(TableServerProgram, ASeatThatReadsNothingIsDroppedAndTheOtherWins) {
 TEST(TableServerProgram, ReportsItsFiguresWhenStopped) {
     Server server;
     server.program.Signal(SIGTERM);
-    std::string output;
-    EXPECT_EQ(server.program.Finish(output), 0);
-    EXPECT_EQ(Values(output)["games.recorded"], "0");
+    EXPECT_EQ(server.program.Finish(), 0);
+    EXPECT_EQ(Values(server.program.Output())["games.recorded"], "0");
 }
 
 } // namespace
