@@ -1,5 +1,7 @@
 #include "net/DuelMessages.h"
 
+#include "net/DeckBlock.h"
+
 namespace tavlira::net {
 namespace {
 
@@ -54,15 +56,9 @@ std::string Prefix(Framing framing) {
     return std::string(framing.prefix);
 }
 
-// The deal's three blocks of 52 entries, one after another behind the "b".
-constexpr std::size_t CodesAt = 1;
-constexpr std::size_t OrdersAt = CodesAt + 2 * DeckSize;
-constexpr std::size_t ValuesAt = OrdersAt + 2 * DeckSize;
-constexpr std::size_t FlagAt = ValuesAt + 2 * DeckSize;
-
-std::size_t EntryAt(std::size_t block, int position) {
-    return block + 2 * static_cast<std::size_t>(position - 1);
-}
+// The deck block (DeckBlock.h) stands behind the "b", the flag behind it.
+constexpr std::size_t DeckAt = 1;
+constexpr std::size_t FlagAt = DeckAt + DeckBlockSize;
 
 } // namespace
 
@@ -144,22 +140,11 @@ Decoded<Welcome> DecodeWelcome(std::string_view bytes) {
 
 // --- Deal, host to client, 314 bytes:
 //   1        "b"
-//   2..105   the 52 card codes in deal order, two bytes each (rank, suit)
-//   106..209 their rank orders in the same order, two digits each ("01".."13")
-//   210..313 their values in the same order, two digits each; jack, queen and
-//            king carry "00" unless court cards carry points
+//   2..313   the deck block (DeckBlock.h): codes, rank orders and values
 //   314      "И" when court cards carry points, "Л" when not
 std::string Encode(const DealMessage& deal) {
-    std::string bytes = Prefix(DealFraming);
-    bytes.reserve(DealFraming.size);
-    for (const CardSlot& card : deal.deck)
-        bytes += card.code.Bytes();
-    for (const CardSlot& card : deal.deck)
-        bytes += TwoDigits(card.order);
-    for (const CardSlot& card : deal.deck)
-        bytes += TwoDigits(card.value);
-    bytes += deal.figuresHavePoints ? FiguresOnFlag : FiguresOffFlag;
-    return bytes;
+    return Prefix(DealFraming) + EncodeDeckBlock(deal.deck) +
+           (deal.figuresHavePoints ? FiguresOnFlag : FiguresOffFlag);
 }
 
 Decoded<DealMessage> DecodeDeal(std::string_view bytes) {
@@ -170,21 +155,11 @@ Decoded<DealMessage> DecodeDeal(std::string_view bytes) {
     if (flag != FiguresOnFlag && flag != FiguresOffFlag)
         return DuelFault::BadFlag;
     deal.figuresHavePoints = flag == FiguresOnFlag;
-
-    for (int position = 1; position <= DeckSize; ++position) {
-        const auto card = CardCode::FromBytes(bytes.substr(EntryAt(CodesAt, position), 2));
-        if (!card)
-            return DuelFault::BadCardCode;
-        for (int earlier = 1; earlier < position; ++earlier)
-            if (deal.deck[earlier].code == *card)
-                return DuelFault::DuplicateCard;
-        if (ParseTwoDigits(bytes.substr(EntryAt(OrdersAt, position), 2)) != RankOrder(*card))
-            return DuelFault::WrongRankOrder;
-        const std::uint8_t value = GameValue(*card, deal.figuresHavePoints);
-        if (ParseTwoDigits(bytes.substr(EntryAt(ValuesAt, position), 2)) != value)
-            return DuelFault::WrongValue;
-        deal.deck[position] = {*card, RankOrder(*card), value};
-    }
+    Decoded<DeckCards> deck = DecodeDeckBlock(bytes.substr(DeckAt, DeckBlockSize),
+                                              deal.figuresHavePoints, DeckValues::Checked);
+    if (const DuelFault* fault = std::get_if<DuelFault>(&deck))
+        return *fault;
+    deal.deck = std::get<DeckCards>(deck);
     return deal;
 }
 

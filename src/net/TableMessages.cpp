@@ -1,5 +1,7 @@
 #include "net/TableMessages.h"
 
+#include "net/DeckBlock.h"
+
 #include <charconv>
 
 namespace tavlira::net {
@@ -154,27 +156,6 @@ Decoded<FramePayload> DecodePayload(std::string_view payload) {
     return DuelFault::Malformed;
 }
 
-// The deal's three blocks of 52 entries behind the "b".
-constexpr std::size_t CodesAt = 1;
-constexpr std::size_t OrdersAt = CodesAt + 2 * DeckSize;
-constexpr std::size_t ValuesAt = OrdersAt + 2 * DeckSize;
-
-std::size_t EntryAt(std::size_t block, int position) {
-    return block + 2 * static_cast<std::size_t>(position - 1);
-}
-
-bool TwoDigits(std::string_view two) {
-    return two[0] >= '0' && two[0] <= '9' && two[1] >= '0' && two[1] <= '9';
-}
-
-int TwoDigitValue(std::string_view two) {
-    return (two[0] - '0') * 10 + (two[1] - '0');
-}
-
-std::string AsTwoDigits(int number) {
-    return {static_cast<char>('0' + number / 10 % 10), static_cast<char>('0' + number % 10)};
-}
-
 } // namespace
 
 // --- A frame, either way, 20 bytes:
@@ -214,44 +195,21 @@ Decoded<TableFrame> DecodeFrame(std::string_view bytes) {
 
 // --- Deal, server to both seats, 313 bytes (no frame, no seat digit):
 //   1        "b"
-//   2..105   the 52 card codes in deal order, two bytes each (rank, suit);
-//            deck cards 1..4 are seat 1's hand, 5..8 seat 2's, 9..12 the table
-//   106..209 their rank orders in the same order, two digits each ("01".."13")
-//   210..313 their values in the same order, two digits each; a seat counts
-//            court cards as nothing whatever these say, so a reader checks
-//            only that they are digits
+//   2..313   the deck block (DeckBlock.h); deck cards 1..4 are seat 1's hand,
+//            5..8 seat 2's, 9..12 the table; a seat counts court cards as
+//            nothing whatever the values say, so a reader checks only that
+//            they are digits
 std::string Encode(const TableDeal& deal) {
-    std::string bytes = "b";
-    bytes.reserve(TableDealSize);
-    for (const CardSlot& card : deal.deck)
-        bytes += card.code.Bytes();
-    for (const CardSlot& card : deal.deck)
-        bytes += AsTwoDigits(card.order);
-    for (const CardSlot& card : deal.deck)
-        bytes += AsTwoDigits(card.value);
-    return bytes;
+    return "b" + EncodeDeckBlock(deal.deck);
 }
 
 Decoded<TableDeal> DecodeTableDeal(std::string_view bytes) {
     if (bytes.size() != TableDealSize || bytes[0] != 'b')
         return DuelFault::Malformed;
-    TableDeal deal;
-    for (int position = 1; position <= DeckSize; ++position) {
-        const auto card = CardCode::FromBytes(bytes.substr(EntryAt(CodesAt, position), 2));
-        if (!card)
-            return DuelFault::BadCardCode;
-        for (int earlier = 1; earlier < position; ++earlier)
-            if (deal.deck[earlier].code == *card)
-                return DuelFault::DuplicateCard;
-        const std::string_view order = bytes.substr(EntryAt(OrdersAt, position), 2);
-        const std::string_view value = bytes.substr(EntryAt(ValuesAt, position), 2);
-        if (!TwoDigits(order) || !TwoDigits(value))
-            return DuelFault::Malformed;
-        if (TwoDigitValue(order) != RankOrder(*card))
-            return DuelFault::WrongRankOrder;
-        deal.deck[position] = {*card, RankOrder(*card), GameValue(*card, false)};
-    }
-    return deal;
+    Decoded<DeckCards> deck = DecodeDeckBlock(bytes.substr(1), false, DeckValues::DigitsOnly);
+    if (const DuelFault* fault = std::get_if<DuelFault>(&deck))
+        return *fault;
+    return TableDeal{std::get<DeckCards>(deck)};
 }
 
 TableDeal TableDealOf(const OneBased<CardSlot, DeckSize>& deck) {
