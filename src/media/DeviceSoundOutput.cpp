@@ -1,11 +1,11 @@
 #include "media/DeviceSoundOutput.h"
 
 #include "media/WaveLength.h"
+#include "util/qt/MappedPack.h"
 
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
-#include <QResource>
 #include <QUrl>
 #include <array>
 
@@ -18,13 +18,8 @@ static void RegisterBuiltInEffects() {
 namespace tavlira {
 namespace {
 
-// Where the voice pack's resources appear once it is registered.
-const QString VoiceRoot = QStringLiteral("/voice");
-
-QString ResourcePath(SoundLibrary library, const std::string& name) {
-    const QString wave = QStringLiteral("/WAVE/") + QString::fromStdString(name);
-    return QStringLiteral(":") + (library == SoundLibrary::Voice ? VoiceRoot + wave : wave);
-}
+// Far larger than the voice pack we make; a larger file is not read.
+constexpr std::uintmax_t LargestVoicePack = 256 * 1024 * 1024;
 
 } // namespace
 
@@ -41,29 +36,29 @@ DeviceSoundOutput::DeviceSoundOutput(std::filesystem::path folder)
 }
 
 DeviceSoundOutput::~DeviceSoundOutput() {
-    sounds.clear();
-    if (voicePackOpen.value_or(false))
-        QResource::unregisterResource(voicePackFile, VoiceRoot);
+    sounds.clear(); // before the voice pack they may play from is unmapped
+}
+
+QString DeviceSoundOutput::ResourcePath(SoundLibrary library, const std::string& name) const {
+    const QString wave = QStringLiteral("/WAVE/") + QString::fromStdString(name);
+    if (library == SoundLibrary::Voice)
+        return voicePack ? voicePack->Path(wave) : QString();
+    return QStringLiteral(":") + wave;
 }
 
 // The voice pack is looked for once, on the first spoken card.
 bool DeviceSoundOutput::LibraryOpen(SoundLibrary library) {
     if (library == SoundLibrary::Effects)
         return true;
-    if (!voicePackOpen) {
-        voicePackOpen = false;
+    if (!voicePackSought) {
+        voicePackSought = true;
         for (const std::filesystem::path& file :
              std::array{programFolder / VoicePackFileName,
-                        programFolder.parent_path() / VoicePackFileName}) {
-            const QString path = QString::fromStdString(file.string());
-            if (QFile::exists(path) && QResource::registerResource(path, VoiceRoot)) {
-                voicePackFile = path;
-                voicePackOpen = true;
+                        programFolder.parent_path() / VoicePackFileName})
+            if ((voicePack = MappedPack::Open(file, LargestVoicePack)))
                 break;
-            }
-        }
     }
-    return *voicePackOpen;
+    return voicePack != nullptr;
 }
 
 DeviceSoundOutput::Sound* DeviceSoundOutput::Find(SoundLibrary library, const std::string& name) {
@@ -103,7 +98,8 @@ std::optional<int> DeviceSoundOutput::Start(SoundLibrary library, const std::str
 }
 
 const QSoundEffect* DeviceSoundOutput::Loaded(SoundLibrary library, const std::string& name) const {
-    const auto known = sounds.find(ResourcePath(library, name));
+    const QString path = ResourcePath(library, name);
+    const auto known = path.isEmpty() ? sounds.end() : sounds.find(path);
     return known == sounds.end() ? nullptr : known->second.player.get();
 }
 

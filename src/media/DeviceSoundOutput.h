@@ -1,12 +1,13 @@
 #pragma once
 // Plays sounds on the audio device with Qt Multimedia. The effects are the
 // program's own resources (/WAVE/<name>); the voice pack "QelCVoice3.dll" is
-// a Qt binary resource file in the program folder or its parent, opened on
+// a resource pack (MappedPack) in the program folder or its parent, opened on
 // the first spoken card and kept open. Each sound's length comes from its
 // header: without a device, or while the device lags, the game is paced by
 // that length and never by the device's "finished" signal.
 
 #include "media/Sounds.h"
+#include "util/qt/MappedPack.h"
 
 #include <QSoundEffect>
 #include <QString>
@@ -36,14 +37,15 @@ class DeviceSoundOutput final : public SoundOutput {
         int lengthMs = 0;
         std::unique_ptr<QSoundEffect> player; // none without a device
     };
+    QString ResourcePath(SoundLibrary library, const std::string& name) const;
     bool LibraryOpen(SoundLibrary library);
     Sound* Find(SoundLibrary library, const std::string& name);
 
     std::filesystem::path programFolder;
     bool deviceFound = false;
-    std::optional<bool> voicePackOpen; // nothing until first asked
-    QString voicePackFile;
-    std::map<QString, Sound> sounds; // by resource path; a missing sound is not kept
+    bool voicePackSought = false;
+    std::unique_ptr<MappedPack> voicePack; // null when none was found
+    std::map<QString, Sound> sounds;       // by resource path; a missing sound is not kept
     QSoundEffect* sounding = nullptr;
 };
 

@@ -8,11 +8,14 @@
 #include "media/CardVoice.h"
 
 #include <QAudioDevice>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tavlira {
 namespace {
@@ -45,6 +48,38 @@ TEST(DeviceSoundOutput, WithoutAVoicePackCardsAreSilent) {
     ASSERT_TRUE(QDir(family.path()).mkdir("Tavlira-Duo"));
     DeviceSoundOutput output((family.path() + "/Tavlira-Duo").toStdString());
     EXPECT_EQ(output.Start(SoundLibrary::Voice, "Ch3QVoiceEng"), std::nullopt);
+}
+
+// A FIFO, a folder or a damaged copy under the pack's name is passed over:
+// the cards are silent, and nothing waits for a writer or reads beyond the
+// file.
+TEST(DeviceSoundOutput, APackThatIsNoWholeFileLeavesCardsSilent) {
+    QFile built(QStringLiteral(TAVLIRA_PROGRAM_DIR "/../") + VoicePackFileName);
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    const QByteArray pack = built.readAll();
+    for (const char* what : {"fifo", "folder", "truncated", "bent offset"}) {
+        QTemporaryDir family;
+        const QString program = family.path() + "/Tavlira-Duo";
+        ASSERT_TRUE(QDir(family.path()).mkdir("Tavlira-Duo"));
+        const QString file = program + "/" + VoicePackFileName;
+        const std::string kind = what;
+        if (kind == "fifo") {
+            ASSERT_EQ(mkfifo(file.toLocal8Bit().constData(), 0600), 0);
+        } else if (kind == "folder") {
+            ASSERT_TRUE(QDir(program).mkdir(VoicePackFileName));
+        } else {
+            QByteArray damaged = pack;
+            if (kind == "truncated")
+                damaged.truncate(damaged.size() / 2);
+            else
+                damaged[9] = '\x7f'; // the tree offset far past the end
+            QFile out(file);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(damaged);
+        }
+        DeviceSoundOutput output(program.toStdString());
+        EXPECT_EQ(output.Start(SoundLibrary::Voice, "Ch3QVoiceEng"), std::nullopt) << what;
+    }
 }
 
 // The build puts the pack in the family folder, the parent of the program

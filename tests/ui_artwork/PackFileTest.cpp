@@ -1,6 +1,6 @@
 // The checks a pack passes before Qt maps it, on the graph pack of the build
 // and on copies of it damaged in each part of its layout.
-#include "ui/artwork/PackFile.h"
+#include "util/ResourcePack.h"
 
 #include <QFile>
 #include <cstdint>
@@ -19,6 +19,10 @@ Bytes GraphPack() {
         return {};
     const QByteArray data = file.readAll();
     return Bytes(data.begin(), data.end());
+}
+
+std::string_view AsText(const Bytes& b) {
+    return {reinterpret_cast<const char*>(b.data()), b.size()};
 }
 
 std::uint32_t U32(const Bytes& b, size_t at) {
@@ -46,7 +50,7 @@ class PackFile : public testing::Test {
 };
 
 TEST_F(PackFile, TheBuiltPackPasses) {
-    EXPECT_TRUE(IsWellFormedPack(pack));
+    EXPECT_TRUE(IsWholeResourcePack(AsText(pack)));
 }
 
 TEST_F(PackFile, DamageInEachPartIsRefused) {
@@ -81,7 +85,7 @@ TEST_F(PackFile, DamageInEachPartIsRefused) {
     for (const Case& c : cases) {
         Bytes damaged = pack;
         c.damage(damaged);
-        EXPECT_FALSE(IsWellFormedPack(damaged)) << c.what;
+        EXPECT_FALSE(IsWholeResourcePack(AsText(damaged))) << c.what;
     }
 }
 
@@ -101,7 +105,7 @@ TEST_F(PackFile, RandomDamageNeverReadsOutside) {
         }
         if (round % 3 == 0)
             damaged.resize(random() % damaged.size());
-        (void)IsWellFormedPack(damaged);
+        (void)IsWholeResourcePack(AsText(damaged));
     }
     SUCCEED();
 }

@@ -1,12 +1,6 @@
 #include "ui/artwork/ArtworkPacks.h"
 
-#include "ui/artwork/PackFile.h"
-
-#include <QFile>
-#include <QResource>
 #include <algorithm>
-#include <atomic>
-#include <system_error>
 
 namespace tavlira {
 namespace {
@@ -59,39 +53,16 @@ PackFolders SearchFolders(const std::filesystem::path& programFolder,
 }
 
 std::unique_ptr<OpenPack> OpenPack::Open(const PackFolders& folders, const std::string& fileName) {
-    for (const std::filesystem::path& folder : folders) {
-        const std::filesystem::path file = folder / fileName;
-        std::error_code error;
-        // A folder, FIFO or device under the pack's name is no pack: reading
-        // a FIFO would wait for a writer for ever.
-        if (!std::filesystem::is_regular_file(file, error))
-            continue;
-        const std::uintmax_t size = std::filesystem::file_size(file, error);
-        if (error || size > kLargestPack)
-            continue;
-        QFile in(QString::fromStdString(file.string()));
-        if (!in.open(QIODevice::ReadOnly))
-            continue;
-        QByteArray bytes = in.readAll();
-        const auto* begin = reinterpret_cast<const unsigned char*>(bytes.constData());
-        if (in.error() != QFileDevice::NoError ||
-            !IsWellFormedPack({begin, static_cast<size_t>(bytes.size())}))
-            continue;
-        static std::atomic<int> opened{0};
-        const QString root = QStringLiteral("/tavlira-pack-%1").arg(++opened);
-        if (!QResource::registerResource(begin, root))
-            continue;
-        return std::unique_ptr<OpenPack>(new OpenPack(std::move(bytes), root));
-    }
+    for (const std::filesystem::path& folder : folders)
+        if (auto mapped = MappedPack::Open(folder / fileName, kLargestPack))
+            return std::unique_ptr<OpenPack>(new OpenPack(std::move(mapped)));
     return nullptr;
 }
 
-OpenPack::OpenPack(QByteArray data, QString mapRoot)
-    : bytes(std::move(data)), root(std::move(mapRoot)), source(':' + root) {}
+OpenPack::OpenPack(std::unique_ptr<MappedPack> mappedPack)
+    : mapped(std::move(mappedPack)), source(':' + mapped->Root()) {}
 
-OpenPack::~OpenPack() {
-    QResource::unregisterResource(reinterpret_cast<const uchar*>(bytes.constData()), root);
-}
+OpenPack::~OpenPack() = default;
 
 bool LoadPictureFromLibrary(const std::string& name, const std::string& library,
                             const PackFolders& folders, QImage& picture, ResourceKind kind) {

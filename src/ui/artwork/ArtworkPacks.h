@@ -6,6 +6,7 @@
 // object going away) unmaps it again.
 
 #include "ui/artwork/PictureSource.h"
+#include "util/qt/MappedPack.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -30,8 +31,8 @@ PackFolders SearchFolders(const std::filesystem::path& programFolder,
 class OpenPack {
   public:
     // The pack `fileName` from the first folder that holds a sound copy of
-    // it: a regular file that can be read, is no larger than any pack and
-    // passes the checks of IsWellFormedPack. Null when no folder does.
+    // it (MappedPack: a regular file that can be read, is no larger than any
+    // pack and is whole). Null when no folder does.
     static std::unique_ptr<OpenPack> Open(const PackFolders& folders, const std::string& fileName);
     ~OpenPack();
     OpenPack(const OpenPack&) = delete;
@@ -40,10 +41,9 @@ class OpenPack {
     const PictureSource& Pictures() const { return source; }
 
   private:
-    OpenPack(QByteArray bytes, QString root);
+    explicit OpenPack(std::unique_ptr<MappedPack> mapped);
 
-    QByteArray bytes; // mapped while the pack is open
-    QString root;
+    std::unique_ptr<MappedPack> mapped;
     PictureSource source;
 };
 

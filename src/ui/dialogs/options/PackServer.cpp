@@ -1,7 +1,7 @@
 #include "ui/dialogs/options/PackServer.h"
 
 #include "online/Endpoints.h"
-#include "ui/artwork/PackFile.h"
+#include "util/ResourcePack.h"
 
 #include <QResource>
 #include <atomic>
@@ -17,9 +17,10 @@ QUrl PackUrl(const QString& serverBase, std::string_view fileName) {
 }
 
 bool IsReadablePack(const QByteArray& bytes) {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    if (!IsWellFormedPack({data, static_cast<std::size_t>(bytes.size())}))
+    if (!IsWholeResourcePack(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
         return false;
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     // Tried under a root of its own, so that no picture of the program or of
     // a pack in use is hidden meanwhile.
     static std::atomic<int> trials{0};

@@ -14,7 +14,7 @@ namespace tavlira {
 inline constexpr std::string_view DefaultPackServer = "http://127.0.0.1:8066";
 QUrl PackUrl(const QString& serverBase, std::string_view fileName);
 
-// The bytes are a whole pack (IsWellFormedPack) and Qt's resource system
+// The bytes are a whole pack (IsWholeResourcePack) and Qt's resource system
 // takes them.
 bool IsReadablePack(const QByteArray& bytes);
 

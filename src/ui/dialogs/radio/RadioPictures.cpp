@@ -4,7 +4,6 @@
 #include "ui/artwork/PictureSource.h"
 
 #include <QPainter>
-#include <QResource>
 #include <algorithm>
 
 // The menu pictures live in this static library; registering them from here
@@ -16,7 +15,8 @@ static void RegisterRadioMenuPictures() {
 namespace tavlira {
 namespace {
 
-const QString PackRoot = QStringLiteral("/radio-pack");
+// Far larger than the pack we make; a larger file is not read.
+constexpr std::uintmax_t LargestPack = 64 * 1024 * 1024;
 // Where the logo stands inside the volume picture.
 const QPoint LogoCorner(196, 12);
 
@@ -48,17 +48,11 @@ std::string VolumePictureName(int volume) {
     return "RRADIO_VOLUME" + std::string(step < 10 ? "0" : "") + std::to_string(step);
 }
 
-RadioPack::RadioPack(const QString& packFile) : file(packFile) {
-    open = !file.isEmpty() && QResource::registerResource(file, PackRoot);
-}
-
-RadioPack::~RadioPack() {
-    if (open)
-        QResource::unregisterResource(file, PackRoot);
-}
+RadioPack::RadioPack(const QString& file)
+    : pack(file.isEmpty() ? nullptr : MappedPack::Open(file.toStdString(), LargestPack)) {}
 
 QImage RadioPack::Picture(const std::string& name) const {
-    return open ? PictureSource(':' + PackRoot).Data(name) : QImage();
+    return pack ? PictureSource(':' + pack->Root()).Data(name) : QImage();
 }
 
 QImage RadioPack::VolumePicture(int volume, const std::string& logo) const {

@@ -5,9 +5,11 @@
 // pictures are copied out of it.
 
 #include "media/Radio.h"
+#include "util/qt/MappedPack.h"
 
 #include <QImage>
 #include <QString>
+#include <memory>
 #include <string>
 
 namespace tavlira {
@@ -28,20 +30,18 @@ QImage MenuRadioPicture(RadioStatus status);
 // The pack mapped for as long as the object lives.
 class RadioPack {
   public:
-    // `file` may be empty or unreadable: every picture is then null.
+    // `file` may be empty, unreadable or damaged: every picture is then null.
     explicit RadioPack(const QString& file);
-    ~RadioPack();
     RadioPack(const RadioPack&) = delete;
     RadioPack& operator=(const RadioPack&) = delete;
 
-    bool Open() const { return open; }
+    bool Open() const { return pack != nullptr; }
     QImage Picture(const std::string& name) const;
     // The volume picture of `volume` with the frame and `logo` drawn over it.
     QImage VolumePicture(int volume, const std::string& logo) const;
 
   private:
-    QString file;
-    bool open = false;
+    std::unique_ptr<MappedPack> pack;
 };
 
 // The suffix of the volume picture: "00" for 0, "01" for 1..10, "02" for

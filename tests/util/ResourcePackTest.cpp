@@ -1,4 +1,4 @@
-#include "calendar/PackCheck.h"
+#include "util/ResourcePack.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -11,11 +11,11 @@ namespace {
 // A pack of two small files, /RCDATA/R_BASE and /RCDATA/R_01, as the
 // resource compiler writes it.
 std::string SmallPack() {
-    std::ifstream in(CALENDAR_FIXTURE_DIR "/small.pack", std::ios::binary);
+    std::ifstream in(UTIL_FIXTURE_DIR "/small.pack", std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TEST(PackCheckTest, AWholePackPassesAndEveryShorterOneFails) {
+TEST(ResourcePackTest, AWholePackPassesAndEveryShorterOneFails) {
     const std::string pack = SmallPack();
     ASSERT_GT(pack.size(), 100u);
     EXPECT_TRUE(IsWholeResourcePack(pack));
@@ -23,7 +23,7 @@ TEST(PackCheckTest, AWholePackPassesAndEveryShorterOneFails) {
         EXPECT_FALSE(IsWholeResourcePack(std::string_view(pack).substr(0, size))) << size;
 }
 
-TEST(PackCheckTest, OffsetsOutsideThePackOrLoopsFail) {
+TEST(ResourcePackTest, OffsetsOutsideThePackOrLoopsFail) {
     const std::string pack = SmallPack();
     const auto with = [&](std::size_t at, std::string bytes) {
         std::string damaged = pack;
@@ -44,7 +44,7 @@ TEST(PackCheckTest, OffsetsOutsideThePackOrLoopsFail) {
 
 // Whatever one damaged byte says, the check reads only inside the pack (the
 // sanitizer build would report a read beside it).
-TEST(PackCheckTest, AnyOneByteChangedIsReadSafely) {
+TEST(ResourcePackTest, AnyOneByteChangedIsReadSafely) {
     const std::string pack = SmallPack();
     for (std::size_t at = 0; at < pack.size(); ++at)
         for (unsigned char value : {0x00, 0x01, 0x7f, 0xff}) {

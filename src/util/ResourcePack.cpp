@@ -1,7 +1,6 @@
-#include "ui/artwork/PackFile.h"
+#include "util/ResourcePack.h"
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace tavlira {
@@ -13,30 +12,32 @@ constexpr std::uint16_t kCompressedZstd = 0x04;
 
 class Reader {
   public:
-    explicit Reader(std::span<const unsigned char> bytes) : file(bytes) {}
+    explicit Reader(std::string_view bytes) : file(bytes) {}
 
     bool Has(std::uint64_t offset, std::uint64_t length) const {
         return offset <= file.size() && length <= file.size() - offset;
     }
     std::uint32_t U32(std::uint64_t at) const {
-        return static_cast<std::uint32_t>(file[at]) << 24 |
-               static_cast<std::uint32_t>(file[at + 1]) << 16 |
-               static_cast<std::uint32_t>(file[at + 2]) << 8 | file[at + 3];
+        return static_cast<std::uint32_t>(Byte(at)) << 24 |
+               static_cast<std::uint32_t>(Byte(at + 1)) << 16 |
+               static_cast<std::uint32_t>(Byte(at + 2)) << 8 | Byte(at + 3);
     }
     std::uint16_t U16(std::uint64_t at) const {
-        return static_cast<std::uint16_t>(file[at] << 8 | file[at + 1]);
+        return static_cast<std::uint16_t>(Byte(at) << 8 | Byte(at + 1));
     }
     std::uint64_t Size() const { return file.size(); }
 
   private:
-    std::span<const unsigned char> file;
+    unsigned char Byte(std::uint64_t at) const { return static_cast<unsigned char>(file[at]); }
+
+    std::string_view file;
 };
 
 } // namespace
 
-bool IsWellFormedPack(std::span<const unsigned char> file) {
-    const Reader in(file);
-    if (!in.Has(0, 20) || std::memcmp(file.data(), "qres", 4) != 0)
+bool IsWholeResourcePack(std::string_view pack) {
+    const Reader in(pack);
+    if (!pack.starts_with("qres") || !in.Has(0, 20))
         return false;
     const std::uint32_t version = in.U32(4);
     if (version < 1 || version > 3)
