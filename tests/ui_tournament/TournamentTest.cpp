@@ -226,6 +226,7 @@ TEST_F(LobbyTest, SeatsAreTakenLeftAndGivenUpAgainstTheServer) {
 
     EXPECT_TRUE(lobby->ServerOn());
     EXPECT_EQ(dialog->StatusPicture()->toolTip(), "Server On");
+    EXPECT_EQ(dialog->StatusPicture()->pixmap().size(), QSize(48, 48)) << "GTourOn";
     EXPECT_EQ(dialog->Welcome()->text(), "Welcome to the tables of the world tournament");
     EXPECT_LT(dialog->Welcome()->font().pixelSize(), 15) << "45 characters draw smaller";
     EXPECT_EQ(dialog->TableLabel(3)->text(), "Table № 3");
@@ -311,6 +312,7 @@ TEST_F(LobbyTest, AServerWithoutTablesOffersNoSeat) {
     ASSERT_NO_FATAL_FAILURE(Start(QString()));
     EXPECT_FALSE(lobby->ServerOn());
     EXPECT_EQ(dialog->StatusPicture()->toolTip(), "Server Off");
+    EXPECT_EQ(dialog->StatusPicture()->pixmap().size(), QSize(48, 48)) << "GTourOff";
     for (int table = 1; table <= 10; ++table)
         for (int seat = 1; seat <= 2; ++seat) {
             EXPECT_EQ(Caption(table, seat), "Server Off");
