@@ -340,7 +340,7 @@ TEST(Lobby, AServerThatIsDownSaysNoConnect) {
     EXPECT_EQ(dialog.Result(2), "No Connect");
     EXPECT_EQ(dialog.SeatButton(1, 1)->text(), "Server Off");
 
-    TournamentTopTenDialog top(nullptr, services, online::TourRating{4, 1, 1});
+    TournamentTopTenDialog top(nullptr, services, "Eve");
     ASSERT_TRUE(RunUntil([&] { return !top.RowsText().isEmpty(); }));
     EXPECT_EQ(top.RowsText(), "No Connect");
     ASSERT_TRUE(RunUntil([&] { return !top.PlaceText().isEmpty(); }));
@@ -350,7 +350,7 @@ TEST(Lobby, AServerThatIsDownSaysNoConnect) {
 
 TEST_F(LobbyTest, TheTopTenByEachMeasureWithTheOwnMedal) {
     ASSERT_NO_FATAL_FAILURE(Start(QString()));
-    TournamentTopTenDialog top(nullptr, *services, online::TourRating{4, 1, 1});
+    TournamentTopTenDialog top(nullptr, *services, "Eve");
     const struct {
         int choice;
         const char* firstNick;

@@ -56,8 +56,8 @@ QImage PlaceMedal(int place) {
 }
 
 TournamentTopTenDialog::TournamentTopTenDialog(QWidget* parent, WebServices& webServices,
-                                               std::optional<online::TourRating> ownResults)
-    : QDialog(parent), services(webServices), own(ownResults) {
+                                               std::string playerNick)
+    : QDialog(parent), services(webServices), nick(std::move(playerNick)) {
     const QString title = ScreenText(Text(words::OnlineTopTenTitle));
     setWindowTitle(title);
     setModal(true);
@@ -128,11 +128,25 @@ void TournamentTopTenDialog::Read() {
                 answer.done ? online::ReadTourTopTenAnswer(answer.text) : std::nullopt;
             rows->setText(read ? RecordRowsText(*read) : ScreenText(Text(words::NoConnect)));
         });
-    if (!own)
+    if (nick.empty())
         return;
+    services.Send(
+        online::ReadRatingRequest{nick}, this, [this, asked](const ServiceAnswer& answer) {
+            if (asked != generation)
+                return;
+            const auto own = answer.done ? online::ReadRatingAnswer(answer.text) : std::nullopt;
+            if (own)
+                return ReadPlace(asked, *own);
+            placeLine->setText(ScreenText(Text(words::YourPlace)) + ": " +
+                               ScreenText(Text(words::NoConnect)));
+            ShowPlace(-1);
+        });
+}
+
+void TournamentTopTenDialog::ReadPlace(int asked, const online::TourRating& own) {
     online::TourPlaceRequest place;
     place.ranking = ranking;
-    place.value = OwnValue(*own, ranking);
+    place.value = OwnValue(own, ranking);
     services.Send(place, this, [this, asked](const ServiceAnswer& answer) {
         if (asked != generation)
             return;

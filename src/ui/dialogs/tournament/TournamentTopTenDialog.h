@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -22,9 +23,9 @@ class TournamentTopTenDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // `own` holds the player's results, when they were read.
-    TournamentTopTenDialog(QWidget* parent, WebServices& services,
-                           std::optional<online::TourRating> own);
+    // `nick` is the player's (code page 1251); its results are read with
+    // each list, and the place they reach. An empty nick shows no place.
+    TournamentTopTenDialog(QWidget* parent, WebServices& services, std::string nick);
 
     void ShowRanking(online::Ranking ranking);
     online::Ranking Ranking() const { return ranking; }
@@ -37,10 +38,11 @@ class TournamentTopTenDialog : public QDialog {
 
   private:
     void Read();
+    void ReadPlace(int asked, const online::TourRating& own);
     void ShowPlace(std::int64_t place);
 
     WebServices& services;
-    std::optional<online::TourRating> own;
+    std::string nick;
     online::Ranking ranking = online::Ranking::Score;
     // Answers for an earlier choice that arrive late are not shown.
     int generation = 0;
