@@ -568,6 +568,13 @@ void MainWindow::OpenLogin(int number) {
     controls.lastAddress = FromBytes(settings.ServerIp);
     controls.lastPort = FromBytes(settings.ServerPort);
     controls.localAddresses = LocalAddresses;
+    controls.publicAddress = [this](QObject* receiver, std::function<void(const QString&)> shown) {
+        webServices.Client().GetText(webServices.At(online::PublicIpPath), receiver,
+                                     [shown](const ServiceAnswer& answer) {
+                                         if (answer.done)
+                                             shown(FromBytes(online::ReadPublicIp(answer.text)));
+                                     });
+    };
     controls.connect = [this](bool host, const std::string& name, const QString& address,
                               quint16 port) {
         Settings& remembered = session.CurrentSettings();

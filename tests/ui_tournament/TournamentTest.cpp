@@ -9,6 +9,7 @@
 #include "online_qt/FakeWebServer.h"
 #include "ui/controls/BalloonHint.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/LoginDialog.h"
 #include "ui/dialogs/online/OnlineAccount.h"
 #include "ui/dialogs/tournament/SeatLook.h"
 #include "ui/dialogs/tournament/TournamentDialog.h"
@@ -369,6 +370,30 @@ TEST_F(LobbyTest, TheTopTenByEachMeasureWithTheOwnMedal) {
     }
     EXPECT_EQ(PlaceMedal(10).size(), QSize(64, 80));
     EXPECT_TRUE(PlaceMedal(11).isNull());
+}
+
+// The duel's login lists the internet address, as the web server sees it,
+// between the interface addresses and the loopback.
+TEST(LoginAddresses, TheInternetAddressComesBeforeTheLoopback) {
+    LoginDialog login(
+        nullptr, QString(), "Mr.X", 20,
+        [](const std::string&, const std::string&, const std::string&) { return LoginError::None; },
+        [] {});
+    LoginDialog::DuelControls controls;
+    controls.localAddresses = [] { return QStringList{"192.168.1.7"}; };
+    std::function<void(const QString&)> show;
+    controls.publicAddress = [&](QObject*, std::function<void(const QString&)> shown) {
+        show = std::move(shown);
+    };
+    login.AddDuelControls(std::move(controls));
+    login.AddressesButton()->click();
+    ASSERT_TRUE(show);
+    show("203.0.113.5");
+    QStringList texts;
+    for (QLineEdit* box : login.AddressBoxes())
+        if (!box->isHidden())
+            texts << box->text();
+    EXPECT_EQ(texts, (QStringList{"192.168.1.7", "203.0.113.5", "127.0.0.1"}));
 }
 
 } // namespace
