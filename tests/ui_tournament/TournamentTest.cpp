@@ -230,6 +230,10 @@ TEST_F(LobbyTest, SeatsAreTakenLeftAndGivenUpAgainstTheServer) {
     EXPECT_EQ(dialog->StatusPicture()->pixmap().size(), QSize(48, 48)) << "GTourOn";
     EXPECT_EQ(dialog->Welcome()->text(), "Welcome to the tables of the world tournament");
     EXPECT_LT(dialog->Welcome()->font().pixelSize(), 15) << "45 characters draw smaller";
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(dialog->StatusPicture(), &enter);
+    EXPECT_EQ(dialog->StatusBalloon()->Title(), "Server");
+    EXPECT_EQ(dialog->StatusBalloon()->Text(), "On");
     EXPECT_EQ(dialog->TableLabel(3)->text(), "Table № 3");
     EXPECT_EQ(dialog->TableLabel(3)->toolTip(), "Rules: Figures has points: No");
     const struct {
@@ -370,6 +374,86 @@ TEST_F(LobbyTest, TheTopTenByEachMeasureWithTheOwnMedal) {
     }
     EXPECT_EQ(PlaceMedal(10).size(), QSize(64, 80));
     EXPECT_TRUE(PlaceMedal(11).isNull());
+}
+
+// A web server that names its table server as the test says, and answers
+// every seat post "ok".
+QByteArray TablesAnswer(const ReceivedRequest& request, const std::string& ip, int port,
+                        const std::string& welcome) {
+    if (request.body.startsWith("readtable10")) {
+        online::TableList tables;
+        for (int t = 0; t < online::TableCount; ++t) {
+            tables[static_cast<std::size_t>(t)].IP = ip;
+            tables[static_cast<std::size_t>(t)].Port = port + t;
+        }
+        tables[1].seats[0].Nick = std::string(300, 'N');
+        return FakeWebServer::Ok(QByteArray::fromStdString(online::WriteTableListAnswer(tables)));
+    }
+    if (request.body.startsWith("serverinforead"))
+        return FakeWebServer::Ok(
+            QByteArray::fromStdString(online::WriteServerStatusAnswer({'Y', welcome})));
+    if (request.body.startsWith("clienton"))
+        return FakeWebServer::Ok("ok");
+    return FakeWebServer::Ok("\x01garbage$$**");
+}
+
+TEST(Lobby, TheTableServerIsReachedOnTheListedAddressAndPort) {
+    bool serverOff = false;
+    FakeWebServer web([&](const ReceivedRequest& request) {
+        if (serverOff && request.body.startsWith("serverinforead"))
+            return FakeWebServer::Ok("$N Closed");
+        return TablesAnswer(request, "10.0.0.9", 7000, "Hi");
+    });
+    QTemporaryDir family;
+    WebServices services(web.Base());
+    OnlineAccount account(services, family.path().toStdString());
+    FakeSeatHost host;
+    TournamentLobby lobby(account, host);
+    TournamentDialog dialog(nullptr, lobby, {});
+    ASSERT_TRUE(RunUntil([&] { return lobby.ServerOn() && services.Client().Pending() == 0; }));
+    EXPECT_EQ(dialog.SeatButton(2, 1)->text().size(), 16 + 4) << "a long nick is cut";
+    dialog.SeatButton(4, 1)->click();
+    ASSERT_TRUE(RunUntil([&] { return !host.connects.empty(); }));
+    EXPECT_EQ(host.connects[0].host, "10.0.0.9");
+    EXPECT_EQ(host.connects[0].port, 7003) << "table 1 at 7000: the base port is 6999";
+
+    // The server goes off while the player waits: the seat is given up.
+    ASSERT_TRUE(RunUntil([&] { return !lobby.SeatChanging() && !lobby.TablesReading(); }));
+    serverOff = true;
+    dialog.RefreshButton()->click();
+    ASSERT_TRUE(RunUntil([&] { return !lobby.Seat().Seated(); }));
+    EXPECT_EQ(host.leaves, 1);
+    ASSERT_TRUE(RunUntil([&] { return services.Client().Pending() == 0; }));
+    const auto givenUp =
+        std::find_if(web.Requests().begin(), web.Requests().end(), [](const ReceivedRequest& r) {
+            return r.body.startsWith("clienton1=0&gid=66&num=4&can=0&nick1=X&");
+        });
+    EXPECT_NE(givenUp, web.Requests().end());
+    EXPECT_EQ(dialog.SeatButton(4, 1)->text(), "Server Off");
+}
+
+TEST(Lobby, AListThatNamesNoUsableTableServerIsServerOff) {
+    const struct {
+        std::string ip;
+        int port;
+    } lists[] = {{"evil.example", 7000}, {"10.0.0.9", 0}, {"10.0.0.9", 65530}, {"::1", 7000}};
+    for (const auto& list : lists) {
+        FakeWebServer web([&](const ReceivedRequest& request) {
+            return TablesAnswer(request, list.ip, list.port, std::string(1000, 'W'));
+        });
+        QTemporaryDir family;
+        WebServices services(web.Base());
+        OnlineAccount account(services, family.path().toStdString());
+        FakeSeatHost host;
+        TournamentLobby lobby(account, host);
+        TournamentDialog dialog(nullptr, lobby, {});
+        ASSERT_TRUE(RunUntil([&] { return web.Requests().size() >= 5 && !lobby.TablesReading(); }));
+        EXPECT_FALSE(lobby.ServerOn()) << list.ip << ":" << list.port;
+        EXPECT_EQ(dialog.SeatButton(1, 1)->text(), "Server Off");
+        EXPECT_LE(dialog.Welcome()->text().size(), 200);
+        lobby.PressSeat(1, 1);
+        EXPECT_TRUE(host.connects.empty());
+    }
 }
 
 // The duel's login lists the internet address, as the web server sees it,

@@ -30,6 +30,9 @@ constexpr int RefreshMs = 10000;
 constexpr int ConnectionCheckMs = 1000;
 constexpr int WelcomePixels = 15;
 constexpr int LongWelcomePixels = 11;
+// What a server may send is cut to what the dialog has room for.
+constexpr int MaxNickShown = 16;
+constexpr int MaxWelcomeShown = 200;
 
 QString Words(const WordTable& table) {
     return ScreenText(Text(table));
@@ -42,7 +45,7 @@ QString SeatText(SeatCaption caption, const online::TableClient& occupant) {
     case SeatCaption::LogOff:
         return Words(words::LogOff);
     case SeatCaption::Occupant:
-        return ScreenOf(occupant.Nick) + " : " + QString::number(occupant.Score);
+        return ScreenOf(occupant.Nick).left(MaxNickShown) + " : " + QString::number(occupant.Score);
     case SeatCaption::TakeThePlace:
         return Words(words::TakeThePlace);
     case SeatCaption::Free:
@@ -134,7 +137,8 @@ TournamentDialog::TournamentDialog(QWidget* parent, TournamentLobby& tournamentL
     connect(&lobby, &TournamentLobby::TablesChanged, this, &TournamentDialog::ShowTables);
     connect(&lobby, &TournamentLobby::OwnChanged, this, &TournamentDialog::ShowOwn);
     connect(&lobby, &TournamentLobby::Notice, this, &TournamentDialog::ShowNotice);
-    connect(&lobby, &TournamentLobby::CloseDialog, this, &QDialog::accept);
+    // The game begins: the dialog goes whatever the player was doing in it.
+    connect(&lobby, &TournamentLobby::CloseDialog, this, [this] { Finish(Accepted); });
     ShowBusyWhile(*this, lobby.Services().Client());
 
     refresh.setInterval(RefreshMs);
@@ -157,7 +161,7 @@ void TournamentDialog::ShowTables() {
     statusPicture->setPixmap(
         QPixmap::fromImage(PictureSource::BuiltIn().Data(on ? "GTourOn" : "GTourOff")));
     statusPicture->setToolTip(Words(on ? words::ServerOn : words::ServerOff));
-    const QString text = lobby.WelcomeText();
+    const QString text = lobby.WelcomeText().left(MaxWelcomeShown);
     QFont font = welcome->font();
     font.setPixelSize(text.size() > WelcomeLongText ? LongWelcomePixels : WelcomePixels);
     font.setBold(true);
@@ -207,8 +211,11 @@ void TournamentDialog::reject() {
 }
 
 void TournamentDialog::done(int result) {
-    if (!MayClose())
-        return;
+    if (MayClose())
+        Finish(result);
+}
+
+void TournamentDialog::Finish(int result) {
     refresh.stop();
     connectionCheck.stop();
     balloon->close();

@@ -56,6 +56,7 @@ class TournamentDialog : public QDialog {
     void ShowTables();
     void ShowOwn();
     void ShowNotice(const QString& text);
+    void Finish(int result);
     bool MayClose() const;
 
     TournamentLobby& lobby;

@@ -9,12 +9,18 @@
 #include "ui/dialogs/online/OnlineParts.h"
 #include "ui/dialogs/tournament/TournamentSeatHost.h"
 
+#include <QHostAddress>
+
 namespace tavlira {
 namespace {
 
-// The highest table's port must be a port.
-bool PortsUsable(int table1Port) {
-    return table1Port >= 2 && table1Port - 1 + online::TableCount <= 65535;
+// The list must name a table server the seats can reach: an IPv4 address,
+// and ports up to the tenth table's.
+bool TableServerUsable(const online::TableInfo& table1) {
+    QHostAddress address;
+    return address.setAddress(QString::fromStdString(table1.IP)) &&
+           address.protocol() == QAbstractSocket::IPv4Protocol && table1.Port >= 2 &&
+           table1.Port - 1 + online::TableCount <= 65535;
 }
 
 } // namespace
@@ -114,7 +120,7 @@ void TournamentLobby::TablesRead(std::optional<online::TableList> list) {
                                 tables = list.value_or(online::TableList{});
                                 status = read.value_or(online::ServerStatus{});
                                 serverOn = list && read && status.status == 'Y' &&
-                                           PortsUsable(tables[0].Port);
+                                           TableServerUsable(tables[0]);
                                 tablesReading = false;
                                 if (!serverOn)
                                     ShowServerOff();
@@ -135,6 +141,7 @@ void TournamentLobby::ShowServerOff() {
 
 void TournamentLobby::ClearSeat() {
     seat = {};
+    ++seatsCleared;
     emit TablesChanged();
 }
 
@@ -158,15 +165,17 @@ void TournamentLobby::PressSeat(int table, int number) {
 void TournamentLobby::Leave() {
     online::SeatRequest request{seat.seat, seat.table, 2, online::VacatedClient()};
     seatChanging = true;
-    account.Services().Send(request, this, [this](const ServiceAnswer& answer) {
-        const bool good =
-            answer.done && online::ReadSeatAnswer(answer.text) == online::SeatAnswer::Good;
-        if (good) {
-            seat = {};
-            host.LeaveSeat();
-        }
-        SeatChanged(good);
-    });
+    account.Services().Send(
+        request, this, [this, asked = seatsCleared](const ServiceAnswer& answer) {
+            const bool good =
+                answer.done && online::ReadSeatAnswer(answer.text) == online::SeatAnswer::Good;
+            // A deal that came meanwhile started the game: its connection stays.
+            if (good && asked == seatsCleared) {
+                seat = {};
+                host.LeaveSeat();
+            }
+            SeatChanged(good);
+        });
 }
 
 // Seat 2 is not taken against a player at the same address: the two seats

@@ -104,6 +104,8 @@ class TournamentLobby : public QObject {
     TournamentSeatHost& host;
     SeatPlace seat;
     bool seatChanging = false;
+    // Counts ClearSeat calls: an answer to an older seat operation is late.
+    int seatsCleared = 0;
     bool tablesReading = false;
     bool readAgain = false;
     bool ownReading = false;
