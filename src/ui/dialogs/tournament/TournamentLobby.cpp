@@ -60,11 +60,13 @@ void TournamentLobby::Open() {
     ownRead = false;
     emit OwnChanged();
     WebServices& services = account.Services();
-    services.Client().GetText(services.At(online::PublicIpPath), this,
-                              [this](const ServiceAnswer& answer) {
-                                  if (answer.done)
-                                      own.IP = online::ReadPublicIp(answer.text);
-                              });
+    services.Client().GetText(
+        services.At(online::PublicIpPath), this, [this](const ServiceAnswer& answer) {
+            // Only an address travels in the seat post.
+            const std::string ip = online::ReadPublicIp(answer.text);
+            if (answer.done && !QHostAddress(QString::fromStdString(ip)).isNull())
+                own.IP = ip;
+        });
     Refresh();
 }
 
