@@ -102,9 +102,9 @@ struct FakeSeatHost : TournamentSeatHost {
     bool error = false;
 };
 
-// tavlira-server in a folder of its own: Eve (password "secret1"), Bob, Cid
-// and Dan in the club, the tournament results below, and the table server on
-// `tablesHost` when given.
+// tavlira-server in a folder of its own: Eve, Bob, Cid, Dan and the
+// operator (each with the password "secret1") in the club, the tournament results below, and the
+// table server on `tablesHost` when given.
 class TournamentServer {
   public:
     explicit TournamentServer(const QString& tablesHost) {
@@ -112,7 +112,7 @@ class TournamentServer {
         {
             server::InitPasswords();
             const auto storage = server::OpenStorage(server::OpenSqlite(db));
-            for (const char* nick : {"Eve", "Bob", "Cid", "Dan"}) {
+            for (const char* nick : {"Eve", "Bob", "Cid", "Dan", "Tablekeeper"}) {
                 online::Account account;
                 account.Nick = nick;
                 account.City = "Rome";
@@ -161,13 +161,13 @@ class TournamentServer {
 // A logged-in Eve with the lobby and its dialog, notices recorded.
 class LobbyTest : public ::testing::Test {
   protected:
-    void Start(const QString& tablesHost) {
+    void Start(const QString& tablesHost, const std::string& nick = "Eve") {
         server = std::make_unique<TournamentServer>(tablesHost);
         ASSERT_TRUE(server->base) << server->output.constData();
         services = std::make_unique<WebServices>(server->base);
         account = std::make_unique<OnlineAccount>(*services, family.path().toStdString());
         bool loggedIn = false;
-        account->LogIn("Eve", "secret1", false, [&](bool done) { loggedIn = done; });
+        account->LogIn(nick, "secret1", false, [&](bool done) { loggedIn = done; });
         ASSERT_TRUE(RunUntil([&] { return loggedIn && services->Client().Pending() == 0; }));
         lobby = std::make_unique<TournamentLobby>(*account, host);
         QObject::connect(lobby.get(), &TournamentLobby::Refused, [this] { ++refusals; });
@@ -311,6 +311,21 @@ TEST_F(LobbyTest, SeatsAreTakenLeftAndGivenUpAgainstTheServer) {
     ASSERT_TRUE(lobby->Seat().Seated());
     lobby->Dealt(true);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+// The operator may send its seat to another table server and sit opposite
+// its own address.
+TEST_F(LobbyTest, TheOperatorChoosesTheTableServerAddress) {
+    ASSERT_NO_FATAL_FAILURE(Start("127.0.0.2", std::string(OperatorNick)));
+    EXPECT_FALSE(dialog->AddressBox()->isHidden());
+    dialog->AddressBox()->setText("127.0.0.3");
+    Seat(2, 1, "Bob");
+    lobby->PressSeat(2, 2);
+    Settle();
+    EXPECT_EQ(dialog->LastNotice(), "");
+    ASSERT_EQ(host.connects.size(), 1u);
+    EXPECT_EQ(host.connects[0].host, "127.0.0.3");
+    EXPECT_EQ(host.connects[0].port, server->basePort + 2);
 }
 
 TEST_F(LobbyTest, AServerWithoutTablesOffersNoSeat) {
