@@ -112,8 +112,22 @@ MainWindow::~MainWindow() {
     SetGraphPictures({});
 }
 
-// The icons of the menu's two columns. The tournament's lobby comes with a
-// later version: a logged-in player is told so.
+void MainWindow::UseTournamentSeats(TournamentSeatHost& seats) {
+    tournament = std::make_unique<TournamentDialogs>(
+        this, dialogs, onlineAccount, onlineDialogs, seats,
+        [this] { return !graphPack->Picture("GTouch").isNull(); });
+    connect(&tournament->Lobby(), &TournamentLobby::Refused, this, &MainWindow::PlayFailure);
+}
+
+void MainWindow::OpenTournament() {
+    if (tournament)
+        return tournament->Open();
+    dialogs.Notice(ScreenText(Text(onlineAccount.LoggedIn() ? words::NotAvailableYet
+                                                            : words::LogInToYourAccount)),
+                   {}, {});
+}
+
+// The icons of the menu's two columns.
 void MainWindow::OpenMenuIcon(MenuIcon icon) {
     switch (icon) {
     case MenuIcon::Help:
@@ -123,10 +137,7 @@ void MainWindow::OpenMenuIcon(MenuIcon icon) {
     case MenuIcon::Support:
         return dialogs.Support();
     case MenuIcon::Tournament:
-        return dialogs.Notice(
-            ScreenText(Text(onlineAccount.LoggedIn() ? words::NotAvailableYet
-                                                     : words::LogInToYourAccount)),
-            {}, {});
+        return OpenTournament();
     case MenuIcon::WorldTopTen:
         return onlineDialogs.WorldTopTen();
     case MenuIcon::Statistics:
@@ -557,6 +568,13 @@ void MainWindow::OpenLogin(int number) {
     controls.lastAddress = FromBytes(settings.ServerIp);
     controls.lastPort = FromBytes(settings.ServerPort);
     controls.localAddresses = LocalAddresses;
+    controls.publicAddress = [this](QObject* receiver, std::function<void(const QString&)> shown) {
+        webServices.Client().GetText(webServices.At(online::PublicIpPath), receiver,
+                                     [shown](const ServiceAnswer& answer) {
+                                         if (answer.done)
+                                             shown(FromBytes(online::ReadPublicIp(answer.text)));
+                                     });
+    };
     controls.connect = [this](bool host, const std::string& name, const QString& address,
                               quint16 port) {
         Settings& remembered = session.CurrentSettings();

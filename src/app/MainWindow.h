@@ -11,6 +11,7 @@
 #include "ui/dialogs/online/OnlineAccount.h"
 #include "ui/dialogs/online/OnlineDialogs.h"
 #include "ui/dialogs/options/OptionsHost.h"
+#include "ui/dialogs/tournament/TournamentDialogs.h"
 #include "ui/menu/MenuLayout.h"
 #include "ui/recording/GifRecorder.h"
 #include "ui/table/TableScale.h"
@@ -82,6 +83,12 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     WebServices& Services() { return webServices; }
     OnlineAccount& Account() { return onlineAccount; }
     OnlineDialogs& Online() { return onlineDialogs; }
+    // The tournament's lobby opens once the table socket serves its seats;
+    // until then the menu's tournament picture says it is not available.
+    void UseTournamentSeats(TournamentSeatHost& seats);
+    // The tournament dialog, as the menu's tournament picture opens it.
+    void OpenTournament();
+    TournamentDialogs* Tournament() const { return tournament.get(); }
 
     // Opens the options dialog, as the menu's "Options" does.
     void ShowOptions();
@@ -166,6 +173,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     WebServices webServices;
     OnlineAccount onlineAccount;
     OnlineDialogs onlineDialogs;
+    std::unique_ptr<TournamentDialogs> tournament;
     PictureStore pictures;
     TableScale scale;
     Screen screen = Screen::Title;

@@ -14,6 +14,8 @@
 #include "ui/common/ToScreen.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/options/OptionsDialog.h"
+#include "ui/dialogs/tournament/TournamentDialogs.h"
+#include "ui/dialogs/tournament/TournamentSeatHost.h"
 #include "ui/window/MenuPage.h"
 
 #include <QApplication>
@@ -314,6 +316,42 @@ QImage Passport(MainWindow& window) {
     return GrabOnlineDialog(window, [&] { window.Online().Passport(); });
 }
 
+// The tournament as the player of TAVLIRA_SCREENSHOT_LOGIN ("nick:password",
+// on the server of --server) sees it on opening; without a log-in, the
+// notice that asks for one. The picture is taken before anyone could sit
+// down, so no table connection is made.
+class SeatsNotTaken : public TournamentSeatHost {
+    void ConnectSeat(const QString&, quint16, int, int) override {}
+    void LeaveSeat() override {}
+    bool TakeSocketError() override { return false; }
+};
+
+bool LogInForScreenshot(MainWindow& window) {
+    static SeatsNotTaken seats;
+    if (!window.Tournament())
+        window.UseTournamentSeats(seats);
+    const QString login = qEnvironmentVariable("TAVLIRA_SCREENSHOT_LOGIN");
+    if (login.isEmpty())
+        return true;
+    std::optional<bool> loggedIn;
+    window.Account().LogIn(login.section(':', 0, 0).toStdString(),
+                           login.section(':', 1).toStdString(), false,
+                           [&](bool done) { loggedIn = done; });
+    return Settle(window, [&] { return loggedIn.has_value(); }) && *loggedIn;
+}
+
+QImage Tournament(MainWindow& window) {
+    if (!LogInForScreenshot(window))
+        return {};
+    return GrabOnlineDialog(window, [&] { window.OpenTournament(); });
+}
+
+QImage TournamentTopTen(MainWindow& window) {
+    if (!LogInForScreenshot(window))
+        return {};
+    return GrabOnlineDialog(window, [&] { window.Tournament()->TopTen(); });
+}
+
 QImage About(MainWindow& window) {
     return GrabDialog([&] { window.Dialogs().About(); });
 }
@@ -360,6 +398,8 @@ const std::pair<const char*, QImage (*)(MainWindow&)> Screens[] = {
     {"worldstats", WorldStats},
     {"chat", Chat},
     {"passport", Passport},
+    {"tournament", Tournament},
+    {"tournamenttopten", TournamentTopTen},
 };
 
 } // namespace

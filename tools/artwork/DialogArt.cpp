@@ -280,6 +280,38 @@ QImage RedRibbon(QSize size) {
     return picture;
 }
 
+// "GTourOn" / "GTourOff": the tournament server's state, a globe with a
+// lamp, green while the server is on and red while it is off.
+QImage ServerState(bool on) {
+    QImage picture = Blank({48, 48});
+    QPainter p(&picture);
+    Begin(p);
+    QRadialGradient sea(QPointF(18, 16), 26);
+    sea.setColorAt(0, QColor(150, 200, 250));
+    sea.setColorAt(1, QColor(20, 70, 150));
+    p.setPen(QPen(QColor(10, 40, 90), 1.2));
+    p.setBrush(sea);
+    p.drawEllipse(QPointF(22, 22), 19, 19);
+    // Meridians and parallels.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(220, 240, 255, 150), 1));
+    p.drawEllipse(QPointF(22, 22), 8, 19);
+    p.drawLine(QPointF(22, 3), QPointF(22, 41));
+    for (double y : {13.0, 22.0, 31.0}) {
+        const double half = std::sqrt(19.0 * 19.0 - (y - 22) * (y - 22));
+        p.drawLine(QPointF(22 - half, y), QPointF(22 + half, y));
+    }
+    const QColor lamp = on ? QColor(40, 220, 60) : QColor(230, 40, 30);
+    QRadialGradient glow(QPointF(35, 34), 11);
+    glow.setColorAt(0, lamp.lighter(170));
+    glow.setColorAt(0.6, lamp);
+    glow.setColorAt(1, lamp.darker(160));
+    p.setPen(QPen(QColor(30, 30, 30), 1.2));
+    p.setBrush(glow);
+    p.drawEllipse(QPointF(36, 36), 10, 10);
+    return picture;
+}
+
 // The lettering laid over a red ribbon of the same size: gold letters on the
 // band.
 QImage RibbonLettering(QSize size, const QString& caption) {
@@ -299,6 +331,8 @@ QImage RibbonLettering(QSize size, const QString& caption) {
 bool WriteDialogArt(ResourceWriter& out) {
     if (!out.Add(ResourceType::RcData, "GSvitok", Scroll()) ||
         !out.Add(ResourceType::RcData, "GMedal", Medal()) ||
+        !out.Add(ResourceType::RcData, "GTourOn", ServerState(true)) ||
+        !out.Add(ResourceType::RcData, "GTourOff", ServerState(false)) ||
         !out.Add(ResourceType::RcData, "GCap550", AristocraticRibbon({550, 64})) ||
         !out.Add(ResourceType::RcData, "GCap300", AristocraticRibbon({300, 64})) ||
         !out.Add(ResourceType::RcData, "GLenta380x120", RedRibbon({380, 120})) ||

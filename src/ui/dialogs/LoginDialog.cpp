@@ -171,7 +171,7 @@ void LoginDialog::ChooseRole(bool host) {
 }
 
 // This machine's interface addresses, then its address on the internet
-// (empty until the online services exist), then the loopback.
+// (filled in once the web server has told it), then the loopback.
 void LoginDialog::ShowAddresses() {
     QStringList shown = duel->localAddresses();
     shown.append(QString());
@@ -182,6 +182,10 @@ void LoginDialog::ShowAddresses() {
         addressBoxes[i]->setToolTip(i + 1 == shown.size() ? ScreenText(Text(words::LoopbackHint))
                                                           : QString());
         addressBoxes[i]->show();
+    }
+    if (duel->publicAddress && shown.size() >= 2) {
+        QLineEdit* internet = addressBoxes[shown.size() - 2];
+        duel->publicAddress(internet, [internet](const QString& seen) { internet->setText(seen); });
     }
 }
 

@@ -49,6 +49,10 @@ class LoginDialog : public QDialog {
         QString lastPort;
         // The addresses of this machine's network interfaces.
         std::function<QStringList()> localAddresses;
+        // Asks for this machine's address on the internet: `shown` runs with
+        // it while `receiver` exists, and not at all when it cannot be read.
+        std::function<void(QObject* receiver, std::function<void(const QString&)> shown)>
+            publicAddress;
         // `name` in code page 1251; `address` is empty for a host.
         std::function<bool(bool host, const std::string& name, const QString& address,
                            std::uint16_t port)>

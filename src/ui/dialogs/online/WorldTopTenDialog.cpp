@@ -63,6 +63,10 @@ QString Lines(const std::vector<QStringList>& lines) {
 
 } // namespace
 
+QString RecordRowsText(const std::vector<online::RecordRow>& rows) {
+    return Lines(RecordLines(rows));
+}
+
 int BoardGameId(int board) {
     switch (board) {
     case 2:
@@ -194,7 +198,7 @@ void WorldTopTenDialog::Read() {
                 return;
             const auto read =
                 answer.done ? online::ReadTourTopTenAnswer(answer.text) : std::nullopt;
-            ShowRows(read ? std::optional(RecordLines(*read)) : std::nullopt);
+            rows->setText(read ? RecordRowsText(*read) : ScreenText(Text(words::NoConnect)));
         });
     }
     default:

@@ -69,4 +69,8 @@ class WorldTopTenDialog : public QDialog {
 // The game id of the record boards 2..4.
 int BoardGameId(int board);
 
+// Board rows as the boards draw them (place, nick, city, country, sex and
+// the value); rows whose nick is "#" are empty places and not drawn.
+QString RecordRowsText(const std::vector<online::RecordRow>& rows);
+
 } // namespace tavlira
