@@ -28,6 +28,7 @@ namespace tavlira {
 
 class ChatPanel;
 class DuelTable;
+class GameReplay;
 class MenuMusicAndRadio;
 class MenuMusic;
 class MenuRadio;
@@ -72,6 +73,10 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     QAction* SpeedAction() const { return speedAction; }
     QAction* NetworkModeAction() const { return networkModeAction; }
     QAction* HelpAction() const { return helpAction; }
+    QAction* ReplayAction() const { return replayAction; }
+    // The last finished game shown again, while it is on the table.
+    GameReplay* Replay() const { return replay.get(); }
+    QMenu* ReplayMenu() const { return replayMenu; }
     GifRecorder& Recorder() { return gifRecorder; }
     DuelTable& Duel() { return *duel; }
     ChatPanel* Chat() const { return chatPanel; }
@@ -160,6 +165,12 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     void CreateMusicAndRadio();
     void ShowRadio();
     void RadioNotFound();
+    // "Replay last game": the last finished game on the table again, with
+    // its own keys and pop-up menu until the player leaves it.
+    void ReplayLastGame();
+    void CreateReplayMenu();
+    bool ReplayKey(int key);
+    void LeaveReplay();
 
     Session session;
     DialogPresenter dialogs;
@@ -200,6 +211,12 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     MenuMusic* menuMusic = nullptr;
     std::unique_ptr<GraphPack> graphPack;
     WindowLook* look;
+    QAction* replayAction = nullptr;
+    std::unique_ptr<GameReplay> replay;
+    QMenu* replayMenu = nullptr;
+    QAction* replayPauseAction = nullptr;
+    QAction* replayStepAction = nullptr;
+    QAction* replayLeaveAction = nullptr;
 };
 
 } // namespace tavlira

@@ -3,8 +3,12 @@
 #include "game/SelfPlay.h"
 #include "gamelog/GameRecorder.h"
 #include "gamelog/LogReplay.h"
+#include "gamelog/MoveLogShelf.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tavlira {
 namespace {
@@ -143,6 +147,39 @@ TEST(MoveLog, ReplayRefusesWhatTheRulesDoNotComeTo) {
     MoveLog extra = log;
     extra.moves.push_back({LocalSeat, Move::Take(), 99});
     EXPECT_EQ(refused(extra), "line 99: a move after the end of the game");
+}
+
+// The shelf keeps the last 20 logs; the newest is the latest game's, and a
+// shelf that cannot be written says why and throws nothing.
+TEST(MoveLogShelf, KeepsTheLastGamesAndNamesWhyItCannot) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("tavlira-shelf-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    const std::vector<MoveLog> logs = RecordSelfPlay(MoveLogShelf::Kept + 5, 21, false);
+    MoveLogShelf shelf(folder / "MoveLogs");
+    EXPECT_FALSE(shelf.ReadNewest());
+    const auto start = std::chrono::system_clock::now();
+    for (std::size_t i = 0; i < logs.size(); ++i)
+        ASSERT_EQ(shelf.Keep(logs[i], start + std::chrono::milliseconds(i)), std::nullopt);
+    EXPECT_EQ(std::distance(fs::directory_iterator(shelf.Folder()), fs::directory_iterator()),
+              MoveLogShelf::Kept);
+    const auto newest = shelf.ReadNewest();
+    ASSERT_TRUE(newest && std::holds_alternative<MoveLog>(*newest));
+    EXPECT_EQ(std::get<MoveLog>(*newest), logs.back());
+
+    // A damaged newest log is refused, not replayed.
+    fs::resize_file(*shelf.Newest(), 100);
+    ASSERT_TRUE(std::holds_alternative<LogError>(*shelf.ReadNewest()));
+
+    // A file where the folder should be.
+    std::ofstream(folder / "blocked") << "x";
+    MoveLogShelf blocked(folder / "blocked");
+    const std::optional<std::string> why = blocked.Keep(logs[0], start);
+    ASSERT_TRUE(why);
+    EXPECT_NE(why->find("blocked"), std::string::npos);
+    EXPECT_FALSE(blocked.ReadNewest());
+    fs::remove_all(folder);
 }
 
 } // namespace
