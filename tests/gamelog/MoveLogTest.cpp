@@ -15,21 +15,36 @@ namespace {
 
 // Seeded games of the engine against itself, each written down by the
 // recorder as it is played.
+// A second recorder sees only the moves, as a driver that settles the game
+// within each move (a table seat) shows them: the last move comes with the
+// state of the game over. Both recorders must write the same logs.
 std::vector<MoveLog> RecordSelfPlay(int games, std::uint32_t seed, bool figures) {
     std::vector<MoveLog> logs;
+    std::vector<MoveLog> fromMoves;
     GameRecorder recorder([&logs](const MoveLog& log) { logs.push_back(log); });
+    GameRecorder moveRecorder([&fromMoves](const MoveLog& log) { fromMoves.push_back(log); });
     SeededRandom random(seed);
     GameState state;
     state.FiguresHavePoints = figures;
     for (int game = 0; game < games; ++game) {
         Outbox out;
         DealSelfPlayGame(state, random, out);
+        const GameState dealt = state;
         recorder.GameDealt(state);
+        moveRecorder.GameDealt(state);
+        std::vector<event::MoveMade> moves;
         do {
             recorder.GameStepped(state, out);
+            for (const Event& e : out)
+                if (const auto* made = std::get_if<event::MoveMade>(&e))
+                    moves.push_back(*made);
             out.clear();
         } while (SelfPlayTick(state, out));
+        for (std::size_t i = 0; i < moves.size(); ++i)
+            moveRecorder.MoveMade(i + 1 < moves.size() ? dealt : state, moves[i].seat,
+                                  moves[i].move);
     }
+    EXPECT_EQ(fromMoves, logs);
     return logs;
 }
 
