@@ -5,6 +5,7 @@
 #include "game/SelfPlay.h"
 #include "records/RecordStore.h"
 #include "sim/Arguments.h"
+#include "sim/Level.h"
 #include "sim/ScratchRecords.h"
 #include "sim/TcpConnection.h"
 
@@ -36,10 +37,13 @@ struct DuelOptions {
     bool figures = false;
     int counter = 0;
     milliseconds timeout{120'000};
+    // The expert's options with --level expert; the classic opponent's choices without.
+    std::optional<engine::ExpertOptions> expert;
 };
 
 DuelOptions ReadOptions(const std::vector<std::string>& args) {
-    const Arguments a(args, {"host", "join", "matches", "seed", "counter", "timeout"}, {"figures"});
+    const Arguments a(args, {"host", "join", "matches", "seed", "counter", "timeout", "level"},
+                      {"figures"});
     if (a.Has("host") == a.Has("join"))
         throw UsageError("give either --host PORT or --join ADDR:PORT");
     DuelOptions o;
@@ -72,6 +76,7 @@ DuelOptions ReadOptions(const std::vector<std::string>& args) {
         o.counter = static_cast<int>(a.Number("counter", 0, 99'999));
     if (a.Has("timeout"))
         o.timeout = milliseconds(1000 * a.Number("timeout", 1, 86'400));
+    o.expert = ReadLevel(a);
     return o;
 }
 
@@ -221,7 +226,7 @@ bool DuelPlayer::PlayMatch(TcpConnection& peer, Clock::time_point joinBy) {
                 Fail("the peer left during game " + std::to_string(match_.State().GamesAtTable));
             Take(link);
         }
-        if (ActAsPerson(match_)) {
+        if ((options_.expert && PlayExpertTurn(match_, *options_.expert)) || ActAsPerson(match_)) {
             Take(link);
             continue;
         }
