@@ -53,8 +53,8 @@ struct Node {
 // One search tree over the seat's information set.
 class Search {
   public:
-    Search(const PlayerView& view, double exploration, std::uint64_t seed)
-        : view_(view), exploration_(exploration), random_(seed) {
+    Search(const PlayerView& view, const ExpertOptions& options, std::uint64_t seed)
+        : view_(view), options_(options), random_(seed) {
         tree_.reserve(1 << 14);
         tree_.push_back(Node{});
     }
@@ -71,10 +71,12 @@ class Search {
     }
 
   private:
+    int AddChild(int parent, const Action& action, Seat mover);
+    int ChildFor(int parent, const Action& action, Seat mover);
     int SelectChild(int node, const std::vector<Action>& actions, const Action*& chosen);
 
     const PlayerView& view_;
-    double exploration_;
+    const ExpertOptions& options_;
     SplitMix random_;
     std::vector<Node> tree_;
     std::vector<CardSlot> unseen_;
@@ -102,8 +104,9 @@ int Search::SelectChild(int node, const std::vector<Action>& actions, const Acti
         }
         Node& child = tree_[static_cast<size_t>(match)];
         ++child.available;
-        const double score = child.reward / child.visits +
-                             exploration_ * std::sqrt(std::log(child.available) / child.visits);
+        const double score =
+            child.reward / child.visits +
+            options_.exploration * std::sqrt(std::log(child.available) / child.visits);
         if (score > bestScore) {
             bestScore = score;
             best = match;
@@ -117,6 +120,26 @@ int Search::SelectChild(int node, const std::vector<Action>& actions, const Acti
     return best;
 }
 
+int Search::AddChild(int parent, const Action& action, Seat mover) {
+    Node child;
+    child.action = action;
+    child.mover = mover;
+    child.parent = parent;
+    child.available = 1;
+    tree_.push_back(std::move(child));
+    const int added = static_cast<int>(tree_.size()) - 1;
+    tree_[static_cast<size_t>(parent)].children.push_back(added);
+    return added;
+}
+
+// The child reached by `action`, added when it is new.
+int Search::ChildFor(int parent, const Action& action, Seat mover) {
+    for (const int child : tree_[static_cast<size_t>(parent)].children)
+        if (tree_[static_cast<size_t>(child)].action.Key() == action.Key())
+            return child;
+    return AddChild(parent, action, mover);
+}
+
 void Search::Round() {
     // One world that fits what the seat knows.
     unseen_ = view_.unseen;
@@ -127,28 +150,32 @@ void Search::Round() {
     // Down the tree while every turn here has been tried; one new node.
     int node = 0;
     while (!world.Over()) {
-        world.LegalActions(actions_);
+        const Seat mover = world.Mover();
+        if (options_.classicOpponent && mover != view_.seat) {
+            // The opponent's turn as the classic opponent makes it, kept in
+            // the tree so the seat's later turns know what it saw.
+            Action classic;
+            if (!world.ClassicAction(classic)) {
+                world.EndByNoMove();
+                break;
+            }
+            world.Apply(classic);
+            node = ChildFor(node, classic, mover);
+            continue;
+        }
+        world.LegalActions(actions_, options_.capturesPerCard);
         if (actions_.empty()) {
             world.EndByNoMove();
             break;
         }
         const Action* chosen = nullptr;
         const int next = SelectChild(node, actions_, chosen);
-        const Seat mover = world.Mover();
         world.Apply(*chosen);
         if (next >= 0) {
             node = next;
             continue;
         }
-        Node child;
-        child.action = *chosen;
-        child.mover = mover;
-        child.parent = node;
-        child.available = 1;
-        tree_.push_back(std::move(child));
-        const int added = static_cast<int>(tree_.size()) - 1;
-        tree_[static_cast<size_t>(node)].children.push_back(added);
-        node = added;
+        node = AddChild(node, *chosen, mover);
         break;
     }
 
@@ -199,7 +226,7 @@ ExpertChoice ExpertDecide(const PlayerView& view, const ExpertOptions& options,
     // and the table decide them.
     const Position known(view, view.unseen);
     std::vector<Action> open;
-    known.LegalActions(open);
+    known.LegalActions(open, options.capturesPerCard);
     if (figures != nullptr)
         *figures = {0, static_cast<int>(open.size())};
     if (open.empty())
@@ -215,7 +242,7 @@ ExpertChoice ExpertDecide(const PlayerView& view, const ExpertOptions& options,
     std::vector<Search> searches;
     searches.reserve(static_cast<size_t>(threads));
     for (int t = 0; t < threads; ++t)
-        searches.emplace_back(view, options.exploration, ThreadSeed(options.seed, t));
+        searches.emplace_back(view, options, ThreadSeed(options.seed, t));
     std::vector<long long> rounds(static_cast<size_t>(threads), 0);
 
     const auto run = [&](int t) {

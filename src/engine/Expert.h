@@ -30,6 +30,12 @@ struct ExpertOptions {
     // Weight of trying a turn seldom tried against taking the best so far
     // (UCB1, on points won per game scaled to -1..1).
     double exploration = 0.7;
+    // The most captures weighed for one hand card, the best rated first.
+    int capturesPerCard = 8;
+    // Whether the search expects the opponent to choose as the classic
+    // computer opponent does (as its playouts do) rather than weighing
+    // every turn the opponent might make.
+    bool classicOpponent = false;
 };
 
 // One whole turn of `seat`: the hand card and either the table cards it

@@ -36,7 +36,7 @@ Position::Position(const PlayerView& view, const std::vector<CardSlot>& unseen)
         stock_[static_cast<size_t>(stockEnd_++)] = unseen[next];
 }
 
-void Position::LegalActions(std::vector<Action>& actions) const {
+void Position::LegalActions(std::vector<Action>& actions, int capturesPerCard) const {
     actions.clear();
     if (over_)
         return;
@@ -78,7 +78,8 @@ void Position::LegalActions(std::vector<Action>& actions) const {
                 return a.rating > b.rating;
             return a.take < b.take;
         });
-        const size_t kept = std::min(captures.size(), static_cast<size_t>(CapturesPerCard));
+        const size_t kept =
+            std::min(captures.size(), static_cast<size_t>(std::max(capturesPerCard, 1)));
         for (size_t i = 0; i < kept; ++i)
             actions.push_back({played.code, static_cast<std::uint8_t>(place), captures[i].take, 0});
     }

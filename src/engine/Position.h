@@ -32,10 +32,6 @@ struct Action {
     }
 };
 
-// The most captures the expert weighs for one hand card (a jack that takes
-// any selection would otherwise bring up to 255): the best rated ones.
-inline constexpr int CapturesPerCard = 8;
-
 class Position {
   public:
     // The world where the unseen cards lie as `unseen` lists them after a
@@ -46,9 +42,10 @@ class Position {
     Seat Mover() const { return mover_; }
 
     // The mover's turns: every hand card's legal captures (the best rated
-    // CapturesPerCard of them) and, with a free table place, its lay-off to
-    // the lowest one. None means the game is over by "No move".
-    void LegalActions(std::vector<Action>& actions) const;
+    // `capturesPerCard` of them: a jack that takes any selection would
+    // otherwise bring up to 255) and, with a free table place, its lay-off
+    // to the lowest one. None means the game is over by "No move".
+    void LegalActions(std::vector<Action>& actions, int capturesPerCard) const;
     // The classic opponent's turn: the best capture, else its lay-off list.
     // False when the mover has no move.
     bool ClassicAction(Action& action) const;

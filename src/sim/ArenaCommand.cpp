@@ -3,6 +3,7 @@
 #include "engine/Arena.h"
 #include "sim/Arguments.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace tavlira::sim {
@@ -14,10 +15,23 @@ std::string Fixed(double x) {
     return buffer;
 }
 
+// A decimal number in [min, max], written with a point.
+double Decimal(const Arguments& a, const std::string& name, double min, double max) {
+    const std::string& text = a.Text(name);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value >= min && value <= max))
+        throw UsageError("--" + name + " wants a number from " + Fixed(min) + " to " + Fixed(max) +
+                         ", not '" + text + "'");
+    return value;
+}
+
 } // namespace
 
 void ArenaCommand(const std::vector<std::string>& args, std::ostream& out) {
-    const Arguments a(args, {"deals", "budget-ms", "playouts", "threads", "seed"}, {"figures"});
+    const Arguments a(
+        args, {"deals", "budget-ms", "playouts", "threads", "seed", "exploration", "captures"},
+        {"figures", "classic-opponent"});
     engine::ArenaOptions options;
     options.deals = static_cast<int>(a.Number("deals", 1, 10'000'000));
     options.figuresHavePoints = a.Has("figures");
@@ -28,6 +42,11 @@ void ArenaCommand(const std::vector<std::string>& args, std::ostream& out) {
         options.expert.playouts = static_cast<int>(a.Number("playouts", 1, 100'000'000));
     if (a.Has("threads"))
         options.expert.threads = static_cast<int>(a.Number("threads", 1, 64));
+    if (a.Has("exploration"))
+        options.expert.exploration = Decimal(a, "exploration", 0.0, 10.0);
+    if (a.Has("captures"))
+        options.expert.capturesPerCard = static_cast<int>(a.Number("captures", 1, 255));
+    options.expert.classicOpponent = a.Has("classic-opponent");
     const engine::ArenaTotals totals = engine::PlayArena(options);
     out << "deals=" << totals.deals << '\n'
         << "expert.points=" << totals.expertPoints << '\n'
