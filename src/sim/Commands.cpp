@@ -3,6 +3,7 @@
 #include "game/CaptureSearch.h"
 #include "game/LayOff.h"
 #include "game/SelfPlay.h"
+#include "sim/ArenaCommand.h"
 #include "sim/Arguments.h"
 #include "sim/CalendarCommand.h"
 #include "sim/DuelCommand.h"
@@ -125,11 +126,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     static const std::map<std::string, Command> commands = {
         {"play", PlayCommand},   {"best", BestCommand},         {"layoff", LayOffCommand},
         {"match", MatchCommand}, {"calendar", CalendarCommand}, {"duel", DuelCommand},
-        {"table", TableCommand}, {"replay", ReplayCommand}};
+        {"table", TableCommand}, {"arena", ArenaCommand},       {"replay", ReplayCommand}};
     try {
         if (args.empty())
-            throw UsageError(
-                "usage: tavlira-sim play|best|layoff|match|calendar|duel|table|replay [options]");
+            throw UsageError("usage: tavlira-sim "
+                             "play|best|layoff|match|calendar|duel|table|arena|replay [options]");
         const auto command = commands.find(args[0]);
         if (command == commands.end())
             throw UsageError("unknown command '" + args[0] + "'");

@@ -5,6 +5,7 @@
 #include "game/SelfPlay.h"
 #include "records/RecordStore.h"
 #include "sim/Arguments.h"
+#include "sim/Level.h"
 #include "sim/MoveLogFolder.h"
 #include "sim/ScratchRecords.h"
 #include "sim/TcpConnection.h"
@@ -37,11 +38,14 @@ struct DuelOptions {
     bool figures = false;
     int counter = 0;
     milliseconds timeout{120'000};
+    // The expert's options with --level expert; the classic opponent's choices without.
+    std::optional<engine::ExpertOptions> expert;
     std::optional<std::string> log; // the folder of the move logs
 };
 
 DuelOptions ReadOptions(const std::vector<std::string>& args) {
-    const Arguments a(args, {"host", "join", "matches", "seed", "counter", "timeout", "log"},
+    const Arguments a(args,
+                      {"host", "join", "matches", "seed", "counter", "timeout", "level", "log"},
                       {"figures"});
     if (a.Has("host") == a.Has("join"))
         throw UsageError("give either --host PORT or --join ADDR:PORT");
@@ -75,6 +79,7 @@ DuelOptions ReadOptions(const std::vector<std::string>& args) {
         o.counter = static_cast<int>(a.Number("counter", 0, 99'999));
     if (a.Has("timeout"))
         o.timeout = milliseconds(1000 * a.Number("timeout", 1, 86'400));
+    o.expert = ReadLevel(a);
     o.log = a.Optional("log");
     return o;
 }
@@ -230,7 +235,7 @@ bool DuelPlayer::PlayMatch(TcpConnection& peer, Clock::time_point joinBy) {
                 Fail("the peer left during game " + std::to_string(match_.State().GamesAtTable));
             Take(link);
         }
-        if (ActAsPerson(match_)) {
+        if ((options_.expert && PlayExpertTurn(match_, *options_.expert)) || ActAsPerson(match_)) {
             Take(link);
             continue;
         }

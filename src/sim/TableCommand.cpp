@@ -3,6 +3,7 @@
 #include "game/Scoring.h"
 #include "net/TableSeatGame.h"
 #include "sim/Arguments.h"
+#include "sim/Level.h"
 #include "sim/MoveLogFolder.h"
 #include "sim/TcpConnection.h"
 
@@ -46,8 +47,10 @@ struct Options {
     int basePort = 0;
     int table = 1;
     TableSeat seat = TableSeat::First;
-    int stallAfter = -1;            // own moves before falling silent; -1 never
-    int leaveAfter = -1;            // own moves before leaving; -1 never
+    int stallAfter = -1; // own moves before falling silent; -1 never
+    int leaveAfter = -1; // own moves before leaving; -1 never
+    // The expert's options with --level expert; the classic opponent's choices without.
+    std::optional<engine::ExpertOptions> expert;
     std::optional<std::string> log; // the folder of the move logs
 };
 
@@ -133,10 +136,19 @@ class HeadlessSeat {
     int MakeMoves(net::TableSeatGame& table) {
         if (!table.Running())
             return 0;
-        const int sent = SendMoves(table, table.ComputerChoice());
+        const int sent = SendMoves(table, Choice(table));
         if (const auto frame = table.ConfirmEnd())
             Send(*frame);
         return sent;
+    }
+
+    // This seat's moves now, by its level.
+    std::vector<tavlira::Move> Choice(const net::TableSeatGame& table) const {
+        const GameState& game = table.Game();
+        if (!options_.expert || !engine::MayBeginTurn(game, LocalSeat))
+            return table.ComputerChoice();
+        return engine::MovesFor(game, LocalSeat,
+                                engine::ExpertTurn(game, LocalSeat, *options_.expert));
     }
 
     int SendMoves(net::TableSeatGame& table, const std::vector<tavlira::Move>& moves) {
@@ -194,7 +206,8 @@ bool IsIpv4Address(const std::string& address) {
 
 Options ReadOptions(const std::vector<std::string>& args, int& games) {
     const Arguments a(
-        args, {"server", "table", "seat", "games", "stall-after", "leave-after", "log"}, {});
+        args, {"server", "table", "seat", "games", "stall-after", "leave-after", "level", "log"},
+        {});
     Options options;
     const std::string& server = a.Text("server");
     const std::size_t colon = server.rfind(':');
@@ -212,6 +225,7 @@ Options ReadOptions(const std::vector<std::string>& args, int& games) {
         options.stallAfter = static_cast<int>(a.Number("stall-after", 0, 1000));
     if (a.Has("leave-after"))
         options.leaveAfter = static_cast<int>(a.Number("leave-after", 0, 1000));
+    options.expert = ReadLevel(a);
     options.log = a.Optional("log");
     return options;
 }

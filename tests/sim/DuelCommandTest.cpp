@@ -93,6 +93,18 @@ TEST_F(SimDuelTest, TwoBotsPlayWholeMatchesAndPrintTheSameTotals) {
     }
 }
 
+TEST_F(SimDuelTest, AnExpertBotPlaysAWholeMatchAgainstAClassicOne) {
+    std::unique_ptr<SimProcess> host;
+    const std::uint16_t port = Host(host, {"--seed", "3", "--level", "expert"});
+    SimProcess client = Join(port, {"--level", "classic"});
+    const SimProcess::Ended clientEnd = client.Wait();
+    const SimProcess::Ended hostEnd = host->Wait();
+    ASSERT_EQ(hostEnd.status, 0) << hostEnd.err;
+    ASSERT_EQ(clientEnd.status, 0) << clientEnd.err;
+    EXPECT_EQ(WithoutPortLine(hostEnd.out), clientEnd.out);
+    EXPECT_NE(clientEnd.out.find("games=2\n"), std::string::npos) << clientEnd.out;
+}
+
 TEST_F(SimDuelTest, TheTotalsArePinned) {
     // Two matches from seed 11, the host's counter odd and the client's even.
     // A change of play, of the protocol's moves or of the deal changes this;
