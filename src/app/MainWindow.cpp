@@ -40,6 +40,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace tavlira {
 namespace {} // namespace
@@ -303,6 +304,19 @@ void MainWindow::CreatePopupMenu() {
     replayAction = popupMenu->addAction(QString(), this, &MainWindow::ReplayLastGame);
     replayAction->setEnabled(false);
     CreateReplayMenu();
+    hintAction = popupMenu->addAction(QString(), this, &MainWindow::AskMoveHint);
+    hintAction->setShortcut(QKeySequence(Qt::Key_H));
+    hintAction->setShortcutVisibleInContextMenu(true);
+    connect(popupMenu, &QMenu::aboutToShow, this,
+            [this] { hintAction->setEnabled(MoveHintAllowed()); });
+    connect(&hintSearch, &QFutureWatcher<engine::ExpertChoice>::finished, this, [this] {
+        const engine::ExpertChoice choice = hintSearch.result();
+        const GameState& now = session.CurrentMatch().State();
+        const bool sameTurn = MoveHintAllowed() && now.GameCounter == hintAskedAt.GameCounter &&
+                              now.Hand == hintAskedAt.Hand && now.Table == hintAskedAt.Table;
+        if (!choice.noMove && sameTurn)
+            tableView->ShowMoveHint({choice.handPlace, choice.capture, choice.layOffPlace});
+    });
     generalScoreAction->setEnabled(false);
     quitAction->setEnabled(false);
     changeNameAction->setEnabled(false);
@@ -325,6 +339,7 @@ void MainWindow::ApplyLanguage() {
     replayPauseAction->setText(ScreenText(Text(words::PauseReplay)));
     replayStepAction->setText(ScreenText(Text(words::NextMove)));
     replayLeaveAction->setText(ScreenText(Text(words::ExitToMenu)));
+    hintAction->setText(ScreenText(Text(words::Hint)));
 }
 
 // --- Window size and screens
@@ -516,6 +531,10 @@ void MainWindow::LeaveTitle() {
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (replay && !event->isAutoRepeat() && ReplayKey(event->key()))
         return;
+    if (event->key() == Qt::Key_H && screen == Screen::Table && !event->isAutoRepeat()) {
+        AskMoveHint();
+        return;
+    }
     if (screen == Screen::Title && !event->isAutoRepeat()) {
         LeaveTitle();
         return;
@@ -880,6 +899,26 @@ void MainWindow::LeaveReplay() {
     replay->Leave();
     replay.reset();
     replayAction->setEnabled(true);
+}
+
+// --- The expert's hint
+
+bool MainWindow::MoveHintAllowed() const {
+    const Match& match = session.CurrentMatch();
+    const GameState& state = match.State();
+    return screen == Screen::Table && !replay && state.TableActive &&
+           state.Mode == PlayMode::Computer && !state.RatedSeries &&
+           match.PlayerOf(LocalSeat) == Player::Person && engine::MayBeginTurn(state, LocalSeat);
+}
+
+void MainWindow::AskMoveHint() {
+    if (!MoveHintAllowed() || session.Queue().Busy() || hintSearch.isRunning())
+        return;
+    hintAskedAt = session.CurrentMatch().State();
+    // The worker reads its own copy of the game: the match goes on untouched.
+    hintSearch.setFuture(QtConcurrent::run([state = hintAskedAt, options = hintOptions] {
+        return engine::ExpertTurn(state, LocalSeat, options);
+    }));
 }
 
 } // namespace tavlira

@@ -5,6 +5,7 @@
 // decides no rule.
 
 #include "app/Session.h"
+#include "engine/Expert.h"
 #include "online/qt/WebServices.h"
 #include "ui/artwork/PictureStore.h"
 #include "ui/dialogs/DialogPresenter.h"
@@ -16,6 +17,7 @@
 #include "ui/table/TableScale.h"
 #include "ui/window/EventQueue.h"
 
+#include <QFutureWatcher>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTimer>
@@ -77,6 +79,20 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     // The last finished game shown again, while it is on the table.
     GameReplay* Replay() const { return replay.get(); }
     QMenu* ReplayMenu() const { return replayMenu; }
+    QAction* HintAction() const { return hintAction; }
+    // "Hint" (or the H key): the expert's move for the person's turn, shown
+    // at the table without being made. The search runs on a worker thread
+    // for its time budget, so the window never waits for it; the answer is
+    // shown only if the turn is still the one it was asked for.
+    void AskMoveHint();
+    // Whether a hint may be asked now: the person's turn against the
+    // computer, outside rated play.
+    bool MoveHintAllowed() const;
+    // The expert's options for hints; tests fix its playouts for a
+    // repeatable answer.
+    void SetHintOptions(const engine::ExpertOptions& options) { hintOptions = options; }
+    const engine::ExpertOptions& HintOptions() const { return hintOptions; }
+    bool MoveHintPending() const { return hintSearch.isRunning(); }
     GifRecorder& Recorder() { return gifRecorder; }
     DuelTable& Duel() { return *duel; }
     ChatPanel* Chat() const { return chatPanel; }
@@ -217,6 +233,10 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     QAction* replayPauseAction = nullptr;
     QAction* replayStepAction = nullptr;
     QAction* replayLeaveAction = nullptr;
+    QAction* hintAction = nullptr;
+    engine::ExpertOptions hintOptions{.budgetMs = 400};
+    QFutureWatcher<engine::ExpertChoice> hintSearch;
+    GameState hintAskedAt; // the turn the pending hint is for
 };
 
 } // namespace tavlira
