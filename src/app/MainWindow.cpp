@@ -313,7 +313,8 @@ void MainWindow::CreatePopupMenu() {
         const engine::ExpertChoice choice = hintSearch.result();
         const GameState& now = session.CurrentMatch().State();
         const bool sameTurn = MoveHintAllowed() && now.GameCounter == hintAskedAt.GameCounter &&
-                              now.Hand == hintAskedAt.Hand && now.Table == hintAskedAt.Table;
+                              now.Hand == hintAskedAt.Hand && now.Table == hintAskedAt.Table &&
+                              now.PickedHandSlot == hintAskedAt.PickedHandSlot;
         if (!choice.noMove && sameTurn)
             tableView->ShowMoveHint({choice.handPlace, choice.capture, choice.layOffPlace});
     });
@@ -468,7 +469,7 @@ void MainWindow::Apply(const MatchEvent& event) {
             using E = std::decay_t<decltype(e)>;
             if constexpr (std::is_same_v<E, Event>) {
                 tableView->ApplyGameEvent(e);
-                gifFinishDue |= std::holds_alternative<event::GameFinished>(e);
+                gifFinishDue |= std::holds_alternative<event::GameFinished>(e) && !replay;
             } else if constexpr (std::is_same_v<E, match_event::Buttons>)
                 tableView->ApplyButtons(e.buttons);
             else if constexpr (std::is_same_v<E, match_event::ShowScreen>) {
