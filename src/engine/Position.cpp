@@ -10,6 +10,50 @@
 namespace tavlira::engine {
 namespace {
 
+// Each card's place in the classic opponent's lay-off lists, so the first
+// listed card of a hand is found without walking a list of 52.
+class LayOffOrder {
+  public:
+    LayOffOrder() {
+        for (int n = 0; n < DeckSize; ++n) {
+            const CardCode card = AllCards()[n];
+            rankIndex_[static_cast<unsigned char>(card.rank)] = static_cast<std::uint8_t>(n / 4);
+            suitIndex_[static_cast<unsigned char>(card.suit)] = static_cast<std::uint8_t>(n % 4);
+        }
+        for (const bool figures : {false, true}) {
+            const auto list = LayOffPriority(figures);
+            for (size_t i = 0; i < list.size(); ++i)
+                order_[figures ? 1 : 0][Index(list[i])] = static_cast<std::uint8_t>(i);
+        }
+    }
+    // The hand place of the first listed card, as ChooseLayOff finds it.
+    int Choose(const HandRow& hand, bool figures) const {
+        int chosen = 0;
+        int first = DeckSize;
+        for (int place = 1; place <= HandPlaces; ++place) {
+            if (hand[place].IsEmpty())
+                continue;
+            const int at = order_[figures ? 1 : 0][Index(hand[place].code)];
+            if (at < first) {
+                first = at;
+                chosen = place;
+            }
+        }
+        return chosen;
+    }
+
+  private:
+    size_t Index(CardCode card) const {
+        return 4u * rankIndex_[static_cast<unsigned char>(card.rank)] +
+               suitIndex_[static_cast<unsigned char>(card.suit)];
+    }
+    std::array<std::uint8_t, 256> rankIndex_{};
+    std::array<std::uint8_t, 256> suitIndex_{};
+    std::array<std::uint8_t, DeckSize> order_[2]{};
+};
+
+const LayOffOrder kLayOffOrder;
+
 int LowestFreePlace(const TableRow& table) {
     for (int place = 1; place <= TablePlaces; ++place)
         if (table[place].IsEmpty())
@@ -98,7 +142,7 @@ bool Position::ClassicAction(Action& action) const {
     const int free = LowestFreePlace(table_);
     if (free == 0)
         return false;
-    const int place = ChooseLayOff(hand, figures_);
+    const int place = kLayOffOrder.Choose(hand, figures_);
     action = {hand[place].code, static_cast<std::uint8_t>(place), 0,
               static_cast<std::uint8_t>(free)};
     return true;

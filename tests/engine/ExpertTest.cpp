@@ -1,8 +1,10 @@
 #include "engine/Expert.h"
 
 #include "../game/GameFixtures.h"
+#include "engine/Position.h"
 #include "game/GameTick.h"
 #include "game/Play.h"
+#include "game/Scoring.h"
 #include "game/SelfPlay.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +13,6 @@ namespace tavlira::engine {
 namespace {
 
 using testing::Places;
-using testing::Position;
 
 ExpertOptions Playouts(int playouts, std::uint64_t seed = 7) {
     ExpertOptions options;
@@ -93,6 +94,37 @@ TEST(Expert, PlaysOnlyLegalTurnsAtBothSeatsWithAndWithoutFigures) {
     }
 }
 
+// The world the expert imagines, given the true hidden cards, is the game
+// itself: played out with the classic opponent's choices it ends exactly as
+// the real game of the classic opponent against itself does.
+TEST(ExpertWorld, PlaysOutAsTheGameItselfWhenTheHiddenCardsAreTheTrueOnes) {
+    for (const bool figures : {false, true}) {
+        for (const std::uint32_t seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+            for (const int steps : {0, 7, 19, 40}) {
+                GameState state = MidGame(seed, steps, figures);
+                if (!IsSeatTurn(state.Mover) || !MayBeginTurn(state, SeatOf(state.Mover)))
+                    continue;
+                const Seat seat = SeatOf(state.Mover);
+                std::vector<CardSlot> truth;
+                for (const CardSlot& slot : state.Hand[OtherSeat(seat)])
+                    if (!slot.IsEmpty())
+                        truth.push_back(slot);
+                for (int position = state.NextCard; position <= DeckSize; ++position)
+                    truth.push_back(state.Deck[position]);
+                Position world(ViewOf(state, seat), truth);
+                world.PlayOut();
+
+                Outbox out;
+                while (SelfPlayTick(state, out))
+                    out.clear();
+                const GamePoints points = ScoreGame(state);
+                EXPECT_EQ(world.Points()[1], points.seat1) << seed << "/" << steps;
+                EXPECT_EQ(world.Points()[2], points.seat2) << seed << "/" << steps;
+            }
+        }
+    }
+}
+
 TEST(Expert, ChoosesFromTheSeatsViewAlone) {
     // The same seat's view in two worlds that differ only in what it cannot
     // see: the opponent's hand and the order of the stock.
@@ -140,7 +172,7 @@ TEST(Expert, GivesTheSameChoiceForTheSameSeedOnAnyNumberOfThreads) {
 TEST(Expert, TakesTheWinningCaptureAndSaysNoMoveWhenThereIsNone) {
     // The last cards of a game: taking the ten of diamonds with the ten of
     // hearts wins its point; a lay-off would leave it to the opponent's ten.
-    GameState state = Position({"1п"}, {"2б", "1ч"}, {"3п", "1б"}, LocalSeat);
+    GameState state = testing::Position({"1п"}, {"2б", "1ч"}, {"3п", "1б"}, LocalSeat);
     state.NextCard = DeckSize + 1;
     state.StockLeft = 0;
     const ExpertChoice choice = ExpertTurn(state, LocalSeat, Playouts(400));
@@ -151,8 +183,8 @@ TEST(Expert, TakesTheWinningCaptureAndSaysNoMoveWhenThereIsNone) {
     CarryOut(state, LocalSeat, choice);
 
     // A full table the hand cannot take from: no move, and nothing to do.
-    GameState full =
-        Position({"9п"}, {"5ч"}, {"7п", "7б", "7ч", "8п", "8б", "8ч", "9б", "9ч"}, LocalSeat);
+    GameState full = testing::Position({"9п"}, {"5ч"},
+                                       {"7п", "7б", "7ч", "8п", "8б", "8ч", "9б", "9ч"}, LocalSeat);
     const ExpertChoice none = ExpertTurn(full, LocalSeat, Playouts(50));
     EXPECT_TRUE(none.noMove);
     EXPECT_TRUE(MovesFor(full, LocalSeat, none).empty());
