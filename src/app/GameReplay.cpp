@@ -1,5 +1,7 @@
 #include "app/GameReplay.h"
 
+#include "i18n/words/Table.h"
+
 namespace tavlira {
 
 GameReplay::GameReplay(Session& s, MoveLog log, QObject* parent)
@@ -12,7 +14,10 @@ void GameReplay::Start() {
     const GameState& state = replay.State();
     MatchOutbox show;
     show.emplace_back(match_event::ShowScreen{Screen::Table});
-    show.emplace_back(match_event::Buttons{}); // no button: the moves are the log's
+    // The moves are the log's: the only button leads back to the menu.
+    TableButtons buttons;
+    buttons.second = {&words::ExitToMenu, true, true};
+    show.emplace_back(match_event::Buttons{buttons});
     show.emplace_back(Event(PanelsSnapshotOf(state)));
     show.emplace_back(Event(TableSnapshot(state)));
     show.emplace_back(Event(HandSnapshot(state, OpponentSeat, true)));

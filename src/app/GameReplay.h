@@ -2,7 +2,8 @@
 // A finished game shown again at the table from its move log: the deal, then
 // one logged move at a time through the rules, played by the session's queue
 // like a game's own steps, at the flight speed of the settings. It can be
-// held, moved on one move at a time, and left for the menu at any moment.
+// held, moved on one move at a time, and left for the menu at any moment
+// (Escape, the pop-up menu, or the table's one button, "Exit to menu").
 // The match and the records never see it: its events go straight to the
 // queue, and the match stays at the menu throughout.
 

@@ -277,6 +277,8 @@ void MainWindow::ConnectTable() {
         session.Input([](Match& m) { m.PressStart(); });
     });
     connect(tableView, &TableView::SecondPressed, this, [this] {
+        if (replay)
+            return LeaveReplay();
         tableView->CloseHint();
         session.Input([](Match& m) { m.PressSecond(); });
     });

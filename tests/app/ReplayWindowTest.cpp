@@ -119,6 +119,12 @@ TEST(ReplayWindow, AHeldReplayMovesOnlyStepByStep) {
 
     QTest::keyClick(&form, Qt::Key_Space); // go on
     ASSERT_TRUE(WaitFor([&] { return form.Replay()->AtEnd(); }));
+    // The table's one button leads back to the menu.
+    ASSERT_TRUE(form.Table()->SecondButton()->isEnabled());
+    form.Table()->SecondButton()->click();
+    test::WaitIdle(form);
+    EXPECT_EQ(form.Replay(), nullptr);
+    EXPECT_EQ(form.CurrentScreen(), Screen::Menu);
 }
 
 TEST(ReplayWindow, ADamagedLogIsRefusedWithItsReason) {
