@@ -3,6 +3,7 @@
 #include "app/BoardFigures.h"
 #include "app/ChatPanel.h"
 #include "app/DuelTable.h"
+#include "app/GameReplay.h"
 #include "app/GraphPack.h"
 #include "app/MenuMusicAndRadio.h"
 #include "app/WindowLook.h"
@@ -11,6 +12,7 @@
 #include "i18n/words/Menu.h"
 #include "i18n/words/Options.h"
 #include "i18n/words/Records.h"
+#include "i18n/words/Replay.h"
 #include "i18n/words/Table.h"
 #include "online/Account.h"
 #include "online/Services.h"
@@ -38,6 +40,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace tavlira {
 namespace {} // namespace
@@ -263,6 +266,8 @@ void MainWindow::RadioNotFound() {
 void MainWindow::ConnectTable() {
     const auto forward = [this](auto step) {
         return [this, step](auto... args) {
+            if (replay)
+                return; // a game shown again takes no clicks
             session.Input([&](Match& match) { step(match, args...); });
         };
     };
@@ -283,6 +288,8 @@ void MainWindow::ConnectTable() {
         session.Input([](Match& m) { m.PressStart(); });
     });
     connect(tableView, &TableView::SecondPressed, this, [this] {
+        if (replay)
+            return LeaveReplay();
         tableView->CloseHint();
         session.Input([](Match& m) { m.PressSecond(); });
     });
@@ -307,6 +314,23 @@ void MainWindow::CreatePopupMenu() {
         dialogs.About();
     });
     radioAction = popupMenu->addAction(QString(), this, &MainWindow::ShowRadio);
+    replayAction = popupMenu->addAction(QString(), this, &MainWindow::ReplayLastGame);
+    replayAction->setEnabled(false);
+    CreateReplayMenu();
+    hintAction = popupMenu->addAction(QString(), this, &MainWindow::AskMoveHint);
+    hintAction->setShortcut(QKeySequence(Qt::Key_H));
+    hintAction->setShortcutVisibleInContextMenu(true);
+    connect(popupMenu, &QMenu::aboutToShow, this,
+            [this] { hintAction->setEnabled(MoveHintAllowed()); });
+    connect(&hintSearch, &QFutureWatcher<engine::ExpertChoice>::finished, this, [this] {
+        const engine::ExpertChoice choice = hintSearch.result();
+        const GameState& now = session.CurrentMatch().State();
+        const bool sameTurn = MoveHintAllowed() && now.GameCounter == hintAskedAt.GameCounter &&
+                              now.Hand == hintAskedAt.Hand && now.Table == hintAskedAt.Table &&
+                              now.PickedHandSlot == hintAskedAt.PickedHandSlot;
+        if (!choice.noMove && sameTurn)
+            tableView->ShowMoveHint({choice.handPlace, choice.capture, choice.layOffPlace});
+    });
     generalScoreAction->setEnabled(false);
     quitAction->setEnabled(false);
     changeNameAction->setEnabled(false);
@@ -325,6 +349,11 @@ void MainWindow::ApplyLanguage() {
     helpAction->setText(ScreenText(Text(words::Help)));
     aboutAction->setText(ScreenText(Text(words::About)));
     radioAction->setText(ScreenText(Text(words::Radio)));
+    replayAction->setText(ScreenText(Text(words::ReplayLastGame)));
+    replayPauseAction->setText(ScreenText(Text(words::PauseReplay)));
+    replayStepAction->setText(ScreenText(Text(words::NextMove)));
+    replayLeaveAction->setText(ScreenText(Text(words::ExitToMenu)));
+    hintAction->setText(ScreenText(Text(words::Hint)));
 }
 
 // --- Window size and screens
@@ -414,6 +443,7 @@ void MainWindow::ShowScreen(Screen next) {
     networkModeAction->setEnabled(next == Screen::Menu);
     networkModeAction->setChecked(session.CurrentSettings().NetworkMode);
     radioAction->setEnabled(next != Screen::Title);
+    replayAction->setEnabled(next == Screen::Menu);
     if (musicAndRadio)
         musicAndRadio->ScreenShown(!atTable);
     if (next == Screen::Title)
@@ -452,12 +482,13 @@ void MainWindow::Apply(const MatchEvent& event) {
             using E = std::decay_t<decltype(e)>;
             if constexpr (std::is_same_v<E, Event>) {
                 tableView->ApplyGameEvent(e);
-                gifFinishDue |= std::holds_alternative<event::GameFinished>(e);
+                gifFinishDue |= std::holds_alternative<event::GameFinished>(e) && !replay;
             } else if constexpr (std::is_same_v<E, match_event::Buttons>)
                 tableView->ApplyButtons(e.buttons);
             else if constexpr (std::is_same_v<E, match_event::ShowScreen>) {
                 ShowScreen(e.screen);
-                gifStartDue |= e.screen == Screen::Table; // every new game shows the table
+                // every new game shows the table; a game shown again is not recorded
+                gifStartDue |= e.screen == Screen::Table && !replay;
                 chatPanel->setVisible(e.screen == Screen::Table && duel->Running());
                 chatPanel->ShowAwaitingDeal(false);
             } else if constexpr (std::is_same_v<E, match_event::AwaitingDeal>)
@@ -477,6 +508,10 @@ void MainWindow::Apply(const MatchEvent& event) {
 }
 
 void MainWindow::QueueIdle() {
+    if (replay) {
+        replay->QueueIdle();
+        return;
+    }
     const bool saveGames = session.CurrentSettings().SaveGamesAsGif;
     if (std::exchange(gifStartDue, false) && saveGames)
         gifRecorder.Start();
@@ -508,6 +543,12 @@ void MainWindow::LeaveTitle() {
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (replay && !event->isAutoRepeat() && ReplayKey(event->key()))
+        return;
+    if (event->key() == Qt::Key_H && screen == Screen::Table && !event->isAutoRepeat()) {
+        AskMoveHint();
+        return;
+    }
     if (screen == Screen::Title && !event->isAutoRepeat()) {
         LeaveTitle();
         return;
@@ -516,6 +557,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (replay) {
+        replayMenu->exec(event->globalPos());
+        return;
+    }
     if (screen == Screen::Title || session.Queue().Busy())
         return;
     popupMenu->exec(event->globalPos());
@@ -799,6 +844,102 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (outcome.settingsFailed)
         dialogs.SettingsNotSaved();
     event->accept();
+}
+
+// --- The last game shown again
+
+void MainWindow::ReplayLastGame() {
+    if (screen != Screen::Menu || replay || session.Queue().Busy())
+        return;
+    const auto newest = session.GameLogs().ReadNewest();
+    if (!newest) {
+        dialogs.Notice(ScreenText(Text(words::NoGameToReplay)), {}, {});
+        return;
+    }
+    if (const auto* refused = std::get_if<LogError>(&*newest)) {
+        dialogs.Notice(ScreenText(Text(words::ReplayRefused)),
+                       QString::fromStdString(Describe(*refused)), {});
+        return;
+    }
+    SoundOfOpening();
+    replay = std::make_unique<GameReplay>(session, std::get<MoveLog>(*newest));
+    replayPauseAction->setChecked(false);
+    replayAction->setEnabled(false);
+    tableView->SetOpponentRevealed(true); // both hands face up
+    replay->Start();
+}
+
+void MainWindow::CreateReplayMenu() {
+    replayMenu = new QMenu(this);
+    replayPauseAction = replayMenu->addAction(QString());
+    replayPauseAction->setCheckable(true);
+    replayPauseAction->setShortcutVisibleInContextMenu(true);
+    replayPauseAction->setShortcut(QKeySequence(Qt::Key_Space));
+    connect(replayPauseAction, &QAction::triggered, this, [this](bool on) {
+        if (replay)
+            replay->SetPaused(on);
+    });
+    replayStepAction = replayMenu->addAction(QString(), this, [this] {
+        if (replay) {
+            replay->StepOnce();
+            replayPauseAction->setChecked(true);
+        }
+    });
+    replayStepAction->setShortcut(QKeySequence(Qt::Key_Right));
+    replayStepAction->setShortcutVisibleInContextMenu(true);
+    replayLeaveAction = replayMenu->addAction(QString(), this, &MainWindow::LeaveReplay);
+    replayLeaveAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    replayLeaveAction->setShortcutVisibleInContextMenu(true);
+}
+
+// Space holds the replay or lets it go on, the right arrow makes one move,
+// Escape leaves it for the menu.
+bool MainWindow::ReplayKey(int key) {
+    switch (key) {
+    case Qt::Key_Space:
+    case Qt::Key_P:
+        replayPauseAction->trigger();
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_N:
+        replayStepAction->trigger();
+        return true;
+    case Qt::Key_Escape:
+        LeaveReplay();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::LeaveReplay() {
+    if (!replay)
+        return;
+    // The move under way is shown to its end, then the menu; the next
+    // login hides the opponent's hand again.
+    replay->Leave();
+    replay.reset();
+    replayAction->setEnabled(true);
+}
+
+// --- The expert's hint
+
+bool MainWindow::MoveHintAllowed() const {
+    const Match& match = session.CurrentMatch();
+    const GameState& state = match.State();
+    return screen == Screen::Table && !replay && state.TableActive &&
+           state.Mode == PlayMode::Computer && !state.RatedSeries &&
+           match.PlayerOf(LocalSeat) == Player::Person && engine::MayBeginTurn(state, LocalSeat);
+}
+
+void MainWindow::AskMoveHint() {
+    if (!MoveHintAllowed() || session.Queue().Busy() || hintSearch.isRunning())
+        return;
+    hintAskedAt = session.CurrentMatch().State();
+    // The worker reads its own copy of the game: the match goes on untouched.
+    hintSearch.setFuture(QtConcurrent::run([state = hintAskedAt, options = hintOptions] {
+        return engine::ExpertTurn(state, LocalSeat, options);
+    }));
 }
 
 } // namespace tavlira

@@ -5,6 +5,7 @@
 // decides no rule.
 
 #include "app/Session.h"
+#include "engine/Expert.h"
 #include "online/qt/WebServices.h"
 #include "ui/artwork/PictureStore.h"
 #include "ui/dialogs/DialogPresenter.h"
@@ -17,6 +18,7 @@
 #include "ui/table/TableScale.h"
 #include "ui/window/EventQueue.h"
 
+#include <QFutureWatcher>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTimer>
@@ -29,6 +31,7 @@ namespace tavlira {
 
 class ChatPanel;
 class DuelTable;
+class GameReplay;
 class MenuMusicAndRadio;
 class MenuMusic;
 class MenuRadio;
@@ -73,6 +76,24 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     QAction* SpeedAction() const { return speedAction; }
     QAction* NetworkModeAction() const { return networkModeAction; }
     QAction* HelpAction() const { return helpAction; }
+    QAction* ReplayAction() const { return replayAction; }
+    // The last finished game shown again, while it is on the table.
+    GameReplay* Replay() const { return replay.get(); }
+    QMenu* ReplayMenu() const { return replayMenu; }
+    QAction* HintAction() const { return hintAction; }
+    // "Hint" (or the H key): the expert's move for the person's turn, shown
+    // at the table without being made. The search runs on a worker thread
+    // for its time budget, so the window never waits for it; the answer is
+    // shown only if the turn is still the one it was asked for.
+    void AskMoveHint();
+    // Whether a hint may be asked now: the person's turn against the
+    // computer, outside rated play.
+    bool MoveHintAllowed() const;
+    // The expert's options for hints; tests fix its playouts for a
+    // repeatable answer.
+    void SetHintOptions(const engine::ExpertOptions& options) { hintOptions = options; }
+    const engine::ExpertOptions& HintOptions() const { return hintOptions; }
+    bool MoveHintPending() const { return hintSearch.isRunning(); }
     GifRecorder& Recorder() { return gifRecorder; }
     DuelTable& Duel() { return *duel; }
     ChatPanel* Chat() const { return chatPanel; }
@@ -167,6 +188,12 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     void CreateMusicAndRadio();
     void ShowRadio();
     void RadioNotFound();
+    // "Replay last game": the last finished game on the table again, with
+    // its own keys and pop-up menu until the player leaves it.
+    void ReplayLastGame();
+    void CreateReplayMenu();
+    bool ReplayKey(int key);
+    void LeaveReplay();
 
     Session session;
     DialogPresenter dialogs;
@@ -208,6 +235,16 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     MenuMusic* menuMusic = nullptr;
     std::unique_ptr<GraphPack> graphPack;
     WindowLook* look;
+    QAction* replayAction = nullptr;
+    std::unique_ptr<GameReplay> replay;
+    QMenu* replayMenu = nullptr;
+    QAction* replayPauseAction = nullptr;
+    QAction* replayStepAction = nullptr;
+    QAction* replayLeaveAction = nullptr;
+    QAction* hintAction = nullptr;
+    engine::ExpertOptions hintOptions{.budgetMs = 400};
+    QFutureWatcher<engine::ExpertChoice> hintSearch;
+    GameState hintAskedAt; // the turn the pending hint is for
 };
 
 } // namespace tavlira

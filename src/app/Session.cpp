@@ -30,8 +30,11 @@ MatchServices Services(RecordStore& records, std::optional<std::uint32_t> seed) 
 
 Session::Session(std::filesystem::path folder, std::optional<std::uint32_t> seed, EventStage& stage)
     : programFolder(std::move(folder)), view(stage), records(programFolder),
-      match(Services(records, seed)), queue(*this), speakers(programFolder) {
+      match(Services(records, seed)), queue(*this), speakers(programFolder),
+      gameLogs(programFolder / "MoveLogs"),
+      gameRecorder([this](const MoveLog& log) { KeepGameLog(log); }) {
     UseSoundOutput(speakers);
+    match.SetGameObserver(&gameRecorder);
     gameTick.setTimerType(Qt::CoarseTimer);
     connect(&gameTick, &QTimer::timeout, this, [this] { Input([](Match& m) { m.Tick(); }); });
 }
@@ -86,6 +89,17 @@ Session::CloseOutcome Session::Close() {
     outcome.settingsFailed =
         SaveSettings(programFolder, settings, recordFilesSound) == SettingsSave::Failed;
     return outcome;
+}
+
+void Session::KeepGameLog(const MoveLog& log) {
+    std::optional<std::string> failure;
+    try {
+        failure = gameLogs.Keep(log, std::chrono::system_clock::now());
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    if (failure && !std::exchange(gameLogFailureTold, true))
+        qWarning("The logs of finished games are not kept: %s", failure->c_str());
 }
 
 void Session::SetTimeScale(double factor) {

@@ -5,6 +5,8 @@
 // steps never interleave. It owns no widget: the window shows what the queue
 // plays and opens the dialogs.
 
+#include "gamelog/GameRecorder.h"
+#include "gamelog/MoveLogShelf.h"
 #include "match/Match.h"
 #include "media/DeviceSoundOutput.h"
 #include "media/Sounds.h"
@@ -92,6 +94,14 @@ class Session : public QObject, private EventStage {
     // The tick, the pauses and the flights take their time multiplied by
     // `factor`; 1, the default, is real time.
     void SetTimeScale(double factor);
+    double TimeScale() const { return timeScale; }
+
+    // Events that are not the match's (a game shown again) played through
+    // the queue; the match and the records see none of them.
+    void Show(MatchOutbox events) { queue.Play(std::move(events)); }
+    // The move logs of the last finished games, in "MoveLogs" of the
+    // program folder; every game the match plays to its end is kept there.
+    const MoveLogShelf& GameLogs() const { return gameLogs; }
 
   signals:
     // False when a step of the match begins, true when the queue has played
@@ -109,6 +119,9 @@ class Session : public QObject, private EventStage {
 
     void UpdateGameTick();
     void Play(MatchOutbox events);
+    // Keeps a finished game's log; a log that cannot be written is skipped
+    // (named once in the program's output) and never stops the game.
+    void KeepGameLog(const MoveLog& log);
 
     std::filesystem::path programFolder;
     EventStage& view;
@@ -124,6 +137,9 @@ class Session : public QObject, private EventStage {
     Screen shownScreen = Screen::Title;
     double timeScale = 1.0;
     std::function<void(const MatchOutbox&)> outboxWatcher;
+    MoveLogShelf gameLogs;
+    GameRecorder gameRecorder;
+    bool gameLogFailureTold = false;
 };
 
 } // namespace tavlira

@@ -23,12 +23,13 @@ template <typename... Lists> std::vector<const WordTable*> Concatenate(const Lis
 } // namespace
 
 std::span<const WordTable* const> AllWordTables() {
-    static const std::vector<const WordTable*> all = Concatenate(
-        words::AboutWords, words::CalendarWords, words::LoginWords, words::MediaWords,
-        words::MenuWords, words::NetworkWords, words::OnlineWords, words::OptionsWords,
-        words::RecordsWords, words::TableWords, words::MonthNames, words::ZodiacSigns,
-        words::AnimalYears, words::RadioCountryNames, words::DeckNames, words::BackDesignNames,
-        words::BackgroundDesignNames, words::BackgroundColourNames, words::WindowSizeNames);
+    static const std::vector<const WordTable*> all =
+        Concatenate(words::AboutWords, words::CalendarWords, words::LoginWords, words::MediaWords,
+                    words::MenuWords, words::NetworkWords, words::OnlineWords, words::OptionsWords,
+                    words::RecordsWords, words::TableWords, words::ReplayWords, words::MonthNames,
+                    words::ZodiacSigns, words::AnimalYears, words::RadioCountryNames,
+                    words::DeckNames, words::BackDesignNames, words::BackgroundDesignNames,
+                    words::BackgroundColourNames, words::WindowSizeNames);
     return all;
 }
 

@@ -11,6 +11,7 @@
 #include "i18n/words/Online.h"
 #include "i18n/words/Options.h"
 #include "i18n/words/Records.h"
+#include "i18n/words/Replay.h"
 #include "i18n/words/Table.h"
 
 #include <span>

@@ -44,6 +44,8 @@ MatchOutbox Match::TakeOutbox() {
 }
 
 void Match::Emit(Outbox& gameEvents) {
+    if (observer_ != nullptr)
+        observer_->GameStepped(state_, gameEvents);
     for (Event& e : gameEvents)
         outbox_.emplace_back(std::move(e));
     gameEvents.clear();
@@ -218,6 +220,8 @@ void Match::DealGame() {
     if (state_.Mode == PlayMode::DuelHost)
         outbox_.emplace_back(match_event::HostDealt{});
     state_.TableActive = true;
+    if (observer_ != nullptr)
+        observer_->GameDealt(state_);
     out.push_back(PanelsSnapshotOf(state_));
     out.push_back(TableSnapshot(state_));
     out.push_back(HandSnapshot(state_, OpponentSeat, false));

@@ -18,6 +18,7 @@
 #include "game/GameTick.h"
 #include "game/Move.h"
 #include "game/Random.h"
+#include "match/GameObserver.h"
 #include "match/Login.h"
 #include "match/MatchEvent.h"
 #include "records/GeneralCount.h"
@@ -74,6 +75,9 @@ class Match {
     // Settings that shape the next match.
     void SetFiguresHavePoints(bool on) { figuresHavePoints_ = on; }
     void SetNetworkMode(bool on) { networkMode_ = on; }
+    // `observer` (or nobody, with nullptr) sees every game dealt from now on
+    // and every step of it; it must outlive the match or be unset first.
+    void SetGameObserver(GameObserver* observer) { observer_ = observer; }
 
     // --- Screens
     // A key released or a click on the title picture.
@@ -222,6 +226,7 @@ class Match {
     std::string peerName_;
     bool awaitingFirstDeal_ = false; // a duel client before its first deal
     bool peerGone_ = false;          // the duel connection of this match ended
+    GameObserver* observer_ = nullptr;
 };
 
 // Takes the outbox, carrying out each record effect in it against `records`

@@ -27,6 +27,10 @@ class Arguments {
 
     bool Has(const std::string& name) const { return values_.count(name) > 0; }
     const std::string& Text(const std::string& name) const;
+    // The option's value, or nothing when it is not given.
+    std::optional<std::string> Optional(const std::string& name) const {
+        return Has(name) ? std::optional<std::string>(Text(name)) : std::nullopt;
+    }
     // A whole number in [min, max].
     long long Number(const std::string& name, long long min, long long max) const;
 

@@ -3,10 +3,13 @@
 #include "game/CaptureSearch.h"
 #include "game/LayOff.h"
 #include "game/SelfPlay.h"
+#include "sim/ArenaCommand.h"
 #include "sim/Arguments.h"
 #include "sim/CalendarCommand.h"
 #include "sim/DuelCommand.h"
 #include "sim/MatchCommand.h"
+#include "sim/MoveLogFolder.h"
+#include "sim/ReplayCommand.h"
 #include "sim/TableCommand.h"
 
 #include <cstdio>
@@ -40,14 +43,46 @@ int Fail(std::ostream& err, const std::exception& e, int status) {
     return status;
 }
 
+// The engine playing itself as PlaySelfGames does, each game also shown to
+// `observer`; the same seed gives the same games and signature.
+SelfPlayTotals PlayObservedSelfGames(int games, std::uint32_t seed, bool figuresHavePoints,
+                                     GameObserver& observer) {
+    SeededRandom random(seed);
+    GameState state;
+    state.FiguresHavePoints = figuresHavePoints;
+    MoveSignature signature;
+    SelfPlayTotals totals;
+    Outbox out;
+    for (int game = 0; game < games; ++game) {
+        out.clear();
+        DealSelfPlayGame(state, random, out);
+        observer.GameDealt(state);
+        do {
+            observer.GameStepped(state, out);
+            signature.Absorb(out);
+            for (const Event& e : out)
+                totals.noMoveEndings += std::holds_alternative<event::ShowNoMove>(e) ? 1 : 0;
+            out.clear();
+        } while (SelfPlayTick(state, out));
+        ++totals.games;
+    }
+    totals.seat1Points = state.MatchPoints[1];
+    totals.seat2Points = state.MatchPoints[2];
+    totals.signature = signature.Value();
+    return totals;
+}
+
 } // namespace
 
 void PlayCommand(const std::vector<std::string>& args, std::ostream& out) {
-    const Arguments a(args, {"games", "seed"}, {"figures"});
+    const Arguments a(args, {"games", "seed", "log"}, {"figures"});
     const int games = static_cast<int>(a.Number("games", 1, 100'000'000));
     const auto seed = a.Has("seed") ? static_cast<std::uint32_t>(a.Number("seed", 0, UINT32_MAX))
                                     : std::random_device{}();
-    const SelfPlayTotals totals = PlaySelfGames(games, seed, a.Has("figures"));
+    const std::unique_ptr<MoveLogFolder> logs = LogFolderOption(a.Optional("log"), "play");
+    const SelfPlayTotals totals =
+        logs ? PlayObservedSelfGames(games, seed, a.Has("figures"), logs->Recorder())
+             : PlaySelfGames(games, seed, a.Has("figures"));
     out << "games=" << totals.games << '\n'
         << "seed=" << seed << '\n'
         << "seat1.points=" << totals.seat1Points << '\n'
@@ -91,11 +126,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     static const std::map<std::string, Command> commands = {
         {"play", PlayCommand},   {"best", BestCommand},         {"layoff", LayOffCommand},
         {"match", MatchCommand}, {"calendar", CalendarCommand}, {"duel", DuelCommand},
-        {"table", TableCommand}};
+        {"table", TableCommand}, {"arena", ArenaCommand},       {"replay", ReplayCommand}};
     try {
         if (args.empty())
-            throw UsageError(
-                "usage: tavlira-sim play|best|layoff|match|calendar|duel|table [options]");
+            throw UsageError("usage: tavlira-sim "
+                             "play|best|layoff|match|calendar|duel|table|arena|replay [options]");
         const auto command = commands.find(args[0]);
         if (command == commands.end())
             throw UsageError("unknown command '" + args[0] + "'");

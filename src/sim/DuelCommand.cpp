@@ -5,6 +5,8 @@
 #include "game/SelfPlay.h"
 #include "records/RecordStore.h"
 #include "sim/Arguments.h"
+#include "sim/Level.h"
+#include "sim/MoveLogFolder.h"
 #include "sim/ScratchRecords.h"
 #include "sim/TcpConnection.h"
 
@@ -36,10 +38,15 @@ struct DuelOptions {
     bool figures = false;
     int counter = 0;
     milliseconds timeout{120'000};
+    // The expert's options with --level expert; the classic opponent's choices without.
+    std::optional<engine::ExpertOptions> expert;
+    std::optional<std::string> log; // the folder of the move logs
 };
 
 DuelOptions ReadOptions(const std::vector<std::string>& args) {
-    const Arguments a(args, {"host", "join", "matches", "seed", "counter", "timeout"}, {"figures"});
+    const Arguments a(args,
+                      {"host", "join", "matches", "seed", "counter", "timeout", "level", "log"},
+                      {"figures"});
     if (a.Has("host") == a.Has("join"))
         throw UsageError("give either --host PORT or --join ADDR:PORT");
     DuelOptions o;
@@ -72,6 +79,8 @@ DuelOptions ReadOptions(const std::vector<std::string>& args) {
         o.counter = static_cast<int>(a.Number("counter", 0, 99'999));
     if (a.Has("timeout"))
         o.timeout = milliseconds(1000 * a.Number("timeout", 1, 86'400));
+    o.expert = ReadLevel(a);
+    o.log = a.Optional("log");
     return o;
 }
 
@@ -100,6 +109,8 @@ class DuelPlayer {
   public:
     DuelPlayer(const DuelOptions& options, RecordStore& records, SeededRandom& shuffles)
         : options_(options), records_(records),
+          logs_(LogFolderOption(options.log,
+                                options.role == DuelRole::Host ? "duel-host" : "duel-client")),
           match_(MatchServices{
               &records, [] { return std::pair<std::string, std::string>("12:00", "01.01.2027"); },
               [&shuffles] { return std::make_unique<SeededRandom>(shuffles.Next32()); }}) {
@@ -107,6 +118,8 @@ class DuelPlayer {
         match_.SetFiguresHavePoints(options.figures);
         match_.SetPlayMode(options.role == DuelRole::Host ? PlayMode::DuelHost
                                                           : PlayMode::DuelClient);
+        if (logs_)
+            match_.SetGameObserver(&logs_->Recorder());
         match_.LeaveTitle();
         match_.TakeOutbox();
     }
@@ -133,6 +146,7 @@ class DuelPlayer {
 
     const DuelOptions& options_;
     RecordStore& records_;
+    std::unique_ptr<MoveLogFolder> logs_;
     Match match_;
     MoveSignature signature_;
     int matches_ = 0;
@@ -221,7 +235,7 @@ bool DuelPlayer::PlayMatch(TcpConnection& peer, Clock::time_point joinBy) {
                 Fail("the peer left during game " + std::to_string(match_.State().GamesAtTable));
             Take(link);
         }
-        if (ActAsPerson(match_)) {
+        if ((options_.expert && PlayExpertTurn(match_, *options_.expert)) || ActAsPerson(match_)) {
             Take(link);
             continue;
         }

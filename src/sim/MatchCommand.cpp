@@ -5,6 +5,7 @@
 #include "records/RecordStore.h"
 #include "sim/Arguments.h"
 #include "sim/Commands.h"
+#include "sim/MoveLogFolder.h"
 #include "sim/ScratchRecords.h"
 #include "util/Cp1251.h"
 
@@ -44,7 +45,7 @@ void MatchCommand(const std::vector<std::string>& args, std::ostream& out) {
 
 void MatchCommandOnFiles(const std::vector<std::string>& args, std::ostream& out,
                          FileSystem& files) {
-    const Arguments a(args, {"games", "seed"}, {});
+    const Arguments a(args, {"games", "seed", "log"}, {});
     const int games = static_cast<int>(a.Number("games", 1, 1'000'000));
     auto seed = static_cast<std::uint32_t>(a.Number("seed", 0, UINT32_MAX));
 
@@ -57,6 +58,9 @@ void MatchCommandOnFiles(const std::vector<std::string>& args, std::ostream& out
     Match match{MatchServices{
         &records, [] { return std::pair<std::string, std::string>("12:00", "01.01.2027"); },
         [&seeds] { return std::make_unique<SeededRandom>(seeds.Next32()); }}};
+    const std::unique_ptr<MoveLogFolder> logs = LogFolderOption(a.Optional("log"), "match");
+    if (logs)
+        match.SetGameObserver(&logs->Recorder());
     MoveSignature signature;
     const auto absorb = [&signature](const MatchOutbox& played) {
         ThrowOnRecordFailure(played);

@@ -3,6 +3,8 @@
 #include "game/Scoring.h"
 #include "net/TableSeatGame.h"
 #include "sim/Arguments.h"
+#include "sim/Level.h"
+#include "sim/MoveLogFolder.h"
 #include "sim/TcpConnection.h"
 
 #include <algorithm>
@@ -47,11 +49,17 @@ struct Options {
     TableSeat seat = TableSeat::First;
     int stallAfter = -1; // own moves before falling silent; -1 never
     int leaveAfter = -1; // own moves before leaving; -1 never
+    // The expert's options with --level expert; the classic opponent's choices without.
+    std::optional<engine::ExpertOptions> expert;
+    std::optional<std::string> log; // the folder of the move logs
 };
 
 class HeadlessSeat {
   public:
-    HeadlessSeat(const Options& options, Totals& totals) : options_(options), totals_(totals) {}
+    HeadlessSeat(const Options& options, Totals& totals)
+        : options_(options), totals_(totals),
+          logs_(LogFolderOption(options.log, "table-" + std::to_string(options.table) + "-seat-" +
+                                                 std::to_string(static_cast<int>(options.seat)))) {}
 
     // Plays one game from taking the seat to its close.
     void PlayGame() {
@@ -67,6 +75,10 @@ class HeadlessSeat {
                  event = table.Next()) {
                 ++totals_.messagesReceived;
                 dealt = dealt || std::holds_alternative<net::GameDealt>(event);
+                if (logs_ && std::holds_alternative<net::GameDealt>(event))
+                    logs_->Recorder().GameDealt(table.Game());
+                if (const auto* moved = std::get_if<net::OpponentMoved>(&event); moved && logs_)
+                    logs_->Recorder().MoveMade(table.Game(), OpponentSeat, moved->move);
                 if (const auto* end = std::get_if<net::Disconnect>(&event))
                     throw std::runtime_error("the table server sent " +
                                              std::string(net::FaultName(end->fault)));
@@ -124,16 +136,27 @@ class HeadlessSeat {
     int MakeMoves(net::TableSeatGame& table) {
         if (!table.Running())
             return 0;
-        const int sent = SendMoves(table, table.ComputerChoice());
+        const int sent = SendMoves(table, Choice(table));
         if (const auto frame = table.ConfirmEnd())
             Send(*frame);
         return sent;
+    }
+
+    // This seat's moves now, by its level.
+    std::vector<tavlira::Move> Choice(const net::TableSeatGame& table) const {
+        const GameState& game = table.Game();
+        if (!options_.expert || !engine::MayBeginTurn(game, LocalSeat))
+            return table.ComputerChoice();
+        return engine::MovesFor(game, LocalSeat,
+                                engine::ExpertTurn(game, LocalSeat, *options_.expert));
     }
 
     int SendMoves(net::TableSeatGame& table, const std::vector<tavlira::Move>& moves) {
         int sent = 0;
         for (const tavlira::Move& move : moves) {
             const auto frame = table.Play(move);
+            if (frame && logs_)
+                logs_->Recorder().MoveMade(table.Game(), LocalSeat, move);
             if (!frame || !Send(*frame))
                 break;
             ++sent;
@@ -171,6 +194,7 @@ class HeadlessSeat {
     const Options& options_;
     Totals& totals_;
     std::optional<TcpConnection> socket_;
+    std::unique_ptr<MoveLogFolder> logs_;
 };
 
 // Whether `address` is an IPv4 address in dotted decimal (a seat names its
@@ -181,7 +205,9 @@ bool IsIpv4Address(const std::string& address) {
 }
 
 Options ReadOptions(const std::vector<std::string>& args, int& games) {
-    const Arguments a(args, {"server", "table", "seat", "games", "stall-after", "leave-after"}, {});
+    const Arguments a(
+        args, {"server", "table", "seat", "games", "stall-after", "leave-after", "level", "log"},
+        {});
     Options options;
     const std::string& server = a.Text("server");
     const std::size_t colon = server.rfind(':');
@@ -199,6 +225,8 @@ Options ReadOptions(const std::vector<std::string>& args, int& games) {
         options.stallAfter = static_cast<int>(a.Number("stall-after", 0, 1000));
     if (a.Has("leave-after"))
         options.leaveAfter = static_cast<int>(a.Number("leave-after", 0, 1000));
+    options.expert = ReadLevel(a);
+    options.log = a.Optional("log");
     return options;
 }
 

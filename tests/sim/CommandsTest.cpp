@@ -1,5 +1,6 @@
 #include "sim/Commands.h"
 
+#include "sim/ArenaCommand.h"
 #include "sim/Arguments.h"
 #include "sim/CalendarCommand.h"
 
@@ -28,6 +29,35 @@ TEST(SimBest, PrintsChoiceSetsAndRatings) {
 TEST(SimLayOff, PrintsThePlace) {
     EXPECT_EQ(RunCommand(LayOffCommand, {"--hand", "Тк,5б,1п,Вч"}), "place=3\n");
     EXPECT_EQ(RunCommand(LayOffCommand, {"--hand", "Тк,5б,1п,Вч", "--figures"}), "place=4\n");
+}
+
+TEST(SimArena, PrintsTheTotalsOfThePairedDeals) {
+    const std::string out =
+        RunCommand(ArenaCommand, {"--deals", "2", "--playouts", "20", "--seed", "5"});
+    EXPECT_EQ(out, RunCommand(ArenaCommand, {"--deals", "2", "--playouts", "20", "--seed", "5"}));
+    std::istringstream lines(out);
+    std::vector<std::string> keys;
+    long long expert = -1;
+    long long classic = -1;
+    double margin = 0.0;
+    for (std::string line; std::getline(lines, line);) {
+        const std::string key = line.substr(0, line.find('='));
+        const std::string value = line.substr(line.find('=') + 1);
+        keys.push_back(key);
+        if (key == "expert.points")
+            expert = std::stoll(value);
+        if (key == "classic.points")
+            classic = std::stoll(value);
+        if (key == "margin")
+            margin = std::stod(value);
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"deals", "expert.points", "classic.points", "margin",
+                                              "ci95", "playouts", "turns"}));
+    EXPECT_NEAR(margin, (expert - classic) / 4.0, 0.0005);
+    EXPECT_NE(out.find("deals=2\n"), std::string::npos);
+    // One deal has no interval.
+    EXPECT_NE(RunCommand(ArenaCommand, {"--deals", "1", "--playouts", "5"}).find("ci95=-\n"),
+              std::string::npos);
 }
 
 TEST(SimCalendar, PrintsBothEastersAndTheHolidaysOfTheDate) {
@@ -112,7 +142,8 @@ TEST(SimCommandLine, ABadLineGivesStatus2AndOneLineThatEchoesArgumentsEscaped) {
         const char* err;
     } cases[] = {
         {{},
-         "tavlira-sim: usage: tavlira-sim play|best|layoff|match|calendar|duel|table [options]\n"},
+         "tavlira-sim: usage: tavlira-sim play|best|layoff|match|calendar|duel|table|arena|replay "
+         "[options]\n"},
         {{"da\nnce"}, "tavlira-sim: unknown command 'da\\nnce'\n"},
         {{"play", "--ga\nmes", "3"}, "tavlira-sim: unknown option --ga\\nmes\n"},
         {{"play", "--games", "3", "x\r\ty\\"}, "tavlira-sim: unexpected argument 'x\\r\\ty\\\\'\n"},

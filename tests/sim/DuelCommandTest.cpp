@@ -93,6 +93,18 @@ TEST_F(SimDuelTest, TwoBotsPlayWholeMatchesAndPrintTheSameTotals) {
     }
 }
 
+TEST_F(SimDuelTest, AnExpertBotPlaysAWholeMatchAgainstAClassicOne) {
+    std::unique_ptr<SimProcess> host;
+    const std::uint16_t port = Host(host, {"--seed", "3", "--level", "expert"});
+    SimProcess client = Join(port, {"--level", "classic"});
+    const SimProcess::Ended clientEnd = client.Wait();
+    const SimProcess::Ended hostEnd = host->Wait();
+    ASSERT_EQ(hostEnd.status, 0) << hostEnd.err;
+    ASSERT_EQ(clientEnd.status, 0) << clientEnd.err;
+    EXPECT_EQ(WithoutPortLine(hostEnd.out), clientEnd.out);
+    EXPECT_NE(clientEnd.out.find("games=2\n"), std::string::npos) << clientEnd.out;
+}
+
 TEST_F(SimDuelTest, TheTotalsArePinned) {
     // Two matches from seed 11, the host's counter odd and the client's even.
     // A change of play, of the protocol's moves or of the deal changes this;
@@ -106,6 +118,38 @@ TEST_F(SimDuelTest, TheTotalsArePinned) {
                                  "client.points=9\n"
                                  "signature=4000046e4427892d\n");
     EXPECT_EQ(host->Wait().status, 0);
+}
+
+TEST_F(SimDuelTest, BothBotsLogEveryGameAndTheLogsReplay) {
+    const fs::path logs = folder_ / "logs";
+    std::unique_ptr<SimProcess> host;
+    const std::uint16_t port =
+        Host(host, {"--matches", "1", "--seed", "4", "--counter", "3", "--log", logs.string()});
+    SimProcess client = Join(port, {"--matches", "1", "--counter", "8", "--log", logs.string()});
+    ASSERT_EQ(client.Wait().status, 0);
+    const SimProcess::Ended hostEnd = host->Wait();
+    ASSERT_EQ(hostEnd.status, 0);
+    std::vector<std::string> replay = {"replay"};
+    for (const auto& entry : fs::directory_iterator(logs))
+        replay.push_back(entry.path().string());
+    // Each side wrote the two games of the match from its own seats.
+    ASSERT_EQ(replay.size(), 5u);
+    SimProcess replaying(TAVLIRA_SIM_PATH, replay, folder_, "replay");
+    const SimProcess::Ended replayed = replaying.Wait();
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_NE(replayed.out.find("games=4\n"), std::string::npos) << replayed.out;
+    // The host's person is seat 2 in its logs and seat 1 in the client's:
+    // the seats' totals over all four logs are the same.
+    const auto total = [&](const std::string& key) {
+        const std::size_t at = replayed.out.find("\n" + key + "=");
+        return at == std::string::npos
+                   ? "none"
+                   : replayed.out.substr(at, replayed.out.find('\n', at + 1) - at)
+                         .substr(key.size() + 2);
+    };
+    EXPECT_EQ(total("seat1.points"), total("seat2.points")) << replayed.out;
+    EXPECT_NE(total("seat1.points"), "none");
+    fs::remove_all(logs);
 }
 
 // A peer of our own over a plain socket, which says what the test tells it.

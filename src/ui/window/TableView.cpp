@@ -64,6 +64,7 @@ void TableView::Deal() {
     else
         CreateDrawing();
     noMove = {};
+    moveHint.reset();
     // A duel client's table that waits for the host's first deal holds no
     // game yet.
     if (!match.AwaitsFirstDeal())
@@ -93,6 +94,7 @@ void TableView::Redraw() {
 void TableView::Clear() {
     atTable = false;
     waitBanner = false;
+    moveHint.reset();
     CloseHint();
     startButton->hide();
     secondButton->hide();
@@ -372,6 +374,42 @@ void TableView::paintEvent(QPaintEvent* event) {
     }
     painter.setClipRegion(event->region());
     PaintScene(painter, event->rect());
+    if (moveHint)
+        PaintMoveHint(painter);
+}
+
+void TableView::ShowMoveHint(const MoveHint& hint) {
+    moveHint = hint;
+    update();
+}
+
+void TableView::ClearMoveHint() {
+    if (moveHint) {
+        moveHint.reset();
+        update();
+    }
+}
+
+// Bright blue outlines, apart from the table's own yellow frames: solid around the card and what it
+// takes, dashed around a place to lay off to.
+void TableView::PaintMoveHint(QPainter& painter) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(QColor(0, 210, 255), std::max(2, scale.S(3)));
+    painter.setBrush(Qt::NoBrush);
+    const auto outline = [&](QRect card) {
+        if (!card.isEmpty())
+            painter.drawRoundedRect(card.adjusted(-2, -2, 2, 2), scale.S(4), scale.S(4));
+    };
+    painter.setPen(pen);
+    outline(HandCardRect(moveHint->handPlace));
+    moveHint->capture.ForEach([&](int place) { outline(TableSlotRect(place)); });
+    if (moveHint->layOffPlace != 0) {
+        pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+        outline(TableSlotRect(moveHint->layOffPlace));
+    }
+    painter.restore();
 }
 
 // --- The person's mouse
@@ -390,6 +428,8 @@ void TableView::SetInputOpen(bool open) {
 // later is no click.
 bool TableView::eventFilter(QObject* watched, QEvent* event) {
     const bool tableButton = watched == startButton || watched == secondButton;
+    if (tableButton && event->type() == QEvent::MouseButtonPress)
+        ClearMoveHint();
     if (tableButton && !inputOpen &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
         return true;
@@ -422,6 +462,7 @@ void TableView::mousePressEvent(QMouseEvent* event) {
 void TableView::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed == event->button() && inputOpen && !waitBanner && atTable;
     pressed.reset();
+    ClearMoveHint(); // the hint is gone at the next click
     if (!click)
         return;
     const QPoint point = event->position().toPoint();

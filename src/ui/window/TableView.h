@@ -81,6 +81,19 @@ class TableView : public QWidget {
     void SetOpponentRevealed(bool on);
     bool OpponentRevealed() const { return opponentRevealed; }
 
+    // A move shown without being made: the person's hand card outlined with
+    // the table cards it would capture, or with the empty place it would be
+    // laid off to. It stays until the next click or the next deal.
+    struct MoveHint {
+        int handPlace = 0;
+        PlaceSet capture;
+        int layOffPlace = 0;
+        friend bool operator==(const MoveHint&, const MoveHint&) = default;
+    };
+    void ShowMoveHint(const MoveHint& hint);
+    void ClearMoveHint();
+    const std::optional<MoveHint>& ShownMoveHint() const { return moveHint; }
+
     // The table's drawing, from the first deal on.
     TableDrawing* Drawing() { return drawing.get(); }
     // Rectangle of the person's hand card at `place` (1..4), empty when the
@@ -118,6 +131,7 @@ class TableView : public QWidget {
     void ShowGameBalloon();
     void PaintScene(QPainter& painter, QRect area) const;
     void PaintWaitBanner(QPainter& painter) const;
+    void PaintMoveHint(QPainter& painter) const;
     QImage SceneImage() const;
     QPoint SpotPixel(const Spot& spot, bool from, const event::FlyCards& flight) const;
     int HandPlaceUnder(QPoint point) const;
@@ -133,6 +147,7 @@ class TableView : public QWidget {
     bool waitBanner = false;
     bool inputOpen = true;
     bool opponentRevealed = false;
+    std::optional<MoveHint> moveHint;
     std::optional<Qt::MouseButton> pressed; // a press made while input was open
 
     struct Picture {
