@@ -323,7 +323,8 @@ void Match::TableDeal(PlayMode mode, const OneBased<CardSlot, DeckSize>& deck, b
 }
 
 void Match::TableGameClosed() {
-    if (!IsOnlineTable(state_.Mode) || screen_ != Screen::Table || !state_.TableActive)
+    if (!IsOnlineTable(state_.Mode) || screen_ != Screen::Table || !state_.TableActive ||
+        awaitingTableResult_)
         return;
     if (!state_.GameOver) {
         state_.GameOver = true;
