@@ -211,8 +211,9 @@ void OnlineTable::Handle(const net::SeatEvent& event) {
     } else if (const auto* closed = std::get_if<net::GameClosed>(&event)) {
         GameClosed(closed->why);
     } else if (std::holds_alternative<net::Disconnect>(event)) {
-        // The server sent what no server sends: the connection is lost.
-        CloseSocket();
+        // The server sent what no server sends: the connection is lost, and
+        // nothing more is read from it.
+        seat_.reset();
         ConnectionDropped();
     }
 }
@@ -226,7 +227,9 @@ void OnlineTable::Deal() {
     const TableSeat self = seat_->Self();
     session_.Input([&](Match& match) {
         match.SetPeerName(opponentNick_);
-        match.TableDeal(net::TableModeOf(self), seat_->Game().Deck, first, OwnPlayer());
+        match.TableDeal(net::TableModeOf(self), seat_->Game().Deck, first, OwnNick());
+        if (startRecord_)
+            match.TableRecordBefore(*startRecord_);
     });
     emit dealt(first);
     RestartClock();
@@ -410,23 +413,22 @@ std::string OnlineTable::OwnNick() const {
     return session_.CurrentSettings().PlayerName;
 }
 
-TablePlayer OnlineTable::OwnPlayer() const {
-    TablePlayer own = startRecord_;
-    own.nick = OwnNick();
-    return own;
-}
-
 // The record the tournament has before the game: the points the game gains
 // are counted from it.
 void OnlineTable::ReadStartRecord() {
-    startRecord_ = TablePlayer{};
+    startRecord_.reset();
     online::ReadRatingRequest request;
     request.nick = OwnNick();
-    services_.Send(request, this, [this](const ServiceAnswer& answer) {
+    const net::TableSeatGame* seat = seat_.get();
+    services_.Send(request, this, [this, seat](const ServiceAnswer& answer) {
         const auto rating = answer.done ? online::ReadRatingAnswer(answer.text) : std::nullopt;
-        if (rating)
-            startRecord_ = TablePlayer{OwnNick(), rating->Kon, rating->Score,
-                                       static_cast<double>(rating->Rating)};
+        if (!rating || seat != seat_.get())
+            return;
+        startRecord_ =
+            TablePlayer{OwnNick(), rating->Kon, rating->Score, static_cast<double>(rating->Rating)};
+        // A record that comes after the deal still counts for the game.
+        if (running_)
+            session_.CurrentMatch().TableRecordBefore(*startRecord_);
     });
 }
 

@@ -103,7 +103,6 @@ class OnlineTable : public ChatChannel {
     void ReadStartRecord();
     void FetchPlayers();
     void FetchPicture(Seat seat, const online::TableClient& client);
-    TablePlayer OwnPlayer() const;
     std::string OwnNick() const;
     ChatColour SeatColour(net::TableSeat seat) const;
     void Tell(const QString& line1, const QString& line2);
@@ -124,7 +123,7 @@ class OnlineTable : public ChatChannel {
     bool dropPending_ = false; // the connection closed; the match learns it once idle
     bool pumping_ = false;
     std::string opponentNick_;
-    TablePlayer startRecord_; // the player's tournament record at the deal
+    std::optional<TablePlayer> startRecord_; // the tournament record before the game
     ChatLines chat_;
 
     // The end of a game: the record read, handed to the match once it is idle.

@@ -307,19 +307,28 @@ bool Match::PeerLeft() {
 }
 
 void Match::TableDeal(PlayMode mode, const OneBased<CardSlot, DeckSize>& deck, bool newMatch,
-                      const TablePlayer& own) {
+                      const std::string& nick) {
     if (!IsOnlineTable(mode) || awaitingTableResult_)
         return;
     SetPlayMode(mode);
     if (newMatch || screen_ != Screen::Table) {
-        // The tournament's record stands for the member's: its games, its
-        // score as the base and its rating.
-        StartMatchRecord(OnlineTableSlot,
-                         MemberRecord{own.nick, own.rating, own.games, own.score, {}});
-        tableStartScore_ = own.score;
+        StartMatchRecord(OnlineTableSlot, MemberRecord{nick, 0.0, 0, 0, {}});
+        tableStartScore_.reset();
     }
     state_.Deck = deck;
     DealGame();
+}
+
+// The tournament's record stands for a member's: its games, its score as
+// the base and its rating.
+void Match::TableRecordBefore(const TablePlayer& before) {
+    if (!IsOnlineTable(state_.Mode) || awaitingTableResult_)
+        return;
+    state_.GameCounter = before.games;
+    state_.BaseScore = before.score;
+    state_.ShownScore = state_.BaseScore + state_.PointsLead;
+    rating_ = before.rating;
+    tableStartScore_ = before.score;
 }
 
 void Match::TableGameClosed() {
@@ -338,8 +347,9 @@ void Match::TableGameClosed() {
 void Match::TableResultRead(const std::optional<TablePlayer>& now) {
     if (!std::exchange(awaitingTableResult_, false))
         return;
-    // Without the server's record the match's own lead is what it gained.
-    pointsGained_ = now ? now->score - tableStartScore_ : state_.PointsLead;
+    // Without both of the server's records the match's own lead is what it
+    // gained.
+    pointsGained_ = now && tableStartScore_ ? now->score - *tableStartScore_ : state_.PointsLead;
     if (now)
         rating_ = now->rating;
     RecordLeftMatch();

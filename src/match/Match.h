@@ -135,7 +135,11 @@ class Match {
     // cards worth nothing: the first deal since the seat was taken opens a
     // new match for `own`, every later one is a following game.
     void TableDeal(PlayMode mode, const OneBased<CardSlot, DeckSize>& deck, bool newMatch,
-                   const TablePlayer& own);
+                   const std::string& nick);
+    // The player's tournament record before the game (read while the seat
+    // connected, so it may come after the deal): the match's games, score
+    // and rating, and the score the game's gain is counted from.
+    void TableRecordBefore(const TablePlayer& before);
     // The table closed the game: the opponent left or ran out of time, the
     // own clock ran out, the server closed it or the connection dropped. A
     // game still running is over without a score; either way the second
@@ -248,10 +252,10 @@ class Match {
     bool figuresHavePoints_ = false;
     bool networkMode_ = false;
     std::string peerName_;
-    bool awaitingFirstDeal_ = false;   // a duel client before its first deal
-    bool peerGone_ = false;            // the duel connection of this match ended
-    std::int32_t tableStartScore_ = 0; // the tournament score before the table game
-    std::int32_t pointsGained_ = 0;    // what the match's history line records
+    bool awaitingFirstDeal_ = false;              // a duel client before its first deal
+    bool peerGone_ = false;                       // the duel connection of this match ended
+    std::optional<std::int32_t> tableStartScore_; // the tournament score before the game
+    std::int32_t pointsGained_ = 0;               // what the match's history line records
     bool awaitingTableResult_ = false;
 };
 

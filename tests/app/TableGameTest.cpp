@@ -4,10 +4,14 @@
 // the bot leaving mid-game, and the server going away.
 
 #include "app/OnlineTable.h"
-#include "app/SocketPlayer.h"
+#include "game/Deal.h"
+#include "game/Random.h"
 #include "i18n/words/Network.h"
 #include "i18n/words/Table.h"
 #include "match/Autoplay.h"
+#include "net/TableRules.h"
+#include "online/Tournament.h"
+#include "online_qt/FakeWebServer.h"
 #include "records/History.h"
 #include "sim/SimProcess.h"
 #include "ui/WindowFixture.h"
@@ -15,10 +19,12 @@
 #include "ui/controls/SkinnedButton.h"
 #include "ui/window/TableView.h"
 
+#include <QBuffer>
 #include <QDialog>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -41,9 +47,15 @@ class TableGame : public ::testing::Test {
         // The web services answer nothing: a port that nobody listens on.
         QTcpServer probe;
         ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-        qputenv("TAVLIRA_SERVER", "http://127.0.0.1:" + QByteArray::number(probe.serverPort()));
+        const quint16 closed = probe.serverPort();
         probe.close();
+        StartWindow(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(closed)));
+    }
+
+    void StartWindow(const QUrl& webServer) {
+        qputenv("TAVLIRA_SERVER", webServer.toString().toUtf8());
         Settings settings;
+        settings.PlayerName = "Me";
         settings.Speed = 6;
         window = test::StartWindow(settings);
         window->form->SetTimeScale(0.02);
@@ -233,6 +245,131 @@ TEST_F(TableGame, TheServerGoingAwayIsALostConnection) {
     EXPECT_FALSE(Table().ClockRunning());
     EXPECT_TRUE(SecondButtonLeads());
     EXPECT_FALSE(Form().Chat()->Box()->isEnabled());
+}
+
+// The window at seat 2 against a scripted server: the frames byte for byte,
+// chat both ways, the clock changing sides, and bytes that are no frame.
+TEST_F(TableGame, AScriptedServerSeesExactFramesAndItsGarbageEndsTheGame) {
+    QTcpServer fake;
+    ASSERT_TRUE(fake.listen(QHostAddress::LocalHost, 0));
+    Table().ConnectSeat("127.0.0.1", fake.serverPort(), 3, 2);
+    ASSERT_TRUE(
+        RunUntil([&] { return fake.hasPendingConnections() || fake.waitForNewConnection(5); }));
+    QTcpSocket* seat = fake.nextPendingConnection();
+    const auto readFrame = [&] {
+        EXPECT_TRUE(RunUntil([&] { return seat->bytesAvailable() >= 20; }));
+        return seat->read(20).toStdString();
+    };
+    EXPECT_EQ(readFrame(), "connect2###########2");
+
+    GameState shuffled;
+    SeededRandom random(11);
+    Shuffle(shuffled, random);
+    const net::TableDeal deal = net::TableDealOf(shuffled.Deck);
+    // The deal and a chat line of seat 1 in one read.
+    seat->write(QByteArray::fromStdString(
+        net::Encode(deal) +
+        net::Encode(net::TableFrame{net::TableChat{"Hello"}, net::TableSeat::First})));
+    ASSERT_TRUE(
+        RunUntil([&] { return Table().Running() && Idle() && Table().Chat().Used() == 1; }));
+    EXPECT_EQ(Table().Chat().Line(0).text, "Hello");
+    EXPECT_EQ(Table().Chat().Line(0).colour, ChatColour::Host);
+    // Seat 1 must begin: its clock runs on this machine too.
+    EXPECT_FALSE(Form().Table()->StartButton()->isEnabled());
+    EXPECT_EQ(Form().Table()->MoveClockShown(OpponentSeat), net::MoveClockSeconds);
+    EXPECT_EQ(Form().Table()->MoveClockShown(LocalSeat), -1);
+
+    seat->write(QByteArray::fromStdString(
+        net::Encode(net::TableFrame{net::MoveFrame{Move::Begin()}, net::TableSeat::First})));
+    ASSERT_TRUE(
+        RunUntil([&] { return Form().CurrentMatch().State().BeginState == UnderWay && Idle(); }));
+    EXPECT_EQ(Form().Table()->MoveClockShown(LocalSeat), net::MoveClockSeconds);
+    EXPECT_EQ(Form().Table()->MoveClockShown(OpponentSeat), -1);
+
+    Table().SendChat("Hi");
+    EXPECT_EQ(readFrame(), "sHi################2");
+    Table().SendChat("a#b"); // a "#" would end the line early: nothing goes out
+    // The person's move goes out as the seat's frame.
+    Form().CurrentSession().Input([](Match& m) { PlayPersonTurn(m); });
+    const std::string move = readFrame();
+    EXPECT_EQ(move[0], 'h');
+    EXPECT_EQ(move[19], '2');
+
+    ReadNextNotice();
+    seat->write(QByteArray(20, 'z'));
+    ASSERT_TRUE(RunUntil([&] { return !noticeText.isEmpty(); }, 15000));
+    EXPECT_TRUE(noticeText.contains(ScreenText(Text(words::LostConnectionWithServer))));
+    EXPECT_EQ(Table().Link(), OnlineTable::TableLink::Over);
+    EXPECT_TRUE(SecondButtonLeads());
+}
+
+// The players' records and pictures come from the web services: the
+// opponent's name on its banner, each photo (or the built-in figure when the
+// store has none) in the "History" folder for the banner's balloon, and the
+// tournament points the game gained in the history line.
+class TableGameWithWeb : public TableGame {
+  protected:
+    void SetUp() override {
+        QImage photo(40, 30, QImage::Format_RGB32);
+        photo.fill(Qt::red);
+        QBuffer jpeg(&rivalPhoto);
+        jpeg.open(QIODevice::WriteOnly);
+        photo.save(&jpeg, "JPG");
+        web = std::make_unique<testing::FakeWebServer>([this](const testing::ReceivedRequest& r) {
+            const QByteArray body = QByteArray::fromPercentEncoding(r.body);
+            if (body.contains("readclient1"))
+                return Ok(online::WriteClientAnswer({"Me", 10, 5, 1500, "X", "X", 'M', "X"}));
+            if (body.contains("readclient2"))
+                return Ok(online::WriteClientAnswer({"Rival", 7, 3, 1400, "X", "X", 'W', "X"}));
+            if (body.contains("readrating"))
+                return Ok(online::WriteRatingAnswer(ratingsRead++ == 0
+                                                        ? online::TourRating{10, 5, 1500}
+                                                        : online::TourRating{13, 6, 1520}));
+            if (r.head.contains("Rival.jpg"))
+                return testing::FakeWebServer::Ok(rivalPhoto, "image/jpeg");
+            return QByteArray(
+                "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        });
+        StartWindow(web->Base());
+    }
+
+    static QByteArray Ok(const std::string& text) {
+        return testing::FakeWebServer::Ok(QByteArray::fromStdString(text));
+    }
+
+    std::unique_ptr<testing::FakeWebServer> web;
+    QByteArray rivalPhoto;
+    int ratingsRead = 0;
+};
+
+TEST_F(TableGameWithWeb, PlayersPicturesAndTheTournamentRecordAreUsed) {
+    StartServer(26, 3000);
+    ASSERT_FALSE(HasFatalFailure());
+    QSignalSpy back(&Table(), &OnlineTable::backToLobby);
+    SitDown();
+    ASSERT_FALSE(HasFatalFailure());
+    const std::filesystem::path history = Form().CurrentSession().HistoryFolder();
+    ASSERT_TRUE(RunUntil([&] {
+        return !Form().Table()->BannerPicture(OpponentSeat).isEmpty() &&
+               !Form().Table()->BannerPicture(LocalSeat).isEmpty();
+    }));
+    EXPECT_EQ(Form().CurrentMatch().OpponentName(), "Rival");
+    const QImage rival(QString::fromStdString((history / "Rival.bmp").string()));
+    EXPECT_EQ(rival.size(), QSize(40, 30));
+    const QImage own(QString::fromStdString((history / "Me.bmp").string()));
+    EXPECT_EQ(own.size(), QSize(100, 120)); // the built-in figure
+
+    ASSERT_TRUE(PlayUntil([&] { return back.size() == 1; }, 20000));
+    std::string bytes;
+    for (const auto& entry : std::filesystem::directory_iterator(history))
+        if (entry.path().extension() == ".hst")
+            bytes = window->folder.ReadFile("History/" + entry.path().filename().string());
+    const std::vector<HistoryRow> rows = ReadHistoryRows(bytes);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].player, "Me/Rival");
+    EXPECT_EQ(rows[0].result, "3"); // 13 now, 10 before the game
+    EXPECT_EQ(rows[0].rating, "1520,00");
+    EXPECT_EQ(rows[0].kind, 'T');
 }
 
 } // namespace

@@ -455,7 +455,8 @@ TEST_F(MatchTest, TableDealMatchesTheSeatsCopyOfTheGame) {
         net::TableSeatGame seat(self);
         seat.Feed(net::Encode(net::TableDeal{deck}));
         ASSERT_TRUE(std::holds_alternative<net::GameDealt>(seat.Next()));
-        match.TableDeal(net::TableModeOf(self), deck, true, {"Ann", 40, 12, 3.5});
+        match.TableDeal(net::TableModeOf(self), deck, true, "Ann");
+        match.TableRecordBefore({"Ann", 40, 12, 3.5});
         EXPECT_EQ(match.CurrentScreen(), Screen::Table);
         EXPECT_EQ(match.PlayerSlot(), OnlineTableSlot);
         EXPECT_EQ(S().Hand, seat.Game().Hand);
@@ -474,7 +475,8 @@ TEST_F(MatchTest, AClosedTableGameLeavesWithBothNamesAndThePointsGained) {
     Shuffle(shuffled, random);
     const auto deck = net::TableDealOf(shuffled.Deck).deck;
     match.SetPeerName("Opponent");
-    match.TableDeal(PlayMode::TablePosition2, deck, true, {std::string(30, 'n'), 40, 12, 3.5});
+    match.TableDeal(PlayMode::TablePosition2, deck, true, std::string(30, 'n'));
+    match.TableRecordBefore({std::string(30, 'n'), 40, 12, 3.5});
     match.TakeOutbox();
     EXPECT_FALSE(match.Buttons().second.enabled);
     match.TableGameClosed(); // the opponent left
@@ -505,7 +507,7 @@ TEST_F(MatchTest, TableHistoryNamesAreCutAndAnUnreadRecordKeepsTheLead) {
     Shuffle(shuffled, random);
     match.SetPeerName(std::string(40, 'o'));
     match.TableDeal(PlayMode::TablePosition1, net::TableDealOf(shuffled.Deck).deck, true,
-                    {std::string(20, 'n'), 0, 0, 0});
+                    std::string(20, 'n'));
     match.TableGameClosed();
     match.PressSecond();
     match.TableResultRead(std::nullopt);

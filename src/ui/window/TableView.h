@@ -87,6 +87,7 @@ class TableView : public QWidget {
     // The player's picture shown in a balloon while the pointer is on a
     // seat's banner; an empty path shows none.
     void SetBannerPicture(Seat seat, const QString& path);
+    QString BannerPicture(Seat seat) const { return bannerPictures[seat]; }
     // The opponent's hand drawn face up (the duel's hidden reveal) or down.
     void SetOpponentRevealed(bool on);
     bool OpponentRevealed() const { return opponentRevealed; }
