@@ -362,6 +362,7 @@ void OnlineTable::RestartClock() {
     clockSide_ =
         net::ClockSeat(seat_->Game(), seat_->Self()) == seat_->Self() ? LocalSeat : OpponentSeat;
     secondsLeft_ = clockSeconds_;
+    overdueSeconds_ = 0;
     table_.ShowMoveClock(clockSide_, secondsLeft_);
     table_.ShowMoveClock(clockSide_ == LocalSeat ? OpponentSeat : LocalSeat, -1);
     moveClock_.start();
@@ -377,8 +378,13 @@ void OnlineTable::ClockTick() {
     if (secondsLeft_ > 0)
         --secondsLeft_;
     table_.ShowMoveClock(clockSide_, secondsLeft_);
-    if (clockSide_ != LocalSeat)
+    if (clockSide_ != LocalSeat) {
+        // The server ends an opponent's turn soon after its clock: a whole
+        // clock more of silence means the server itself is gone.
+        if (secondsLeft_ == 0 && ++overdueSeconds_ > clockSeconds_)
+            ConnectionDropped();
         return;
+    }
     if (secondsLeft_ > 7)
         session_.Media().PlayEffect(Effect::TimerTick, false);
     else if (secondsLeft_ >= 1)

@@ -134,6 +134,7 @@ class OnlineTable : public ChatChannel {
     QTimer moveClock_;
     int clockSeconds_ = net::MoveClockSeconds;
     int secondsLeft_ = 0;
+    int overdueSeconds_ = 0; // the opponent's clock has stood at 0 so long
     Seat clockSide_ = LocalSeat;
 };
 

@@ -303,6 +303,26 @@ TEST_F(TableGame, AScriptedServerSeesExactFramesAndItsGarbageEndsTheGame) {
     EXPECT_TRUE(SecondButtonLeads());
 }
 
+// A server that falls silent while the opponent's clock has run out is
+// taken for gone: the player is not left waiting for ever.
+TEST_F(TableGame, AServerSilentPastTheOpponentsClockIsALostConnection) {
+    QTcpServer fake;
+    ASSERT_TRUE(fake.listen(QHostAddress::LocalHost, 0));
+    Table().SetClockSeconds(1);
+    Table().ConnectSeat("127.0.0.1", fake.serverPort(), 3, 2);
+    ASSERT_TRUE(RunUntil([&] { return fake.waitForNewConnection(5); }));
+    QTcpSocket* seat = fake.nextPendingConnection();
+    GameState shuffled;
+    SeededRandom random(11);
+    Shuffle(shuffled, random);
+    seat->write(QByteArray::fromStdString(net::Encode(net::TableDealOf(shuffled.Deck))));
+    ReadNextNotice();
+    ASSERT_TRUE(RunUntil([&] { return !noticeText.isEmpty(); }, 15000));
+    EXPECT_TRUE(noticeText.contains(ScreenText(Text(words::LostConnectionWithServer))));
+    EXPECT_EQ(Table().Link(), OnlineTable::TableLink::Over);
+    EXPECT_TRUE(SecondButtonLeads());
+}
+
 // The players' records and pictures come from the web services: the
 // opponent's name on its banner, each photo (or the built-in figure when the
 // store has none) in the "History" folder for the banner's balloon, and the
