@@ -211,9 +211,7 @@ void OnlineTable::Handle(const net::SeatEvent& event) {
     } else if (const auto* closed = std::get_if<net::GameClosed>(&event)) {
         GameClosed(closed->why);
     } else if (std::holds_alternative<net::Disconnect>(event)) {
-        // The server sent what no server sends: the connection is lost, and
-        // nothing more is read from it.
-        seat_.reset();
+        // The server sent what no server sends: the connection is lost.
         ConnectionDropped();
     }
 }
@@ -257,6 +255,7 @@ void OnlineTable::GameClosed(net::GameClosed::Why why) {
 
 void OnlineTable::ConnectionDropped() {
     CloseSocket();
+    seat_.reset(); // nothing more is read or sent for this seat
     EndChat();
     const Match& match = session_.CurrentMatch();
     if (!running_ || link_ == TableLink::Over || match.CurrentScreen() != Screen::Table) {
