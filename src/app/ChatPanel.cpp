@@ -1,6 +1,5 @@
 #include "app/ChatPanel.h"
 
-#include "app/DuelTable.h"
 #include "i18n/words/Table.h"
 #include "net/DuelMessages.h"
 #include "ui/common/ToScreen.h"
@@ -36,8 +35,8 @@ QString Fitted(const QString& text, const QFontMetrics& metrics, int width) {
 
 } // namespace
 
-ChatPanel::ChatPanel(DuelTable& duel, TableView& table)
-    : QWidget(&table), duel_(duel), table_(table), memo_(new QWidget(this)) {
+ChatPanel::ChatPanel(ChatChannel& channel, TableView& table)
+    : QWidget(&table), table_(table), memo_(new QWidget(this)) {
     memo_->setAutoFillBackground(true);
     memo_->setPalette(QPalette(Qt::white));
     auto* layout = new QVBoxLayout(memo_);
@@ -53,19 +52,29 @@ ChatPanel::ChatPanel(DuelTable& duel, TableView& table)
     waiting_->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
     waiting_->hide();
     box_ = new QLineEdit(this);
-    box_->setMaxLength(static_cast<int>(net::ChatTextMax));
     AcceptCp1251Only(*box_);
     send_ = new QPushButton(QStringLiteral(">"), this);
     connect(box_, &QLineEdit::returnPressed, this, &ChatPanel::Send);
     connect(send_, &QPushButton::clicked, this, &ChatPanel::Send);
-    connect(&duel_, &DuelTable::ChatChanged, this, &ChatPanel::ShowLines);
-    connect(&duel_, &DuelTable::Closed, this, [this] {
-        box_->setEnabled(false);
-        send_->setEnabled(false);
-    });
+    SetChannel(channel);
     table.installEventFilter(this);
     send_->installEventFilter(this);
     hide();
+}
+
+void ChatPanel::SetChannel(ChatChannel& channel) {
+    if (channel_ == &channel)
+        return;
+    if (channel_ != nullptr)
+        channel_->disconnect(this);
+    channel_ = &channel;
+    box_->setMaxLength(static_cast<int>(channel.ChatMax()));
+    connect(channel_, &ChatChannel::ChatChanged, this, &ChatPanel::ShowLines);
+    connect(channel_, &ChatChannel::Closed, this, [this] {
+        box_->setEnabled(false);
+        send_->setEnabled(false);
+    });
+    ShowLines();
 }
 
 void ChatPanel::ShowAwaitingDeal(bool waiting) {
@@ -79,12 +88,12 @@ void ChatPanel::Send() {
     const std::string text = Utf8ToCp1251(box_->text().toStdString());
     if (text.empty())
         return;
-    duel_.SendChat(text);
+    channel_->SendChat(text);
     box_->clear();
 }
 
 void ChatPanel::ShowLines() {
-    const ChatLines& chat = duel_.Chat();
+    const ChatLines& chat = channel_->Chat();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         QLabel* line = lines_[i];
         if (i >= chat.Used()) {

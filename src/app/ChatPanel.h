@@ -1,8 +1,8 @@
 #pragma once
-// The chat panel at the table of a duel: the four lines, each in its
-// sender's colour (host maroon, client navy), the one-line box of at most 15
-// characters, and its send button; Enter in the box sends as well. While a
-// client waits for its first deal the panel says so, and the box and button
+// The chat panel at the table of a duel or a tournament table game: the four lines, each in its
+// sender's colour (host or table seat 1 maroon, client or seat 2 navy), the
+// one-line box (15 characters in a duel, 18 at a table), and its send button; Enter in the box
+// sends as well. While a client waits for its first deal the panel says so, and the box and button
 // stay disabled.
 
 #include "duel/DuelEntry.h"
@@ -12,17 +12,42 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <cstddef>
+#include <string>
 
 namespace tavlira {
 
-class DuelTable;
 class TableView;
+
+// Where the panel's lines come from and where its lines go: a duel or a
+// tournament table game.
+class ChatChannel : public QObject {
+    Q_OBJECT
+
+  public:
+    using QObject::QObject;
+    virtual const ChatLines& Chat() const = 0;
+    // Sends a line of code page 1251 and shows it.
+    virtual void SendChat(const std::string& text) = 0;
+    // The most bytes one line may hold.
+    virtual std::size_t ChatMax() const = 0;
+
+  signals:
+    // The chat lines changed.
+    void ChatChanged();
+    // The connection ended; chat is over until the next match.
+    void Closed();
+};
 
 class ChatPanel : public QWidget {
     Q_OBJECT
 
   public:
-    ChatPanel(DuelTable& duel, TableView& table);
+    ChatPanel(ChatChannel& channel, TableView& table);
+
+    // The panel serves `channel` from now on: its lines, its length, its end.
+    void SetChannel(ChatChannel& channel);
+    ChatChannel& Channel() const { return *channel_; }
 
     void ShowAwaitingDeal(bool waiting);
 
@@ -44,7 +69,7 @@ class ChatPanel : public QWidget {
     void ShowLines();
     void Place();
 
-    DuelTable& duel_;
+    ChatChannel* channel_ = nullptr;
     TableView& table_;
     RevealKeys revealKeys_;
     QWidget* memo_;

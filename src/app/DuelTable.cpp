@@ -10,7 +10,7 @@
 namespace tavlira {
 
 DuelTable::DuelTable(Session& session, QWidget* window) : session_(session), window_(window) {
-    session_.SetOutboxWatcher([this](const MatchOutbox& events) {
+    session_.SetOutboxWatcher(this, [this](const MatchOutbox& events) {
         if (socket_ == nullptr)
             return;
         socket_->Link().Send(events, session_.CurrentMatch());
@@ -28,7 +28,7 @@ DuelTable::DuelTable(Session& session, QWidget* window) : session_(session), win
 }
 
 DuelTable::~DuelTable() {
-    session_.SetOutboxWatcher({});
+    session_.SetOutboxWatcher(this, {});
 }
 
 bool DuelTable::Open(bool host, const std::string& name, const QString& address, quint16 port) {

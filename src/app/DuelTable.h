@@ -5,9 +5,11 @@
 // idle, sends what the person did, keeps the chat lines, and tells the
 // person when the peer interrupted a game.
 
+#include "app/ChatPanel.h"
 #include "app/DuelSocket.h"
 #include "app/Session.h"
 #include "duel/DuelEntry.h"
+#include "net/DuelMessages.h"
 #include "ui/dialogs/WaitDialog.h"
 
 #include <QObject>
@@ -19,7 +21,7 @@ class QWidget;
 
 namespace tavlira {
 
-class DuelTable : public QObject {
+class DuelTable : public ChatChannel {
     Q_OBJECT
 
   public:
@@ -35,17 +37,12 @@ class DuelTable : public QObject {
     bool Running() const { return socket_ != nullptr; }
 
     // Sends a chat line (code page 1251, 1..15 bytes) and shows it.
-    void SendChat(const std::string& text);
-    const ChatLines& Chat() const { return chat_; }
+    void SendChat(const std::string& text) override;
+    const ChatLines& Chat() const override { return chat_; }
+    std::size_t ChatMax() const override { return net::ChatTextMax; }
 
     // The wait dialog while it is open, for tests.
     WaitDialog* Waiting() const { return waiting_; }
-
-  signals:
-    // The chat lines changed.
-    void ChatChanged();
-    // The connection ended; chat is over until the next match.
-    void Closed();
 
   private:
     void Pump();

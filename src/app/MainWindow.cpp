@@ -6,6 +6,7 @@
 #include "app/GameReplay.h"
 #include "app/GraphPack.h"
 #include "app/MenuMusicAndRadio.h"
+#include "app/OnlineTable.h"
 #include "app/WindowLook.h"
 #include "i18n/words/Login.h"
 #include "i18n/words/Media.h"
@@ -97,6 +98,8 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     });
     connect(&session, &Session::InputOpen, tableView, &TableView::SetInputOpen);
     duel = std::make_unique<DuelTable>(session, this);
+    onlineTable =
+        std::make_unique<OnlineTable>(session, webServices, onlineAccount, *tableView, dialogs);
     chatPanel = new ChatPanel(*duel, *tableView);
     connect(chatPanel, &ChatPanel::RevealToggled, this,
             [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
@@ -489,11 +492,18 @@ void MainWindow::Apply(const MatchEvent& event) {
                 ShowScreen(e.screen);
                 // every new game shows the table; a game shown again is not recorded
                 gifStartDue |= e.screen == Screen::Table && !replay;
-                chatPanel->setVisible(e.screen == Screen::Table && duel->Running());
+                if (onlineTable->Running())
+                    chatPanel->SetChannel(*onlineTable);
+                else
+                    chatPanel->SetChannel(*duel);
+                chatPanel->setVisible(e.screen == Screen::Table &&
+                                      (duel->Running() || onlineTable->Running()));
                 chatPanel->ShowAwaitingDeal(false);
             } else if constexpr (std::is_same_v<E, match_event::AwaitingDeal>)
                 chatPanel->ShowAwaitingDeal(true);
-            else if constexpr (std::is_same_v<E, match_event::LeavingTable>)
+            else if constexpr (std::is_same_v<E, match_event::TableGameEnds>) {
+                // the table game's own end: OnlineTable carries it out
+            } else if constexpr (std::is_same_v<E, match_event::LeavingTable>)
                 tableView->ShowWaitBanner(true);
             else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
                 tableView->DrawBanners();

@@ -38,6 +38,7 @@ class MenuRadio;
 class GraphPack;
 class WindowLook;
 class MenuPage;
+class OnlineTable;
 class SkinnedButton;
 class TableView;
 class TitlePage;
@@ -96,6 +97,8 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     bool MoveHintPending() const { return hintSearch.isRunning(); }
     GifRecorder& Recorder() { return gifRecorder; }
     DuelTable& Duel() { return *duel; }
+    // The tournament table game: the lobby's seat calls reach it here.
+    OnlineTable& TableGame() { return *onlineTable; }
     ChatPanel* Chat() const { return chatPanel; }
     MenuMusicAndRadio& MusicAndRadio() { return *musicAndRadio; }
     MenuRadio* RadioPicture() const { return menuRadio; }
@@ -228,6 +231,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     int onlineCheckTicks = 0;
     int newestNews = 0;
     std::unique_ptr<DuelTable> duel;
+    std::unique_ptr<OnlineTable> onlineTable;
     ChatPanel* chatPanel;
     QAction* radioAction = nullptr;
     std::unique_ptr<MenuMusicAndRadio> musicAndRadio;

@@ -134,8 +134,8 @@ void Session::Apply(const MatchEvent& event) {
 }
 
 void Session::Play(MatchOutbox events) {
-    if (outboxWatcher)
-        outboxWatcher(events);
+    for (const auto& [owner, watcher] : outboxWatchers)
+        watcher(events);
     queue.Play(std::move(events));
 }
 

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -61,9 +62,13 @@ class Session : public QObject, private EventStage {
     }
 
     // Sees every outbox as it is taken from the match, before it is played
-    // (a duel sends what the person did from there).
-    void SetOutboxWatcher(std::function<void(const MatchOutbox&)> watcher) {
-        outboxWatcher = std::move(watcher);
+    // (a duel or a table game sends what the person did from there). Each
+    // `owner` has one watcher; an empty one removes it.
+    void SetOutboxWatcher(const QObject* owner, std::function<void(const MatchOutbox&)> watcher) {
+        if (watcher)
+            outboxWatchers[owner] = std::move(watcher);
+        else
+            outboxWatchers.erase(owner);
     }
 
     // The login check for a member's slot or a new player; a new player's
@@ -136,7 +141,7 @@ class Session : public QObject, private EventStage {
     std::optional<RecordFile> clubList;
     Screen shownScreen = Screen::Title;
     double timeScale = 1.0;
-    std::function<void(const MatchOutbox&)> outboxWatcher;
+    std::map<const QObject*, std::function<void(const MatchOutbox&)>> outboxWatchers;
     MoveLogShelf gameLogs;
     GameRecorder gameRecorder;
     bool gameLogFailureTold = false;

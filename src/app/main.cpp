@@ -1,14 +1,17 @@
 // tavlira-duo: the desktop card game for two players.
 
 #include "app/MainWindow.h"
+#include "app/OnlineTable.h"
 #include "app/ProgramFolder.h"
 #include "app/Screenshot.h"
 #include "online/qt/ServiceAddress.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QHostAddress>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -65,7 +68,13 @@ int main(int argc, char* argv[]) {
                        "environment variable %1 does the same.")
             .arg(QString::fromLatin1(tavlira::ServiceBaseVariable)),
         QStringLiteral("url"));
-    parser.addOptions({screenshot, size, language, server});
+    const QCommandLineOption tableSeat(
+        QStringLiteral("table-seat"),
+        QStringLiteral("For testing: sits down at once at seat SEAT (1 or 2) of tournament table "
+                       "TABLE (1 to 10) of the table server ADDRESS, whose table listens on PORT, "
+                       "without the lobby's seat post."),
+        QStringLiteral("address:port:table:seat"));
+    parser.addOptions({screenshot, size, language, server, tableSeat});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The PNG file of --screenshot."),
                                  QStringLiteral("[FILE]"));
@@ -98,6 +107,28 @@ int main(int argc, char* argv[]) {
         return Refuse(QStringLiteral("unexpected argument '%1'").arg(positional.constFirst()));
     if (parser.isSet(size) || parser.isSet(language))
         return Refuse(QStringLiteral("--size and --language go with --screenshot"));
+    struct SeatWanted {
+        QString address;
+        quint16 port = 0;
+        int table = 0;
+        int seat = 0;
+    };
+    std::optional<SeatWanted> seatWanted;
+    if (parser.isSet(tableSeat)) {
+        const QStringList parts = parser.value(tableSeat).split(QLatin1Char(':'));
+        bool portOk = false, tableOk = false, seatOk = false;
+        SeatWanted wanted;
+        if (parts.size() == 4) {
+            wanted = {parts[0], parts[1].toUShort(&portOk), parts[2].toInt(&tableOk),
+                      parts[3].toInt(&seatOk)};
+        }
+        if (!portOk || !tableOk || !seatOk || wanted.port == 0 || wanted.table < 1 ||
+            wanted.table > 10 || (wanted.seat != 1 && wanted.seat != 2) ||
+            QHostAddress(wanted.address).isNull())
+            return Refuse(QStringLiteral("--table-seat wants ADDRESS:PORT:TABLE:SEAT, not '%1'")
+                              .arg(parser.value(tableSeat)));
+        seatWanted = wanted;
+    }
 
     const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
     const tavlira::FolderChoice folder = tavlira::ChooseProgramFolder(
@@ -110,5 +141,8 @@ int main(int argc, char* argv[]) {
         return 1;
     window.show();
     window.StartOnline();
+    if (seatWanted)
+        window.TableGame().ConnectSeat(seatWanted->address, seatWanted->port, seatWanted->table,
+                                       seatWanted->seat);
     return QApplication::exec();
 }

@@ -165,6 +165,11 @@ void Match::SetPlayer(Slot slot, const std::string& name, const std::string& enc
 
 // A match opens from the player's record: a new player's is all zero.
 void Match::StartMatch(Slot slot, const MemberRecord& record) {
+    StartMatchRecord(slot, record);
+    DealGame();
+}
+
+void Match::StartMatchRecord(Slot slot, const MemberRecord& record) {
     SetPlayer(slot, record.name, record.encodedPassword);
     state_.MatchPoints.Fill(0);
     state_.GamesAtTable = 0;
@@ -178,7 +183,7 @@ void Match::StartMatch(Slot slot, const MemberRecord& record) {
     // A duel client's table waits for the host's first deal; the game it
     // deals is already counted here.
     awaitingFirstDeal_ = state_.Mode == PlayMode::DuelClient;
-    DealGame();
+    awaitingTableResult_ = false;
 }
 
 // --- The table
@@ -194,15 +199,22 @@ void Match::DealGame() {
     }
     countNextGame_ = true;
 
-    // A duel client's court card values come with the host's deal.
-    if (state_.Mode != PlayMode::DuelClient)
+    // A duel client's court card values come with the host's deal; at a
+    // tournament table court cards count nothing.
+    if (onlineTable)
+        state_.FiguresHavePoints = false;
+    else if (state_.Mode != PlayMode::DuelClient)
         state_.FiguresHavePoints = figuresHavePoints_;
     if (state_.Mode == PlayMode::Computer || state_.Mode == PlayMode::DuelHost) {
         const std::unique_ptr<RandomSource> random = services_.newRandom();
         Shuffle(state_, *random);
         OpeningDeal(state_);
-    } else if (state_.Mode == PlayMode::DuelClient && !awaitingFirstDeal_) {
-        ClientOpeningDeal(state_); // the deck and its values came with the deal
+    } else if ((state_.Mode == PlayMode::DuelClient && !awaitingFirstDeal_) ||
+               state_.Mode == PlayMode::TablePosition1) {
+        // The deck came with the deal; seat 1 of the game receives second.
+        ClientOpeningDeal(state_);
+    } else if (state_.Mode == PlayMode::TablePosition2) {
+        OpeningDeal(state_);
     }
     state_.Mover = TurnOf(FirstMover(state_));
     ResetGameFields(state_);
@@ -298,8 +310,57 @@ bool Match::PeerLeft() {
     return !state_.GameOver;
 }
 
+void Match::TableDeal(PlayMode mode, const OneBased<CardSlot, DeckSize>& deck, bool newMatch,
+                      const std::string& nick) {
+    if (!IsOnlineTable(mode) || awaitingTableResult_)
+        return;
+    SetPlayMode(mode);
+    if (newMatch || screen_ != Screen::Table) {
+        StartMatchRecord(OnlineTableSlot, MemberRecord{nick, 0.0, 0, 0, {}});
+        tableStartScore_.reset();
+    }
+    state_.Deck = deck;
+    DealGame();
+}
+
+// The tournament's record stands for a member's: its games, its score as
+// the base and its rating.
+void Match::TableRecordBefore(const TablePlayer& before) {
+    if (!IsOnlineTable(state_.Mode) || awaitingTableResult_)
+        return;
+    state_.GameCounter = before.games;
+    state_.BaseScore = before.score;
+    state_.ShownScore = state_.BaseScore + state_.PointsLead;
+    rating_ = before.rating;
+    tableStartScore_ = before.score;
+}
+
+void Match::TableGameClosed() {
+    if (!IsOnlineTable(state_.Mode) || screen_ != Screen::Table || !state_.TableActive ||
+        awaitingTableResult_)
+        return;
+    if (!state_.GameOver) {
+        state_.GameOver = true;
+        state_.Mover = Turn::TimedOut;
+    }
+    state_.Buttons = {};
+    state_.Buttons.exitToMenu = true;
+    EmitButtons();
+}
+
+void Match::TableResultRead(const std::optional<TablePlayer>& now) {
+    if (!std::exchange(awaitingTableResult_, false))
+        return;
+    // Without both of the server's records the match's own lead is what it
+    // gained.
+    pointsGained_ = now && tableStartScore_ ? now->score - *tableStartScore_ : state_.PointsLead;
+    if (now)
+        rating_ = now->rating;
+    RecordLeftMatch();
+}
+
 std::string Match::OpponentName() const {
-    if (!IsNetworkDuel(state_.Mode))
+    if (!IsNetworkDuel(state_.Mode) && !IsOnlineTable(state_.Mode))
         return "PC";
     return peerName_.substr(0, peerName_.find_last_not_of(' ') + 1);
 }
@@ -314,6 +375,15 @@ void Match::LeaveInterruptedGame() {
 void Match::PressSecond() {
     if (!Buttons().second.enabled)
         return;
+    if (state_.GameOver && IsOnlineTable(state_.Mode)) {
+        // The table hears of the end and the tournament's record is read
+        // before the match is recorded.
+        state_.Buttons.exitToMenu = false;
+        EmitButtons();
+        awaitingTableResult_ = true;
+        outbox_.emplace_back(match_event::TableGameEnds{});
+        return;
+    }
     if (state_.GameOver) {
         LeaveAfterGame();
         return;
@@ -441,12 +511,19 @@ void Match::RenamePlayer(const std::string& name, const std::string& password) {
 // Leaving after a game: the history line, then (outside online play and
 // rated series) the stored result, each waiting for its outcome.
 void Match::LeaveAfterGame() {
+    rating_ = RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, state_.PointsLead);
+    pointsGained_ = state_.PointsLead;
+    RecordLeftMatch();
+}
+
+void Match::RecordLeftMatch() {
     outbox_.emplace_back(match_event::LeavingTable{});
-    const bool onlineTable = IsOnlineTable(state_.Mode);
-    if (!onlineTable)
-        rating_ =
-            RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, state_.PointsLead);
-    const HisStr entry{playerName_, state_.GamesAtTable, state_.PointsLead, rating_,
+    // A table game's line names both players.
+    constexpr std::size_t TableNamesMax = 51;
+    const std::string name = IsOnlineTable(state_.Mode)
+                                 ? (playerName_ + "/" + OpponentName()).substr(0, TableNamesMax)
+                                 : playerName_;
+    const HisStr entry{name, state_.GamesAtTable, pointsGained_, rating_,
                        KindOf(state_.Mode, state_.RatedSeries)};
     const auto [time, date] = services_.now();
     EmitRecord(record_effect::WriteHistory{entry, time, date}, RecordStep::History);

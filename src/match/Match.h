@@ -26,10 +26,19 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 
 namespace tavlira {
+
+// The player at a tournament table as the server's records have it.
+struct TablePlayer {
+    std::string nick; // code page 1251
+    std::int32_t games = 0;
+    std::int32_t score = 0;
+    double rating = 0.0;
+};
 
 enum class MouseButton : std::uint8_t { Left, Right };
 enum class Pointer : std::uint8_t { Normal, Hand };
@@ -124,9 +133,30 @@ class Match {
     // Back to the menu from a game the peer interrupted; the match is lost
     // without a record.
     void LeaveInterruptedGame();
+    // --- An online tournament table: the table server deals and relays the
+    // opponent's moves (PeerMove), and the table's own ends close the game.
+    // A deal for table position `mode` (TablePosition1 or 2), its court
+    // cards worth nothing: the first deal since the seat was taken opens a
+    // new match for `own`, every later one is a following game.
+    void TableDeal(PlayMode mode, const OneBased<CardSlot, DeckSize>& deck, bool newMatch,
+                   const std::string& nick);
+    // The player's tournament record before the game (read while the seat
+    // connected, so it may come after the deal): the match's games, score
+    // and rating, and the score the game's gain is counted from.
+    void TableRecordBefore(const TablePlayer& before);
+    // The table closed the game: the opponent left or ran out of time, the
+    // own clock ran out, the server closed it or the connection dropped. A
+    // game still running is over without a score; either way the second
+    // button leads back out.
+    void TableGameClosed();
+    // The end confirmed with the second button leaves as TableGameEnds; the
+    // match then waits here for the player's tournament record as the
+    // server now has it (nothing when it could not be read) and records it.
+    void TableResultRead(const std::optional<TablePlayer>& now);
     // The peer's name from the duel's handshake (code page 1251).
     void SetPeerName(std::string name) { peerName_ = std::move(name); }
-    // The opponent's name as the table shows it: "PC" against the computer.
+    // The opponent's name as the table shows it: "PC" against the computer,
+    // the peer's or the table opponent's name otherwise.
     std::string OpponentName() const;
     // A duel client that has not received its first deal yet.
     bool AwaitsFirstDeal() const { return awaitingFirstDeal_; }
@@ -198,9 +228,11 @@ class Match {
                                                  const std::string& password,
                                                  const std::string& passwordAgain) const;
     void StartMatch(Slot slot, const MemberRecord& record);
+    void StartMatchRecord(Slot slot, const MemberRecord& record);
     void SetPlayer(Slot slot, const std::string& name, const std::string& encodedPassword);
     void DealGame();
     void LeaveAfterGame();
+    void RecordLeftMatch();
     void StoreResultOrShowMenu();
     void ForfeitMember(RecordStep step);
     void EmitRecord(RecordEffect effect, RecordStep step);
@@ -224,8 +256,11 @@ class Match {
     bool figuresHavePoints_ = false;
     bool networkMode_ = false;
     std::string peerName_;
-    bool awaitingFirstDeal_ = false; // a duel client before its first deal
-    bool peerGone_ = false;          // the duel connection of this match ended
+    bool awaitingFirstDeal_ = false;              // a duel client before its first deal
+    bool peerGone_ = false;                       // the duel connection of this match ended
+    std::optional<std::int32_t> tableStartScore_; // the tournament score before the game
+    std::int32_t pointsGained_ = 0;               // what the match's history line records
+    bool awaitingTableResult_ = false;
     GameObserver* observer_ = nullptr;
 };
 

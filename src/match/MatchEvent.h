@@ -79,13 +79,18 @@ struct HostDealt {};
 // the server...").
 struct AwaitingDeal {};
 
+// The end of an online table game is confirmed: the window tells the table
+// and reads the player's tournament record, then hands it to
+// Match::TableResultRead.
+struct TableGameEnds {};
+
 } // namespace match_event
 
 using MatchEvent =
     std::variant<Event, match_event::Buttons, match_event::ShowScreen, match_event::LeavingTable,
                  match_event::SpeakCard, match_event::Record, match_event::NameChanged,
                  match_event::RecordFailure, match_event::EndOfCycle, match_event::HostDealt,
-                 match_event::AwaitingDeal>;
+                 match_event::AwaitingDeal, match_event::TableGameEnds>;
 using MatchOutbox = std::vector<MatchEvent>;
 
 } // namespace tavlira

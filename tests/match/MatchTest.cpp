@@ -1,10 +1,13 @@
 #include "match/Match.h"
 
 #include "game/CaptureSearch.h"
+#include "game/Deal.h"
 #include "game/LayOff.h"
 #include "game/Play.h"
 #include "i18n/words/Table.h"
 #include "match/Autoplay.h"
+#include "net/TableRules.h"
+#include "net/TableSeatGame.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -438,6 +441,80 @@ TEST_F(MatchTest, PeerMovesGoThroughTheRules) {
     const int free = LowestFreeTablePlace(S());
     EXPECT_TRUE(match.PeerMove(Move::Play(1, free)));
     EXPECT_EQ(S().Mover, Turn::Local);
+}
+
+// A tournament table: the match deals the server's deck as the table seat
+// sees it, exactly as the seat's own copy of the game does.
+TEST_F(MatchTest, TableDealMatchesTheSeatsCopyOfTheGame) {
+    GameState shuffled;
+    SeededRandom random(9);
+    Shuffle(shuffled, random);
+    const auto deck = net::TableDealOf(shuffled.Deck).deck;
+    for (const net::TableSeat self : {net::TableSeat::First, net::TableSeat::Second}) {
+        SCOPED_TRACE(static_cast<int>(self));
+        net::TableSeatGame seat(self);
+        seat.Feed(net::Encode(net::TableDeal{deck}));
+        ASSERT_TRUE(std::holds_alternative<net::GameDealt>(seat.Next()));
+        match.TableDeal(net::TableModeOf(self), deck, true, "Ann");
+        match.TableRecordBefore({"Ann", 40, 12, 3.5});
+        EXPECT_EQ(match.CurrentScreen(), Screen::Table);
+        EXPECT_EQ(match.PlayerSlot(), OnlineTableSlot);
+        EXPECT_EQ(S().Hand, seat.Game().Hand);
+        EXPECT_EQ(S().Table, seat.Game().Table);
+        EXPECT_EQ(S().Mover, seat.Game().Mover);
+        EXPECT_FALSE(S().FiguresHavePoints);
+        EXPECT_EQ(S().GameCounter, 40);
+        EXPECT_EQ(S().BaseScore, 12);
+        EXPECT_EQ(match.Buttons().start.enabled, self == net::TableSeat::First);
+    }
+}
+
+TEST_F(MatchTest, AClosedTableGameLeavesWithBothNamesAndThePointsGained) {
+    GameState shuffled;
+    SeededRandom random(3);
+    Shuffle(shuffled, random);
+    const auto deck = net::TableDealOf(shuffled.Deck).deck;
+    match.SetPeerName("Opponent");
+    match.TableDeal(PlayMode::TablePosition2, deck, true, std::string(30, 'n'));
+    match.TableRecordBefore({std::string(30, 'n'), 40, 12, 3.5});
+    match.TakeOutbox();
+    EXPECT_FALSE(match.Buttons().second.enabled);
+    match.TableGameClosed(); // the opponent left
+    EXPECT_TRUE(S().GameOver);
+    EXPECT_EQ(S().Mover, Turn::TimedOut);
+    EXPECT_FALSE(match.Buttons().start.enabled);
+    ASSERT_TRUE(match.Buttons().second.enabled);
+    match.PressSecond();
+    MatchOutbox out = match.TakeOutbox();
+    ASSERT_FALSE(out.empty());
+    EXPECT_TRUE(std::holds_alternative<match_event::TableGameEnds>(out.back()));
+    EXPECT_FALSE(match.Buttons().second.enabled); // pressed once only
+    match.TableResultRead(TablePlayer{"n", 41, 15, 4.25});
+    Played();
+    EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
+    EXPECT_TRUE(records.stored.empty());
+    ASSERT_EQ(records.history.size(), 1u);
+    EXPECT_EQ(records.history[0].HName, std::string(30, 'n') + "/Opponent");
+    EXPECT_EQ(records.history[0].HName.size(), 39u);
+    EXPECT_EQ(records.history[0].HRes, 3);
+    EXPECT_DOUBLE_EQ(records.history[0].HRei, 4.25);
+    EXPECT_EQ(records.history[0].Ac, PlayKind::Tournament);
+}
+
+TEST_F(MatchTest, TableHistoryNamesAreCutAndAnUnreadRecordKeepsTheLead) {
+    GameState shuffled;
+    SeededRandom random(3);
+    Shuffle(shuffled, random);
+    match.SetPeerName(std::string(40, 'o'));
+    match.TableDeal(PlayMode::TablePosition1, net::TableDealOf(shuffled.Deck).deck, true,
+                    std::string(20, 'n'));
+    match.TableGameClosed();
+    match.PressSecond();
+    match.TableResultRead(std::nullopt);
+    Played();
+    ASSERT_EQ(records.history.size(), 1u);
+    EXPECT_EQ(records.history[0].HName.size(), 51u);
+    EXPECT_EQ(records.history[0].HRes, S().PointsLead);
 }
 
 } // namespace

@@ -214,4 +214,18 @@ QImage TableDrawing::Banner(Seat seat, const QString& text, BannerColour colour)
     return image;
 }
 
+QImage TableDrawing::MoveClock(Seat seat, int seconds) {
+    QImage image = Under(seat == OpponentSeat ? layout.opponentMoveClock : layout.playerMoveClock);
+    const bool urgent = seconds < 8;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.drawImage(image.rect(), Picture(urgent ? "GTimerR" : "GTimerY"));
+    painter.setPen(urgent ? QColor(255, 255, 0) : Red);
+    painter.setFont(Font(fonts.serif, fonts.serifPercent, scale.S(18), true));
+    const int top = Round((image.height() - painter.fontMetrics().height()) / 2.0);
+    CentreText(painter, QString::number(seconds), 0, image.width(), top);
+    return image;
+}
+
 } // namespace tavlira

@@ -54,6 +54,9 @@ class TableDrawing {
     QImage PlayerPanel(Seat seat, const PanelsSnapshot& panels);
     // An empty text clears the banner.
     QImage Banner(Seat seat, const QString& text, BannerColour colour);
+    // The move clock of an online table game beside a seat's banner: red
+    // with yellow digits for the last seven seconds, else yellow with red.
+    QImage MoveClock(Seat seat, int seconds);
 
     // The background under a window rectangle.
     QImage Under(QRect rect) const;

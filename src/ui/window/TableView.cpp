@@ -36,6 +36,7 @@ TableView::TableView(const Match& gameMatch, const Settings& windowSettings, Pic
       secondButton(new SkinnedButton(this)), balloon(new BalloonHint(this)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    clockSeconds.Fill(-1);
     for (SkinnedButton* button : {startButton, secondButton}) {
         button->SetGrayDis(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -73,6 +74,8 @@ void TableView::Deal() {
     DrawBanners();
     for (Picture& element : elements)
         element.shown = true;
+    for (const Seat seat : {OpponentSeat, LocalSeat})
+        ShowMoveClock(seat, -1);
     overGamePlate = false;
     setToolTip(QString());
     update();
@@ -149,10 +152,25 @@ QRect TableView::ElementRect(Element element) const {
     if (!drawing)
         return QRect();
     const TableLayout& l = drawing->Layout();
-    const std::array<QRect, ElementCount> rects{l.opponentHand, l.playerHand,     l.table,
-                                                l.stock,        l.gamePlate,      l.opponentPanel,
-                                                l.playerPanel,  l.opponentBanner, l.playerBanner};
+    const std::array<QRect, ElementCount> rects{
+        l.opponentHand, l.playerHand,        l.table,          l.stock,
+        l.gamePlate,    l.opponentPanel,     l.playerPanel,    l.opponentBanner,
+        l.playerBanner, l.opponentMoveClock, l.playerMoveClock};
     return rects[Index(element)];
+}
+
+void TableView::ShowMoveClock(Seat seat, int seconds) {
+    clockSeconds[seat] = seconds;
+    const Element clock = seat == OpponentSeat ? Element::opponentClock : Element::playerClock;
+    elements[Index(clock)].shown = seconds >= 0 && atTable;
+    if (seconds >= 0 && drawing)
+        SetElement(clock, drawing->MoveClock(seat, seconds));
+    else
+        update(ElementRect(clock));
+}
+
+void TableView::SetBannerPicture(Seat seat, const QString& path) {
+    bannerPictures[seat] = path;
 }
 
 bool TableView::ElementShown(Element element) const {
@@ -518,6 +536,7 @@ void TableView::ShowHint(QPoint point) {
         else if (base.y() > scale.S(40) && base.x() >= scale.S(46) && base.x() <= scale.S(94))
             hint = ScreenText(Text(words::Numbers));
     }
+    ShowBannerPicture(point);
     const bool overPlate = ElementRect(Element::gamePlate).contains(point);
     if (overPlate && !overGamePlate)
         ShowGameBalloon();
@@ -526,6 +545,30 @@ void TableView::ShowHint(QPoint point) {
         hint = ScreenText(GamePlateHint(Text(words::Game), match.Figures()));
     if (toolTip() != hint)
         setToolTip(hint);
+}
+
+// A player's picture opens as the pointer enters the banner and closes as
+// it leaves.
+void TableView::ShowBannerPicture(QPoint point) {
+    std::optional<Seat> over;
+    for (const Seat seat : {OpponentSeat, LocalSeat})
+        if (ElementRect(seat == OpponentSeat ? Element::opponentBanner : Element::playerBanner)
+                .contains(point))
+            over = seat;
+    if (over == overBanner)
+        return;
+    if (overBanner)
+        CloseHint();
+    overBanner = over;
+    if (!over || bannerPictures[*over].isEmpty())
+        return;
+    const QPixmap picture(bannerPictures[*over]);
+    if (picture.isNull())
+        return;
+    const QRect banner =
+        ElementRect(*over == OpponentSeat ? Element::opponentBanner : Element::playerBanner);
+    balloon->ShowPictureAt(mapToGlobal(QPoint(banner.center().x(), banner.bottom())), picture, 100,
+                           0);
 }
 
 void TableView::ShowGameBalloon() {

@@ -34,9 +34,11 @@ class TableView : public QWidget {
         opponentPanel,
         playerPanel,
         opponentBanner,
-        playerBanner
+        playerBanner,
+        opponentClock,
+        playerClock
     };
-    static constexpr int ElementCount = 9;
+    static constexpr int ElementCount = 11;
 
     // `match`, `settings`, `pictures` and `scale` belong to the window; the
     // view reads them.
@@ -77,6 +79,15 @@ class TableView : public QWidget {
     void CloseHint();
     // The banners anew, after the player's name changed.
     void DrawBanners();
+    // The move clock beside a seat's banner shows `seconds`; -1 hides it.
+    // The clocks hide at every deal.
+    void ShowMoveClock(Seat seat, int seconds);
+    // What the clock of `seat` shows, -1 while it is hidden.
+    int MoveClockShown(Seat seat) const { return clockSeconds[seat]; }
+    // The player's picture shown in a balloon while the pointer is on a
+    // seat's banner; an empty path shows none.
+    void SetBannerPicture(Seat seat, const QString& path);
+    QString BannerPicture(Seat seat) const { return bannerPictures[seat]; }
     // The opponent's hand drawn face up (the duel's hidden reveal) or down.
     void SetOpponentRevealed(bool on);
     bool OpponentRevealed() const { return opponentRevealed; }
@@ -129,6 +140,7 @@ class TableView : public QWidget {
     void ShowPointer(QPoint point);
     void ShowHint(QPoint point);
     void ShowGameBalloon();
+    void ShowBannerPicture(QPoint point);
     void PaintScene(QPainter& painter, QRect area) const;
     void PaintWaitBanner(QPainter& painter) const;
     void PaintMoveHint(QPainter& painter) const;
@@ -161,6 +173,9 @@ class TableView : public QWidget {
     std::vector<int> playerHandX; // card positions in the person's hand as shown
     int gamesDealt = 0;
     OneBased<QString, 2> noMove; // the "No move" bubble of a seat, while shown
+    OneBased<int, 2> clockSeconds;
+    OneBased<QString, 2> bannerPictures; // files of the players' pictures
+    std::optional<Seat> overBanner;      // the seat whose banner the pointer is on
 
     std::unique_ptr<FlightCanvas> flightCanvas;
     std::unique_ptr<CardFlight> flight;
