@@ -10,6 +10,7 @@
 #include "ui/dialogs/DialogPresenter.h"
 #include "ui/dialogs/online/OnlineAccount.h"
 #include "ui/dialogs/online/OnlineDialogs.h"
+#include "ui/dialogs/online/RatedSeries.h"
 #include "ui/dialogs/options/OptionsHost.h"
 #include "ui/menu/MenuLayout.h"
 #include "ui/recording/GifRecorder.h"
@@ -82,6 +83,10 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     WebServices& Services() { return webServices; }
     OnlineAccount& Account() { return onlineAccount; }
     OnlineDialogs& Online() { return onlineDialogs; }
+    RatedSeries& Rated() { return ratedSeries; }
+    // One tick of the news and chat checks (every 10 seconds while the menu
+    // or the table shows).
+    void OnlineCheckTick();
 
     // Opens the options dialog, as the menu's "Options" does.
     void ShowOptions();
@@ -134,7 +139,14 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     // Whether the news page or the chat holds something the player has not
     // seen (the marker files of the family folder), for the menu's links.
     void CheckNews();
-    void CheckChat();
+    // `onTick`: a new message sounds, and at the table may open the chat.
+    void CheckChat(bool onTick = false);
+    // The account dialog; closed in the rated state, it starts a rated series.
+    void OpenAccount();
+    void StartRatedSeries();
+    void FinishRatedSeries(const match_event::RatedMatchEnded& ended);
+    // Runs `step` on the match once the queue has played what it holds.
+    void InputWhenIdle(std::function<void(Match&)> step);
     void OpenNews();
     void OpenChat();
     void OfferWorldResult(const match_event::EndOfCycle& end);
@@ -166,6 +178,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     WebServices webServices;
     OnlineAccount onlineAccount;
     OnlineDialogs onlineDialogs;
+    RatedSeries ratedSeries;
     PictureStore pictures;
     TableScale scale;
     Screen screen = Screen::Title;

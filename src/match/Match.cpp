@@ -161,9 +161,19 @@ void Match::SetPlayer(Slot slot, const std::string& name, const std::string& enc
     encodedPassword_ = encodedPassword;
 }
 
+void Match::StartRatedMatch(const std::string& nick, const RatedStanding& standing) {
+    if (screen_ != Screen::Menu || networkMode_)
+        return;
+    SetPlayMode(PlayMode::Computer);
+    StartMatch(RatedAccountSlot,
+               MemberRecord{nick, standing.rating, standing.cycleGames, standing.cycleScore, ""},
+               true);
+}
+
 // A match opens from the player's record: a new player's is all zero.
-void Match::StartMatch(Slot slot, const MemberRecord& record) {
+void Match::StartMatch(Slot slot, const MemberRecord& record, bool ratedSeries) {
     SetPlayer(slot, record.name, record.encodedPassword);
+    state_.RatedSeries = ratedSeries;
     state_.MatchPoints.Fill(0);
     state_.GamesAtTable = 0;
     state_.PointsLead = 0;
@@ -382,6 +392,8 @@ void Match::EmitRecord(RecordEffect effect, RecordStep step) {
 }
 
 void Match::RecordDone(const RecordOutcome& outcome) {
+    if (pendingRecord_ == RecordStep::RatedBooking)
+        return; // no record effect is out
     const RecordStep step = std::exchange(pendingRecord_, RecordStep::None);
     if (step == RecordStep::None)
         return;
@@ -393,6 +405,7 @@ void Match::RecordDone(const RecordOutcome& outcome) {
     switch (step) {
     case RecordStep::None:
     case RecordStep::Forfeit:
+    case RecordStep::RatedBooking:
         break;
     case RecordStep::History:
         StoreResultOrShowMenu();
@@ -436,12 +449,31 @@ void Match::RenamePlayer(const std::string& name, const std::string& password) {
 
 // Leaving after a game: the history line, then (outside online play and
 // rated series) the stored result, each waiting for its outcome.
+// A rated series first waits for the web server to book it: the rating
+// is the one the server's statistics give.
 void Match::LeaveAfterGame() {
     outbox_.emplace_back(match_event::LeavingTable{});
-    const bool onlineTable = IsOnlineTable(state_.Mode);
-    if (!onlineTable)
+    if (state_.RatedSeries) {
+        pendingRecord_ = RecordStep::RatedBooking;
+        outbox_.emplace_back(match_event::RatedMatchEnded{state_.PointsLead, state_.ShownScore});
+        return;
+    }
+    if (!IsOnlineTable(state_.Mode))
         rating_ =
             RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, state_.PointsLead);
+    WriteHistoryLine();
+}
+
+void Match::RatedMatchBooked(std::optional<double> rating) {
+    if (pendingRecord_ != RecordStep::RatedBooking)
+        return;
+    pendingRecord_ = RecordStep::None;
+    if (rating)
+        rating_ = *rating;
+    WriteHistoryLine();
+}
+
+void Match::WriteHistoryLine() {
     const HisStr entry{playerName_, state_.GamesAtTable, state_.PointsLead, rating_,
                        KindOf(state_.Mode, state_.RatedSeries)};
     const auto [time, date] = services_.now();
@@ -465,11 +497,12 @@ void Match::StoreResultOrShowMenu() {
 
 bool Match::RequestQuitToMenu() {
     outbox_.emplace_back(Event{event::PlaySound{Effect::OpenForm, false}});
-    return screen_ == Screen::Table;
+    return screen_ == Screen::Table && !AwaitsRatedBooking();
 }
 
+// A rated series being booked has left the table already.
 void Match::QuitToMenu() {
-    if (screen_ == Screen::Table)
+    if (screen_ == Screen::Table && !AwaitsRatedBooking())
         ForfeitMember(RecordStep::ForfeitThenMenu);
 }
 
