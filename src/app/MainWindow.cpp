@@ -351,6 +351,7 @@ void MainWindow::CreatePopupMenu() {
         dialogs.About();
     });
     radioAction = popupMenu->addAction(QString(), this, &MainWindow::ShowRadio);
+    chatAction = popupMenu->addAction(QString(), this, &MainWindow::OpenChat);
     generalScoreAction->setEnabled(false);
     quitAction->setEnabled(false);
     changeNameAction->setEnabled(false);
@@ -369,6 +370,7 @@ void MainWindow::ApplyLanguage() {
     helpAction->setText(ScreenText(Text(words::Help)));
     aboutAction->setText(ScreenText(Text(words::About)));
     radioAction->setText(ScreenText(Text(words::Radio)));
+    chatAction->setText(ScreenText(Text(words::Chat)));
 }
 
 // --- Window size and screens
@@ -458,6 +460,7 @@ void MainWindow::ShowScreen(Screen next) {
     networkModeAction->setEnabled(next == Screen::Menu);
     networkModeAction->setChecked(session.CurrentSettings().NetworkMode);
     radioAction->setEnabled(next != Screen::Title);
+    chatAction->setEnabled(next != Screen::Title);
     if (musicAndRadio)
         musicAndRadio->ScreenShown(!atTable);
     if (next == Screen::Title)

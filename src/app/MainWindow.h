@@ -80,6 +80,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     MenuRadio* RadioPicture() const { return menuRadio; }
     MenuMusic* MusicButtons() const { return menuMusic; }
     QAction* RadioAction() const { return radioAction; }
+    QAction* ChatAction() const { return chatAction; }
     WebServices& Services() { return webServices; }
     OnlineAccount& Account() { return onlineAccount; }
     OnlineDialogs& Online() { return onlineDialogs; }
@@ -208,6 +209,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     std::unique_ptr<DuelTable> duel;
     ChatPanel* chatPanel;
     QAction* radioAction = nullptr;
+    QAction* chatAction = nullptr;
     std::unique_ptr<MenuMusicAndRadio> musicAndRadio;
     MenuRadio* menuRadio = nullptr;
     MenuMusic* menuMusic = nullptr;

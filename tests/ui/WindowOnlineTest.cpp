@@ -150,6 +150,8 @@ TEST(WindowOnline, ANewMessageOpensTheChatAtTheTable) {
         form.OnlineCheckTick();
     ASSERT_TRUE(RunUntil([&] { return opened; }));
     EXPECT_EQ(form.CurrentScreen(), Screen::Table);
+    // The pop-up menu opens it as well.
+    EXPECT_TRUE(form.ChatAction()->isEnabled());
 }
 
 } // namespace
