@@ -7,6 +7,8 @@
 #include "game/Scoring.h"
 #include "i18n/words/Table.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace tavlira {
@@ -161,12 +163,18 @@ void Match::SetPlayer(Slot slot, const std::string& name, const std::string& enc
     encodedPassword_ = encodedPassword;
 }
 
+// The standing comes from the web server: a cycle holds fewer than 20
+// games, each worth at most 5 points, and a rating is a number, whatever a
+// damaged answer says.
 void Match::StartRatedMatch(const std::string& nick, const RatedStanding& standing) {
     if (screen_ != Screen::Menu || networkMode_)
         return;
+    constexpr int MostCycleScore = CycleGames * 5;
     SetPlayMode(PlayMode::Computer);
     StartMatch(RatedAccountSlot,
-               MemberRecord{nick, standing.rating, standing.cycleGames, standing.cycleScore, ""},
+               MemberRecord{nick, std::isfinite(standing.rating) ? standing.rating : 0.0,
+                            std::clamp(standing.cycleGames, 0, CycleGames - 1),
+                            std::clamp(standing.cycleScore, -MostCycleScore, MostCycleScore), ""},
                true);
 }
 
@@ -468,7 +476,7 @@ void Match::RatedMatchBooked(std::optional<double> rating) {
     if (pendingRecord_ != RecordStep::RatedBooking)
         return;
     pendingRecord_ = RecordStep::None;
-    if (rating)
+    if (rating && std::isfinite(*rating))
         rating_ = *rating;
     WriteHistoryLine();
 }

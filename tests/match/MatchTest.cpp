@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 
 namespace tavlira {
@@ -480,6 +481,14 @@ TEST_F(MatchTest, ARatedSeriesWaitsForItsBookingAndStoresNothingLocally) {
     EXPECT_DOUBLE_EQ(records.history[0].HRei, 2.25);
     EXPECT_EQ(records.history[0].Ac, PlayKind::RatedOnline);
     EXPECT_TRUE(records.stored.empty());
+}
+
+TEST_F(MatchTest, ADamagedRatedStandingIsKeptWithinACycle) {
+    match.StartRatedMatch("Eve", {std::numeric_limits<int>::max(), std::numeric_limits<int>::min(),
+                                  std::numeric_limits<double>::quiet_NaN()});
+    EXPECT_EQ(S().GameCounter, 20);
+    EXPECT_EQ(S().BaseScore, -100);
+    EXPECT_EQ(match.Rating(), 0.0);
 }
 
 } // namespace
