@@ -20,12 +20,12 @@ class CompanionServer {
     ~CompanionServer() { Stop(); }
     const std::optional<QUrl>& Base() const { return base; }
 
+    // Goes down at once, as a server that crashed or lost its network: a
+    // polite end would wait for the clients' open connections.
     void Stop() {
         if (process.state() == QProcess::NotRunning)
             return;
-        process.terminate();
-        if (!process.waitForFinished(5000))
-            process.kill();
+        process.kill();
         process.waitForFinished(5000);
     }
     // Starts again where it listened before; false when it did not come up.
