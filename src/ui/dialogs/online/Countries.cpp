@@ -1,5 +1,7 @@
 #include "ui/dialogs/online/Countries.h"
 
+#include "i18n/words/Online.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -266,8 +268,10 @@ constexpr IsoNames IsoCountries[] = {
 } // namespace
 
 std::string_view CountryName(const Country& country, LanguageIndex language) {
-    if (language == LanguageIndex::English || country.iso[0] == '\0')
+    if (language == LanguageIndex::English)
         return country.name;
+    if (country.iso[0] == '\0')
+        return words::UnknownCountry[language];
     const auto* found = std::lower_bound(
         std::begin(IsoCountries), std::end(IsoCountries), country.iso,
         [](const IsoNames& row, const char* code) { return std::strcmp(row.code, code) < 0; });
