@@ -3,6 +3,7 @@
 #include "app/BoardFigures.h"
 #include "app/ChatPanel.h"
 #include "app/DuelTable.h"
+#include "app/GameFigures.h"
 #include "app/GameReplay.h"
 #include "app/GraphPack.h"
 #include "app/MenuMusicAndRadio.h"
@@ -11,6 +12,7 @@
 #include "i18n/words/Login.h"
 #include "i18n/words/Media.h"
 #include "i18n/words/Menu.h"
+#include "i18n/words/Online.h"
 #include "i18n/words/Options.h"
 #include "i18n/words/Records.h"
 #include "i18n/words/Replay.h"
@@ -58,6 +60,9 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
       webServices(ServiceBaseOverride({})),
       onlineAccount(webServices, session.ProgramFolder().parent_path()),
       onlineDialogs(this, dialogs, onlineAccount, session.CurrentSettings(), session.Records()),
+      ratedSeries(onlineAccount,
+                  {[this] { session.Media().PlayEffect(Effect::Failure, false); },
+                   [this](const QString& question) { return dialogs.Ask(question); }}),
       scale(TableScale::ForMode(WindowSizeMode::Small, QSize())),
       gifRecorder(*this, session.CurrentSettings(), session.ProgramFolder()),
       pages(new QStackedWidget(this)), titlePage(new TitlePage(pictures, scale)),
@@ -84,13 +89,7 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(menuPage, &MenuPage::NewsChosen, this, &MainWindow::OpenNews);
     connect(menuPage, &MenuPage::ChatChosen, this, &MainWindow::OpenChat);
     onlineChecks.setInterval(10000);
-    connect(&onlineChecks, &QTimer::timeout, this, [this] {
-        ++onlineCheckTicks;
-        if (onlineCheckTicks % 3 == 0 && !menuPage->NewsWaiting())
-            CheckNews();
-        if (onlineCheckTicks % 90 == 0 && !menuPage->ChatWaiting())
-            CheckChat();
-    });
+    connect(&onlineChecks, &QTimer::timeout, this, &MainWindow::OnlineCheckTick);
     connect(menuPage, &MenuPage::BoardFigureWanted, this, [this](int variant) {
         FetchBoardFigure(onlineAccount, variant, menuPage, [this, variant](const BoardFigure& f) {
             menuPage->ShowBoardFigure(variant, f.value, f.hint);
@@ -149,11 +148,50 @@ void MainWindow::OpenMenuIcon(MenuIcon icon) {
     case MenuIcon::Statistics:
         return onlineDialogs.WorldStats();
     case MenuIcon::Account:
-        return onlineDialogs.Account();
+        return OpenAccount();
     case MenuIcon::AndroidPackage:
     case MenuIcon::GooglePlay:
         return; // not shown
     }
+}
+
+void MainWindow::OpenAccount() {
+    onlineDialogs.Account();
+    if (onlineAccount.State() == AccountState::RatedGame && screen == Screen::Menu &&
+        !session.CurrentSettings().NetworkMode)
+        StartRatedSeries();
+}
+
+// The account is charged for the match on the web server before it starts;
+// meanwhile the menu takes no clicks.
+void MainWindow::StartRatedSeries() {
+    pages->setEnabled(false);
+    ratedSeries.Start([this](const std::optional<online::GameStats>& stats) {
+        pages->setEnabled(true);
+        if (!stats)
+            return dialogs.Notice(ScreenText(Text(words::CouldNotConnectToServer)), {}, {});
+        tableView->SetOpponentRevealed(false);
+        const Match::RatedStanding standing{stats->KonL, stats->Score, stats->Rating};
+        InputWhenIdle([nick = onlineAccount.Record().Nick, standing](Match& m) {
+            m.StartRatedMatch(nick, standing);
+        });
+    });
+}
+
+// The match waits behind the "Please, wait..." banner until the web server
+// has booked it; the table takes no clicks meanwhile.
+void MainWindow::FinishRatedSeries(const match_event::RatedMatchEnded& ended) {
+    pages->setEnabled(false);
+    ratedSeries.Finish(ended.result, ended.matchScore, [this](const RatedSeries::Booking& b) {
+        pages->setEnabled(true);
+        InputWhenIdle([rating = b.rating](Match& m) { m.RatedMatchBooked(rating); });
+    });
+}
+
+void MainWindow::InputWhenIdle(std::function<void(Match&)> step) {
+    if (session.Input(step))
+        return;
+    QTimer::singleShot(20, this, [this, step = std::move(step)] { InputWhenIdle(step); });
 }
 
 void MainWindow::StartOnline() {
@@ -161,7 +199,9 @@ void MainWindow::StartOnline() {
         if (directory)
             ApplyServiceDirectory(session.CurrentSettings(), *directory);
         onlineAccount.LogInRemembered([](bool) {});
-        CountStart();
+        // A copy labelled "idd" in its club file does not count its starts.
+        if (session.DistributionLabel() != "idd")
+            CountStart();
     });
 }
 
@@ -196,17 +236,32 @@ void MainWindow::CheckNews() {
         });
 }
 
-void MainWindow::CheckChat() {
+// The news only while the menu shows; the chat at the table too.
+void MainWindow::OnlineCheckTick() {
+    ++onlineCheckTicks;
+    if (screen == Screen::Menu && onlineCheckTicks % 3 == 0 && !menuPage->NewsWaiting())
+        CheckNews();
+    if (onlineCheckTicks % 90 == 0 && !menuPage->ChatWaiting())
+        CheckChat(true);
+}
+
+void MainWindow::CheckChat(bool onTick) {
     online::BoardRecordsRequest request;
     request.gid = online::ChatBoardId;
-    webServices.Send(request, this, [this](const ServiceAnswer& answer) {
+    webServices.Send(request, this, [this, onTick](const ServiceAnswer& answer) {
         const auto rows = answer.done ? online::ReadRecordsAnswer(answer.text, online::ChatBoardId)
                                       : std::nullopt;
         long long newest = 0;
         for (const online::RecordRow& row : rows.value_or(std::vector<online::RecordRow>{}))
             newest = std::max<long long>(newest, row.Score);
-        const bool waiting = newest > ReadChatMarker(onlineAccount.FamilyFolder()).newestSeen;
+        const ChatMarker marker = ReadChatMarker(onlineAccount.FamilyFolder());
+        const bool waiting = newest > marker.newestSeen;
         menuPage->SetIndicators(menuPage->NewsWaiting(), waiting);
+        if (!waiting || !onTick)
+            return;
+        session.Media().PlayEffect(Effect::Success, false);
+        if (screen == Screen::Table && marker.openOnNewMessage && !onlineDialogs.ChatOpen())
+            OpenChat();
     });
 }
 
@@ -317,6 +372,7 @@ void MainWindow::CreatePopupMenu() {
         dialogs.About();
     });
     radioAction = popupMenu->addAction(QString(), this, &MainWindow::ShowRadio);
+    chatAction = popupMenu->addAction(QString(), this, &MainWindow::OpenChat);
     replayAction = popupMenu->addAction(QString(), this, &MainWindow::ReplayLastGame);
     replayAction->setEnabled(false);
     CreateReplayMenu();
@@ -357,6 +413,7 @@ void MainWindow::ApplyLanguage() {
     replayStepAction->setText(ScreenText(Text(words::NextMove)));
     replayLeaveAction->setText(ScreenText(Text(words::ExitToMenu)));
     hintAction->setText(ScreenText(Text(words::Hint)));
+    chatAction->setText(ScreenText(Text(words::Chat)));
 }
 
 // --- Window size and screens
@@ -447,6 +504,7 @@ void MainWindow::ShowScreen(Screen next) {
     networkModeAction->setChecked(session.CurrentSettings().NetworkMode);
     radioAction->setEnabled(next != Screen::Title);
     replayAction->setEnabled(next == Screen::Menu);
+    chatAction->setEnabled(next != Screen::Title);
     if (musicAndRadio)
         musicAndRadio->ScreenShown(!atTable);
     if (next == Screen::Title)
@@ -460,10 +518,11 @@ void MainWindow::ShowScreen(Screen next) {
             CheckNews();
             CheckChat();
         }
-        onlineChecks.start();
-    } else {
-        onlineChecks.stop();
     }
+    if (next == Screen::Title)
+        onlineChecks.stop();
+    else if (!onlineChecks.isActive())
+        onlineChecks.start();
     if (atTable)
         tableView->Deal();
     else
@@ -503,8 +562,11 @@ void MainWindow::Apply(const MatchEvent& event) {
                 chatPanel->ShowAwaitingDeal(true);
             else if constexpr (std::is_same_v<E, match_event::TableGameEnds>) {
                 // the table game's own end: OnlineTable carries it out
-            } else if constexpr (std::is_same_v<E, match_event::LeavingTable>)
+            } else if constexpr (std::is_same_v<E, match_event::LeavingTable>) {
                 tableView->ShowWaitBanner(true);
+                PostMatchFigures(webServices, session.CurrentMatch());
+            } else if constexpr (std::is_same_v<E, match_event::RatedMatchEnded>)
+                FinishRatedSeries(e);
             else if constexpr (std::is_same_v<E, match_event::NameChanged>) {
                 tableView->DrawBanners();
                 dialogs.NameChanged(FromBytes(session.CurrentMatch().PlayerName()));
@@ -571,7 +633,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
         replayMenu->exec(event->globalPos());
         return;
     }
-    if (screen == Screen::Title || session.Queue().Busy())
+    if (screen == Screen::Title || session.Queue().Busy() || !pages->isEnabled())
         return;
     popupMenu->exec(event->globalPos());
 }
@@ -585,12 +647,18 @@ void MainWindow::QuitToMenu() {
         return;
     FinishLeftGame();
     session.Input([](Match& m) { m.QuitToMenu(); });
+    // A rated series left this way returns to the logged-in state.
+    if (session.CurrentMatch().PlayerSlot() == RatedAccountSlot)
+        onlineAccount.SetRated(false);
 }
 
 // `number` is a member's line 1..5, or the new player's slot.
 void MainWindow::OpenLogin(int number) {
     if (screen != Screen::Menu || session.Queue().Busy())
         return;
+    // With the online account logged in, the fifth button leads to rated play.
+    if (number == MemberSlots && onlineAccount.LoggedIn() && !session.CurrentSettings().NetworkMode)
+        return OpenAccount();
     const Slot slot = number == SlotNumber(NewPlayerSlot) ? NewPlayerSlot : MemberSlot(number);
     QString memberName;
     if (IsMember(slot)) {

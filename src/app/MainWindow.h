@@ -11,6 +11,7 @@
 #include "ui/dialogs/DialogPresenter.h"
 #include "ui/dialogs/online/OnlineAccount.h"
 #include "ui/dialogs/online/OnlineDialogs.h"
+#include "ui/dialogs/online/RatedSeries.h"
 #include "ui/dialogs/options/OptionsHost.h"
 #include "ui/dialogs/tournament/TournamentDialogs.h"
 #include "ui/menu/MenuLayout.h"
@@ -104,6 +105,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     MenuRadio* RadioPicture() const { return menuRadio; }
     MenuMusic* MusicButtons() const { return menuMusic; }
     QAction* RadioAction() const { return radioAction; }
+    QAction* ChatAction() const { return chatAction; }
     WebServices& Services() { return webServices; }
     OnlineAccount& Account() { return onlineAccount; }
     OnlineDialogs& Online() { return onlineDialogs; }
@@ -113,6 +115,10 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     // The tournament dialog, as the menu's tournament picture opens it.
     void OpenTournament();
     TournamentDialogs* Tournament() const { return tournament.get(); }
+    RatedSeries& Rated() { return ratedSeries; }
+    // One tick of the news and chat checks (every 10 seconds while the menu
+    // or the table shows).
+    void OnlineCheckTick();
 
     // Opens the options dialog, as the menu's "Options" does.
     void ShowOptions();
@@ -165,7 +171,14 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     // Whether the news page or the chat holds something the player has not
     // seen (the marker files of the family folder), for the menu's links.
     void CheckNews();
-    void CheckChat();
+    // `onTick`: a new message sounds, and at the table may open the chat.
+    void CheckChat(bool onTick = false);
+    // The account dialog; closed in the rated state, it starts a rated series.
+    void OpenAccount();
+    void StartRatedSeries();
+    void FinishRatedSeries(const match_event::RatedMatchEnded& ended);
+    // Runs `step` on the match once the queue has played what it holds.
+    void InputWhenIdle(std::function<void(Match&)> step);
     void OpenNews();
     void OpenChat();
     void OfferWorldResult(const match_event::EndOfCycle& end);
@@ -204,6 +217,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     OnlineAccount onlineAccount;
     OnlineDialogs onlineDialogs;
     std::unique_ptr<TournamentDialogs> tournament;
+    RatedSeries ratedSeries;
     PictureStore pictures;
     TableScale scale;
     Screen screen = Screen::Title;
@@ -234,6 +248,7 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     std::unique_ptr<OnlineTable> onlineTable;
     ChatPanel* chatPanel;
     QAction* radioAction = nullptr;
+    QAction* chatAction = nullptr;
     std::unique_ptr<MenuMusicAndRadio> musicAndRadio;
     MenuRadio* menuRadio = nullptr;
     MenuMusic* menuMusic = nullptr;

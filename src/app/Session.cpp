@@ -48,6 +48,7 @@ StartupCheck Session::Start() {
     settings = LoadSettings(programFolder).settings;
     SetLanguage(LanguageAt(settings.LanguageIndex).value_or(LanguageIndex::English));
     const StartupCheck check = records.CheckAtStart();
+    distributionLabel = check.distributionLabel;
     if (check.status != RecordFileStatus::Sound)
         return check;
     if (check.installLanguage == '1')

@@ -82,6 +82,10 @@ class Session : public QObject, private EventStage {
     // nothing for an empty line.
     std::optional<std::string> MemberName(int line) const;
 
+    // The three-letter label of the installation's club file ("idd": a copy
+    // whose starts are not counted).
+    const std::string& DistributionLabel() const { return distributionLabel; }
+
     // The folder of the history files.
     std::filesystem::path HistoryFolder() const { return records.HistoryFolder(); }
     // The record files, for the dialogs that show them.
@@ -132,6 +136,7 @@ class Session : public QObject, private EventStage {
     EventStage& view;
     Settings settings;
     bool recordFilesSound = false;
+    std::string distributionLabel;
     DiskRecordStore records;
     Match match;
     EventQueue queue;

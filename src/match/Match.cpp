@@ -7,6 +7,8 @@
 #include "game/Scoring.h"
 #include "i18n/words/Table.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace tavlira {
@@ -163,14 +165,30 @@ void Match::SetPlayer(Slot slot, const std::string& name, const std::string& enc
     encodedPassword_ = encodedPassword;
 }
 
+// The standing comes from the web server: a cycle holds fewer than 20
+// games, each worth at most 5 points, and a rating is a number, whatever a
+// damaged answer says.
+void Match::StartRatedMatch(const std::string& nick, const RatedStanding& standing) {
+    if (screen_ != Screen::Menu || networkMode_)
+        return;
+    constexpr int MostCycleScore = CycleGames * 5;
+    SetPlayMode(PlayMode::Computer);
+    StartMatch(RatedAccountSlot,
+               MemberRecord{nick, std::isfinite(standing.rating) ? standing.rating : 0.0,
+                            std::clamp(standing.cycleGames, 0, CycleGames - 1),
+                            std::clamp(standing.cycleScore, -MostCycleScore, MostCycleScore), ""},
+               true);
+}
+
 // A match opens from the player's record: a new player's is all zero.
-void Match::StartMatch(Slot slot, const MemberRecord& record) {
-    StartMatchRecord(slot, record);
+void Match::StartMatch(Slot slot, const MemberRecord& record, bool ratedSeries) {
+    StartMatchRecord(slot, record, ratedSeries);
     DealGame();
 }
 
-void Match::StartMatchRecord(Slot slot, const MemberRecord& record) {
+void Match::StartMatchRecord(Slot slot, const MemberRecord& record, bool ratedSeries) {
     SetPlayer(slot, record.name, record.encodedPassword);
+    state_.RatedSeries = ratedSeries;
     state_.MatchPoints.Fill(0);
     state_.GamesAtTable = 0;
     state_.PointsLead = 0;
@@ -456,6 +474,8 @@ void Match::EmitRecord(RecordEffect effect, RecordStep step) {
 }
 
 void Match::RecordDone(const RecordOutcome& outcome) {
+    if (pendingRecord_ == RecordStep::RatedBooking)
+        return; // no record effect is out
     const RecordStep step = std::exchange(pendingRecord_, RecordStep::None);
     if (step == RecordStep::None)
         return;
@@ -467,6 +487,7 @@ void Match::RecordDone(const RecordOutcome& outcome) {
     switch (step) {
     case RecordStep::None:
     case RecordStep::Forfeit:
+    case RecordStep::RatedBooking:
         break;
     case RecordStep::History:
         StoreResultOrShowMenu();
@@ -510,14 +531,35 @@ void Match::RenamePlayer(const std::string& name, const std::string& password) {
 
 // Leaving after a game: the history line, then (outside online play and
 // rated series) the stored result, each waiting for its outcome.
+// A rated series first waits for the web server to book it: the rating
+// is the one the server's statistics give.
 void Match::LeaveAfterGame() {
-    rating_ = RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, state_.PointsLead);
     pointsGained_ = state_.PointsLead;
+    if (state_.RatedSeries) {
+        outbox_.emplace_back(match_event::LeavingTable{});
+        pendingRecord_ = RecordStep::RatedBooking;
+        outbox_.emplace_back(match_event::RatedMatchEnded{state_.PointsLead, state_.ShownScore});
+        return;
+    }
+    rating_ = RatingAfterMatch(rating_, state_.GameCounter, state_.GamesAtTable, state_.PointsLead);
     RecordLeftMatch();
 }
 
 void Match::RecordLeftMatch() {
     outbox_.emplace_back(match_event::LeavingTable{});
+    WriteHistoryLine();
+}
+
+void Match::RatedMatchBooked(std::optional<double> rating) {
+    if (pendingRecord_ != RecordStep::RatedBooking)
+        return;
+    pendingRecord_ = RecordStep::None;
+    if (rating && std::isfinite(*rating))
+        rating_ = *rating;
+    WriteHistoryLine();
+}
+
+void Match::WriteHistoryLine() {
     // A table game's line names both players.
     constexpr std::size_t TableNamesMax = 51;
     const std::string name = IsOnlineTable(state_.Mode)
@@ -546,11 +588,12 @@ void Match::StoreResultOrShowMenu() {
 
 bool Match::RequestQuitToMenu() {
     outbox_.emplace_back(Event{event::PlaySound{Effect::OpenForm, false}});
-    return screen_ == Screen::Table;
+    return screen_ == Screen::Table && !AwaitsRatedBooking();
 }
 
+// A rated series being booked has left the table already.
 void Match::QuitToMenu() {
-    if (screen_ == Screen::Table)
+    if (screen_ == Screen::Table && !AwaitsRatedBooking())
         ForfeitMember(RecordStep::ForfeitThenMenu);
 }
 

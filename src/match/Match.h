@@ -100,6 +100,22 @@ class Match {
     LoginError CheckLogin(Slot slot, const std::string& name, const std::string& password,
                           const std::string& passwordAgain) const;
 
+    // A rated series of the logged-in online account against the computer
+    // (player slot 7), from the menu. It goes on from the account's cycle as
+    // the web server keeps it: the games and score of the current cycle and
+    // the rating. `nick` is code page 1251 bytes.
+    struct RatedStanding {
+        int cycleGames = 0;
+        int cycleScore = 0;
+        double rating = 0.0;
+    };
+    void StartRatedMatch(const std::string& nick, const RatedStanding& standing);
+    // The outcome of RatedMatchEnded: the account's new rating, or nothing
+    // when the statistics could not be booked (the rating then stays as it
+    // was). The match then writes its history line and returns to the menu.
+    void RatedMatchBooked(std::optional<double> rating);
+    bool AwaitsRatedBooking() const { return pendingRecord_ == RecordStep::RatedBooking; }
+
     // --- The table
     // Runs the game's next due step; returns whether anything happened.
     bool Tick();
@@ -221,18 +237,20 @@ class Match {
         Forfeit,         // the forfeited record of a player who closed the window
         ForfeitThenMenu, // the forfeited record of a player who quit to the menu
         Rename,          // the member's record under the new name
+        RatedBooking,    // the rated series booked on the web server
     };
 
     // The player's record when the login checks pass, else the refusal.
     std::variant<MemberRecord, LoginError> Admit(Slot slot, const std::string& name,
                                                  const std::string& password,
                                                  const std::string& passwordAgain) const;
-    void StartMatch(Slot slot, const MemberRecord& record);
-    void StartMatchRecord(Slot slot, const MemberRecord& record);
+    void StartMatch(Slot slot, const MemberRecord& record, bool ratedSeries = false);
+    void StartMatchRecord(Slot slot, const MemberRecord& record, bool ratedSeries = false);
     void SetPlayer(Slot slot, const std::string& name, const std::string& encodedPassword);
     void DealGame();
     void LeaveAfterGame();
     void RecordLeftMatch();
+    void WriteHistoryLine();
     void StoreResultOrShowMenu();
     void ForfeitMember(RecordStep step);
     void EmitRecord(RecordEffect effect, RecordStep step);

@@ -83,6 +83,14 @@ struct AwaitingDeal {};
 // and reads the player's tournament record, then hands it to
 // Match::TableResultRead.
 struct TableGameEnds {};
+// A rated series against the computer ended: its result (the points lead)
+// and the cycle's score go to the account's statistics on the web server.
+// The match waits, with the "Please, wait..." banner up, for
+// Match::RatedMatchBooked.
+struct RatedMatchEnded {
+    std::int32_t result = 0;
+    std::int32_t matchScore = 0;
+};
 
 } // namespace match_event
 
@@ -90,7 +98,8 @@ using MatchEvent =
     std::variant<Event, match_event::Buttons, match_event::ShowScreen, match_event::LeavingTable,
                  match_event::SpeakCard, match_event::Record, match_event::NameChanged,
                  match_event::RecordFailure, match_event::EndOfCycle, match_event::HostDealt,
-                 match_event::AwaitingDeal, match_event::TableGameEnds>;
+                 match_event::AwaitingDeal, match_event::TableGameEnds,
+                 match_event::RatedMatchEnded>;
 using MatchOutbox = std::vector<MatchEvent>;
 
 } // namespace tavlira

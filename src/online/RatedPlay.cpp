@@ -1,5 +1,6 @@
 #include "online/RatedPlay.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavlira::online {
@@ -51,7 +52,7 @@ bool IsEnd(const GameStats& stored, const GameStats& written, RatedPlayConstants
     const bool closed = written.Sessions == stored.Sessions + 1 && written.KonL == 0 &&
                         written.Score == 0 && written.Best >= stored.Best;
     const bool goesOn = written.Sessions == stored.Sessions && written.Best == stored.Best &&
-                        written.KonL >= 0 && written.KonL < 20;
+                        written.KonL >= 0 && written.KonL < c.cycleGames;
     return closed || goesOn;
 }
 
@@ -59,6 +60,31 @@ bool IsEnd(const GameStats& stored, const GameStats& written, RatedPlayConstants
 
 bool IsRatedPlayStep(const GameStats& stored, const GameStats& written, RatedPlayConstants c) {
     return IsStart(stored, written, c) || IsEnd(stored, written, c);
+}
+
+GameStats StatsBeforeMatch(const GameStats& stored, RatedPlayConstants c) {
+    GameStats written = stored;
+    written.Kon = stored.Kon + c.step;
+    written.Rating = RatingBeforeMatch(stored.Rating, written.Kon, c);
+    written.KonL = 0;
+    written.Score = 0;
+    return written;
+}
+
+GameStats StatsAfterMatch(const GameStats& stored, const GameStats& local, int result,
+                          int matchScore, RatedPlayConstants c) {
+    GameStats written = stored;
+    written.Rating = RatingAfterMatch(stored.Rating, stored.Kon, result, c);
+    if (local.KonL + c.step >= c.cycleGames) {
+        written.Best = std::max(stored.Best, matchScore);
+        written.Sessions = stored.Sessions + 1;
+        written.KonL = 0;
+        written.Score = 0;
+    } else {
+        written.KonL = local.KonL + c.step;
+        written.Score = matchScore;
+    }
+    return written;
 }
 
 } // namespace tavlira::online

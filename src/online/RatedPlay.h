@@ -12,6 +12,7 @@ struct RatedPlayConstants {
     int step = 2;        // k: games booked per match
     double penalty = 20; // P
     double divisor = 20; // D
+    int cycleGames = 20; // games of a world cycle
 };
 
 // A: ((R - (n - k) / D) * (n - k) - P) / n + n / D
@@ -26,5 +27,26 @@ double RatingAfterMatch(double rating, int games, int result, RatedPlayConstants
 // going on with its best unchanged). Ratings travel with six decimals, so they are
 // compared within that rounding.
 bool IsRatedPlayStep(const GameStats& stored, const GameStats& written, RatedPlayConstants c = {});
+
+// The copy written back before a rated match: k more games, rated by
+// formula A as if the match were lost, the cycle's game and score cleared.
+GameStats StatsBeforeMatch(const GameStats& stored, RatedPlayConstants c = {});
+
+// The statistics after a rated match with result r (won > 0) and the cycle
+// score `matchScore`. `stored` is what the server holds (charged by the
+// start), `local` what the player held before the start: the rating is
+// formula B over the server's games, and the cycle goes on from the local
+// game count, since the start cleared the server's. A cycle of 20 games
+// closes with one more session, the best score kept when beaten, and the
+// cycle's game and score cleared; otherwise the cycle goes on with k more
+// games and the new score.
+GameStats StatsAfterMatch(const GameStats& stored, const GameStats& local, int result,
+                          int matchScore, RatedPlayConstants c = {});
+
+// A rated world cycle is complete once the match's step cleared its game
+// count; its score then goes to the account players' board.
+inline bool CycleComplete(const GameStats& afterMatch) {
+    return afterMatch.KonL == 0;
+}
 
 } // namespace tavlira::online

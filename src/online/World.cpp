@@ -2,6 +2,8 @@
 
 #include "online/Answer.h"
 
+#include <algorithm>
+
 namespace tavlira::online {
 namespace {
 
@@ -229,6 +231,31 @@ std::optional<GameFiguresRequest> GameFiguresRequest::FromFields(const Fields& f
         if (!figure)
             return std::nullopt;
         request.figures[i] = *figure;
+    }
+    return request;
+}
+
+GameFiguresRequest FiguresOfMatch(const MatchOutline& match) {
+    constexpr int CycleGames = 20;
+    constexpr int DuelPlayers = 2;
+    GameFiguresRequest request;
+    std::array<int, 12>& r = request.figures;
+    switch (match.side) {
+    case FiguresSide::Computer:
+        r[0] = match.gamesAtTable;
+        r[1] = match.gameCounter > 0 && match.gameCounter % CycleGames == 0 ? 1 : 0;
+        r[2] = std::max(match.result, 0);
+        r[3] = std::max(-match.result, 0);
+        break;
+    case FiguresSide::DuelHost:
+        r[4] = DuelPlayers;
+        break;
+    case FiguresSide::TableSeat1:
+        r[5] = 1;
+        break;
+    case FiguresSide::DuelClient:
+    case FiguresSide::TableSeat2:
+        break;
     }
     return request;
 }

@@ -154,6 +154,21 @@ struct GameFiguresRequest {
     friend bool operator==(const GameFiguresRequest&, const GameFiguresRequest&) = default;
 };
 
+// Where a match's figures come from: this machine's side of it.
+enum class FiguresSide : std::uint8_t { Computer, DuelHost, DuelClient, TableSeat1, TableSeat2 };
+struct MatchOutline {
+    FiguresSide side = FiguresSide::Computer;
+    int gamesAtTable = 0; // games of the match
+    int gameCounter = 0;  // the player's games, the last one included
+    int result = 0;       // the match's points lead, positive when won
+};
+// The twelve figures of one match: R1 its games, R2 1 when its last game
+// completed a cycle of 20, R3 the result when won and R4 when lost, all
+// against the computer; R5 the players of a duel, counted by its host; R6 1
+// at seat 1 of a tournament table, so that each table game counts once.
+// R7 to R12 stay 0.
+GameFiguresRequest FiguresOfMatch(const MatchOutline& match);
+
 // Field list: gid. Answer: up to ten records
 // "$Place RID Score Nick Country City R07 R08 R09 R10*", best first (on the
 // chat board, newest first).

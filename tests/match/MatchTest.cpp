@@ -9,7 +9,9 @@
 #include "net/TableRules.h"
 #include "net/TableSeatGame.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 
 namespace tavlira {
@@ -515,6 +517,55 @@ TEST_F(MatchTest, TableHistoryNamesAreCutAndAnUnreadRecordKeepsTheLead) {
     ASSERT_EQ(records.history.size(), 1u);
     EXPECT_EQ(records.history[0].HName.size(), 51u);
     EXPECT_EQ(records.history[0].HRes, S().PointsLead);
+}
+
+// A rated series goes on from the account's cycle, is two games long, and
+// waits for the web server's booking before its history line: nothing is
+// stored in the club, and the popup's "Exit to menu" cannot break in.
+TEST_F(MatchTest, ARatedSeriesWaitsForItsBookingAndStoresNothingLocally) {
+    match.StartRatedMatch("Eve", {8, 12, 1.5});
+    ASSERT_EQ(match.CurrentScreen(), Screen::Table);
+    EXPECT_EQ(match.PlayerSlot(), RatedAccountSlot);
+    EXPECT_EQ(S().GameCounter, 9);
+    EXPECT_EQ(S().BaseScore, 12);
+    PlayWholeGame();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_FALSE(match.Buttons().second.enabled); // the series has a second game
+    match.PressStart();
+    Played();
+    PlayWholeGame();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(match.Buttons().second.enabled);
+    match.PressSecond();
+    const MatchOutbox leaving = Played();
+    const auto ended = std::find_if(leaving.begin(), leaving.end(), [](const MatchEvent& e) {
+        return std::holds_alternative<match_event::RatedMatchEnded>(e);
+    });
+    ASSERT_NE(ended, leaving.end());
+    EXPECT_EQ(std::get<match_event::RatedMatchEnded>(*ended).result, S().PointsLead);
+    EXPECT_EQ(std::get<match_event::RatedMatchEnded>(*ended).matchScore, 12 + S().PointsLead);
+    EXPECT_TRUE(match.AwaitsRatedBooking());
+    EXPECT_TRUE(records.history.empty());
+    EXPECT_FALSE(match.RequestQuitToMenu());
+    match.QuitToMenu();
+    EXPECT_EQ(match.CurrentScreen(), Screen::Table);
+
+    match.RatedMatchBooked(2.25);
+    Played();
+    EXPECT_EQ(match.CurrentScreen(), Screen::Menu);
+    ASSERT_EQ(records.history.size(), 1u);
+    EXPECT_EQ(records.history[0].HKon, 2);
+    EXPECT_DOUBLE_EQ(records.history[0].HRei, 2.25);
+    EXPECT_EQ(records.history[0].Ac, PlayKind::RatedOnline);
+    EXPECT_TRUE(records.stored.empty());
+}
+
+TEST_F(MatchTest, ADamagedRatedStandingIsKeptWithinACycle) {
+    match.StartRatedMatch("Eve", {std::numeric_limits<int>::max(), std::numeric_limits<int>::min(),
+                                  std::numeric_limits<double>::quiet_NaN()});
+    EXPECT_EQ(S().GameCounter, 20);
+    EXPECT_EQ(S().BaseScore, -100);
+    EXPECT_EQ(match.Rating(), 0.0);
 }
 
 } // namespace

@@ -42,6 +42,10 @@ class FakeClub {
     std::int64_t clubSize = 42;
     std::int64_t placeReached = 7;
     bool silent = false;
+    // What rated play wrote, and the statistics posts, in order.
+    std::vector<online::GameStats> statsWritten;
+    std::vector<online::GameFiguresRequest> figuresPosted;
+    std::vector<online::CountStartRequest> startsCounted;
 
   private:
     static std::string PathOf(const ReceivedRequest& request) {
@@ -119,6 +123,19 @@ class FakeClub {
         std::vector<online::RecordRow>& board = boards[r.gid];
         board.insert(board.begin(), row);
         return online::NumberAnswer(placeReached);
+    }
+    std::string Handle(const online::WriteGameStatsRequest& r) {
+        stats = r.stats;
+        statsWritten.push_back(r.stats);
+        return online::WriteDoneAnswer(true);
+    }
+    std::string Handle(const online::GameFiguresRequest& r) {
+        figuresPosted.push_back(r);
+        return online::WriteDoneAnswer(true);
+    }
+    std::string Handle(const online::CountStartRequest& r) {
+        startsCounted.push_back(r);
+        return online::WriteDoneAnswer(true);
     }
     template <class Other> std::string Handle(const Other&) { return "no"; }
 

@@ -84,5 +84,26 @@ TEST(Countries, CodesNameAnEntryOfTheirContinent) {
     EXPECT_EQ(countries, 225);
 }
 
+// Every country has its name in each language; a code that the ISO lists do
+// not know would leave it English, which the Russian column shows.
+TEST(Countries, NamesInTheTenLanguages) {
+    const Country& germany = CountryAt({1, 16});
+    EXPECT_EQ(CountryName(germany, LanguageIndex::English), "Germany");
+    EXPECT_EQ(CountryName(germany, LanguageIndex::German), "Deutschland");
+    EXPECT_EQ(CountryName(germany, LanguageIndex::Japanese), "ドイツ");
+    // The game's own English names stay, whatever the ISO list calls them.
+    EXPECT_EQ(CountryName(CountryAt({1, 40}), LanguageIndex::English), "Serbia-Montenegro");
+    EXPECT_EQ(CountryName(CountryAt({1, 40}), LanguageIndex::Italian), "Serbia e Montenegro");
+    EXPECT_EQ(CountryName(CountryAt({1, 0}), LanguageIndex::English), "Unknown");
+    EXPECT_EQ(CountryName(CountryAt({1, 0}), LanguageIndex::German), "Unbekannt");
+    for (int continent = 1; continent <= Continents; ++continent)
+        for (const Country& country : CountriesOf(continent)) {
+            EXPECT_NE(CountryName(country, LanguageIndex::Russian), country.name) << country.name;
+            for (std::size_t language = 0; language < LanguageCount; ++language)
+                EXPECT_FALSE(CountryName(country, static_cast<LanguageIndex>(language)).empty())
+                    << country.name << " " << language;
+        }
+}
+
 } // namespace
 } // namespace tavlira

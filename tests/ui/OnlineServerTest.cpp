@@ -4,7 +4,7 @@
 // shows there, the chat carries a message, and the photo goes up and comes
 // back.
 
-#include "online_qt/FakeWebServer.h"
+#include "CompanionServer.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/online/AccountDialog.h"
 #include "ui/dialogs/online/ChatDialog.h"
@@ -17,45 +17,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tavlira::testing {
 namespace {
-
-// tavlira-server in a folder of its own, on a port the system chose.
-class CompanionServer {
-  public:
-    CompanionServer() {
-        process.setProgram(QStringLiteral(TAVLIRA_SERVER_PROGRAM));
-        process.setArguments({"--listen", "127.0.0.1:0", "--db", folder.filePath("club.db"),
-                              "--files", folder.path()});
-        process.start();
-        RunUntil([this] {
-            output += process.readAllStandardOutput();
-            return output.contains('\n') || process.state() == QProcess::NotRunning;
-        });
-        const QRegularExpressionMatch port =
-            QRegularExpression(QStringLiteral("listening on 127.0.0.1:(\\d+)"))
-                .match(QString::fromUtf8(output));
-        if (port.hasMatch())
-            base = QUrl(QStringLiteral("http://127.0.0.1:") + port.captured(1));
-    }
-    ~CompanionServer() {
-        process.terminate();
-        if (!process.waitForFinished(5000))
-            process.kill();
-    }
-    const std::optional<QUrl>& Base() const { return base; }
-
-  private:
-    QTemporaryDir folder;
-    QProcess process;
-    QByteArray output;
-    std::optional<QUrl> base;
-};
 
 TEST(CompanionServer, AccountResultChatAndPhotoEndToEnd) {
     CompanionServer server;

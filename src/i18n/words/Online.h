@@ -195,6 +195,10 @@ inline constexpr WordTable Refresh{{"Refresh", "Обновить", "Aktualisiere
                                     "새로 고침"}};
 inline constexpr WordTable Close{{"Close", "Закрыть", "Schließen", "Fermer", "Cerrar", "關閉",
                                   "Chiudi", "Zavřít", "閉じる", "닫기"}};
+// Entry 0 of every continent's country list.
+inline constexpr WordTable UnknownCountry{{"Unknown", "Неизвестно", "Unbekannt", "Inconnu",
+                                           "Desconocido", "未知", "Sconosciuto", "Neznámá", "不明",
+                                           "알 수 없음"}};
 inline constexpr WordTable NoConnect{
     {"No Connect", "Нет связи", "Keine Verbindung", "Pas de connexion", "Sin conexión", "無法連線",
      "Nessuna connessione", "Bez spojení", "接続なし", "연결 없음"}};
@@ -505,6 +509,7 @@ inline constexpr const WordTable* OnlineWords[] = {&DynamicIqForWindows,
                                                    &YourPlace,
                                                    &Refresh,
                                                    &Close,
+                                                   &UnknownCountry,
                                                    &NoConnect,
                                                    &CouldNotConnectToServer,
                                                    &UnableToWriteResult,

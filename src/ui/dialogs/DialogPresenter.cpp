@@ -108,6 +108,11 @@ bool DialogPresenter::ConfirmLeaveGame() {
     return QuestionBox(window, ThrowAwayQuestion(words::LeaveGameQuestion));
 }
 
+bool DialogPresenter::Ask(const QString& question) {
+    BeforeBox();
+    return QuestionBox(window, question);
+}
+
 bool DialogPresenter::Login(const QString& memberName, const QString& offeredName,
                             LoginDialog::Check check,
                             std::optional<LoginDialog::DuelControls> duel) {

@@ -43,6 +43,8 @@ class DialogPresenter {
     // The questions before leaving, which throw the match away on "Yes".
     bool ConfirmLeaveToMenu();
     bool ConfirmLeaveGame();
+    // A Yes/No question of the online services ("... Repeat?").
+    bool Ask(const QString& question);
 
     // The login dialog for a member, whose name stands fixed, or for a new
     // player (`memberName` empty), whose box offers `offeredName`. True when

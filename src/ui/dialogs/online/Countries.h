@@ -5,6 +5,8 @@
 // token, a name without blanks, and as its region code, the continent digit,
 // "-" and the entry number in three digits ("2-005").
 
+#include "i18n/WordTable.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -15,6 +17,7 @@ namespace tavlira {
 struct Country {
     const char* name; // English
     const char* token;
+    const char* iso; // the ISO 3166 two-letter code; empty for "Unknown"
 };
 
 inline constexpr int Continents = 6;
@@ -31,5 +34,8 @@ std::string RegionCode(int continent, int entry);
 // The region of a code that names an entry of a list; nothing otherwise.
 std::optional<Region> ParseRegion(std::string_view code);
 const Country& CountryAt(Region region);
+// The country's name in `language` (UTF-8): the English name of the list,
+// or the ISO list's translation, English where there is none.
+std::string_view CountryName(const Country& country, LanguageIndex language);
 
 } // namespace tavlira

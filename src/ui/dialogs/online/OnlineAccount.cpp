@@ -137,6 +137,11 @@ void OnlineAccount::ReadProfile(Done done) {
                   });
 }
 
+void OnlineAccount::KeepStats(const online::GameStats& kept) {
+    stats = kept;
+    emit Changed();
+}
+
 void OnlineAccount::ReadPoints(Done done) {
     services.Send(online::ReadPointsRequest{record.Nick}, this,
                   [this, done = std::move(done)](const ServiceAnswer& answer) {

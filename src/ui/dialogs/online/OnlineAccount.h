@@ -62,6 +62,8 @@ class OnlineAccount : public QObject {
     void ReadClubSize(Done done);
     void ReadProfile(Done done);
     void ReadPoints(Done done);
+    // The statistics as rated play last read or wrote them.
+    void KeepStats(const online::GameStats& kept);
 
   signals:
     void Changed();

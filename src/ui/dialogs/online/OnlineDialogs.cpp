@@ -54,7 +54,9 @@ void OnlineDialogs::Chat(const QString& windowTitle) {
     ChatDialog dialog(window, account.Services(), settings, account.FamilyFolder(), windowTitle,
                       [this] { Passport(); });
     presenter.Prepare(dialog);
+    chatOpen = true;
     dialog.exec();
+    chatOpen = false;
 }
 
 void OnlineDialogs::Result(int score) {

@@ -30,6 +30,7 @@ class OnlineDialogs {
     void WorldStats();
     // `windowTitle` goes into the time stamp of each message sent.
     void Chat(const QString& windowTitle);
+    bool ChatOpen() const { return chatOpen; }
     // The world top-ten entry form for the score of a finished cycle.
     void Result(int score);
 
@@ -40,6 +41,7 @@ class OnlineDialogs {
     Settings& settings;
     RecordStore& records;
     int lastRecordBoard = 3;
+    bool chatOpen = false;
 };
 
 } // namespace tavlira

@@ -113,7 +113,7 @@ void RegionBoxes::FillCountries(int continentNumber) {
     const QSignalBlocker quiet(country);
     country->clear();
     for (const tavlira::Country& entry : CountriesOf(continentNumber))
-        country->addItem(QString::fromUtf8(entry.name));
+        country->addItem(QString::fromUtf8(CountryName(entry, CurrentLanguage())));
     country->setCurrentIndex(0);
 }
 
