@@ -142,7 +142,8 @@ TEST(SimCommandLine, ABadLineGivesStatus2AndOneLineThatEchoesArgumentsEscaped) {
         const char* err;
     } cases[] = {
         {{},
-         "tavlira-sim: usage: tavlira-sim play|best|layoff|match|calendar|duel|table [options]\n"},
+         "tavlira-sim: usage: tavlira-sim play|best|layoff|match|calendar|duel|table|arena "
+         "[options]\n"},
         {{"da\nnce"}, "tavlira-sim: unknown command 'da\\nnce'\n"},
         {{"play", "--ga\nmes", "3"}, "tavlira-sim: unknown option --ga\\nmes\n"},
         {{"play", "--games", "3", "x\r\ty\\"}, "tavlira-sim: unexpected argument 'x\\r\\ty\\\\'\n"},
