@@ -1,5 +1,6 @@
 #include "engine/PlayerView.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tavlira::engine {
@@ -38,7 +39,7 @@ PlayerView ViewOf(const GameState& state, Seat seat) {
     };
     for (const CardSlot& slot : state.Hand[opponent])
         hide(slot);
-    for (int position = state.NextCard; position <= DeckSize; ++position)
+    for (int position = std::max<int>(state.NextCard, 1); position <= DeckSize; ++position)
         hide(state.Deck[position]);
     for (int n = 1; n <= DeckSize; ++n) {
         if (!hidden[static_cast<size_t>(n)])
