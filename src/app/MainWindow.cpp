@@ -99,6 +99,15 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     duel = std::make_unique<DuelTable>(session, this);
     onlineTable =
         std::make_unique<OnlineTable>(session, webServices, onlineAccount, *tableView, dialogs);
+    // The lobby seats the player; the table socket plays the game and hands
+    // the player back to the lobby once it is recorded.
+    tournament = std::make_unique<TournamentDialogs>(
+        this, dialogs, onlineAccount, onlineDialogs, *onlineTable,
+        [this] { return !graphPack->Picture("GTouch").isNull(); });
+    connect(&tournament->Lobby(), &TournamentLobby::Refused, this, &MainWindow::PlayFailure);
+    connect(onlineTable.get(), &OnlineTable::dealt, this,
+            [this](bool first) { tournament->Lobby().Dealt(first); });
+    connect(onlineTable.get(), &OnlineTable::backToLobby, this, &MainWindow::OpenTournament);
     chatPanel = new ChatPanel(*duel, *tableView);
     connect(chatPanel, &ChatPanel::RevealToggled, this,
             [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
@@ -117,19 +126,8 @@ MainWindow::~MainWindow() {
     SetGraphPictures({});
 }
 
-void MainWindow::UseTournamentSeats(TournamentSeatHost& seats) {
-    tournament = std::make_unique<TournamentDialogs>(
-        this, dialogs, onlineAccount, onlineDialogs, seats,
-        [this] { return !graphPack->Picture("GTouch").isNull(); });
-    connect(&tournament->Lobby(), &TournamentLobby::Refused, this, &MainWindow::PlayFailure);
-}
-
 void MainWindow::OpenTournament() {
-    if (tournament)
-        return tournament->Open();
-    dialogs.Notice(ScreenText(Text(onlineAccount.LoggedIn() ? words::NotAvailableYet
-                                                            : words::LogInToYourAccount)),
-                   {}, {});
+    tournament->Open();
 }
 
 // The icons of the menu's two columns.

@@ -109,9 +109,6 @@ class MainWindow : public QWidget, private EventStage, private OptionsHost {
     WebServices& Services() { return webServices; }
     OnlineAccount& Account() { return onlineAccount; }
     OnlineDialogs& Online() { return onlineDialogs; }
-    // The tournament's lobby opens once the table socket serves its seats;
-    // until then the menu's tournament picture says it is not available.
-    void UseTournamentSeats(TournamentSeatHost& seats);
     // The tournament dialog, as the menu's tournament picture opens it.
     void OpenTournament();
     TournamentDialogs* Tournament() const { return tournament.get(); }

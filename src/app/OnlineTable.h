@@ -20,6 +20,7 @@
 #include "app/Session.h"
 #include "net/TableSeatGame.h"
 #include "online/Tournament.h"
+#include "ui/dialogs/tournament/TournamentSeatHost.h"
 
 #include <QObject>
 #include <QPointer>
@@ -37,7 +38,7 @@ class OnlineAccount;
 class TableView;
 class WebServices;
 
-class OnlineTable : public ChatChannel {
+class OnlineTable : public ChatChannel, public TournamentSeatHost {
     Q_OBJECT
 
   public:
@@ -49,11 +50,11 @@ class OnlineTable : public ChatChannel {
 
     // Connects to the table server at `host`:`port` (the table's own port)
     // for seat 1 or 2 of `table` (1..10), whose seat the lobby has taken.
-    void ConnectSeat(const QString& host, quint16 port, int table, int seat);
+    void ConnectSeat(const QString& host, quint16 port, int table, int seat) override;
     // The player leaves the seat: "disA" goes out and the connection closes.
-    void LeaveSeat();
+    void LeaveSeat() override;
     // Whether the connection failed since the last call (then closed).
-    bool TakeSocketError() { return std::exchange(socketError_, false); }
+    bool TakeSocketError() override { return std::exchange(socketError_, false); }
 
     TableLink Link() const { return link_; }
     // A table game is on the table, from its deal until the window leaves it.

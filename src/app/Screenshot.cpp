@@ -15,7 +15,6 @@
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/options/OptionsDialog.h"
 #include "ui/dialogs/tournament/TournamentDialogs.h"
-#include "ui/dialogs/tournament/TournamentSeatHost.h"
 #include "ui/window/MenuPage.h"
 
 #include <QApplication>
@@ -320,16 +319,7 @@ QImage Passport(MainWindow& window) {
 // on the server of --server) sees it on opening; without a log-in, the
 // notice that asks for one. The picture is taken before anyone could sit
 // down, so no table connection is made.
-class SeatsNotTaken : public TournamentSeatHost {
-    void ConnectSeat(const QString&, quint16, int, int) override {}
-    void LeaveSeat() override {}
-    bool TakeSocketError() override { return false; }
-};
-
 bool LogInForScreenshot(MainWindow& window) {
-    static SeatsNotTaken seats;
-    if (!window.Tournament())
-        window.UseTournamentSeats(seats);
     const QString login = qEnvironmentVariable("TAVLIRA_SCREENSHOT_LOGIN");
     if (login.isEmpty())
         return true;
