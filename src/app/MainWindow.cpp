@@ -107,7 +107,14 @@ MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t
     connect(&tournament->Lobby(), &TournamentLobby::Refused, this, &MainWindow::PlayFailure);
     connect(onlineTable.get(), &OnlineTable::dealt, this,
             [this](bool first) { tournament->Lobby().Dealt(first); });
-    connect(onlineTable.get(), &OnlineTable::backToLobby, this, &MainWindow::OpenTournament);
+    // The lobby is a modal dialog: it opens once the table game's own
+    // handler has returned, and only for a player still logged in.
+    connect(onlineTable.get(), &OnlineTable::backToLobby, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (onlineAccount.LoggedIn())
+                OpenTournament();
+        });
+    });
     chatPanel = new ChatPanel(*duel, *tableView);
     connect(chatPanel, &ChatPanel::RevealToggled, this,
             [this] { tableView->SetOpponentRevealed(!tableView->OpponentRevealed()); });
