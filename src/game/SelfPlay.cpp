@@ -59,7 +59,8 @@ std::string SignatureText(std::uint64_t signature) {
     return buffer;
 }
 
-SelfPlayTotals PlaySelfGames(int games, std::uint32_t seed, bool figuresHavePoints) {
+SelfPlayTotals PlaySelfGames(int games, std::uint32_t seed, bool figuresHavePoints,
+                             GameObserver* observer) {
     SeededRandom random(seed);
     GameState state;
     state.FiguresHavePoints = figuresHavePoints;
@@ -69,7 +70,11 @@ SelfPlayTotals PlaySelfGames(int games, std::uint32_t seed, bool figuresHavePoin
     for (int game = 0; game < games; ++game) {
         out.clear();
         DealSelfPlayGame(state, random, out);
+        if (observer)
+            observer->GameDealt(state);
         do {
+            if (observer)
+                observer->GameStepped(state, out);
             signature.Absorb(out);
             for (const Event& e : out)
                 totals.noMoveEndings += std::holds_alternative<event::ShowNoMove>(e) ? 1 : 0;

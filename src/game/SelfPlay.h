@@ -4,6 +4,7 @@
 // by the engine tool, the tests and the benchmarks.
 
 #include "game/Event.h"
+#include "game/GameObserver.h"
 #include "game/GameState.h"
 #include "game/Random.h"
 #include "game/Scoring.h"
@@ -47,7 +48,8 @@ struct SelfPlayTotals {
 };
 
 // Plays `games` whole games from `seed`, the first mover alternating with the
-// game counter.
-SelfPlayTotals PlaySelfGames(int games, std::uint32_t seed, bool figuresHavePoints);
+// game counter; `observer`, when given, sees every deal and step.
+SelfPlayTotals PlaySelfGames(int games, std::uint32_t seed, bool figuresHavePoints,
+                             GameObserver* observer = nullptr);
 
 } // namespace tavlira

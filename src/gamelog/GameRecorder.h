@@ -5,8 +5,8 @@
 // the callback; a game that ends otherwise (a peer left, a clock ran out, a
 // new deal came first) is dropped.
 
+#include "game/GameObserver.h"
 #include "gamelog/MoveLog.h"
-#include "match/GameObserver.h"
 
 #include <functional>
 #include <optional>

@@ -14,11 +14,11 @@
 // person cannot pick up another hand card, and no card can be played, until
 // the take.
 
+#include "game/GameObserver.h"
 #include "game/GameState.h"
 #include "game/GameTick.h"
 #include "game/Move.h"
 #include "game/Random.h"
-#include "match/GameObserver.h"
 #include "match/Login.h"
 #include "match/MatchEvent.h"
 #include "records/GeneralCount.h"

@@ -43,35 +43,6 @@ int Fail(std::ostream& err, const std::exception& e, int status) {
     return status;
 }
 
-// The engine playing itself as PlaySelfGames does, each game also shown to
-// `observer`; the same seed gives the same games and signature.
-SelfPlayTotals PlayObservedSelfGames(int games, std::uint32_t seed, bool figuresHavePoints,
-                                     GameObserver& observer) {
-    SeededRandom random(seed);
-    GameState state;
-    state.FiguresHavePoints = figuresHavePoints;
-    MoveSignature signature;
-    SelfPlayTotals totals;
-    Outbox out;
-    for (int game = 0; game < games; ++game) {
-        out.clear();
-        DealSelfPlayGame(state, random, out);
-        observer.GameDealt(state);
-        do {
-            observer.GameStepped(state, out);
-            signature.Absorb(out);
-            for (const Event& e : out)
-                totals.noMoveEndings += std::holds_alternative<event::ShowNoMove>(e) ? 1 : 0;
-            out.clear();
-        } while (SelfPlayTick(state, out));
-        ++totals.games;
-    }
-    totals.seat1Points = state.MatchPoints[1];
-    totals.seat2Points = state.MatchPoints[2];
-    totals.signature = signature.Value();
-    return totals;
-}
-
 } // namespace
 
 void PlayCommand(const std::vector<std::string>& args, std::ostream& out) {
@@ -81,8 +52,7 @@ void PlayCommand(const std::vector<std::string>& args, std::ostream& out) {
                                     : std::random_device{}();
     const std::unique_ptr<MoveLogFolder> logs = LogFolderOption(a.Optional("log"), "play");
     const SelfPlayTotals totals =
-        logs ? PlayObservedSelfGames(games, seed, a.Has("figures"), logs->Recorder())
-             : PlaySelfGames(games, seed, a.Has("figures"));
+        PlaySelfGames(games, seed, a.Has("figures"), logs ? &logs->Recorder() : nullptr);
     out << "games=" << totals.games << '\n'
         << "seed=" << seed << '\n'
         << "seat1.points=" << totals.seat1Points << '\n'
