@@ -119,7 +119,8 @@ TEST_F(TournamentEndToEnd, TheLobbySeatsThePlayerWhoPlaysABotAndTheResultIsBooke
     ASSERT_TRUE(closedAtTheDeal);
     EXPECT_EQ(Form().Tournament()->Dialog(), nullptr);
     EXPECT_EQ(Form().CurrentScreen(), Screen::Table);
-    EXPECT_EQ(Form().CurrentMatch().OpponentName(), "Bob");
+    // The opponent's record is read from the web side after the deal.
+    EXPECT_TRUE(RunUntil([&] { return Form().CurrentMatch().OpponentName() == "Bob"; }));
 
     // The game to its confirmed end; the lobby opens again, and is closed
     // here from inside.
