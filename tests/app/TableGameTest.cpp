@@ -3,6 +3,8 @@
 // a whole game to its confirmed end, the clocks running out on either side,
 // the bot leaving mid-game, and the server going away.
 
+#include "app/TableGame.h"
+
 #include "app/OnlineTable.h"
 #include "game/Deal.h"
 #include "game/Random.h"
@@ -32,113 +34,6 @@
 namespace tavlira {
 namespace {
 
-using testing::RunUntil;
-using testing::SimProcess;
-
-// The value of `key` in a program's output.
-int Figure(const std::string& out, const std::string& key) {
-    const std::size_t at = ("\n" + out).find("\n" + key + "=");
-    return at == std::string::npos ? -1 : std::stoi(out.substr(at + key.size() + 1));
-}
-
-class TableGame : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        // The web services answer nothing: a port that nobody listens on.
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-        const quint16 closed = probe.serverPort();
-        probe.close();
-        StartWindow(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(closed)));
-    }
-
-    void StartWindow(const QUrl& webServer) {
-        qputenv("TAVLIRA_SERVER", webServer.toString().toUtf8());
-        Settings settings;
-        settings.PlayerName = "Me";
-        settings.Speed = 6;
-        window = test::StartWindow(settings);
-        window->form->SetTimeScale(0.02);
-        QTest::keyClick(window->form.get(), Qt::Key_Space);
-        test::WaitIdle(*window->form);
-    }
-
-    // The table server with a move clock of `clock` seconds.
-    void StartServer(int clock, int graceMs) {
-        server = std::make_unique<SimProcess>(
-            TAVLIRA_TABLE_SERVER_PATH,
-            std::vector<std::string>{"--listen", "127.0.0.1", "--base-port", "0", "--clock",
-                                     std::to_string(clock), "--grace-ms", std::to_string(graceMs),
-                                     "--seed", "5"},
-            Folder(), "server");
-        const std::string port = server->FirstValue("base-port");
-        ASSERT_FALSE(port.empty());
-        basePort = std::stoi(port);
-    }
-
-    // The window sits down at seat 1 of table 1, then the bot at seat 2.
-    void SitDown(std::vector<std::string> botOptions = {}) {
-        Table().ConnectSeat("127.0.0.1", static_cast<quint16>(basePort + 1), 1, 1);
-        ASSERT_TRUE(RunUntil([&] { return Table().Link() == OnlineTable::TableLink::Connected; }));
-        std::vector<std::string> args{
-            "table",  "--server", "127.0.0.1:" + std::to_string(basePort), "--table", "1",
-            "--seat", "2"};
-        args.insert(args.end(), botOptions.begin(), botOptions.end());
-        bot = std::make_unique<SimProcess>(TAVLIRA_SIM_PATH, args, Folder(), "bot");
-        ASSERT_TRUE(RunUntil([&] { return Table().Running() && Idle(); }));
-        EXPECT_EQ(Form().CurrentScreen(), Screen::Table);
-    }
-
-    // The person's part as the window's buttons and clicks allow it, until
-    // `done`.
-    bool PlayUntil(const std::function<bool()>& done, int milliseconds = 30000) {
-        return RunUntil(
-            [&] {
-                if (done())
-                    return true;
-                if (!Idle() || Form().CurrentScreen() != Screen::Table || !Table().Running())
-                    return false;
-                const GameState& s = Form().CurrentMatch().State();
-                SkinnedButton* start = Form().Table()->StartButton();
-                SkinnedButton* second = Form().Table()->SecondButton();
-                if (s.BeginState == Dealt && !s.GameOver && start->isEnabled())
-                    start->click();
-                else if (s.GameOver && second->isEnabled())
-                    second->click();
-                else if (!s.GameOver && s.BeginState == UnderWay)
-                    Form().CurrentSession().Input([](Match& m) { PlayPersonTurn(m); });
-                return false;
-            },
-            milliseconds);
-    }
-
-    // Answers the next notice, keeping its text.
-    void ReadNextNotice() {
-        noticeText.clear();
-        test::AnswerNextModal([this](QWidget* dialog) {
-            for (const QLabel* label : dialog->findChildren<QLabel*>())
-                noticeText += label->text() + '\n';
-            if (auto* box = qobject_cast<QDialog*>(dialog))
-                box->reject();
-        });
-    }
-
-    bool Idle() { return !Form().Queue().Busy(); }
-    MainWindow& Form() { return *window->form; }
-    OnlineTable& Table() { return Form().TableGame(); }
-    std::filesystem::path Folder() const { return window->folder.Path(); }
-    bool SecondButtonLeads() {
-        SkinnedButton* second = Form().Table()->SecondButton();
-        return second->isEnabled() && second->text() == ScreenText(Text(words::ExitToMenu));
-    }
-
-    std::unique_ptr<test::StartedWindow> window;
-    std::unique_ptr<SimProcess> server;
-    std::unique_ptr<SimProcess> bot;
-    int basePort = 0;
-    QString noticeText;
-};
-
 TEST_F(TableGame, AWholeGameEndsWithTheConfirmationAndReturnsToTheLobby) {
     StartServer(26, 3000);
     ASSERT_FALSE(HasFatalFailure());
@@ -157,7 +52,9 @@ TEST_F(TableGame, AWholeGameEndsWithTheConfirmationAndReturnsToTheLobby) {
 
     // Well within one move clock: the bot hears of the end only through the
     // window's confirmation.
+    AnswerTheWayBack();
     ASSERT_TRUE(PlayUntil([&] { return back.size() == 1; }, 20000));
+    EXPECT_TRUE(AskedToLogIn());
     const SimProcess::Ended ended = bot->Wait();
     ASSERT_EQ(ended.status, 0) << ended.err;
     EXPECT_EQ(Figure(ended.out, "games"), 1);
@@ -227,8 +124,10 @@ TEST_F(TableGame, TheBotLeavesMidGameAndTheWindowWins) {
     EXPECT_EQ(Form().Table()->MoveClockShown(OpponentSeat), -1);
     ASSERT_TRUE(SecondButtonLeads());
     // The way out records the game and returns to the lobby.
+    AnswerTheWayBack();
     Form().Table()->SecondButton()->click();
     EXPECT_TRUE(RunUntil([&] { return back.size() == 1; }));
+    EXPECT_TRUE(AskedToLogIn());
     EXPECT_EQ(Form().CurrentScreen(), Screen::Menu);
 }
 
@@ -379,7 +278,9 @@ TEST_F(TableGameWithWeb, PlayersPicturesAndTheTournamentRecordAreUsed) {
     const QImage own(QString::fromStdString((history / "Me.bmp").string()));
     EXPECT_EQ(own.size(), QSize(100, 120)); // the built-in figure
 
+    AnswerTheWayBack();
     ASSERT_TRUE(PlayUntil([&] { return back.size() == 1; }, 20000));
+    EXPECT_TRUE(AskedToLogIn());
     std::string bytes;
     for (const auto& entry : std::filesystem::directory_iterator(history))
         if (entry.path().extension() == ".hst")
