@@ -33,6 +33,7 @@
 #include "ui/window/MenuPage.h"
 #include "ui/window/TableView.h"
 #include "ui/window/TitlePage.h"
+#include "util/TextCipher.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -200,14 +201,22 @@ void MainWindow::InputWhenIdle(std::function<void(Match&)> step) {
 }
 
 void MainWindow::StartOnline() {
-    webServices.ReadDirectory(this, [this](const std::optional<ServiceDirectory>& directory) {
-        if (directory)
-            ApplyServiceDirectory(session.CurrentSettings(), *directory);
-        onlineAccount.LogInRemembered([](bool) {});
-        // A copy labelled "idd" in its club file does not count its starts.
-        if (session.DistributionLabel() != "idd")
-            CountStart();
-    });
+    webServices.ReadDirectory(
+        this, [this](const std::optional<online::ServiceDirectory>& directory) {
+            // The settings keep the world top ten's and the statistics' addresses
+            // as they are written, enciphered.
+            Settings& settings = session.CurrentSettings();
+            if (directory && directory->tournament)
+                settings.WorldTopTenAddress =
+                    EncodeText(*directory->tournament, CipherKey::ServiceAddress);
+            if (directory && directory->statistics)
+                settings.StatisticsAddress =
+                    EncodeText(*directory->statistics, CipherKey::ServiceAddress);
+            onlineAccount.LogInRemembered([](bool) {});
+            // A copy labelled "idd" in its club file does not count its starts.
+            if (session.DistributionLabel() != "idd")
+                CountStart();
+        });
 }
 
 // Each start is counted once; the first start of an installation also as

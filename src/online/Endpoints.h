@@ -42,6 +42,7 @@ inline constexpr std::string_view AccountKey = "AccPath";
 inline constexpr std::string_view TournamentKey = "WTGamesPatt";
 // Present anywhere in the directory: the world top ten is paused.
 inline constexpr std::string_view WorldTopTenPause = "WTGamesPause";
+inline constexpr std::string_view ChatPause = "CTGamesPause";
 
 // The caller's own address as one text line.
 inline constexpr std::string_view PublicIpPath = "/get_ip.php";

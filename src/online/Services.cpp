@@ -19,7 +19,10 @@ std::optional<std::string> EntryValue(std::string_view text, std::string_view ke
             at == 0 || text[at - 1] == '#' || text[at - 1] == '\n' || text[at - 1] == '\r';
         if (startsEntry && separator < text.size()) {
             const std::string_view rest = text.substr(separator + 1);
-            return std::string(rest.substr(0, rest.find('#')));
+            const std::size_t end = rest.find('#');
+            if (end == std::string_view::npos)
+                return std::nullopt;
+            return std::string(rest.substr(0, end));
         }
         at = separator;
     }
@@ -53,6 +56,8 @@ std::string WriteServiceDirectory(const ServiceDirectory& directory) {
     entry(TournamentKey, directory.tournament);
     if (directory.worldTopTenPaused)
         text += std::string(WorldTopTenPause) + "=1#";
+    if (directory.chatPaused)
+        text += std::string(ChatPause) + "=1#";
     return text;
 }
 
@@ -62,6 +67,7 @@ ServiceDirectory ReadServiceDirectory(std::string_view text) {
     directory.account = Deciphered(EntryValue(text, AccountKey));
     directory.tournament = Deciphered(EntryValue(text, TournamentKey));
     directory.worldTopTenPaused = text.find(WorldTopTenPause) != std::string_view::npos;
+    directory.chatPaused = text.find(ChatPause) != std::string_view::npos;
     return directory;
 }
 

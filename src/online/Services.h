@@ -11,12 +11,16 @@ namespace tavlira::online {
 
 // The service directory: "StatPath=…#AccPath=…#WTGamesPatt=…#", each value
 // an absolute address enciphered with the service-address key. An entry is
-// its key, one separator character and the value up to the next "#".
+// its key, one separator character and the value up to the next "#"; an
+// entry without its "#" (a directory cut short) counts as missing. The words
+// "WTGamesPause" and "CTGamesPause" anywhere pause the world top ten and the
+// chat.
 struct ServiceDirectory {
     std::optional<std::string> statistics; // deciphered addresses
     std::optional<std::string> account;
     std::optional<std::string> tournament;
     bool worldTopTenPaused = false;
+    bool chatPaused = false;
     friend bool operator==(const ServiceDirectory&, const ServiceDirectory&) = default;
 };
 std::string WriteServiceDirectory(const ServiceDirectory& directory);

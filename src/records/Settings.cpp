@@ -295,33 +295,4 @@ SettingsSave SaveSettings(const fs::path& programFolder, const Settings& setting
     return SettingsSave::Failed;
 }
 
-ServiceDirectory ParseServiceDirectory(std::string_view text) {
-    // The value after the key and its one separator character, up to '#'.
-    auto valueOf = [text](std::string_view key) -> std::string {
-        const std::size_t found = text.find(key);
-        if (found == std::string_view::npos)
-            return {};
-        const std::size_t start = found + key.size() + 1;
-        const std::size_t end =
-            start <= text.size() ? text.find('#', start) : std::string_view::npos;
-        if (end == std::string_view::npos)
-            return {};
-        return std::string(text.substr(start, end - start));
-    };
-    ServiceDirectory directory;
-    directory.worldTopTenAddress = valueOf("WTGamesPatt");
-    directory.statisticsAddress = valueOf("StatPath");
-    directory.accountAddress = valueOf("AccPath");
-    directory.worldTopTenPaused = text.find("WTGamesPause") != std::string_view::npos;
-    directory.chatPaused = text.find("CTGamesPause") != std::string_view::npos;
-    return directory;
-}
-
-void ApplyServiceDirectory(Settings& settings, const ServiceDirectory& directory) {
-    if (!directory.worldTopTenAddress.empty())
-        settings.WorldTopTenAddress = directory.worldTopTenAddress;
-    if (!directory.statisticsAddress.empty())
-        settings.StatisticsAddress = directory.statisticsAddress;
-}
-
 } // namespace tavlira

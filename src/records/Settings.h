@@ -143,21 +143,4 @@ SettingsSave SaveSettings(const std::filesystem::path& programFolder, const Sett
 // Whether a region text names a continent and a country within its range.
 bool IsValidWorldRegion(std::string_view region);
 
-// The service directory, a text fetched at start: a key, one separator
-// character and a value ending at the next '#'. Values are enciphered
-// addresses, kept as they are; an entry without its '#' counts as missing.
-struct ServiceDirectory {
-    std::string worldTopTenAddress; // "WTGamesPatt"; empty when missing
-    std::string statisticsAddress;  // "StatPath"
-    std::string accountAddress;     // "AccPath"
-    bool worldTopTenPaused = false; // "WTGamesPause"
-    bool chatPaused = false;        // "CTGamesPause"
-};
-
-ServiceDirectory ParseServiceDirectory(std::string_view text);
-
-// Replaces the stored world top-ten and statistics addresses with the ones
-// the directory gives.
-void ApplyServiceDirectory(Settings& settings, const ServiceDirectory& directory);
-
 } // namespace tavlira

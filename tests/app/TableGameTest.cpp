@@ -54,7 +54,7 @@ TEST_F(TableGame, AWholeGameEndsWithTheConfirmationAndReturnsToTheLobby) {
     // window's confirmation.
     AnswerTheWayBack();
     ASSERT_TRUE(PlayUntil([&] { return back.size() == 1; }, 20000));
-    EXPECT_TRUE(AskedToLogIn());
+    EXPECT_TRUE(NothingAskedOnTheWayBack()) << wayBackText.toStdString();
     const SimProcess::Ended ended = bot->Wait();
     ASSERT_EQ(ended.status, 0) << ended.err;
     EXPECT_EQ(Figure(ended.out, "games"), 1);
@@ -127,7 +127,7 @@ TEST_F(TableGame, TheBotLeavesMidGameAndTheWindowWins) {
     AnswerTheWayBack();
     Form().Table()->SecondButton()->click();
     EXPECT_TRUE(RunUntil([&] { return back.size() == 1; }));
-    EXPECT_TRUE(AskedToLogIn());
+    EXPECT_TRUE(NothingAskedOnTheWayBack()) << wayBackText.toStdString();
     EXPECT_EQ(Form().CurrentScreen(), Screen::Menu);
 }
 
@@ -280,7 +280,7 @@ TEST_F(TableGameWithWeb, PlayersPicturesAndTheTournamentRecordAreUsed) {
 
     AnswerTheWayBack();
     ASSERT_TRUE(PlayUntil([&] { return back.size() == 1; }, 20000));
-    EXPECT_TRUE(AskedToLogIn());
+    EXPECT_TRUE(NothingAskedOnTheWayBack()) << wayBackText.toStdString();
     std::string bytes;
     for (const auto& entry : std::filesystem::directory_iterator(history))
         if (entry.path().extension() == ".hst")

@@ -17,13 +17,20 @@ TEST(Services, DirectoryRoundTripsAndKeepsBuiltInsForMissingKeys) {
 
     directory.worldTopTenPaused = true;
     EXPECT_EQ(ReadServiceDirectory(WriteServiceDirectory(directory)), directory);
+    directory.chatPaused = true;
+    EXPECT_EQ(ReadServiceDirectory(WriteServiceDirectory(directory)), directory);
 
     const std::string account = EncodeText("http://h/acc", CipherKey::ServiceAddress);
     const ServiceDirectory read = ReadServiceDirectory("AccPath:" + account + "#junk");
     EXPECT_EQ(read.account, "http://h/acc");
     EXPECT_FALSE(read.statistics);
-    // A key inside another entry's value is no entry.
+    // A key inside another entry's value is no entry, nor is an entry cut
+    // off before its "#".
     EXPECT_FALSE(ReadServiceDirectory("X=StatPath=abc#").statistics);
+    const ServiceDirectory cut = ReadServiceDirectory("CTGamesPause#StatPath=" + account);
+    EXPECT_FALSE(cut.statistics);
+    EXPECT_TRUE(cut.chatPaused);
+    EXPECT_FALSE(cut.worldTopTenPaused);
     EXPECT_EQ(ReadServiceDirectory(""), ServiceDirectory{});
 }
 

@@ -180,27 +180,5 @@ TEST_F(SettingsFileTest, SettingsFileThatIsNotARegularFileGivesTheDefaults) {
     EXPECT_EQ(FormatSettings(loaded.settings), FormatSettings(Settings{}));
 }
 
-TEST(SettingsTest, ServiceDirectory) {
-    const ServiceDirectory d = ParseServiceDirectory(
-        "x WTGamesPatt=AbC# StatPath:Q1w# AccPath=Zz#CTGamesPause WTGamesPatt=late#");
-    EXPECT_EQ(d.worldTopTenAddress, "AbC");
-    EXPECT_EQ(d.statisticsAddress, "Q1w");
-    EXPECT_EQ(d.accountAddress, "Zz");
-    EXPECT_TRUE(d.chatPaused);
-    EXPECT_FALSE(d.worldTopTenPaused);
-
-    const ServiceDirectory unterminated = ParseServiceDirectory("WTGamesPause StatPath=abc");
-    EXPECT_TRUE(unterminated.worldTopTenPaused);
-    EXPECT_EQ(unterminated.statisticsAddress, "");
-    EXPECT_EQ(ParseServiceDirectory("StatPath").statisticsAddress, "");
-
-    Settings s;
-    ApplyServiceDirectory(s, d);
-    EXPECT_EQ(s.WorldTopTenAddress, "AbC");
-    EXPECT_EQ(s.StatisticsAddress, "Q1w");
-    ApplyServiceDirectory(s, unterminated);
-    EXPECT_EQ(s.StatisticsAddress, "Q1w");
-}
-
 } // namespace
 } // namespace tavlira

@@ -1,7 +1,6 @@
 #include "online/qt/WebServices.h"
 
 #include "online/qt/ServiceAddress.h"
-#include "util/TextCipher.h"
 
 namespace tavlira {
 namespace {
@@ -13,11 +12,10 @@ QUrl Joined(const QUrl& base, std::string_view path) {
 
 // A directory entry as an address; nothing when it does not decipher to an
 // http address with a host.
-std::optional<QUrl> EntryAddress(const std::string& enciphered) {
-    if (enciphered.empty())
+std::optional<QUrl> EntryAddress(const std::optional<std::string>& address) {
+    if (!address)
         return std::nullopt;
-    const QUrl url(QString::fromStdString(DecodeText(enciphered, CipherKey::ServiceAddress)),
-                   QUrl::StrictMode);
+    const QUrl url(QString::fromStdString(*address), QUrl::StrictMode);
     if (!IsServiceBase(url))
         return std::nullopt;
     return url;
@@ -51,16 +49,16 @@ QUrl WebServices::At(std::string_view path) const {
     return Joined(base, path);
 }
 
-ServiceDirectory WebServices::UseDirectory(std::string_view text) {
-    const ServiceDirectory directory = ParseServiceDirectory(text);
+online::ServiceDirectory WebServices::UseDirectory(std::string_view text) {
+    const online::ServiceDirectory directory = online::ReadServiceDirectory(text);
     worldTopTenPaused = directory.worldTopTenPaused;
-    const auto use = [this](const std::string& entry, QUrl& endpoint) {
+    const auto use = [this](const std::optional<std::string>& entry, QUrl& endpoint) {
         if (const std::optional<QUrl> address = EntryAddress(entry))
             endpoint = Rebased(*address, baseOverride);
     };
-    use(directory.accountAddress, account);
-    use(directory.statisticsAddress, statistics);
-    use(directory.worldTopTenAddress, tournament);
+    use(directory.account, account);
+    use(directory.statistics, statistics);
+    use(directory.tournament, tournament);
     return directory;
 }
 

@@ -8,6 +8,7 @@
 
 #include "online/Endpoints.h"
 #include "online/Post.h"
+#include "online/Services.h"
 #include "online/qt/ServiceClient.h"
 #include "records/Settings.h"
 
@@ -32,12 +33,12 @@ class WebServices : public QObject {
 
     // Reads the service directory and applies what it gives; `done` runs
     // afterwards with what was read, nothing when it could not be read.
-    using DirectoryRead = std::function<void(const std::optional<ServiceDirectory>&)>;
+    using DirectoryRead = std::function<void(const std::optional<online::ServiceDirectory>&)>;
     void ReadDirectory(const QObject* receiver, DirectoryRead done);
     // While the directory says so, the world top ten is not offered.
     bool WorldTopTenPaused() const { return worldTopTenPaused; }
     // The deciphered directory entries replace the endpoints they name.
-    ServiceDirectory UseDirectory(std::string_view text);
+    online::ServiceDirectory UseDirectory(std::string_view text);
 
     // Sends a request the codec builds, byte for byte, to its endpoint.
     template <class Request>
