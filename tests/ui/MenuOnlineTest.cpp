@@ -5,6 +5,7 @@
 #include "app/BoardFigures.h"
 #include "online/qt/ServiceAddress.h"
 #include "records/OnlineFiles.h"
+#include "ui/ClubWindow.h"
 #include "ui/FakeClub.h"
 #include "ui/WindowFixture.h"
 #include "ui/dialogs/online/ChatDialog.h"
@@ -16,16 +17,6 @@
 
 namespace tavlira::testing {
 namespace {
-
-// The window, on its menu, talking to `club`.
-std::unique_ptr<test::StartedWindow> OnClubMenu(FakeClub& club) {
-    qputenv(ServiceBaseVariable, club.Base().toString().toUtf8());
-    auto window = test::StartWindow(Settings());
-    qunsetenv(ServiceBaseVariable);
-    QTest::keyClick(window->form.get(), Qt::Key_Space);
-    EXPECT_EQ(window->form->CurrentScreen(), Screen::Menu);
-    return window;
-}
 
 TEST(MenuOnline, TheLampFollowsTheAccountAndTheChatLinkWhatIsNew) {
     FakeClub club;

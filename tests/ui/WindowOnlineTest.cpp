@@ -7,6 +7,7 @@
 #include "records/OnlineFiles.h"
 #include "records/RecordFile.h"
 #include "records/RecordStore.h"
+#include "ui/ClubWindow.h"
 #include "ui/FakeClub.h"
 #include "ui/WindowFixture.h"
 #include "ui/controls/SkinnedButton.h"
@@ -21,15 +22,6 @@
 
 namespace tavlira::testing {
 namespace {
-
-std::unique_ptr<test::StartedWindow> OnClubMenu(FakeClub& club) {
-    qputenv(ServiceBaseVariable, club.Base().toString().toUtf8());
-    auto window = test::StartWindow(Settings());
-    qunsetenv(ServiceBaseVariable);
-    QTest::keyClick(window->form.get(), Qt::Key_Space);
-    EXPECT_EQ(window->form->CurrentScreen(), Screen::Menu);
-    return window;
-}
 
 TEST(WindowOnline, ARatedSeriesIsChargedPlayedAndBooked) {
     FakeClub club;
