@@ -71,7 +71,9 @@ std::optional<std::vector<std::string_view>> Words(std::string_view line) {
 // writes it (no leading zero).
 std::optional<int> Number(std::string_view text, int low, int high) {
     int value = 0;
-    if (text.empty() || text.size() > 6 || (text.size() > 1 && text.front() == '0'))
+    // from_chars alone would take "-0", which the writer never writes.
+    if (text.empty() || text.size() > 6 || (text.size() > 1 && text.front() == '0') ||
+        text.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)

@@ -93,6 +93,9 @@ TEST(MoveLog, DamagedLogsAreRefusedNamingTheLine) {
     const std::string firstMove = "move " + std::to_string(static_cast<int>(log.moves[0].seat));
     const int movesFrom = LineStarting(good, "move ");
     const int resultLine = LineStarting(good, "result ");
+    const std::size_t resultAt = good.find("result ");
+    const std::string resultPoints =
+        good.substr(resultAt, good.find(' ', resultAt + 7) + 1 - resultAt);
     // The first move made by the other seat: out of turn.
     const std::string otherSeat = std::to_string(3 - static_cast<int>(log.moves[0].seat));
 
@@ -116,6 +119,7 @@ TEST(MoveLog, DamagedLogsAreRefusedNamingTheLine) {
         {"bad place", Replaced(good, firstMove + " play ", firstMove + " play 5 "), movesFrom,
          false},
         {"leading zero", Replaced(good, "first ", "first 0"), 6, false},
+        {"minus zero", Replaced(good, resultPoints, "result -0 "), resultLine, false},
         {"out of turn", Replaced(good, firstMove + " ", "move " + otherSeat + " "), movesFrom,
          true},
         {"wrong result", Replaced(good, "result ", "result 5 5 "), resultLine, false},
