@@ -137,7 +137,7 @@ struct Service::Handler {
     std::string operator()(const ReadGameStatsRequest& r) {
         if (!Login(r.nick, r.pw))
             return std::string(FailAnswer);
-        return WriteGameStatsAnswer(store().ReadGameStats(r.nick));
+        return WriteGameStatsAnswer(store().ReadRatedStanding(r.nick).stats);
     }
 
     std::string operator()(const WriteGameStatsRequest& r) {
@@ -145,11 +145,13 @@ struct Service::Handler {
         if (s.R2.size() > 20 || !Login(r.nick, r.pw))
             return WriteDoneAnswer(false);
         // The server keeps the rating honest: only a step of rated play from
-        // what it holds is written.
-        if (!IsRatedPlayStep(store().ReadGameStats(r.nick), s))
+        // what it holds is written, and each match is booked once.
+        const RatedStanding stored = store().ReadRatedStanding(r.nick);
+        const std::optional<RatedStanding> next = RatedPlayStep(stored, s);
+        if (!next)
             return WriteDoneAnswer(false);
-        store().WriteGameStats(r.nick, s);
-        return WriteDoneAnswer(true);
+        return WriteDoneAnswer(*next == stored ||
+                               store().ReplaceRatedStanding(r.nick, stored, *next));
     }
 
     std::string operator()(const StatisticsRequest& r) {

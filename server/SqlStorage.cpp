@@ -52,6 +52,10 @@ INSERT INTO seats (table_no, seat) VALUES (1,1),(1,2),(2,1),(2,2),(3,1),(3,2),(4
   (5,1),(5,2),(6,1),(6,2),(7,1),(7,2),(8,1),(8,2),(9,1),(9,2),(10,1),(10,2)
   ON CONFLICT DO NOTHING;
 )",
+    // The cycle game a rated match started from, -1 between matches.
+    R"(
+ALTER TABLE game_stats ADD COLUMN open_cycle_game BIGINT NOT NULL DEFAULT -1;
+)",
 };
 
 std::string ForDialect(std::string_view script, Dialect dialect) {
@@ -221,14 +225,16 @@ class SqlStorage final : public Storage {
         return rows[0][0];
     }
 
-    GameStats ReadGameStats(const std::string& nick) override {
-        const Rows rows = db_->Run("SELECT kon, best, rating, sessions, konl, score, r1, r2 "
-                                   "FROM game_stats WHERE nick = $1",
-                                   {Db(nick)});
-        GameStats s;
+    online::RatedStanding ReadRatedStanding(const std::string& nick) override {
+        const Rows rows =
+            db_->Run("SELECT kon, best, rating, sessions, konl, score, r1, r2, open_cycle_game "
+                     "FROM game_stats WHERE nick = $1",
+                     {Db(nick)});
+        online::RatedStanding standing;
         if (rows.empty())
-            return s;
+            return standing;
         const Row& r = rows[0];
+        GameStats& s = standing.stats;
         s.Kon = static_cast<int>(Int(r[0]));
         s.Best = static_cast<int>(Int(r[1]));
         s.Rating = Real(r[2]);
@@ -237,18 +243,41 @@ class SqlStorage final : public Storage {
         s.Score = static_cast<int>(Int(r[5]));
         s.R1 = static_cast<int>(Int(r[6]));
         s.R2 = Cp(r[7], "#");
-        return s;
+        if (const std::int64_t open = Int(r[8]); open >= 0)
+            standing.openCycleGame = static_cast<int>(open);
+        return standing;
     }
 
-    void WriteGameStats(const std::string& nick, const GameStats& s) override {
-        db_->Run("INSERT INTO game_stats (nick, kon, best, rating, sessions, konl, score, r1, r2) "
-                 "VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9) ON CONFLICT (nick) DO UPDATE SET "
-                 "kon = excluded.kon, best = excluded.best, rating = excluded.rating, "
-                 "sessions = excluded.sessions, konl = excluded.konl, score = excluded.score, "
-                 "r1 = excluded.r1, r2 = excluded.r2",
-                 {Db(nick), std::int64_t{s.Kon}, std::int64_t{s.Best}, s.Rating,
-                  std::int64_t{s.Sessions}, std::int64_t{s.KonL}, std::int64_t{s.Score},
-                  std::int64_t{s.R1}, Db(s.R2)});
+    // A missing row counts as the empty standing (no games, no open match).
+    bool ReplaceRatedStanding(const std::string& nick, const online::RatedStanding& expected,
+                              const online::RatedStanding& next) override {
+        const GameStats& s = next.stats;
+        const Params values = {Db(nick),
+                               std::int64_t{s.Kon},
+                               std::int64_t{s.Best},
+                               s.Rating,
+                               std::int64_t{s.Sessions},
+                               std::int64_t{s.KonL},
+                               std::int64_t{s.Score},
+                               std::int64_t{s.R1},
+                               Db(s.R2),
+                               std::int64_t{next.openCycleGame.value_or(-1)},
+                               std::int64_t{expected.stats.Kon},
+                               std::int64_t{expected.openCycleGame.value_or(-1)}};
+        if (!db_->Run("UPDATE game_stats SET kon = $2, best = $3, rating = $4, sessions = $5, "
+                      "konl = $6, score = $7, r1 = $8, r2 = $9, open_cycle_game = $10 "
+                      "WHERE nick = $1 AND kon = $11 AND open_cycle_game = $12 RETURNING nick",
+                      values)
+                 .empty())
+            return true;
+        if (expected != online::RatedStanding{})
+            return false;
+        // The first step of an account: of two racing inserts one lands.
+        return !db_->Run("INSERT INTO game_stats (nick, kon, best, rating, sessions, konl, score, "
+                         "r1, r2, open_cycle_game) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, "
+                         "$10) ON CONFLICT (nick) DO NOTHING RETURNING nick",
+                         Params(values.begin(), values.begin() + 10))
+                    .empty();
     }
 
     std::vector<online::TopTenEntry> TopByRating(int limit) override {

@@ -7,6 +7,7 @@
 // holds them as UTF-8.
 
 #include "online/Account.h"
+#include "online/RatedPlay.h"
 #include "online/Tournament.h"
 #include "online/World.h"
 
@@ -49,9 +50,15 @@ class Storage {
     virtual void SavePhoto(const std::string& nick, const std::string& jpeg) = 0;
     virtual std::optional<std::string> ReadPhoto(const std::string& nick) = 0;
 
-    // The accounts' game statistics and their ranking by rating.
-    virtual online::GameStats ReadGameStats(const std::string& nick) = 0;
-    virtual void WriteGameStats(const std::string& nick, const online::GameStats& stats) = 0;
+    // The accounts' game statistics, with the rated match under way, and
+    // their ranking by rating. A standing is replaced only while the stored
+    // one still has `expected`'s game count and open match, so that of two
+    // writes racing from one standing only the first lands; false when it
+    // did not.
+    virtual online::RatedStanding ReadRatedStanding(const std::string& nick) = 0;
+    virtual bool ReplaceRatedStanding(const std::string& nick,
+                                      const online::RatedStanding& expected,
+                                      const online::RatedStanding& next) = 0;
     virtual std::vector<online::TopTenEntry> TopByRating(int limit) = 0;
     virtual int PlaceByRating(double rating) = 0;
 

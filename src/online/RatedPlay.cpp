@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace tavlira::online {
 
@@ -30,15 +31,19 @@ namespace {
 constexpr double ResultLimit = 100;
 constexpr double RatingRounding = 0.000001;
 
+bool SameRating(double a, double b) {
+    return std::fabs(a - b) <= RatingRounding * 2;
+}
+
 bool IsStart(const GameStats& stored, const GameStats& written, RatedPlayConstants c) {
     if (written.Kon != stored.Kon + c.step || written.KonL != 0 || written.Score != 0 ||
         written.Best != stored.Best || written.Sessions != stored.Sessions)
         return false;
-    return std::fabs(written.Rating - RatingBeforeMatch(stored.Rating, written.Kon, c)) <=
-           RatingRounding * 2;
+    return SameRating(written.Rating, RatingBeforeMatch(stored.Rating, written.Kon, c));
 }
 
-bool IsEnd(const GameStats& stored, const GameStats& written, RatedPlayConstants c) {
+bool IsEnd(const GameStats& stored, int openCycleGame, const GameStats& written,
+           RatedPlayConstants c) {
     const int n = written.Kon;
     if (n <= 0 || n != stored.Kon)
         return false;
@@ -48,18 +53,28 @@ bool IsEnd(const GameStats& stored, const GameStats& written, RatedPlayConstants
     const double tolerance = RatingRounding * 2 * n + 0.000001;
     if (std::fabs(result) > ResultLimit || std::fabs(result - std::round(result)) > tolerance)
         return false;
-    // The cycle either closes (its best may rise) or goes on (the best stays).
-    const bool closed = written.Sessions == stored.Sessions + 1 && written.KonL == 0 &&
-                        written.Score == 0 && written.Best >= stored.Best;
-    const bool goesOn = written.Sessions == stored.Sessions && written.Best == stored.Best &&
-                        written.KonL >= 0 && written.KonL < c.cycleGames;
-    return closed || goesOn;
+    // The cycle moves on by one match from where the match opened: it closes
+    // (its best may rise) or goes on (the best stays).
+    if (openCycleGame + c.step >= c.cycleGames)
+        return written.Sessions == stored.Sessions + 1 && written.KonL == 0 && written.Score == 0 &&
+               written.Best >= stored.Best && written.Best <= ResultLimit;
+    return written.Sessions == stored.Sessions && written.Best == stored.Best &&
+           written.KonL == openCycleGame + c.step && std::abs(written.Score) <= ResultLimit;
 }
 
 } // namespace
 
-bool IsRatedPlayStep(const GameStats& stored, const GameStats& written, RatedPlayConstants c) {
-    return IsStart(stored, written, c) || IsEnd(stored, written, c);
+std::optional<RatedStanding> RatedPlayStep(const RatedStanding& stored, const GameStats& written,
+                                           RatedPlayConstants c) {
+    GameStats sameRating = written;
+    sameRating.Rating = stored.stats.Rating;
+    if (sameRating == stored.stats && SameRating(written.Rating, stored.stats.Rating))
+        return stored;
+    if (IsStart(stored.stats, written, c))
+        return RatedStanding{written, stored.openCycleGame.value_or(stored.stats.KonL)};
+    if (stored.openCycleGame && IsEnd(stored.stats, *stored.openCycleGame, written, c))
+        return RatedStanding{written, std::nullopt};
+    return std::nullopt;
 }
 
 GameStats StatsBeforeMatch(const GameStats& stored, RatedPlayConstants c) {

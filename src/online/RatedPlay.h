@@ -6,6 +6,8 @@
 
 #include "online/World.h"
 
+#include <optional>
+
 namespace tavlira::online {
 
 struct RatedPlayConstants {
@@ -20,13 +22,31 @@ double RatingBeforeMatch(double rating, int games, RatedPlayConstants c = {});
 // B: ((R - n / D) * n + P + r) / n + n / D, r the match result (won > 0)
 double RatingAfterMatch(double rating, int games, int result, RatedPlayConstants c = {});
 
-// Whether `written` follows from `stored` by one step of rated play: the
-// start of a match (Kon raised by k, formula A, the cycle's game and score
-// cleared) or its end (Kon kept, formula B for a whole result r, and the
-// cycle either closed, with one more session and perhaps a better best, or
-// going on with its best unchanged). Ratings travel with six decimals, so they are
-// compared within that rounding.
-bool IsRatedPlayStep(const GameStats& stored, const GameStats& written, RatedPlayConstants c = {});
+// A player's rated standing as the server keeps it: the game statistics
+// and, while a rated match is under way, the cycle game the player stood at
+// when it started (the start clears the cycle game in the statistics).
+struct RatedStanding {
+    GameStats stats;
+    std::optional<int> openCycleGame;
+    friend bool operator==(const RatedStanding&, const RatedStanding&) = default;
+};
+
+// The standing after `written`, when that is one step of rated play from
+// `stored`; nothing when it is not:
+// - the start of a match: Kon raised by k, formula A, the cycle's game and
+//   score cleared; the match opens from the cycle game stood at (a start
+//   over a match never ended keeps the first one's);
+// - the end of the match the start opened: Kon kept, formula B for a whole
+//   result r (|r| <= 100), and the cycle moved on by k games from where the
+//   match opened: closed at 20 games, with one more session and perhaps a
+//   better best, or going on with its best unchanged;
+// - the very statistics held, as a client sends again when an answer was
+//   lost: accepted, nothing changes.
+// Ratings travel with six decimals, so they are compared within that
+// rounding. An end without an open match, or a second end, is refused: so
+// one match is booked once.
+std::optional<RatedStanding> RatedPlayStep(const RatedStanding& stored, const GameStats& written,
+                                           RatedPlayConstants c = {});
 
 // The copy written back before a rated match: k more games, rated by
 // formula A as if the match were lost, the cycle's game and score cleared.

@@ -26,7 +26,7 @@ TEST(RatedPlay, StartChargesTheMatchAsLost) {
     EXPECT_EQ(written.Score, 0);
     EXPECT_EQ(written.Best, 30);
     EXPECT_EQ(written.Sessions, 1);
-    EXPECT_TRUE(IsRatedPlayStep(stored, AsSent(written)));
+    EXPECT_EQ(RatedPlayStep({stored, {}}, AsSent(written)), (RatedStanding{AsSent(written), 8}));
 }
 
 TEST(RatedPlay, EndBooksTheResultAndClosesTheCycleAtTwentyGames) {
@@ -49,7 +49,9 @@ TEST(RatedPlay, EndBooksTheResultAndClosesTheCycleAtTwentyGames) {
         const GameStats written = StatsAfterMatch(started, local, c.result, c.score);
         EXPECT_EQ(AsSent(written), AsSent(c.expected)) << c.cycleGame << " " << c.score;
         EXPECT_EQ(CycleComplete(written), c.cycleGame == 18);
-        EXPECT_TRUE(IsRatedPlayStep(started, AsSent(written))) << c.cycleGame << " " << c.score;
+        EXPECT_EQ(RatedPlayStep({started, c.cycleGame}, AsSent(written)),
+                  (RatedStanding{AsSent(written), {}}))
+            << c.cycleGame << " " << c.score;
     }
 }
 

@@ -62,66 +62,64 @@ TEST(Services, RatingFormulas) {
 
 TEST(Services, OnlyStepsOfRatedPlayAreWritten) {
     const GameStats stored{10, 30, 1.5, 1, 8, 12, 0, "#"};
-    GameStats start = stored;
-    start.Kon = 12;
-    start.Rating = std::stod(FormatFraction(RatingBeforeMatch(1.5, 12)));
-    start.KonL = 0;
-    start.Score = 0;
-    GameStats goesOn = stored;
-    goesOn.Rating = std::stod(FormatFraction(RatingAfterMatch(1.5, 10, -7)));
-    goesOn.KonL = 10;
-    goesOn.Score = 5;
+    const auto with = [&](auto change) {
+        GameStats s = stored;
+        change(s);
+        return s;
+    };
+    const GameStats start = with([](GameStats& s) {
+        s.Kon = 12;
+        s.Rating = std::stod(FormatFraction(RatingBeforeMatch(1.5, 12)));
+        s.KonL = 0;
+        s.Score = 0;
+    });
+    const GameStats goesOn = with([](GameStats& s) {
+        s.Rating = std::stod(FormatFraction(RatingAfterMatch(1.5, 10, -7)));
+        s.KonL = 10;
+        s.Score = 5;
+    });
     GameStats closes = goesOn;
     closes.Sessions = 2;
     closes.Best = 40;
     closes.KonL = 0;
     closes.Score = 0;
-    const struct {
-        GameStats written;
-        bool step;
-    } cases[] = {
-        {start, true},
-        {goesOn, true},
-        {closes, true},
-        {[&] {
-             GameStats s = stored;
-             s.Rating += 50;
-             return s;
-         }(),
-         false}, // result 480
-        {[&] {
-             GameStats s = start;
-             s.Kon = 14;
-             return s;
-         }(),
-         false},
-        {[&] {
-             GameStats s = start;
-             s.Rating += 0.01;
-             return s;
-         }(),
-         false},
-        {[&] {
-             GameStats s = goesOn;
-             s.Rating += 0.05;
-             return s;
-         }(),
-         false},
-        {[&] {
-             GameStats s = goesOn;
-             s.Best = 99;
-             return s;
-         }(),
-         false},
-        {[&] {
-             GameStats s = closes;
-             s.KonL = 4;
-             return s;
-         }(),
-         false},
+    const auto changed = [](GameStats s, auto change) {
+        change(s);
+        return s;
     };
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(IsRatedPlayStep(stored, cases[i].written), cases[i].step) << "case " << i;
+    const std::optional<int> none;
+    const struct {
+        const char* what;
+        std::optional<int> open; // the cycle game of the match under way
+        GameStats written;
+        std::optional<std::optional<int>> opensAt; // nothing: refused
+    } cases[] = {
+        {"start", none, start, 8},
+        {"start over a match never ended", 6, start, 6},
+        {"end", 8, goesOn, none},
+        {"end closing the cycle", 18, closes, none},
+        {"the same again", 8, stored, 8},
+        {"end without a start", none, goesOn, {}},
+        {"end skipping games", 6, goesOn, {}},
+        {"end closing a cycle too early", 8, closes, {}},
+        {"end not closing a full cycle", 18, goesOn, {}},
+        {"result 480", 8, changed(stored, [](GameStats& s) { s.Rating += 50; }), {}},
+        {"start of two matches", none, changed(start, [](GameStats& s) { s.Kon = 14; }), {}},
+        {"start not charged", none, changed(start, [](GameStats& s) { s.Rating += 0.01; }), {}},
+        {"result not whole", 8, changed(goesOn, [](GameStats& s) { s.Rating += 0.05; }), {}},
+        {"best raised mid-cycle", 8, changed(goesOn, [](GameStats& s) { s.Best = 99; }), {}},
+        {"cycle closed unclear", 18, changed(closes, [](GameStats& s) { s.KonL = 4; }), {}},
+        {"best beyond a cycle", 18, changed(closes, [](GameStats& s) { s.Best = 500; }), {}},
+        {"score beyond a cycle", 8, changed(goesOn, [](GameStats& s) { s.Score = -500; }), {}},
+    };
+    for (const auto& c : cases) {
+        const std::optional<RatedStanding> next = RatedPlayStep({stored, c.open}, c.written);
+        ASSERT_EQ(next.has_value(), c.opensAt.has_value()) << c.what;
+        if (next) {
+            EXPECT_EQ(next->openCycleGame, *c.opensAt) << c.what;
+            EXPECT_EQ(next->stats, c.written) << c.what;
+        }
+    }
 }
 
 } // namespace

@@ -130,6 +130,15 @@ TEST_F(ServiceTest, ProfilesPointsAndStatisticsNeedTheOwnersPassword) {
     GameStats cheat = end;
     cheat.Rating = 99;
     EXPECT_FALSE(ReadDoneAnswer(Ask(WriteGameStatsRequest{"Ann", "secret1", cheat})));
+    // A match is booked once: a second end is refused, and the same end sent
+    // again (its answer lost) changes nothing.
+    GameStats secondEnd = end;
+    secondEnd.Rating = RatingAfterMatch(end.Rating, 2, 5);
+    secondEnd.KonL = 4;
+    EXPECT_FALSE(ReadDoneAnswer(Ask(WriteGameStatsRequest{"Ann", "secret1", secondEnd})));
+    EXPECT_TRUE(ReadDoneAnswer(Ask(WriteGameStatsRequest{"Ann", "secret1", end})));
+    EXPECT_NEAR(ReadGameStatsAnswer(Ask(ReadGameStatsRequest{"Ann", "secret1"}))->Rating, 2.6,
+                1e-6);
     EXPECT_EQ(ReadTopTenAnswer(Ask(AccountTopTenRequest{}))->at(0).Nick, "Ann");
     EXPECT_EQ(ReadNumberAnswer(Ask(AccountPlaceRequest{1.0})), 2);
 

@@ -142,15 +142,22 @@ TEST_P(StorageTest, BoardsRankResultsAndNumberChat) {
 TEST_P(StorageTest, GameStatisticsAndTheRatingRanking) {
     for (const char* nick : {"Ann", "Bob", "Cid"})
         store().CreateAccount(NewAccount(nick), "h");
-    EXPECT_EQ(store().ReadGameStats("Ann"), GameStats{});
-    const GameStats ann{12, 40, 2.5, 1, 4, 17, 3, "x"};
-    store().WriteGameStats("Ann", ann);
-    store().WriteGameStats("Bob", {2, 0, 7.25, 0, 2, 0, 0, "#"});
-    EXPECT_EQ(store().ReadGameStats("Ann"), ann);
-    GameStats again = ann;
-    again.Kon = 14;
-    store().WriteGameStats("Ann", again);
-    EXPECT_EQ(store().ReadGameStats("Ann").Kon, 14);
+    EXPECT_EQ(store().ReadRatedStanding("Ann"), RatedStanding{});
+    const RatedStanding ann{{12, 40, 2.5, 1, 4, 17, 3, "x"}, 6};
+    EXPECT_TRUE(store().ReplaceRatedStanding("Ann", {}, ann));
+    EXPECT_TRUE(store().ReplaceRatedStanding("Bob", {}, {{2, 0, 7.25, 0, 2, 0, 0, "#"}, {}}));
+    EXPECT_EQ(store().ReadRatedStanding("Ann"), ann);
+    // A write from a standing no longer held does not land: a second first
+    // write, a step from another game count or from another open match.
+    RatedStanding again = ann;
+    again.stats.Kon = 14;
+    again.openCycleGame.reset();
+    EXPECT_FALSE(store().ReplaceRatedStanding("Ann", {}, again));
+    EXPECT_FALSE(store().ReplaceRatedStanding("Ann", {{10, 40, 2.5, 1, 4, 17, 3, "x"}, 6}, again));
+    EXPECT_FALSE(store().ReplaceRatedStanding("Ann", {ann.stats, 4}, again));
+    EXPECT_EQ(store().ReadRatedStanding("Ann"), ann);
+    EXPECT_TRUE(store().ReplaceRatedStanding("Ann", ann, again));
+    EXPECT_EQ(store().ReadRatedStanding("Ann"), again);
 
     const auto top = store().TopByRating(10);
     ASSERT_EQ(top.size(), 2u);
@@ -221,9 +228,27 @@ TEST_P(StorageTest, TheSchemaIsVersionedAndOpensAgain) {
     storage_.reset();
     std::unique_ptr<Database> db = database_->Open();
     EXPECT_EQ(db->Run("SELECT COUNT(*), MAX(version) FROM schema_version"),
-              (Rows{{std::string("1"), std::string("1")}}));
+              (Rows{{std::string("2"), std::string("2")}}));
     storage_ = OpenStorage(std::move(db));
     EXPECT_TRUE(store().FindAccount("Ann"));
+}
+
+// A database of the first schema keeps its statistics, with no rated match
+// under way, when the server that knows more versions opens it.
+TEST_P(StorageTest, AnOlderSchemaIsBroughtUpToDate) {
+    storage_.reset();
+    database_ = std::make_unique<TestDatabase>(GetParam());
+    std::unique_ptr<Database> db = database_->Open();
+    db->RunScript("CREATE TABLE schema_version (version INTEGER NOT NULL);"
+                  "INSERT INTO schema_version (version) VALUES (1);"
+                  "CREATE TABLE game_stats (nick TEXT PRIMARY KEY, kon BIGINT NOT NULL, "
+                  "best BIGINT NOT NULL, rating DOUBLE PRECISION NOT NULL, "
+                  "sessions BIGINT NOT NULL, konl BIGINT NOT NULL, score BIGINT NOT NULL, "
+                  "r1 BIGINT NOT NULL, r2 TEXT NOT NULL);"
+                  "INSERT INTO game_stats VALUES ('Ann', 12, 40, 2.5, 1, 4, 17, 3, 'x');");
+    storage_ = OpenStorage(std::move(db));
+    EXPECT_EQ(store().ReadRatedStanding("Ann"),
+              (RatedStanding{{12, 40, 2.5, 1, 4, 17, 3, "x"}, std::nullopt}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, StorageTest,
