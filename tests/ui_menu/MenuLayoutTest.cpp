@@ -154,5 +154,40 @@ TEST(MenuLayoutTest, IconColumnsAtBothEdges) {
     EXPECT_EQ(MenuIconRect(MenuIcon::Account, 1520), QRect(1467, 164, 48, 48));
 }
 
+TEST(MenuLayoutTest, TheNewsAndChatLinksStandClearOfEverythingElse) {
+    const struct {
+        WindowSizeMode mode;
+        QSize screen;
+    } cases[] = {
+        {WindowSizeMode::Small, {}},
+        {WindowSizeMode::Medium1, {}},
+        {WindowSizeMode::Medium2, {}},
+        {WindowSizeMode::Large, {}},
+        {WindowSizeMode::FullScreen, {1024, 740}},
+        {WindowSizeMode::FullScreen, {1920, 1050}},
+    };
+    for (const auto& c : cases)
+        for (const int calendarOffset : {0, CalendarOffset}) {
+            SCOPED_TRACE(static_cast<int>(c.mode) * 100 + calendarOffset);
+            const TableScale scale = TableScale::ForMode(c.mode, c.screen);
+            const MenuLayout l = LayOutMenu(scale, c.mode, calendarOffset);
+            const int width = scale.ClientSize().width();
+            // The longest word is 17 characters of about 6.5 pixels.
+            EXPECT_GE(l.newsLink.width(), 110);
+            EXPECT_EQ(l.chatLink.top(), l.newsLink.bottom() + 1);
+            std::vector<QRect> others = {l.caption, l.titlePicture,  l.options,
+                                         l.mode,    l.candelabra[1], l.calendarCycle};
+            for (const QRect flame : FlameRects(l))
+                others.push_back(flame);
+            for (int icon = 0; icon < MenuIcons; ++icon)
+                others.push_back(MenuIconRect(static_cast<MenuIcon>(icon), width));
+            for (const QRect link : {l.newsLink, l.chatLink}) {
+                EXPECT_TRUE(QRect(0, 0, width, scale.ClientSize().height()).contains(link));
+                for (const QRect other : others)
+                    EXPECT_FALSE(link.intersects(other)) << link.x() << "," << link.y();
+            }
+        }
+}
+
 } // namespace
 } // namespace tavlira

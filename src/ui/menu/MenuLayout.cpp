@@ -12,6 +12,8 @@ constexpr QSize ClockSize(115, 64);
 constexpr QSize FlameSize(20, 30);
 constexpr QSize CalendarPictureSize(60, 100);
 constexpr int IconSize = 48;
+// Room for the longest word of the news and chat links at 13 pixels.
+constexpr int LinkWidth = 130;
 
 // Under a candelabrum, halfway down the gap to the button below it.
 QRect UnderCandelabrum(QRect candelabrum, int buttonTop) {
@@ -78,6 +80,14 @@ MenuLayout LayOutMenu(const TableScale& scale, WindowSizeMode mode, int calendar
     l.clockShown = MenuClockShown(scale, mode);
     l.clock = UnderCandelabrum(l.candelabra[0], l.topTen.top());
     l.statsBoard = UnderCandelabrum(l.candelabra[1], l.options.top());
+
+    // Two rows of 14 pixels from the window's top: in the smallest window the
+    // right candelabrum starts right below them.
+    const QRect firstIcon = MenuIconRect(MenuIcon::Support, scale.ClientSize().width());
+    const int linkRight = firstIcon.left() - 5;
+    const int linkLeft = std::max(l.caption.right() + 1, linkRight - LinkWidth);
+    l.newsLink = QRect(linkLeft, 1, linkRight - linkLeft + 1, 14);
+    l.chatLink = l.newsLink.translated(0, l.newsLink.height());
     return l;
 }
 

@@ -57,6 +57,11 @@ struct MenuLayout {
     // the year sign and holidays in turn.
     QRect calendarDate;
     QRect calendarCycle;
+    // The news and chat links, one under the other, left of the first
+    // right-hand icon: clear of the caption, the buttons and the
+    // candelabrum at every window size.
+    QRect newsLink;
+    QRect chatLink;
 };
 
 // `calendarOffset` moves the candelabra apart to make room for the calendar

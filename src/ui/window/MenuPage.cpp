@@ -461,11 +461,11 @@ void MenuPage::PaintIcons(QPainter& painter, QRect area) const {
 }
 
 QRect MenuPage::NewsLink() const {
-    return {width() - 113, 218, 108, 18};
+    return layout.newsLink;
 }
 
 QRect MenuPage::ChatLink() const {
-    return NewsLink().translated(0, 20);
+    return layout.chatLink;
 }
 
 void MenuPage::SetIndicators(bool news, bool chat) {
