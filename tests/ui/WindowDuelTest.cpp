@@ -15,6 +15,7 @@
 #include "ui/window/TableView.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
@@ -28,18 +29,25 @@ using testing::RunUntil;
 using testing::SocketPlayer;
 
 // Runs `answer` from inside the next modal dialog of type D that opens
-// (another modal dialog may be open below it).
+// (another modal dialog may be open below it). A dialog that never opens
+// fails the test instead of leaving the poll, and what `answer` refers to,
+// to the next test.
 template <class D> void AnswerNext(std::function<void(D*)> answer) {
     auto* poll = new QTimer;
     poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
-        auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget());
-        if (dialog == nullptr)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        answer(dialog);
-    });
+    QObject::connect(
+        poll, &QTimer::timeout,
+        [poll, answer = std::move(answer), deadline = QDeadlineTimer(test::DialogWaitMs)] {
+            auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget());
+            if (dialog == nullptr && !deadline.hasExpired())
+                return;
+            poll->stop();
+            poll->deleteLater();
+            if (dialog != nullptr)
+                answer(dialog);
+            else
+                ADD_FAILURE() << "no dialog opened within " << test::DialogWaitMs << " ms";
+        });
     poll->start();
 }
 
@@ -172,7 +180,12 @@ TEST(WindowDuel, AClientThatLeavesMidGameSendsTheHostToTheMenuWithABox) {
     form.SetTimeScale(0.02);
     SocketPlayer bot(DuelRole::Client, "Bot", 5, 9);
     HostFromMenu(form, bot);
-    form.Table()->StartButton()->click(); // "To Begin"
+    // "To Begin" answers once the deal has reached the table.
+    ASSERT_TRUE(RunUntil([&] {
+        bot.Settle();
+        return form.Table()->StartButton()->isEnabled() && !form.Queue().Busy();
+    }));
+    form.Table()->StartButton()->click();
     ASSERT_TRUE(RunUntil([&] {
         bot.Settle();
         return bot.machine.match.State().BeginState == UnderWay;

@@ -27,9 +27,6 @@ void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
     out << bytes;
 }
 
-// How long a test waits for a dialog it means to answer.
-constexpr int DialogWaitMs = 10000;
-
 } // namespace
 
 ProgramFolder::ProgramFolder() {

@@ -30,6 +30,9 @@ class ProgramFolder {
 // Processes events until the window's queue has played everything.
 void WaitIdle(MainWindow& form);
 
+// How long a test waits for a dialog it means to answer.
+inline constexpr int DialogWaitMs = 10000;
+
 // Runs `answer` on the next modal dialog that opens, from inside its event
 // loop.
 void AnswerNextModal(std::function<void(QWidget* dialog)> answer);
