@@ -71,7 +71,7 @@ std::optional<RatedStanding> RatedPlayStep(const RatedStanding& stored, const Ga
     if (sameRating == stored.stats && SameRating(written.Rating, stored.stats.Rating))
         return stored;
     if (IsStart(stored.stats, written, c))
-        return RatedStanding{written, stored.openCycleGame.value_or(stored.stats.KonL)};
+        return RatedStanding{written, stored.stats.KonL};
     if (stored.openCycleGame && IsEnd(stored.stats, *stored.openCycleGame, written, c))
         return RatedStanding{written, std::nullopt};
     return std::nullopt;

@@ -34,8 +34,8 @@ struct RatedStanding {
 // The standing after `written`, when that is one step of rated play from
 // `stored`; nothing when it is not:
 // - the start of a match: Kon raised by k, formula A, the cycle's game and
-//   score cleared; the match opens from the cycle game stood at (a start
-//   over a match never ended keeps the first one's);
+//   score cleared; the match opens from the cycle game held (after a match
+//   never ended that is the cleared one, as the player's program reads it);
 // - the end of the match the start opened: Kon kept, formula B for a whole
 //   result r (|r| <= 100), and the cycle moved on by k games from where the
 //   match opened: closed at 20 games, with one more session and perhaps a

@@ -95,7 +95,7 @@ TEST(Services, OnlyStepsOfRatedPlayAreWritten) {
         std::optional<std::optional<int>> opensAt; // nothing: refused
     } cases[] = {
         {"start", none, start, 8},
-        {"start over a match never ended", 6, start, 6},
+        {"start over a match never ended", 6, start, 8},
         {"end", 8, goesOn, none},
         {"end closing the cycle", 18, closes, none},
         {"the same again", 8, stored, 8},

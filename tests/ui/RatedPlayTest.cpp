@@ -164,6 +164,33 @@ TEST(RatedPlay, AServerThatIsDownIsAskedAboutUntilItIsBack) {
     EXPECT_FALSE(eve.account.LoggedIn());
 }
 
+// A match that was charged and never booked (the program ended in the
+// middle) counts as lost; the next match starts and is booked as usual, and
+// the server books each match once.
+TEST(RatedPlay, AMatchNeverBookedLeavesTheNextOnePlayable) {
+    CompanionServer server;
+    ASSERT_TRUE(server.Base()) << "the server did not start";
+    RatedPlayer eve(server.Base());
+    RatedSeries series(eve.account, {{}, [](const QString&) { return false; }});
+    ASSERT_TRUE(eve.Start(series).has_value());
+    ASSERT_TRUE(eve.Finish(series, 1, 1).rating.has_value());
+    eve.account.SetRated(true);
+    ASSERT_TRUE(eve.Start(series).has_value()); // charged, never booked
+
+    // The next start reads the cycle as the charge left it: cleared.
+    eve.account.SetRated(true);
+    ASSERT_TRUE(eve.Start(series).has_value());
+    const RatedSeries::Booking booking = eve.Finish(series, 5, 5);
+    ASSERT_TRUE(booking.rating.has_value());
+    const GameStats booked = eve.ServerStats();
+    EXPECT_EQ(booked.Kon, 6);
+    EXPECT_EQ(booked.KonL, 2);
+
+    // Booking the same match again is refused: the local statistics stay.
+    EXPECT_FALSE(eve.Finish(series, 5, 5).rating.has_value());
+    EXPECT_EQ(eve.ServerStats(), booked);
+}
+
 // The start's write is tried three times in all, with the failure sound
 // before each new try, and the match starts once one of them is taken.
 TEST(RatedPlay, TheStartWriteIsTriedThreeTimes) {
