@@ -102,4 +102,15 @@ GameStats StatsAfterMatch(const GameStats& stored, const GameStats& local, int r
     return written;
 }
 
+bool MatchAlreadyBooked(const GameStats& stored, const GameStats& before, int result,
+                        int matchScore, RatedPlayConstants c) {
+    const GameStats booked =
+        StatsAfterMatch(StatsBeforeMatch(before, c), before, result, matchScore, c);
+    GameStats sameRating = stored;
+    sameRating.Rating = booked.Rating;
+    // The charged rating travelled with six decimals, and the booking's
+    // rating after it.
+    return sameRating == booked && std::fabs(stored.Rating - booked.Rating) <= RatingRounding * 4;
+}
+
 } // namespace tavlira::online

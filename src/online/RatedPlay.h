@@ -63,6 +63,14 @@ GameStats StatsBeforeMatch(const GameStats& stored, RatedPlayConstants c = {});
 GameStats StatsAfterMatch(const GameStats& stored, const GameStats& local, int result,
                           int matchScore, RatedPlayConstants c = {});
 
+// Whether `stored` is already the booking of the match that started from
+// `before`, as an end whose answer was lost leaves the server: the booking
+// of the start's charged copy, the rating within its rounding. A charged
+// copy not yet booked never passes for it (its cycle game or its sessions
+// differ).
+bool MatchAlreadyBooked(const GameStats& stored, const GameStats& before, int result,
+                        int matchScore, RatedPlayConstants c = {});
+
 // A rated world cycle is complete once the match's step cleared its game
 // count; its score then goes to the account players' board.
 inline bool CycleComplete(const GameStats& afterMatch) {

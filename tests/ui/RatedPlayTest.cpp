@@ -8,11 +8,13 @@
 #include "CompanionServer.h"
 #include "online/Account.h"
 #include "online/Answer.h"
+#include "online/Request.h"
 #include "ui/dialogs/online/OnlineAccount.h"
 #include "ui/dialogs/online/RatedSeries.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tavlira::testing {
 namespace {
@@ -189,6 +191,52 @@ TEST(RatedPlay, AMatchNeverBookedLeavesTheNextOnePlayable) {
     // Booking the same match again is refused: the local statistics stay.
     EXPECT_FALSE(eve.Finish(series, 5, 5).rating.has_value());
     EXPECT_EQ(eve.ServerStats(), booked);
+}
+
+// The server booked the end but its answer was lost: asked again, the
+// program finds the match booked and writes nothing new.
+TEST(RatedPlay, AnEndWhoseAnswerWasLostIsNotBookedTwice) {
+    GameStats stored{4, 9, 1.5, 0, 4, 9, 0, "#"};
+    std::vector<GameStats> writes;
+    FakeWebServer server([&](const ReceivedRequest& request) {
+        const std::string body = request.body.toStdString();
+        const auto parsed = online::ParseRequest(online::Endpoint::Account, body);
+        if (const auto* write =
+                parsed ? std::get_if<online::WriteGameStatsRequest>(&*parsed) : nullptr) {
+            stored = write->stats;
+            writes.push_back(stored);
+            if (writes.size() == 2) // the end: written, then the answer lost
+                return QByteArray("HTTP/1.1 500 Internal Server Error\r\nContent-Length: "
+                                  "0\r\nConnection: close\r\n\r\n");
+            return FakeWebServer::Ok("ok");
+        }
+        if (parsed && std::holds_alternative<online::ReadGameStatsRequest>(*parsed))
+            return FakeWebServer::Ok(
+                QByteArray::fromStdString(online::WriteGameStatsAnswer(stored)));
+        return FakeWebServer::Ok(QByteArray::fromStdString(online::WriteAccountAnswer({})));
+    });
+    QTemporaryDir family;
+    WebServices services(server.Base());
+    OnlineAccount account(services, family.path().toStdString());
+    bool loggedIn = false;
+    account.LogIn("Eve", "secret1", true, [&](bool done) { loggedIn = done; });
+    ASSERT_TRUE(RunUntil([&] { return loggedIn && services.Client().Pending() == 0; }));
+    int questions = 0;
+    RatedSeries series(account, {{}, [&](const QString&) { return ++questions == 1; }});
+    std::optional<std::optional<GameStats>> started;
+    series.Start([&](const std::optional<GameStats>& stats) { started = stats; });
+    ASSERT_TRUE(RunUntil([&] { return started.has_value(); }));
+    ASSERT_TRUE(started->has_value());
+
+    std::optional<RatedSeries::Booking> booking;
+    series.Finish(3, 7, [&](const RatedSeries::Booking& b) { booking = b; });
+    ASSERT_TRUE(RunUntil([&] { return booking.has_value(); }));
+    EXPECT_EQ(questions, 1);
+    ASSERT_TRUE(booking->rating.has_value());
+    ASSERT_EQ(writes.size(), 3u);
+    EXPECT_EQ(writes[2], writes[1]);
+    EXPECT_NEAR(*booking->rating, online::RatingAfterMatch(writes[0].Rating, 6, 3), 1e-6);
+    EXPECT_EQ(account.Stats()->KonL, 6);
 }
 
 // The start's write is tried three times in all, with the failure sound

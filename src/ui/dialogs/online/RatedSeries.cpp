@@ -88,9 +88,14 @@ void RatedSeries::Book(int result, int matchScore, Booked booked) {
                 read.done ? online::ReadGameStatsAnswer(read.text) : std::nullopt;
             if (!stored)
                 return askAgain();
-            // The cycle goes on from the statistics held before the start.
-            const online::GameStats written = online::StatsAfterMatch(
-                *stored, account.Stats().value_or(*stored), result, matchScore);
+            // The cycle goes on from the statistics held before the start. An
+            // end whose answer was lost is booked already: the same statistics
+            // written again change nothing on the server.
+            const online::GameStats before = account.Stats().value_or(*stored);
+            const online::GameStats written =
+                online::MatchAlreadyBooked(*stored, before, result, matchScore)
+                    ? *stored
+                    : online::StatsAfterMatch(*stored, before, result, matchScore);
             const online::Account& now = account.Record();
             account.Services().Send(
                 online::WriteGameStatsRequest{now.Nick, now.Pw, written}, this,
