@@ -538,7 +538,7 @@ void MainWindow::ShowScreen(Screen next) {
     else if (!onlineChecks.isActive())
         onlineChecks.start();
     if (atTable)
-        tableView->Deal();
+        tableView->Deal(replay ? TableView::DealKind::Replay : TableView::DealKind::Game);
     else
         tableView->Clear();
     pages->setCurrentWidget(next == Screen::Title  ? static_cast<QWidget*>(titlePage)

@@ -76,10 +76,13 @@ TEST(ReplayWindow, TheLastGameIsShownAgainToItsEndWithoutTouchingRecords) {
     ASSERT_EQ(std::distance(fs::directory_iterator(logs), fs::directory_iterator()), 1);
 
     const auto recordsBefore = RecordFiles(window->folder.Path());
+    const int gamesDealt = form.Table()->GamesDealt();
     ASSERT_TRUE(form.ReplayAction()->isEnabled());
     form.ReplayAction()->trigger();
     ASSERT_NE(form.Replay(), nullptr);
     EXPECT_EQ(form.CurrentScreen(), Screen::Table);
+    // The replayed game is no new deal: the plate keeps its number.
+    EXPECT_EQ(form.Table()->GamesDealt(), gamesDealt);
     EXPECT_FALSE(form.Table()->StartButton()->isVisible());
     ASSERT_TRUE(WaitFor([&] { return form.Replay()->AtEnd() && !form.Queue().Busy(); }));
 

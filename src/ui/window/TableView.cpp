@@ -53,7 +53,7 @@ void TableView::ForgetDrawing() {
     drawing.reset();
 }
 
-void TableView::Deal() {
+void TableView::Deal(DealKind kind) {
     atTable = true;
     waitBanner = false;
     const QDate today = QDate::currentDate();
@@ -68,12 +68,14 @@ void TableView::Deal() {
     moveHint.reset();
     // A duel client's table that waits for the host's first deal holds no
     // game yet.
-    if (!match.AwaitsFirstDeal())
+    if (kind == DealKind::Game && !match.AwaitsFirstDeal())
         ++gamesDealt;
     SetElement(Element::gamePlate, drawing->GameCounter(gamesDealt));
     DrawBanners();
     for (Picture& element : elements)
         element.shown = true;
+    if (kind == DealKind::Replay && gamesDealt == 0)
+        elements[Index(Element::gamePlate)].shown = false;
     for (const Seat seat : {OpponentSeat, LocalSeat})
         ShowMoveClock(seat, -1);
     overGamePlate = false;

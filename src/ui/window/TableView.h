@@ -50,8 +50,11 @@ class TableView : public QWidget {
     // next deal.
     void ForgetDrawing();
     // A new deal: the table's pictures for the current size, a back picture
-    // for the day, every element shown.
-    void Deal();
+    // for the day, every element shown. A replay's deal is no new game: the
+    // plate keeps the number of the last game dealt, and hides while no game
+    // has been dealt since the program started.
+    enum class DealKind { Game, Replay };
+    void Deal(DealKind kind = DealKind::Game);
     // The table is left: its elements and buttons hide.
     void Clear();
     // The artwork, the fonts or the language changed: a table on screen is
