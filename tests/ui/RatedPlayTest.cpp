@@ -63,6 +63,20 @@ struct RatedPlayer {
     OnlineAccount account;
 };
 
+// Eve, logged in to a club whose answers a test makes up.
+struct LoggedInPlayer {
+    explicit LoggedInPlayer(const FakeWebServer& server)
+        : services(server.Base()), account(services, family.path().toStdString()) {
+        bool done = false;
+        account.LogIn("Eve", "secret1", true, [&](bool) { done = true; });
+        RunUntil([&] { return done && services.Client().Pending() == 0; });
+    }
+
+    QTemporaryDir family;
+    WebServices services;
+    OnlineAccount account;
+};
+
 TEST(RatedPlay, ChargedBeforeTheMatchBookedAfterAndTheCyclePostedOnce) {
     CompanionServer server;
     ASSERT_TRUE(server.Base()) << "the server did not start";
@@ -215,12 +229,9 @@ TEST(RatedPlay, AnEndWhoseAnswerWasLostIsNotBookedTwice) {
                 QByteArray::fromStdString(online::WriteGameStatsAnswer(stored)));
         return FakeWebServer::Ok(QByteArray::fromStdString(online::WriteAccountAnswer({})));
     });
-    QTemporaryDir family;
-    WebServices services(server.Base());
-    OnlineAccount account(services, family.path().toStdString());
-    bool loggedIn = false;
-    account.LogIn("Eve", "secret1", true, [&](bool done) { loggedIn = done; });
-    ASSERT_TRUE(RunUntil([&] { return loggedIn && services.Client().Pending() == 0; }));
+    LoggedInPlayer eve(server);
+    ASSERT_TRUE(eve.account.LoggedIn());
+    OnlineAccount& account = eve.account;
     int questions = 0;
     RatedSeries series(account, {{}, [&](const QString&) { return ++questions == 1; }});
     std::optional<std::optional<GameStats>> started;
@@ -252,12 +263,9 @@ TEST(RatedPlay, TheStartWriteIsTriedThreeTimes) {
                 return FakeWebServer::Ok(++writes > refusals ? "ok" : "no");
             return FakeWebServer::Ok(QByteArray::fromStdString(online::WriteAccountAnswer({})));
         });
-        QTemporaryDir family;
-        WebServices services(server.Base());
-        OnlineAccount account(services, family.path().toStdString());
-        bool loggedIn = false;
-        account.LogIn("Eve", "secret1", true, [&](bool done) { loggedIn = done; });
-        ASSERT_TRUE(RunUntil([&] { return loggedIn && services.Client().Pending() == 0; }));
+        LoggedInPlayer eve(server);
+        ASSERT_TRUE(eve.account.LoggedIn());
+        OnlineAccount& account = eve.account;
         int sounds = 0;
         RatedSeries series(account, {[&] { ++sounds; }, {}});
         series.SetRetryDelays(std::chrono::milliseconds(10), std::chrono::milliseconds(10));
