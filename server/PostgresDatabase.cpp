@@ -90,7 +90,8 @@ class PostgresDatabase final : public Database {
         if (PQresultStatus(result.get()) != PGRES_COMMAND_OK &&
             PQresultStatus(result.get()) != PGRES_TUPLES_OK) {
             const std::string message = PQresultErrorMessage(result.get());
-            Result rollback(PQexec(lease.connection->pg, "ROLLBACK"));
+            if (PQtransactionStatus(lease.connection->pg) != PQTRANS_IDLE)
+                Result rollback(PQexec(lease.connection->pg, "ROLLBACK"));
             throw DatabaseError(message);
         }
     }

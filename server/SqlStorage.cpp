@@ -481,7 +481,24 @@ class SqlStorage final : public Storage {
     }
 
   private:
+    // Several servers may start on one database at once: a step that another
+    // has just taken fails here, and the version is then read again. Each such
+    // failure means another server got one step further (the version table's
+    // creation is one step too), so a failure beyond that many is a real one.
     void Migrate() {
+        const std::size_t steps = std::size(Migrations) + 1;
+        for (std::size_t failures = 0;; ++failures) {
+            try {
+                MigrateFromStoredVersion();
+                return;
+            } catch (const DatabaseError&) {
+                if (failures == steps)
+                    throw;
+            }
+        }
+    }
+
+    void MigrateFromStoredVersion() {
         db_->RunScript("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)");
         const Rows rows = db_->Run("SELECT MAX(version) FROM schema_version");
         const std::int64_t current = Int(rows.at(0)[0]);

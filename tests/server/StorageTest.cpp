@@ -5,7 +5,9 @@
 #include "TestDatabases.h"
 #include "util/Cp1251.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace tavlira::server {
 namespace {
@@ -231,6 +233,31 @@ TEST_P(StorageTest, TheSchemaIsVersionedAndOpensAgain) {
               (Rows{{std::string("2"), std::string("2")}}));
     storage_ = OpenStorage(std::move(db));
     EXPECT_TRUE(store().FindAccount("Ann"));
+}
+
+// Servers started together on one new database both bring it up to date.
+TEST_P(StorageTest, ServersStartingTogetherShareTheSchema) {
+    for (int round = 0; round < 5; ++round) {
+        storage_.reset();
+        database_ = std::make_unique<TestDatabase>(GetParam());
+        std::unique_ptr<Storage> first, second;
+        std::string failed;
+        const auto open = [&](std::unique_ptr<Storage>& storage) {
+            try {
+                storage = OpenStorage(database_->Open());
+            } catch (const DatabaseError& error) {
+                failed = error.what();
+            }
+        };
+        std::thread one(open, std::ref(first));
+        std::thread two(open, std::ref(second));
+        one.join();
+        two.join();
+        ASSERT_EQ(failed, "") << "round " << round;
+        EXPECT_TRUE(first->CreateAccount(NewAccount("Ann"), "h"));
+        EXPECT_FALSE(second->CreateAccount(NewAccount("Ann"), "h"));
+        EXPECT_EQ(second->ReadRatedStanding("Ann"), RatedStanding{});
+    }
 }
 
 // A database of the first schema keeps its statistics, with no rated match
