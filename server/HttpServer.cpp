@@ -93,7 +93,10 @@ HttpServer::HttpServer(Service& service, HttpConfig config)
     http_->set_payload_max_length(PayloadLimit);
     http_->set_read_timeout(config_.timeoutSeconds);
     http_->set_write_timeout(config_.timeoutSeconds);
-    http_->set_keep_alive_timeout(config_.timeoutSeconds);
+    // An idle kept-alive connection holds a thread, and ending the server
+    // waits for it: the game's requests come in bursts, so two seconds of
+    // silence end the connection.
+    http_->set_keep_alive_timeout(std::min(config_.timeoutSeconds, IdleKeepAliveSeconds));
     // Answers are small: without TCP_NODELAY each would wait for the
     // client's delayed acknowledgement (some 40 ms).
     http_->set_tcp_nodelay(true);

@@ -38,6 +38,7 @@ class HttpServer {
   public:
     static constexpr std::size_t PayloadLimit = 512 * 1024;
     static constexpr std::size_t FormLimit = 16 * 1024;
+    static constexpr int IdleKeepAliveSeconds = 2;
 
     HttpServer(Service& service, HttpConfig config);
     ~HttpServer();
