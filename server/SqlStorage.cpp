@@ -502,10 +502,14 @@ class SqlStorage final : public Storage {
         db_->RunScript("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)");
         const Rows rows = db_->Run("SELECT MAX(version) FROM schema_version");
         const std::int64_t current = Int(rows.at(0)[0]);
+        // SQLite's IMMEDIATE waits for the write lock at once, where a plain
+        // BEGIN could meet another writer half-way and give up.
         for (std::size_t v = static_cast<std::size_t>(current); v < std::size(Migrations); ++v)
-            db_->RunScript("BEGIN;\n" + ForDialect(Migrations[v], db_->Kind()) +
-                           "\nINSERT INTO schema_version (version) VALUES (" +
-                           std::to_string(v + 1) + ");\nCOMMIT;");
+            db_->RunScript(
+                std::string(db_->Kind() == Dialect::Sqlite ? "BEGIN IMMEDIATE;\n" : "BEGIN;\n") +
+                ForDialect(Migrations[v], db_->Kind()) +
+                "\nINSERT INTO schema_version (version) VALUES (" + std::to_string(v + 1) +
+                ");\nCOMMIT;");
     }
 
     void EnsureStats(int gid) {
