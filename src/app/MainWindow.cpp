@@ -47,7 +47,24 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace tavlira {
-namespace {} // namespace
+namespace {
+
+// Why the last game's log was refused, in the player's language.
+QString ReplayRefusal(const LogError& refused) {
+    const QString line = QString::number(refused.line);
+    switch (refused.fault) {
+    case LogFault::Unreadable:
+        return ScreenText(Text(words::ReplayFileUnreadable));
+    case LogFault::Damaged:
+        return ScreenText(Text(words::ReplayFileDamagedAt)).arg(line);
+    case LogFault::AgainstTheRules:
+        break;
+    }
+    return refused.line > 0 ? ScreenText(Text(words::ReplayMoveAgainstRulesAt)).arg(line)
+                            : ScreenText(Text(words::ReplayOtherResult));
+}
+
+} // namespace
 
 MainWindow::MainWindow(std::filesystem::path folder, std::optional<std::uint32_t> seed,
                        QWidget* parent)
@@ -949,8 +966,7 @@ void MainWindow::ReplayLastGame() {
         return;
     }
     if (const auto* refused = std::get_if<LogError>(&*newest)) {
-        dialogs.Notice(ScreenText(Text(words::ReplayRefused)),
-                       QString::fromStdString(Describe(*refused)), {});
+        dialogs.Notice(ScreenText(Text(words::ReplayRefused)), ReplayRefusal(*refused), {});
         return;
     }
     SoundOfOpening();

@@ -49,7 +49,7 @@ void LogReplay::Settle(Outbox& out) {
 }
 
 void LogReplay::Refuse(int line, std::string message) {
-    error_ = LogError{line, std::move(message)};
+    error_ = LogError{line, std::move(message), LogFault::AgainstTheRules};
     finished_ = true;
 }
 

@@ -66,10 +66,16 @@ struct MoveLog {
     friend bool operator==(const MoveLog&, const MoveLog&) = default;
 };
 
+// What kind of fault refused a log: a file that cannot be read, a text
+// that is no move log as written above, or moves the rules do not come to.
+enum class LogFault { Unreadable, Damaged, AgainstTheRules };
+
 // A log refused, and why; `line` counts from 1 (0: the file as a whole).
+// The message is English, for the tools; the window words the fault.
 struct LogError {
     int line = 0;
     std::string message;
+    LogFault fault = LogFault::Damaged;
 };
 // "line N: message", or the message alone for the file as a whole.
 std::string Describe(const LogError& error);

@@ -78,7 +78,7 @@ std::optional<std::variant<MoveLog, LogError>> MoveLogShelf::ReadNewest() const 
         return std::nullopt;
     const std::optional<std::string> text = ReadWholeFile(*newest);
     if (!text)
-        return LogError{0, newest->filename().string() + " cannot be read"};
+        return LogError{0, newest->filename().string() + " cannot be read", LogFault::Unreadable};
     std::variant<MoveLog, LogError> read = ReadMoveLog(*text);
     if (const auto* log = std::get_if<MoveLog>(&read))
         if (std::optional<LogError> refused = VerifyMoveLog(*log))

@@ -5,8 +5,10 @@
 #include "app/GameReplay.h"
 #include "app/MainWindow.h"
 #include "gamelog/LogReplay.h"
+#include "records/AtomicFile.h"
 #include "ui/WindowFixture.h"
 #include "ui/controls/SkinnedButton.h"
+#include "ui/dialogs/NoticeDialog.h"
 #include "ui/window/TableView.h"
 
 #include <QAction>
@@ -138,13 +140,19 @@ TEST(ReplayWindow, ADamagedLogIsRefusedWithItsReason) {
     const fs::path log = *form.CurrentSession().GameLogs().Newest();
     fs::resize_file(log, fs::file_size(log) / 2);
 
-    bool told = false;
-    test::AnswerNextModal([&told](QWidget* box) {
-        told = true;
+    // The reason is worded for the player, with the line where the file
+    // breaks off.
+    QString reason;
+    test::AnswerNextModal([&reason](QWidget* box) {
+        if (auto* notice = qobject_cast<NoticeDialog*>(box))
+            reason = notice->Line(1)->text();
         box->close();
     });
     form.ReplayAction()->trigger();
-    EXPECT_TRUE(told);
+    const auto read = ReadMoveLog(*ReadWholeFile(log));
+    ASSERT_TRUE(std::holds_alternative<LogError>(read));
+    EXPECT_EQ(reason,
+              QStringLiteral("Its file is damaged at line %1.").arg(std::get<LogError>(read).line));
     EXPECT_EQ(form.Replay(), nullptr);
     EXPECT_EQ(form.CurrentScreen(), Screen::Menu);
 }
