@@ -10,6 +10,7 @@
 #include "match/Autoplay.h"
 #include "online_qt/FakeWebServer.h"
 #include "sim/SimProcess.h"
+#include "support/ReservedPort.h"
 #include "ui/WindowFixture.h"
 #include "ui/common/ToScreen.h"
 #include "ui/controls/SkinnedButton.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -38,10 +38,8 @@ class TableGame : public ::testing::Test {
   protected:
     void SetUp() override {
         // The web services answer nothing: a port that nobody listens on.
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-        const quint16 closed = probe.serverPort();
-        probe.close();
+        const quint16 closed = test_support::ReservedPort();
+        ASSERT_NE(closed, 0);
         StartWindow(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(closed)));
     }
 

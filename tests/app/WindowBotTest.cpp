@@ -5,6 +5,7 @@
 #include "app/SocketPlayer.h"
 #include "match/Autoplay.h"
 #include "sim/SimProcess.h"
+#include "support/ReservedPort.h"
 #include "ui/WindowFixture.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/LoginDialog.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QRadioButton>
-#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -108,10 +108,8 @@ class WindowBot : public ::testing::Test {
 };
 
 TEST_F(WindowBot, TheWindowHostsAndTheBotJoins) {
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = probe.serverPort();
-    probe.close();
+    const quint16 port = test_support::ReservedPort();
+    ASSERT_NE(port, 0);
     std::unique_ptr<SimProcess> bot;
     EnterDuel(true, port, [&](WaitDialog* wait) {
         bot = std::make_unique<SimProcess>(

@@ -15,18 +15,20 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace tavlira::testing {
 
 // A fresh program folder under the temporary folder, named after the
-// running test, which may run beside the others.
+// running test and this process, so that it may run beside the others and
+// beside another run of itself.
 inline std::filesystem::path FreshFolder(const std::string& name) {
     static int made = 0;
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     auto folder = std::filesystem::path(::testing::TempDir()) /
                   ("duel-" + std::string(test ? test->name() : "") + "-" + name + "-" +
-                   std::to_string(++made));
+                   std::to_string(getpid()) + "-" + std::to_string(++made));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;

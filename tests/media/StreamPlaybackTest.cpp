@@ -6,12 +6,12 @@
 
 #include "HttpFixture.h"
 #include "media/MediaStreamPlayer.h"
+#include "support/ReservedPort.h"
 
 #include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
-#include <QTcpServer>
 #include <QTest>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -66,10 +66,8 @@ TEST(StreamPlaybackTest, DeadAddressesFailOrWaitInTheBackground) {
     if (!Listening())
         GTEST_SKIP() << "no audio output";
     // A port nobody listens on: connection refused.
-    QTcpServer closed;
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = closed.serverPort();
-    closed.close();
+    const quint16 port = test_support::ReservedPort();
+    ASSERT_NE(port, 0);
     MediaStreamPlayer player;
     player.Play(QUrl(QStringLiteral("http://127.0.0.1:%1/none.mp3").arg(port)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.State() == StreamState::Failed; }, 30000));

@@ -5,6 +5,7 @@
 
 #include "online/qt/ServiceAddress.h"
 #include "online_qt/FakeWebServer.h"
+#include "support/ReservedPort.h"
 
 #include <QTcpServer>
 #include <QTimer>
@@ -98,10 +99,8 @@ TEST(ServiceClient, EveryFailureOfTheServerIsNoConnect) {
 }
 
 TEST(ServiceClient, ARefusedConnectionIsNoConnect) {
-    QTcpServer closed;
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = closed.serverPort();
-    closed.close();
+    const quint16 port = test_support::ReservedPort();
+    ASSERT_NE(port, 0);
     ServiceClient client;
     const std::optional<ServiceAnswer> answer =
         PostAndWait(client, QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(port)), "a=1");

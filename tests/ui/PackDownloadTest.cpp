@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/options/PackDownload.h"
 
+#include "support/ReservedPort.h"
 #include "ui/OptionsFixture.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/options/OptionsDialog.h"
@@ -10,7 +11,6 @@
 
 #include <QFile>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,10 +107,8 @@ TEST_F(PackDownloadTest, AServerThatStallsEndsTheDownloadAndLeavesTheOldPack) {
 }
 
 TEST_F(PackDownloadTest, NoServerAtAllFails) {
-    QTcpServer closed;
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = closed.serverPort();
-    closed.close();
+    const quint16 port = test_support::ReservedPort();
+    ASSERT_NE(port, 0);
     PackDownload download(PackUrl(QStringLiteral("http://127.0.0.1:%1").arg(port), "X.dll"), target,
                           nullptr);
     QSignalSpy finished(&download, &PackDownload::Finished);

@@ -7,6 +7,7 @@
 #include "app/SocketPlayer.h"
 #include "match/Autoplay.h"
 #include "records/RecordStore.h"
+#include "support/ReservedPort.h"
 #include "ui/WindowFixture.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/LoginDialog.h"
@@ -16,7 +17,6 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -52,9 +52,9 @@ template <class D> void AnswerNext(std::function<void(D*)> answer) {
 }
 
 quint16 FreePort() {
-    QTcpServer probe;
-    EXPECT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    return probe.serverPort();
+    const quint16 port = test_support::ReservedPort();
+    EXPECT_NE(port, 0);
+    return port;
 }
 
 void FillPlayer(LoginDialog* login, const QString& name) {

@@ -7,6 +7,7 @@
 #include "Passwords.h"
 #include "Storage.h"
 #include "online_qt/FakeWebServer.h"
+#include "support/ReservedPort.h"
 #include "ui/controls/BalloonHint.h"
 #include "ui/controls/SkinnedButton.h"
 #include "ui/dialogs/LoginDialog.h"
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -344,10 +344,9 @@ TEST_F(LobbyTest, AServerWithoutTablesOffersNoSeat) {
 }
 
 TEST(Lobby, AServerThatIsDownSaysNoConnect) {
-    QTcpServer closed;
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
-    const QUrl base("http://127.0.0.1:" + QString::number(closed.serverPort()));
-    closed.close();
+    const quint16 closed = test_support::ReservedPort();
+    ASSERT_NE(closed, 0);
+    const QUrl base("http://127.0.0.1:" + QString::number(closed));
     QTemporaryDir family;
     WebServices services(base);
     OnlineAccount account(services, family.path().toStdString());
