@@ -1,8 +1,10 @@
 #include "Database.h"
 
+#include <chrono>
 #include <map>
 #include <mutex>
 #include <sqlite3.h>
+#include <thread>
 
 namespace tavlira::server {
 namespace {
@@ -10,6 +12,8 @@ namespace {
 // One connection shared by the request threads behind a mutex: SQLite runs
 // one writer at a time anyway, and a board read takes microseconds.
 class SqliteDatabase final : public Database {
+    static constexpr int BusyMillis = 5000;
+
   public:
     explicit SqliteDatabase(const std::string& path) {
         const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
@@ -18,14 +22,27 @@ class SqliteDatabase final : public Database {
             sqlite3_close(db_);
             throw DatabaseError("cannot open " + path + ": " + message);
         }
-        sqlite3_busy_timeout(db_, 5000);
-        try {
-            // A folder or a file that is no database fails here, at once.
-            RunScript(
-                "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
-        } catch (const DatabaseError&) {
-            sqlite3_close(db_);
-            throw;
+        sqlite3_busy_timeout(db_, BusyMillis);
+        // A folder or a file that is no database fails here, at once. Turning
+        // on write-ahead logging needs the file to itself for a moment, and
+        // SQLite does not wait for that: a second server opening the file in
+        // the same instant tries again for as long as it would wait for a lock.
+        const auto giveUp =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(BusyMillis);
+        for (;;) {
+            char* error = nullptr;
+            const int result = sqlite3_exec(
+                db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;",
+                nullptr, nullptr, &error);
+            const std::string message = error ? error : sqlite3_errstr(result);
+            sqlite3_free(error);
+            if (result == SQLITE_OK)
+                break;
+            if ((result & 0xFF) != SQLITE_BUSY || std::chrono::steady_clock::now() > giveUp) {
+                sqlite3_close(db_);
+                throw DatabaseError(message);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     }
     ~SqliteDatabase() override {
