@@ -31,8 +31,17 @@ namespace {
 constexpr double ResultLimit = 100;
 constexpr double RatingRounding = 0.000001;
 
-bool SameRating(double a, double b) {
-    return std::fabs(a - b) <= RatingRounding * 2;
+// Ratings travel with six decimals: `roundings` of them may lie between two
+// ratings that are the same.
+bool SameRating(double a, double b, int roundings = 2) {
+    return std::fabs(a - b) <= RatingRounding * roundings;
+}
+
+// The same statistics but for the rounding of their ratings.
+bool SameStats(const GameStats& a, const GameStats& b, int roundings = 2) {
+    GameStats aWithBsRating = a;
+    aWithBsRating.Rating = b.Rating;
+    return aWithBsRating == b && SameRating(a.Rating, b.Rating, roundings);
 }
 
 bool IsStart(const GameStats& stored, const GameStats& written, RatedPlayConstants c) {
@@ -66,9 +75,7 @@ bool IsEnd(const GameStats& stored, int openCycleGame, const GameStats& written,
 
 std::optional<RatedStanding> RatedPlayStep(const RatedStanding& stored, const GameStats& written,
                                            RatedPlayConstants c) {
-    GameStats sameRating = written;
-    sameRating.Rating = stored.stats.Rating;
-    if (sameRating == stored.stats && SameRating(written.Rating, stored.stats.Rating))
+    if (SameStats(written, stored.stats))
         return stored;
     if (IsStart(stored.stats, written, c))
         return RatedStanding{written, stored.stats.KonL};
@@ -106,11 +113,8 @@ bool MatchAlreadyBooked(const GameStats& stored, const GameStats& before, int re
                         int matchScore, RatedPlayConstants c) {
     const GameStats booked =
         StatsAfterMatch(StatsBeforeMatch(before, c), before, result, matchScore, c);
-    GameStats sameRating = stored;
-    sameRating.Rating = booked.Rating;
-    // The charged rating travelled with six decimals, and the booking's
-    // rating after it.
-    return sameRating == booked && std::fabs(stored.Rating - booked.Rating) <= RatingRounding * 4;
+    // The charged rating travelled rounded, and the booking's rating after it.
+    return SameStats(stored, booked, 4);
 }
 
 } // namespace tavlira::online
